@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Where long work reports: done and total bytes and files, the current path, and whether
+// the user asked to stop. Work stops after the current file when Update answers false.
+struct ProgressState {
+    quint64 doneBytes = 0;
+    quint64 totalBytes = 0;
+    quint64 doneFiles = 0;
+    quint64 totalFiles = 0;
+    QString currentPath;
+};
+
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // false: cancel.
+    virtual bool Update(const ProgressState& state) = 0;
+};
+
+// Reports into a Progress that may be null.
+class ProgressTracker {
+public:
+    explicit ProgressTracker(Progress* sink) : sink_(sink) {}
+    void SetTotals(quint64 bytes, quint64 files) {
+        state_.totalBytes = bytes;
+        state_.totalFiles = files;
+    }
+    // Before work on a path; false once cancelled.
+    bool Begin(const QString& path) {
+        state_.currentPath = path;
+        return Report();
+    }
+    // After a file was done.
+    bool Done(quint64 bytes) {
+        state_.doneBytes += bytes;
+        ++state_.doneFiles;
+        return Report();
+    }
+    bool Cancelled() const { return cancelled_; }
+    const ProgressState& State() const { return state_; }
+
+private:
+    bool Report() {
+        if (!cancelled_ && sink_ && !sink_->Update(state_)) cancelled_ = true;
+        return !cancelled_;
+    }
+    Progress* sink_;
+    ProgressState state_;
+    bool cancelled_ = false;
+};

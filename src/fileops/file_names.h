@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class DeviceFs;
+class SettingsStore;
+
+// Deletes a file, clearing its read-only bit and trying once more when the first try fails.
+bool DeleteFileForce(DeviceFs& fs, const QString& path);
+
+// The path itself when free, else "name(2).ext", "name(3).ext", ... (no space).
+QString MakeUniqueName(DeviceFs& fs, const QString& path);
+
+// "新資料匣", else "新資料匣 (2)", "新資料匣 (3)", ... in the parent folder.
+QString MakeNewFolderName(DeviceFs& fs, const QString& parent);
+
+// Free bytes available on the volume of the nearest existing folder of the path; 0 on failure.
+quint64 GetFreeSpace(DeviceFs& fs, const QString& path);
+
+// The storage card chosen in the settings ("RecycleBin"/"StorageCard") when it is mounted:
+// "\<name>", or the bare name when asked. False, with an empty text, otherwise.
+bool GetStorageCardFolder(DeviceFs& fs, const SettingsStore& settings, QString* folder,
+                          bool bareName = false);
+
+int CountStorageCards(DeviceFs& fs);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class DeviceFs;
+class Progress;
+
+// What a tree walk did. Sizes are 64-bit throughout.
+struct TreeResult {
+    bool ran = false;         // false: refused before anything was touched
+    bool cancelled = false;   // stopped by the user after the current file
+    quint64 files = 0;        // files handled successfully
+    quint64 failedFiles = 0;  // files that could not be handled (unreadable folders count too)
+    quint64 bytes = 0;        // bytes of the files met (ROM files are skipped, not counted)
+    quint64 folders = 0;      // folders met below the top
+    bool Complete() const { return ran && !cancelled && failedFiles == 0; }
+};
+
+struct TreeMeasure {
+    quint64 folders = 0;  // below the top
+    quint64 files = 0;    // in the top and below, ROM files too
+    quint64 bytes = 0;
+};
+
+// Receives the files of a tree instead of copies (the recycle bin packs them).
+class ArchiveWriter {
+public:
+    virtual ~ArchiveWriter() = default;
+    virtual bool AddFile(const QString& path) = 0;
+    virtual bool AddEmptyFolder(const QString& path) = 0;
+};
+
+// Copies a tree top-down, creating each folder before the ones below it and replacing files
+// of the same name; ROM files are skipped. With an archive writer no folder is created: the
+// files (and empty folders) go to the writer. A destination inside the source is refused.
+TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destination,
+                    ArchiveWriter* archive = nullptr, Progress* progress = nullptr);
+
+// Removes a tree from the deepest level up: read-only files too, ROM files and folders whose
+// names begin with "." stay, and so do the folders that hold them.
+TreeResult RemoveTree(DeviceFs& fs, const QString& top, Progress* progress = nullptr);
+
+TreeMeasure MeasureTree(DeviceFs& fs, const QString& top);

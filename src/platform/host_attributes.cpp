@@ -1,0 +1,191 @@
+#include "platform/host_attributes.h"
+
+#include <fcntl.h>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/file_attributes.h"
+
+namespace {
+
+constexpr char kDosAttrib[] = "user.DOSATTRIB";
+constexpr char kNuvioAttrib[] = "user.nuvio.attrib";
+constexpr quint32 kDosBits = Attr::kHidden | Attr::kSystem | Attr::kArchive;
+constexpr quint32 kOwnBits = Attr::kInRom | Attr::kTemporary | Attr::kRomModule;
+
+std::optional<QByteArray> GetXattr(const QByteArray& path, const char* key) {
+    char buffer[256];
+    ssize_t n = lgetxattr(path.constData(), key, buffer, sizeof buffer);
+    if (n < 0) return std::nullopt;
+    return QByteArray(buffer, int(n));
+}
+
+std::optional<quint32> ParseHexText(const QByteArray& value) {
+    if (!value.startsWith("0x") && !value.startsWith("0X")) return std::nullopt;
+    quint32 bits = 0;
+    int digits = 0;
+    for (int i = 2; i < value.size() && digits < 8; ++i, ++digits) {
+        char c = value.at(i);
+        int d = (c >= '0' && c <= '9')   ? c - '0'
+                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                         : -1;
+        if (d < 0) break;
+        bits = bits << 4 | quint32(d);
+    }
+    if (digits == 0) return std::nullopt;
+    return bits;
+}
+
+int OpenForIoctl(const QByteArray& path, bool isDir) {
+    return open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | (isDir ? O_DIRECTORY : 0));
+}
+
+// A user xattr can only be written with write permission; lend the owner's bit meanwhile.
+template <typename F>
+bool WithOwnerWrite(const QByteArray& path, mode_t mode, F&& write) {
+    bool lend = (mode & S_IWUSR) == 0;
+    if (lend && chmod(path.constData(), (mode & 07777) | S_IWUSR) != 0) return write();
+    bool ok = write();
+    int saved = errno;
+    if (lend) chmod(path.constData(), mode & 07777);
+    errno = saved;
+    return ok;
+}
+
+}  // namespace
+
+bool HostStatAt(int dirFd, const char* name, HostStat* out, bool* isLink) {
+    struct statx sx {};
+    if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT,
+              STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) {
+        return false;
+    }
+    *isLink = S_ISLNK(sx.stx_mode);
+    out->isDir = S_ISDIR(sx.stx_mode);
+    out->isRegular = S_ISREG(sx.stx_mode);
+    out->mode = sx.stx_mode;
+    out->size = out->isRegular ? sx.stx_size : 0;
+    out->inode = sx.stx_ino;
+    if (sx.stx_mask & STATX_BTIME) {
+        out->birthSec = sx.stx_btime.tv_sec;
+        out->birthNsec = sx.stx_btime.tv_nsec;
+    } else {
+        out->birthSec = -1;
+    }
+    out->accessSec = sx.stx_atime.tv_sec;
+    out->accessNsec = sx.stx_atime.tv_nsec;
+    out->writeSec = sx.stx_mtime.tv_sec;
+    out->writeNsec = sx.stx_mtime.tv_nsec;
+    return true;
+}
+
+std::optional<quint32> ParseDosAttrib(const QByteArray& value) {
+    // Samba's binary blob starts with the same "0x.." text and a NUL before its own fields.
+    return ParseHexText(value);
+}
+
+quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const QString& name,
+                           bool readOnlyVolume, bool fatVolume) {
+    quint32 bits = 0;
+    if (st.isDir) bits |= Attr::kDirectory;
+    if ((st.mode & 0222) == 0) bits |= Attr::kReadOnly;
+    bool haveDos = false;
+    if (fatVolume) {
+        int fd = OpenForIoctl(hostPath, st.isDir);
+        __u32 fat = 0;
+        if (fd >= 0 && ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &fat) == 0) {
+            bits |= quint32(fat) & (kDosBits | Attr::kReadOnly);
+            haveDos = true;
+        }
+        if (fd >= 0) close(fd);
+    }
+    if (!haveDos) {
+        if (auto raw = GetXattr(hostPath, kDosAttrib)) {
+            if (auto parsed = ParseDosAttrib(*raw)) {
+                bits |= *parsed & kDosBits;
+                haveDos = true;
+            }
+        }
+    }
+    if (!haveDos) {
+        if (name.startsWith(QLatin1Char('.'))) bits |= Attr::kHidden;
+        if (st.isRegular) bits |= Attr::kArchive;
+    }
+    if (auto raw = GetXattr(hostPath, kNuvioAttrib)) {
+        if (auto parsed = ParseHexText(*raw)) bits |= *parsed & kOwnBits;
+    }
+    if (readOnlyVolume && !st.isDir) bits |= Attr::kInRom;
+    return bits;
+}
+
+bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32 current,
+                         quint32 wanted, bool fatVolume, int* err) {
+    *err = 0;
+    const char* path = hostPath.constData();
+    if ((wanted & kDosBits) != (current & kDosBits)) {
+        bool ok = false;
+        if (fatVolume) {
+            int fd = OpenForIoctl(hostPath, st.isDir);
+            __u32 fat = (wanted & (kDosBits | Attr::kReadOnly));
+            ok = fd >= 0 && ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &fat) == 0;
+            if (fd >= 0) close(fd);
+        } else {
+            char text[16];
+            int n = std::snprintf(text, sizeof text, "0x%x", unsigned(wanted & kDosBits));
+            ok = WithOwnerWrite(hostPath, st.mode,
+                                [&] { return lsetxattr(path, kDosAttrib, text, n, 0) == 0; });
+        }
+        if (!ok) {
+            *err = errno ? errno : EIO;
+            return false;
+        }
+    }
+    if ((wanted & kOwnBits) != (current & kOwnBits)) {
+        quint32 own = wanted & kOwnBits;
+        bool ok = WithOwnerWrite(hostPath, st.mode, [&] {
+            if (own == 0) return lremovexattr(path, kNuvioAttrib) == 0 || errno == ENODATA;
+            char text[16];
+            int n = std::snprintf(text, sizeof text, "0x%x", unsigned(own));
+            return lsetxattr(path, kNuvioAttrib, text, n, 0) == 0;
+        });
+        if (!ok) {
+            *err = errno ? errno : EIO;
+            return false;
+        }
+    }
+    bool readOnly = (wanted & Attr::kReadOnly) != 0;
+    if (readOnly != ((current & Attr::kReadOnly) != 0)) {
+        mode_t mode = st.mode & 07777;
+        mode = readOnly ? (mode & ~mode_t(0222)) : (mode | S_IWUSR);
+        if (chmod(path, mode) != 0) {
+            *err = errno;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool fatVolume) {
+    for (const char* key : {kDosAttrib, kNuvioAttrib}) {
+        if (auto raw = GetXattr(from, key)) {
+            if (fsetxattr(toFd, key, raw->constData(), size_t(raw->size()), 0) != 0 &&
+                !fatVolume) {
+                return false;
+            }
+        }
+    }
+    if (fatVolume) {
+        int fd = OpenForIoctl(from, false);
+        __u32 fat = 0;
+        if (fd >= 0 && ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &fat) == 0) {
+            ioctl(toFd, FAT_IOCTL_SET_ATTRIBUTES, &fat);
+        }
+        if (fd >= 0) close(fd);
+    }
+    return fchmod(toFd, fromMode & 07777) == 0;
+}

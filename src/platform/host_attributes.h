@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <sys/stat.h>
+
+// Device attribute bits stored on host files: read-only in the permission bits, hidden,
+// system and archive in "user.DOSATTRIB", the bits other programs drop in
+// "user.nuvio.attrib", and the real bits on FAT volumes.
+
+struct HostStat {
+    bool isDir = false;
+    bool isRegular = false;
+    mode_t mode = 0;
+    quint64 size = 0;
+    quint64 inode = 0;
+    qint64 birthSec = -1, birthNsec = 0;
+    qint64 accessSec = 0, accessNsec = 0;
+    qint64 writeSec = 0, writeNsec = 0;
+};
+
+// lstat-like; never follows a symbolic link. dirFd may be AT_FDCWD.
+bool HostStatAt(int dirFd, const char* name, HostStat* out, bool* isLink);
+
+quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const QString& name,
+                           bool readOnlyVolume, bool fatVolume);
+
+// Writes the attribute word onto the host entry; current is what ReadHostAttributes gives.
+bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32 current,
+                         quint32 wanted, bool fatVolume, int* err);
+
+// Copies the stored attribute values and permission bits from one host file to another.
+bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool fatVolume);
+
+// The attribute word of "0x%x" text or of Samba's binary form.
+std::optional<quint32> ParseDosAttrib(const QByteArray& value);

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <deque>
+
+#include "platform/device_fs.h"
+
+// The device emulated over host folders: the root volume is one host folder, each storage
+// card another, mounted in the root as "\<name>".
+class HostDeviceFs : public DeviceFs {
+public:
+    struct Card {
+        QString name;
+        QString hostDir;
+    };
+    struct Config {
+        QString rootDir;
+        QList<Card> cards;
+        // Also mount removable media found under /media/$USER and /run/media/$USER.
+        bool discoverRemovableMedia = false;
+    };
+
+    explicit HostDeviceFs(Config config);
+
+    // $XDG_DATA_HOME/nuvio-explorer/device
+    static QString DefaultRootDir();
+    // Creates the folder with the device's standard folders when it does not exist yet.
+    static bool SeedDevice(const QString& rootDir);
+
+    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first) override;
+    std::optional<quint32> GetAttributes(const QString& path) override;
+    bool SetAttributes(const QString& path, quint32 attributes) override;
+    bool CreateDirectory(const QString& path) override;
+    bool RemoveDirectory(const QString& path) override;
+    bool DeleteFile(const QString& path) override;
+    bool CopyFile(const QString& source, const QString& destination) override;
+    bool MoveFile(const QString& oldPath, const QString& newPath) override;
+    bool ReplaceFile(const QString& source, const QString& target) override;
+    std::unique_ptr<DeviceFile> Open(const QString& path, OpenMode mode,
+                                     quint32 createAttributes = 0) override;
+    bool GetTimes(const QString& path, FileTime* creation, FileTime* access,
+                  FileTime* write) override;
+    bool SetTimes(const QString& path, const FileTime* creation, const FileTime* access,
+                  const FileTime* write) override;
+    std::optional<VolumeSpace> GetDiskFreeSpace(const QString& path) override;
+    QStringList StorageCards() override;
+    QString HostPath(const QString& path) override;
+    DeviceError LastError() const override { return lastError_; }
+
+    struct Volume {
+        QString name;  // empty for the root volume
+        QByteArray hostRoot;
+        bool readOnly = false;
+        bool fat = false;
+    };
+
+private:
+    struct Resolved {
+        const Volume* volume = nullptr;
+        QByteArray host;
+        bool exists = false;
+        bool isDir = false;
+        bool isVolumeRoot = false;
+    };
+
+    bool Resolve(const QString& path, Resolved* out);
+    bool ResolveExisting(const QString& path, Resolved* out);
+    void RefreshVolumes();
+    void AddCard(const QString& name, const QString& hostDir);
+    bool Mounted(const Volume& volume);
+    const Volume* FindCard(const QString& name);
+    bool Fail(DeviceError error);
+    bool FailErrno(int err);
+    bool WritableFile(const Resolved& r);
+
+    Config config_;
+    Volume root_;
+    std::deque<Volume> cards_;  // never shrinks: find handles keep pointers
+    qint64 cardsScannedAt_ = -1;
+    DeviceError lastError_ = DeviceError::None;
+
+    friend class HostFindHandle;
+};
