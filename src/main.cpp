@@ -19,7 +19,8 @@ int Fail(const QString& text) {
 int main(int argc, char** argv) {
     // Without a display the window can still be rendered to a picture.
     bool screenshot = false;
-    for (int i = 1; i < argc; ++i) screenshot |= qstrcmp(argv[i], "--screenshot") == 0;
+    for (int i = 1; i < argc; ++i)
+        screenshot |= qstrcmp(argv[i], "--screenshot") == 0;
     if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -36,8 +37,7 @@ int main(int argc, char** argv) {
         if (arg == QLatin1String("--screenshot") && i + 1 < device.rest.size()) {
             screenshotFile = device.rest[++i];
         } else if (arg == QLatin1String("--size") && i + 1 < device.rest.size()) {
-            auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$"))
-                         .match(device.rest[++i]);
+            auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(device.rest[++i]);
             if (!m.hasMatch()) return Fail(QStringLiteral("--size takes WxH"));
             size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
         } else {

@@ -7,12 +7,14 @@
 
 namespace {
 
-QString KeyOf(int section, int key) { return LoadStr(section) + QLatin1Char('/') + LoadStr(key); }
+QString KeyOf(int section, int key) {
+    return LoadStr(section) + QLatin1Char('/') + LoadStr(key);
+}
 
 }  // namespace
 
 SettingsStore::SettingsStore(const QString& application)
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QString::fromLatin1(kOrganization), application)) {}
 
 std::unique_ptr<SettingsStore> SettingsStore::FromFile(const QString& path) {
@@ -35,8 +37,7 @@ void SettingsStore::SetProfileIntById(int section, int key, int value) {
     settings_->setValue(KeyOf(section, key), value);
 }
 
-QString SettingsStore::GetProfileTextById(int section, int key,
-                                          const QString& defaultValue) const {
+QString SettingsStore::GetProfileTextById(int section, int key, const QString& defaultValue) const {
     QVariant value = settings_->value(KeyOf(section, key));
     return value.isValid() ? value.toString() : defaultValue;
 }
@@ -60,6 +61,10 @@ bool SettingsStore::Contains(int section, int key) const {
     return settings_->contains(KeyOf(section, key));
 }
 
-QString SettingsStore::FileName() const { return settings_->fileName(); }
+QString SettingsStore::FileName() const {
+    return settings_->fileName();
+}
 
-void SettingsStore::Sync() { settings_->sync(); }
+void SettingsStore::Sync() {
+    settings_->sync();
+}

@@ -20,14 +20,18 @@ void EndWaitCursor() {
     if (hookOff) hookOff();
 }
 
-bool IsWaitCursorOn() { return waitOn; }
+bool IsWaitCursorOn() {
+    return waitOn;
+}
 
 void SetWaitCursorHooks(std::function<void()> on, std::function<void()> off) {
     hookOn = std::move(on);
     hookOff = std::move(off);
 }
 
-WaitCursorPause::WaitCursorPause() : wasOn_(waitOn) { EndWaitCursor(); }
+WaitCursorPause::WaitCursorPause() : wasOn_(waitOn) {
+    EndWaitCursor();
+}
 
 WaitCursorPause::~WaitCursorPause() {
     if (wasOn_) BeginWaitCursor();

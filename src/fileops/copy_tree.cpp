@@ -36,8 +36,8 @@ TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destinat
                 return false;
             }
             result.bytes += file.size;
-            bool ok = archive ? archive->AddFile(from)
-                              : fs.CopyFile(from, JoinPath(target, file.name));
+            bool ok =
+                archive ? archive->AddFile(from) : fs.CopyFile(from, JoinPath(target, file.name));
             if (ok) {
                 ++result.files;
             } else {

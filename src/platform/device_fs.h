@@ -23,9 +23,9 @@ enum class DeviceError {
 };
 
 enum class OpenMode {
-    Read,           // read access, existing file only
-    CreateAlways,   // write access, created or truncated
-    ReadWrite,      // read and write access, existing file only
+    Read,          // read access, existing file only
+    CreateAlways,  // write access, created or truncated
+    ReadWrite,     // read and write access, existing file only
 };
 
 inline constexpr int kMaxPathUnits = 259;  // without the terminator

@@ -68,7 +68,8 @@ bool MatchPattern(const QString& pattern, const QString& name) {
             return false;
         }
     }
-    while (p < pn && pattern.at(p) == QLatin1Char('*')) ++p;
+    while (p < pn && pattern.at(p) == QLatin1Char('*'))
+        ++p;
     return p == pn;
 }
 

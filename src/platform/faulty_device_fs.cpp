@@ -142,8 +142,8 @@ bool FaultyDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime*
     return inner_.GetTimes(path, creation, access, write);
 }
 
-bool FaultyDeviceFs::SetTimes(const QString& path, const FileTime* creation,
-                              const FileTime* access, const FileTime* write) {
+bool FaultyDeviceFs::SetTimes(const QString& path, const FileTime* creation, const FileTime* access,
+                              const FileTime* write) {
     return !Check(Op::SetTimes, path) && inner_.SetTimes(path, creation, access, write);
 }
 

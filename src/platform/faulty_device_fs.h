@@ -25,7 +25,9 @@ public:
         Read,
         Find,
     };
-    static bool IsMutating(Op op) { return op != Op::OpenForRead && op != Op::Read && op != Op::Find; }
+    static bool IsMutating(Op op) {
+        return op != Op::OpenForRead && op != Op::Read && op != Op::Find;
+    }
 
     explicit FaultyDeviceFs(DeviceFs& inner) : inner_(inner) {}
 

@@ -20,7 +20,9 @@ inline constexpr quint32 kRomModule = 0x2000;
 inline bool IsRomFile(quint32 attributes) {
     return (attributes & (Attr::kInRom | Attr::kRomModule)) != 0;
 }
-inline bool IsDirectory(quint32 attributes) { return (attributes & Attr::kDirectory) != 0; }
+inline bool IsDirectory(quint32 attributes) {
+    return (attributes & Attr::kDirectory) != 0;
+}
 inline bool IsStorageCard(quint32 attributes) {
     return (attributes & (Attr::kDirectory | Attr::kTemporary)) ==
            (Attr::kDirectory | Attr::kTemporary);

@@ -173,8 +173,7 @@ bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32
 bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool fatVolume) {
     for (const char* key : {kDosAttrib, kNuvioAttrib}) {
         if (auto raw = GetXattr(from, key)) {
-            if (fsetxattr(toFd, key, raw->constData(), size_t(raw->size()), 0) != 0 &&
-                !fatVolume) {
+            if (fsetxattr(toFd, key, raw->constData(), size_t(raw->size()), 0) != 0 && !fatVolume) {
                 return false;
             }
         }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <QByteArray>
 #include <QString>
 #include <optional>
-#include <sys/stat.h>
 
 // Device attribute bits stored on host files: read-only in the permission bits, hidden,
 // system and archive in "user.DOSATTRIB", the bits other programs drop in

@@ -1,10 +1,5 @@
 #include "platform/host_device_fs.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QRandomGenerator>
-#include <QStandardPaths>
-#include <QStringDecoder>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -14,6 +9,11 @@
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <QDateTime>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QStringDecoder>
 #include <cerrno>
 
 #include "platform/device_path.h"
@@ -25,7 +25,9 @@ namespace {
 // Temporary files of our own copies and replacements; never shown as device entries.
 constexpr char kTempPrefix[] = ".nuvio-tmp-";
 
-QByteArray Encode(const QString& name) { return name.toUtf8(); }
+QByteArray Encode(const QString& name) {
+    return name.toUtf8();
+}
 
 // A host name that cannot be a device name (bad UTF-8, refused characters) yields empty.
 QString DecodeHostName(const char* raw) {
@@ -35,7 +37,9 @@ QString DecodeHostName(const char* raw) {
     return name;
 }
 
-bool IsTempName(const char* raw) { return std::strncmp(raw, kTempPrefix, 11) == 0; }
+bool IsTempName(const char* raw) {
+    return std::strncmp(raw, kTempPrefix, 11) == 0;
+}
 
 QByteArray Join(const QByteArray& folder, const QByteArray& name) {
     QByteArray out = folder;
@@ -43,7 +47,9 @@ QByteArray Join(const QByteArray& folder, const QByteArray& name) {
     return out + name;
 }
 
-FileTime WriteTime(const HostStat& st) { return FileTimeFromUnix(st.writeSec, st.writeNsec); }
+FileTime WriteTime(const HostStat& st) {
+    return FileTimeFromUnix(st.writeSec, st.writeNsec);
+}
 
 void FillFind(const HostStat& st, quint32 attributes, const QString& name, FindData* out) {
     out->attributes = attributes;
@@ -218,7 +224,10 @@ class HostFindHandle : public FindHandle {
 public:
     HostFindHandle(HostDeviceFs* fs, const HostDeviceFs::Volume* volume, QByteArray folder,
                    QString pattern, QList<FindData> extra)
-        : fs_(fs), volume_(volume), folder_(std::move(folder)), pattern_(std::move(pattern)),
+        : fs_(fs),
+          volume_(volume),
+          folder_(std::move(folder)),
+          pattern_(std::move(pattern)),
           extra_(std::move(extra)) {
         dir_ = opendir(folder_.constData());
         matchAll_ = pattern_ == QLatin1String("*.*") || pattern_ == QLatin1String("*");
@@ -281,7 +290,8 @@ HostDeviceFs::Volume MakeVolume(const QString& name, const QString& hostDir) {
 
 HostDeviceFs::HostDeviceFs(Config config) : config_(std::move(config)) {
     root_ = MakeVolume(QString(), config_.rootDir);
-    for (const Card& card : config_.cards) AddCard(card.name, card.hostDir);
+    for (const Card& card : config_.cards)
+        AddCard(card.name, card.hostDir);
     RefreshVolumes();
 }
 
@@ -294,7 +304,8 @@ bool HostDeviceFs::SeedDevice(const QString& rootDir) {
     QDir dir(rootDir);
     if (dir.exists()) return true;
     bool ok = dir.mkpath(QStringLiteral("."));
-    for (const char* sub : {"My Documents", "Program Files", "Windows/Start Menu/Programs", "Temp"}) {
+    for (const char* sub :
+         {"My Documents", "Program Files", "Windows/Start Menu/Programs", "Temp"}) {
         ok = dir.mkpath(QString::fromLatin1(sub)) && ok;
     }
     return ok;
@@ -310,7 +321,8 @@ void HostDeviceFs::RefreshVolumes() {
     for (const QString& base :
          {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user}) {
         const QStringList names = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        for (const QString& name : names) AddCard(name, base + QLatin1Char('/') + name);
+        for (const QString& name : names)
+            AddCard(name, base + QLatin1Char('/') + name);
     }
 }
 
@@ -339,7 +351,9 @@ bool HostDeviceFs::Fail(DeviceError error) {
     return false;
 }
 
-bool HostDeviceFs::FailErrno(int err) { return Fail(ErrorFromErrno(err)); }
+bool HostDeviceFs::FailErrno(int err) {
+    return Fail(ErrorFromErrno(err));
+}
 
 bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
     *out = Resolved();
@@ -537,8 +551,8 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
     if (src.isDir) return Fail(DeviceError::AccessDenied);
     HostStat st;
     if (!StatHost(src.host, &st)) return Fail(DeviceError::NotFound);
-    if (IsRomFile(ReadHostAttributes(src.host, st, QString(), src.volume->readOnly,
-                                     src.volume->fat))) {
+    if (IsRomFile(
+            ReadHostAttributes(src.host, st, QString(), src.volume->readOnly, src.volume->fat))) {
         return Fail(DeviceError::AccessDenied);
     }
     if (!Resolve(destination, &dst)) return false;
@@ -596,8 +610,8 @@ bool HostDeviceFs::MoveFile(const QString& oldPath, const QString& newPath) {
     if (from.isVolumeRoot || from.volume->readOnly) return Fail(DeviceError::AccessDenied);
     HostStat st;
     if (!StatHost(from.host, &st)) return Fail(DeviceError::NotFound);
-    if (!st.isDir && IsRomFile(ReadHostAttributes(from.host, st, QString(), false,
-                                                  from.volume->fat))) {
+    if (!st.isDir &&
+        IsRomFile(ReadHostAttributes(from.host, st, QString(), false, from.volume->fat))) {
         return Fail(DeviceError::AccessDenied);
     }
     if (!Resolve(newPath, &to)) return false;

@@ -22,6 +22,7 @@ int RecordingPrompt::Confirm(const ConfirmRequest& request) {
 
 QList<int> RecordingPrompt::MessageIds() const {
     QList<int> ids;
-    for (const MessageRequest& m : messages) ids.append(m.textId);
+    for (const MessageRequest& m : messages)
+        ids.append(m.textId);
     return ids;
 }

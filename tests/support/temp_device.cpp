@@ -1,9 +1,9 @@
 #include "support/temp_device.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <gtest/gtest.h>
 #include <sys/xattr.h>
+#include <QCryptographicHash>
+#include <QDir>
 
 #include "app/path_helpers.h"
 #include "fileops/make_path.h"
@@ -28,7 +28,9 @@ QString TempDevice::CardHostDir(const QString& card) const {
     return dir_.path() + QStringLiteral("/card-") + card;
 }
 
-void TempDevice::Folder(const QString& path) { ASSERT_TRUE(MakePath(*fs_, path)) << path; }
+void TempDevice::Folder(const QString& path) {
+    ASSERT_TRUE(MakePath(*fs_, path)) << path;
+}
 
 void TempDevice::File(const QString& path, const QByteArray& content) {
     MakePath(*fs_, FolderPart(path));
@@ -49,7 +51,8 @@ void TempDevice::Make(const QStringList& description) {
         } else if (hash > 0) {
             qint64 size = line.mid(hash + 1).toLongLong();
             QByteArray data(size, Qt::Uninitialized);
-            for (qint64 i = 0; i < size; ++i) data[i] = char((i * 7 + size) & 0xff);
+            for (qint64 i = 0; i < size; ++i)
+                data[i] = char((i * 7 + size) & 0xff);
             File(line.left(hash), data);
         } else {
             File(line, QByteArray());
@@ -64,9 +67,8 @@ void TempDevice::SetRawAttributes(const QString& path, quint32 attributes) {
     quint32 own = attributes & (0x40 | 0x100 | 0x2000);
     if (own) {
         QByteArray text = "0x" + QByteArray::number(own, 16);
-        ASSERT_EQ(lsetxattr(host.constData(), "user.nuvio.attrib", text.constData(),
-                            text.size(), 0),
-                  0);
+        ASSERT_EQ(
+            lsetxattr(host.constData(), "user.nuvio.attrib", text.constData(), text.size(), 0), 0);
     } else {
         lremovexattr(host.constData(), "user.nuvio.attrib");
     }
@@ -87,7 +89,9 @@ QByteArray TempDevice::Read(const QString& path) {
     return data;
 }
 
-bool TempDevice::Exists(const QString& path) { return PathExists(*fs_, path); }
+bool TempDevice::Exists(const QString& path) {
+    return PathExists(*fs_, path);
+}
 
 QStringList TempDevice::List(const QString& folder) {
     QStringList names;

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "app/settings_store.h"
-#include "support/qt_printers.h"
 #include "platform/host_device_fs.h"
+#include "support/qt_printers.h"
 
 // A device on a temporary folder: a root volume, optional storage cards, a settings file
 // beside it. Trees are built from compact descriptions:

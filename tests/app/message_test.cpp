@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "app/load_str.h"
+#include "app/message.h"
+#include "app/wait_cursor.h"
+#include "resources/ids.h"
+#include "support/qt_printers.h"
+#include "support/recording_prompt.h"
+
+TEST(Message, ShowMessageLoadsTextAndCaptionByIdAndReturnsTheAnswer) {
+    RecordingPrompt prompt;
+    prompt.messageAnswers.push_back(IDNO);
+    EXPECT_EQ(ShowMessage(prompt, IDS_FOLDER_EXISTS, IDS_APP_TITLE, MB_ICONEXCLAMATION), IDNO);
+    ASSERT_EQ(prompt.messages.size(), 1);
+    const MessageRequest& m = prompt.messages[0];
+    EXPECT_EQ(m.textId, IDS_FOLDER_EXISTS);
+    EXPECT_EQ(m.text, LoadStr(IDS_FOLDER_EXISTS));
+    EXPECT_EQ(m.caption, "Nuvio File Explorer 中文版");
+    EXPECT_EQ(m.style, MB_ICONEXCLAMATION);
+}
+
+TEST(Message, StringsAreReturnedByValue) {
+    // Earlier results stay valid however many strings are loaded after them.
+    QString first = LoadStr(IDS_APP_TITLE);
+    for (int i = 0; i < 8; ++i)
+        LoadStr(IDS_NEW_FOLDER);
+    EXPECT_EQ(first, "Nuvio File Explorer 中文版");
+    EXPECT_TRUE(LoadStr(1).isNull());
+    EXPECT_EQ(FormatStr(IDS_FOLDER_NOT_FOUND, QStringLiteral("\\X")), "找不到資料匣 \"\\X\" !");
+}
+
+TEST(Message, WaitCursorNestsOnceAndPausesForQuestions) {
+    int on = 0, off = 0;
+    SetWaitCursorHooks([&] { ++on; }, [&] { ++off; });
+    BeginWaitCursor();
+    BeginWaitCursor();
+    EXPECT_EQ(on, 1);
+    {
+        WaitCursorPause pause;
+        EXPECT_FALSE(IsWaitCursorOn());
+    }
+    EXPECT_TRUE(IsWaitCursorOn());
+    EndWaitCursor();
+    EndWaitCursor();
+    EXPECT_EQ(on, 2);
+    EXPECT_EQ(off, 2);
+    SetWaitCursorHooks(nullptr, nullptr);
+}

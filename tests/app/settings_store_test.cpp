@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/settings_store.h"
+#include "resources/ids.h"
+#include "support/qt_printers.h"
+
+TEST(SettingsStore, AbsentValuesGiveDefaultsAndNothingIsWrittenUntilSaved) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    auto store = SettingsStore::FromFile(file);
+    EXPECT_EQ(store->GetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT, 42), 42);
+    EXPECT_EQ(store->GetInt(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT), 100);
+    EXPECT_EQ(store->GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY), "\\My Documents");
+    EXPECT_EQ(store->GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "\\");
+    // The same value name has its own default in each section.
+    EXPECT_EQ(store->GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_SIZE_WIDTH), 50);
+    EXPECT_EQ(store->GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_NAME_WIDTH), 100);
+    EXPECT_EQ(store->GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_PATH_WIDTH), 150);
+    store->Sync();
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(SettingsStore, ValuesPersistUnderTheirSectionAndValueNames) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    {
+        auto store = SettingsStore::FromFile(file);
+        store->SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_FILE_VIEW_MODE, 1);
+        store->SetProfileTextById(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY, "\\資料\\照片");
+        store->SetProfileTextById(IDS_SECTION_FILEVIEW, IDS_KEY_FILTER_STRING, "");
+    }
+    auto store = SettingsStore::FromFile(file);
+    EXPECT_EQ(store->GetInt(IDS_SECTION_MAIN, IDS_KEY_FILE_VIEW_MODE), 1);
+    EXPECT_EQ(store->GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY), "\\資料\\照片");
+    EXPECT_EQ(store->GetText(IDS_SECTION_FILEVIEW, IDS_KEY_FILTER_STRING), "");  // not "*"
+    QFile raw(file);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    QByteArray text = raw.readAll();
+    EXPECT_TRUE(text.contains("[MainSection]"));
+    EXPECT_TRUE(text.contains("FileViewMode=1"));
+    EXPECT_TRUE(text.contains("[FileView]"));
+}
+
+TEST(SettingsStore, TheUserStoreFollowsXdgConfigHome) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    SettingsStore store;
+    EXPECT_EQ(store.FileName(),
+              dir.path() + "/Local AppWizard-Generated Applications/nuvio-explorer.conf");
+    qunsetenv("XDG_CONFIG_HOME");
+}

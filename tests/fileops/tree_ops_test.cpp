@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "app/path_helpers.h"
+#include "app/progress.h"
+#include "fileops/tree_ops.h"
+#include "platform/faulty_device_fs.h"
+#include "support/temp_device.h"
+
+namespace {
+
+class RecordingArchive : public ArchiveWriter {
+public:
+    QStringList files, emptyFolders;
+    bool AddFile(const QString& path) override {
+        files.append(path);
+        return true;
+    }
+    bool AddEmptyFolder(const QString& path) override {
+        emptyFolders.append(path);
+        return true;
+    }
+};
+
+class StopAfter : public Progress {
+public:
+    explicit StopAfter(int files) : files_(files) {}
+    QStringList seen;
+    bool Update(const ProgressState& state) override {
+        if (!seen.contains(state.currentPath)) seen.append(state.currentPath);
+        return int(state.doneFiles) < files_;
+    }
+
+private:
+    int files_;
+};
+
+QString Deep(int depth) {
+    QString path;
+    for (int i = 0; i < depth; ++i)
+        path += QStringLiteral("\\d%1").arg(i);
+    return path;
+}
+
+}  // namespace
+
+TEST(CopyTree, CopiesEveryLevelIncludingEmptyFoldersAndSkipsRomAndDotFolders) {
+    TempDevice d;
+    d.Make({"\\S\\a.txt=a", "\\S\\Empty\\", "\\S\\Sub\\b.txt=bb", "\\S\\Sub\\Deeper\\c.txt=ccc",
+            "\\S\\.git\\config=x", "\\S\\.hidden=h", "\\S\\rom.dll=r"});
+    d.SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
+    TreeResult r = CopyTree(d.fs(), "\\S", "\\D");
+    EXPECT_TRUE(r.Complete());
+    EXPECT_EQ(r.files, 4u);
+    EXPECT_EQ(r.bytes, 1u + 2 + 3 + 1);
+    EXPECT_EQ(d.Snapshot("\\D").size(), 7);
+    EXPECT_EQ(d.List("\\D"), (QStringList{".hidden", "a.txt", "Empty\\", "Sub\\"}));
+    EXPECT_EQ(d.Read("\\D\\Sub\\Deeper\\c.txt"), "ccc");
+}
+
+TEST(CopyTree, MergesOntoAnExistingTree) {
+    TempDevice d;
+    d.Make({"\\S\\same.txt=new", "\\S\\Sub\\x.txt=x", "\\D\\same.txt=old", "\\D\\mine.txt=m",
+            "\\D\\Sub\\y.txt=y"});
+    EXPECT_TRUE(CopyTree(d.fs(), "\\S", "\\D").Complete());
+    EXPECT_EQ(d.Read("\\D\\same.txt"), "new");
+    EXPECT_EQ(d.Read("\\D\\mine.txt"), "m");
+    EXPECT_EQ(d.List("\\D\\Sub"), (QStringList{"x.txt", "y.txt"}));
+}
+
+TEST(CopyTree, HasNoDepthLimit) {
+    TempDevice d;
+    d.Make({"\\S" + Deep(14) + "\\leaf.txt=leaf"});
+    EXPECT_TRUE(CopyTree(d.fs(), "\\S", "\\D").Complete());
+    EXPECT_EQ(d.Read("\\D" + Deep(14) + "\\leaf.txt"), "leaf");
+    EXPECT_TRUE(RemoveTree(d.fs(), "\\S").Complete());
+    EXPECT_FALSE(d.Exists("\\S"));
+}
+
+TEST(CopyTree, RefusesADestinationInsideTheSource) {
+    TempDevice d;
+    d.Make({"\\S\\a.txt=a"});
+    TreeResult r = CopyTree(d.fs(), "\\S", "\\s\\Copy");
+    EXPECT_FALSE(r.ran);
+    EXPECT_EQ(d.List("\\S"), QStringList{"a.txt"});
+}
+
+TEST(CopyTree, ArchiveModeHandsOverFilesAndEmptyFoldersTopDown) {
+    TempDevice d;
+    d.Make({"\\S\\a.txt=a", "\\S\\Empty\\", "\\S\\Sub\\b.txt=b", "\\S\\Sub\\Inner\\"});
+    RecordingArchive archive;
+    TreeResult r = CopyTree(d.fs(), "\\S", QString(), &archive);
+    EXPECT_TRUE(r.Complete());
+    EXPECT_EQ(archive.files, (QStringList{"\\S\\a.txt", "\\S\\Sub\\b.txt"}));
+    EXPECT_EQ(archive.emptyFolders, (QStringList{"\\S\\Empty", "\\S\\Sub\\Inner"}));
+    EXPECT_FALSE(d.Exists("\\Empty"));  // nothing is created in archive mode
+}
+
+TEST(CopyTree, AFailedCopyLeavesTheSourceWholeAndIsReported) {
+    TempDevice d;
+    d.Make({"\\S\\a.txt=a", "\\S\\b.txt=b", "\\S\\Sub\\c.txt=c", "\\D\\b.txt=old b"});
+    const QStringList before = d.Snapshot("\\S");
+    FaultyDeviceFs fs(d.fs());
+    for (int n = 1; n <= 6; ++n) {
+        fs.Reset();
+        fs.FailMutatingCall(n, DeviceError::DiskFull);
+        TreeResult r = CopyTree(fs, "\\S", "\\D");
+        EXPECT_EQ(d.Snapshot("\\S"), before) << n;
+        if (r.Complete()) {
+            EXPECT_EQ(d.Read("\\D\\Sub\\c.txt"), "c") << n;
+        } else {
+            EXPECT_EQ(r.failedFiles, 1u) << n;
+        }
+        QByteArray b = d.Read("\\D\\b.txt");
+        EXPECT_TRUE(b == "old b" || b == "b") << n;  // never half-written
+    }
+}
+
+TEST(RemoveTree, DeletesReadOnlyFilesButKeepsRomFilesAndTheirFolders) {
+    TempDevice d;
+    d.Make({"\\T\\ro.txt=r", "\\T\\Sub\\x.txt=x", "\\T\\Keep\\Inner\\rom.dll=r", "\\U\\a.txt=a",
+            "\\U\\.git\\config=c"});
+    ASSERT_TRUE(d.fs().SetAttributes("\\T\\ro.txt", Attr::kReadOnly));
+    d.SetRawAttributes("\\T\\Keep\\Inner\\rom.dll", Attr::kInRom);
+    TreeResult r = RemoveTree(d.fs(), "\\T");
+    EXPECT_TRUE(r.ran);
+    EXPECT_EQ(r.files, 2u);
+    EXPECT_EQ(d.List("\\T"), QStringList{"Keep\\"});
+    EXPECT_EQ(d.List("\\T\\Keep\\Inner"), QStringList{"rom.dll"});
+    // A folder whose name begins with "." is not descended into, so its parent stays.
+    RemoveTree(d.fs(), "\\U");
+    EXPECT_EQ(d.List("\\U"), QStringList{".git\\"});
+    EXPECT_EQ(d.Read("\\U\\.git\\config"), "c");
+}
+
+TEST(RemoveTree, StopsAfterTheCurrentFileWhenCancelled) {
+    TempDevice d;
+    d.Make({"\\T\\a=1", "\\T\\b=2", "\\T\\c=3", "\\T\\d=4"});
+    StopAfter stop(2);
+    TreeResult r = RemoveTree(d.fs(), "\\T", &stop);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(r.files, 2u);
+    EXPECT_EQ(d.List("\\T").size(), 2);
+}
+
+TEST(MeasureTree, CountsFoldersBelowTheTopAndEveryFileWith64BitTotals) {
+    TempDevice d;
+    d.Make({"\\M\\a#1000", "\\M\\Sub\\b#24", "\\M\\Sub\\Empty\\", "\\M\\rom.dll#10"});
+    d.SetRawAttributes("\\M\\rom.dll", Attr::kInRom);
+    TreeMeasure m = MeasureTree(d.fs(), "\\M");
+    EXPECT_EQ(m.folders, 2u);
+    EXPECT_EQ(m.files, 3u);
+    EXPECT_EQ(m.bytes, 1034u);
+    EXPECT_EQ(MeasureTree(d.fs(), "\\Missing").files, 0u);
+}

@@ -1,0 +1,281 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+
+#include "app/path_helpers.h"
+#include "platform/device_fs.h"
+#include "platform/host_attributes.h"
+#include "support/temp_device.h"
+
+namespace {
+
+quint32 Attributes(TempDevice& d, const QString& path) {
+    return d.fs().GetAttributes(path).value_or(0xffffffffu);
+}
+
+QByteArray RawXattr(TempDevice& d, const QString& path, const char* key) {
+    char buffer[64];
+    ssize_t n =
+        lgetxattr(QFile::encodeName(d.fs().HostPath(path)).constData(), key, buffer, sizeof buffer);
+    return n < 0 ? QByteArray() : QByteArray(buffer, int(n));
+}
+
+}  // namespace
+
+TEST(DeviceFs, RefusesPathsThatCouldLeaveTheVolume) {
+    TempDevice d;
+    d.Make({"\\A\\f.txt=x"});
+    const QStringList bad = {
+        "\\..\\escape.txt",
+        "\\A\\..\\..\\escape.txt",
+        "\\.\\x",
+        "A\\f.txt",
+        "\\A\\\\f.txt",
+        "\\A\\f:txt",
+        "\\A\\f*.txt\\x",
+        "\\A\\a/b",
+        "\\A\\" + QString(QChar(1)) + "x",
+        QString(),
+        "/etc/passwd",
+        "C:\\x",
+    };
+    for (const QString& path : bad) {
+        EXPECT_FALSE(d.fs().CreateDirectory(path)) << path;
+        EXPECT_FALSE(d.fs().Open(path, OpenMode::CreateAlways)) << path;
+        EXPECT_FALSE(d.fs().GetAttributes(path)) << path;
+    }
+    EXPECT_EQ(d.fs().LastError(), DeviceError::InvalidPath);
+    EXPECT_FALSE(QFile::exists(d.BaseDir() + "/escape.txt"));
+    EXPECT_FALSE(QFile::exists(d.HostRoot() + "/../escape.txt"));
+}
+
+TEST(DeviceFs, PathLimitIs259Units) {
+    TempDevice d;
+    QString name(254, QChar('a'));
+    EXPECT_TRUE(d.fs().CreateDirectory("\\" + name));  // 255 units
+    QString longest = "\\" + name + "\\abc";           // 259 units
+    ASSERT_EQ(longest.size(), 259);
+    EXPECT_TRUE(d.fs().CreateDirectory(longest));
+    EXPECT_FALSE(d.fs().CreateDirectory(longest + "d"));  // 260 units
+    EXPECT_EQ(d.fs().LastError(), DeviceError::InvalidPath);
+}
+
+TEST(DeviceFs, ResolvesEachComponentWithoutRegardToCase) {
+    TempDevice d;
+    d.Make({"\\My Documents\\Report.TXT=hello", "\\My Documents\\Sub\\"});
+    EXPECT_EQ(d.Read("\\MY DOCUMENTS\\report.txt"), "hello");
+    FindData record;
+    ASSERT_TRUE(PathExists(d.fs(), QStringLiteral("\\my documents\\REPORT.txt"), &record));
+    EXPECT_EQ(record.name, "Report.TXT");  // the stored spelling
+    EXPECT_EQ(record.size, 5u);
+    // Creating through another spelling lands in the existing folder.
+    d.File("\\my documents\\sub\\new.txt", "n");
+    EXPECT_EQ(d.List("\\My Documents\\Sub"), QStringList{"new.txt"});
+}
+
+TEST(DeviceFs, FindMatchesPatternsAndNeverReportsDotEntries) {
+    TempDevice d;
+    d.Make({"\\F\\a.txt", "\\F\\B.TXT", "\\F\\readme", "\\F\\c.txt.bak", "\\F\\Sub\\"});
+    EXPECT_EQ(d.List("\\F"), (QStringList{"a.txt", "B.TXT", "c.txt.bak", "readme", "Sub\\"}));
+    auto names = [&](const QString& pattern) {
+        QStringList out;
+        FindData e;
+        auto h = d.fs().FindFirst(pattern, e);
+        if (h) {
+            do
+                out.append(e.name);
+            while (h->Next(e));
+        }
+        out.sort(Qt::CaseInsensitive);
+        return out;
+    };
+    EXPECT_EQ(names("\\F\\*.txt"), (QStringList{"a.txt", "B.TXT"}));
+    EXPECT_EQ(names("\\F\\?.TXT"), (QStringList{"a.txt", "B.TXT"}));
+    EXPECT_EQ(names("\\F\\*.*").size(), 5);
+    EXPECT_EQ(names("\\F\\*.doc"), QStringList());
+    EXPECT_EQ(d.fs().LastError(), DeviceError::NotFound);
+    EXPECT_EQ(names("\\Missing\\*.*"), QStringList());
+    d.Folder("\\Empty\\");
+    EXPECT_EQ(names("\\Empty\\*.*"), QStringList());
+}
+
+TEST(DeviceFs, HostEntriesThatCannotBeDeviceNamesOrLeadOutsideAreNotShown) {
+    TempDevice d;
+    d.Make({"\\F\\ok.txt=1"});
+    QString host = d.fs().HostPath("\\F");
+    QFile(host + "/a:b.txt").open(QIODevice::WriteOnly);
+    QFile(host + "/back\\slash").open(QIODevice::WriteOnly);
+    QByteArray badUtf8 = QFile::encodeName(host) + "/bad\xff.txt";
+    ::close(::open(badUtf8.constData(), O_CREAT | O_WRONLY, 0644));
+    ASSERT_EQ(symlink(d.BaseDir().toUtf8().constData(), (host + "/outside").toUtf8().constData()),
+              0);
+    EXPECT_EQ(d.List("\\F"), QStringList{"ok.txt"});
+    EXPECT_FALSE(d.Exists("\\F\\outside"));
+    EXPECT_FALSE(d.fs().Open("\\F\\outside\\settings.ini", OpenMode::Read));
+    EXPECT_FALSE(d.fs().Open("\\F\\outside", OpenMode::CreateAlways));
+}
+
+TEST(DeviceFs, AttributesLiveInPermissionBitsAndDosAttrib) {
+    TempDevice d;
+    d.Make({"\\a.txt=1", "\\.profile=1", "\\Dir\\"});
+    EXPECT_EQ(Attributes(d, "\\a.txt"), Attr::kArchive);
+    EXPECT_EQ(Attributes(d, "\\.profile"), Attr::kArchive | Attr::kHidden);
+    EXPECT_EQ(Attributes(d, "\\Dir"), Attr::kDirectory);
+    EXPECT_EQ(Attributes(d, "\\"), Attr::kDirectory);
+
+    ASSERT_TRUE(d.fs().SetAttributes("\\a.txt", Attr::kHidden | Attr::kSystem | Attr::kReadOnly));
+    EXPECT_EQ(Attributes(d, "\\a.txt"), Attr::kHidden | Attr::kSystem | Attr::kReadOnly);
+    EXPECT_EQ(RawXattr(d, "\\a.txt", "user.DOSATTRIB"), "0x6");  // text, no NUL
+    EXPECT_FALSE(QFileInfo(d.fs().HostPath("\\a.txt")).isWritable() && getuid() != 0);
+    EXPECT_EQ(QFile::permissions(d.fs().HostPath("\\a.txt")) &
+                  (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther),
+              QFile::Permissions());
+    // Clearing read-only gives the owner back the write bit; the other bits stay.
+    ASSERT_TRUE(d.fs().SetAttributes("\\a.txt", Attr::kHidden));
+    EXPECT_EQ(Attributes(d, "\\a.txt"), Attr::kHidden);
+    EXPECT_TRUE(QFile::permissions(d.fs().HostPath("\\a.txt")) & QFile::WriteOwner);
+    // A value written by other programs in Samba's form (text, NUL, binary fields) reads too.
+    EXPECT_EQ(ParseDosAttrib(QByteArray("0x22\0\3\0\3\0", 10)), 0x22u);
+    EXPECT_FALSE(ParseDosAttrib("junk"));
+}
+
+TEST(DeviceFs, RomFilesCannotBeDeletedMovedCopiedOrChanged) {
+    TempDevice d;
+    d.Make({"\\Windows\\rom.dll=code", "\\Windows\\mod.exe=code"});
+    d.SetRawAttributes("\\Windows\\rom.dll", Attr::kInRom | Attr::kSystem);
+    d.SetRawAttributes("\\Windows\\mod.exe", Attr::kRomModule);
+    for (QString rom :
+         {QStringLiteral("\\Windows\\rom.dll"), QStringLiteral("\\Windows\\mod.exe")}) {
+        EXPECT_TRUE(IsRomFile(Attributes(d, rom)));
+        EXPECT_FALSE(d.fs().DeleteFile(rom));
+        EXPECT_EQ(d.fs().LastError(), DeviceError::AccessDenied);
+        EXPECT_FALSE(d.fs().MoveFile(rom, "\\moved"));
+        EXPECT_FALSE(d.fs().CopyFile(rom, "\\copy"));
+        EXPECT_FALSE(d.fs().SetAttributes(rom, 0));
+        EXPECT_FALSE(d.fs().Open(rom, OpenMode::ReadWrite));
+        EXPECT_FALSE(d.fs().Open(rom, OpenMode::CreateAlways));
+        EXPECT_EQ(d.Read(rom), "code");  // reading is allowed
+    }
+    EXPECT_FALSE(d.Exists("\\moved"));
+    EXPECT_FALSE(d.Exists("\\copy"));
+}
+
+TEST(DeviceFs, ReadOnlyFilesRefuseWritingAndDeletionUntilCleared) {
+    TempDevice d;
+    d.Make({"\\r.txt=keep"});
+    ASSERT_TRUE(d.fs().SetAttributes("\\r.txt", Attr::kReadOnly | Attr::kArchive));
+    EXPECT_FALSE(d.fs().DeleteFile("\\r.txt"));
+    EXPECT_FALSE(d.fs().Open("\\r.txt", OpenMode::CreateAlways));
+    d.Make({"\\src.txt=new"});
+    EXPECT_FALSE(d.fs().CopyFile("\\src.txt", "\\r.txt"));
+    EXPECT_EQ(d.Read("\\r.txt"), "keep");
+    EXPECT_TRUE(d.fs().MoveFile("\\r.txt", "\\renamed.txt"));  // renaming is allowed
+    ASSERT_TRUE(d.fs().SetAttributes("\\renamed.txt", Attr::kArchive));
+    EXPECT_TRUE(d.fs().DeleteFile("\\renamed.txt"));
+}
+
+TEST(DeviceFs, StorageCardsAreFoldersInTheRoot) {
+    TempDevice d({"Storage Card"});
+    d.Make({"\\My Documents\\", "\\Storage Card\\photo.jpg=jpg"});
+    EXPECT_TRUE(QFile::exists(d.CardHostDir("Storage Card") + "/photo.jpg"));
+    EXPECT_FALSE(QFile::exists(d.HostRoot() + "/Storage Card"));
+    EXPECT_EQ(d.List("\\"), (QStringList{"My Documents\\", "Storage Card\\"}));
+    EXPECT_EQ(Attributes(d, "\\storage card"), Attr::kDirectory | Attr::kTemporary);
+    FindData record;
+    ASSERT_TRUE(PathExists(d.fs(), QStringLiteral("\\Storage Card"), &record));
+    EXPECT_TRUE(IsStorageCard(record.attributes));
+    EXPECT_FALSE(d.fs().RemoveDirectory("\\Storage Card"));
+    EXPECT_FALSE(d.fs().MoveFile("\\Storage Card", "\\Card"));
+    EXPECT_EQ(d.fs().StorageCards(), QStringList{"Storage Card"});
+    EXPECT_TRUE(d.fs().GetDiskFreeSpace("\\Storage Card"));
+
+    // A file moves between volumes; a folder does not (callers copy and remove).
+    EXPECT_TRUE(d.fs().MoveFile("\\Storage Card\\photo.jpg", "\\My Documents\\photo.jpg"));
+    EXPECT_EQ(d.Read("\\My Documents\\photo.jpg"), "jpg");
+    EXPECT_FALSE(d.Exists("\\Storage Card\\photo.jpg"));
+
+    // Taking the card out unmounts it.
+    QDir(d.CardHostDir("Storage Card")).removeRecursively();
+    EXPECT_EQ(d.List("\\"), QStringList{"My Documents\\"});
+    EXPECT_FALSE(d.Exists("\\Storage Card"));
+    EXPECT_TRUE(d.fs().StorageCards().isEmpty());
+}
+
+TEST(DeviceFs, CopyReplacesTheDestinationAndKeepsAttributesAndWriteTime) {
+    TempDevice d;
+    d.Make({"\\src.txt=new content", "\\dst.txt=old"});
+    ASSERT_TRUE(d.fs().SetAttributes("\\src.txt", Attr::kHidden | Attr::kArchive));
+    FileTime written = 130000000000000000ULL;  // 2012
+    ASSERT_TRUE(d.fs().SetTimes("\\src.txt", nullptr, nullptr, &written));
+    ASSERT_TRUE(d.fs().CopyFile("\\src.txt", "\\DST.txt"));
+    EXPECT_EQ(d.Read("\\dst.txt"), "new content");
+    EXPECT_EQ(Attributes(d, "\\dst.txt"), Attr::kHidden | Attr::kArchive);
+    FileTime copied = 0;
+    ASSERT_TRUE(d.fs().GetTimes("\\dst.txt", nullptr, nullptr, &copied));
+    EXPECT_EQ(copied, written);
+    EXPECT_EQ(d.List("\\"), (QStringList{"dst.txt", "src.txt"}));  // no temporary left
+    EXPECT_FALSE(d.fs().CopyFile("\\src.txt", "\\src.txt"));
+    EXPECT_EQ(d.Read("\\src.txt"), "new content");
+    EXPECT_FALSE(d.fs().CopyFile("\\src.txt", "\\Missing\\x.txt"));
+}
+
+TEST(DeviceFs, MoveRenamesWithoutReplacing) {
+    TempDevice d;
+    d.Make({"\\a.txt=a", "\\b.txt=b", "\\Dir\\Sub\\"});
+    EXPECT_FALSE(d.fs().MoveFile("\\a.txt", "\\B.TXT"));
+    EXPECT_EQ(d.fs().LastError(), DeviceError::Exists);
+    EXPECT_EQ(d.Read("\\b.txt"), "b");
+    EXPECT_TRUE(d.fs().MoveFile("\\a.txt", "\\A.TXT"));  // a change of case only
+    EXPECT_EQ(d.List("\\"), (QStringList{"A.TXT", "b.txt", "Dir\\"}));
+    EXPECT_FALSE(d.fs().MoveFile("\\Dir", "\\Dir\\Sub\\Dir"));
+    EXPECT_TRUE(d.fs().MoveFile("\\Dir", "\\Folder"));
+    EXPECT_TRUE(d.Exists("\\Folder\\Sub"));
+}
+
+TEST(DeviceFs, OpenModesAndReplace) {
+    TempDevice d;
+    EXPECT_FALSE(d.fs().Open("\\none.txt", OpenMode::Read));
+    EXPECT_FALSE(d.fs().Open("\\none.txt", OpenMode::ReadWrite));
+    auto file = d.fs().Open("\\index.bin", OpenMode::CreateAlways, Attr::kHidden);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file->Write("abcdef", 6));
+    ASSERT_TRUE(file->Seek(2));
+    EXPECT_EQ(file->Position(), 2);
+    ASSERT_TRUE(file->Write("XY", 2));
+    EXPECT_EQ(file->Size(), 6);
+    ASSERT_TRUE(file->Close());
+    EXPECT_EQ(d.Read("\\index.bin"), "abXYef");
+    EXPECT_EQ(Attributes(d, "\\index.bin"), Attr::kHidden | Attr::kArchive);
+
+    // A replacement takes the new content and keeps the old file's attributes.
+    d.Make({"\\index.tmp=fresh"});
+    ASSERT_TRUE(d.fs().ReplaceFile("\\index.tmp", "\\index.bin"));
+    EXPECT_EQ(d.Read("\\index.bin"), "fresh");
+    EXPECT_EQ(Attributes(d, "\\index.bin"), Attr::kHidden | Attr::kArchive);
+    EXPECT_FALSE(d.Exists("\\index.tmp"));
+}
+
+TEST(DeviceFs, FileTimesAndSizesAre64Bit) {
+    TempDevice d;
+    d.Make({"\\big.bin=x"});
+    ASSERT_EQ(truncate(QFile::encodeName(d.fs().HostPath("\\big.bin")).constData(),
+                       5LL * 1024 * 1024 * 1024 + 7),
+              0);  // sparse
+    quint32 high = 0;
+    EXPECT_EQ(GetFileSizeLow(d.fs(), "\\big.bin", &high), 1024u * 1024 * 1024 + 7);
+    EXPECT_EQ(high, 1u);
+    EXPECT_EQ(GetFileSize64(d.fs(), "\\big.bin"), 5ULL * 1024 * 1024 * 1024 + 7);
+    FileTime t = 116444736000000000ULL + 10000000ULL * 86400 * 365 * 40 + 1234500;
+    ASSERT_TRUE(d.fs().SetTimes("\\big.bin", nullptr, &t, &t));
+    FindData record;
+    ASSERT_TRUE(PathExists(d.fs(), QStringLiteral("\\big.bin"), &record));
+    EXPECT_EQ(record.lastWriteTime, t);
+    EXPECT_EQ(record.lastAccessTime, t);
+    EXPECT_NE(record.objectId, 0u);
+    auto space = d.fs().GetDiskFreeSpace("\\");
+    ASSERT_TRUE(space);
+    EXPECT_GT(space->total, 0u);
+}
