@@ -4,9 +4,9 @@
 #include "platform/device_fs.h"
 
 bool ForEachEntry(DeviceFs& fs, const QString& folder, bool* empty,
-                  const std::function<bool(const FindData&)>& visit) {
+                  const std::function<bool(const FindData&)>& visit, bool foldersOnly) {
     FindData entry;
-    auto handle = fs.FindFirst(JoinPath(folder, QStringLiteral("*.*")), entry);
+    auto handle = fs.FindFirst(JoinPath(folder, QStringLiteral("*.*")), entry, foldersOnly);
     if (empty) *empty = !handle;
     if (!handle) return fs.LastError() == DeviceError::NotFound;
     do {
@@ -44,10 +44,13 @@ FolderLevels DiscoverFolders(DeviceFs& fs, const QString& top) {
     while (true) {
         std::vector<QString> next;
         for (const QString& folder : levels.back()) {
-            ForEachEntry(fs, folder, nullptr, [&](const FindData& entry) {
-                if (IsWalkedFolder(entry)) next.push_back(JoinPath(folder, entry.name));
-                return true;
-            });
+            ForEachEntry(
+                fs, folder, nullptr,
+                [&](const FindData& entry) {
+                    if (IsWalkedFolder(entry)) next.push_back(JoinPath(folder, entry.name));
+                    return true;
+                },
+                true);
         }
         if (next.empty()) break;
         levels.push_back(std::move(next));

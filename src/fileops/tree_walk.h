@@ -17,7 +17,7 @@ using FolderLevels = std::vector<std::vector<QString>>;
 // Enumerates folder\*.* and calls visit for each entry. Returns false when the folder could
 // not be read; true for a readable folder, empty or not (empty set when it held nothing).
 bool ForEachEntry(DeviceFs& fs, const QString& folder, bool* empty,
-                  const std::function<bool(const FindData&)>& visit);
+                  const std::function<bool(const FindData&)>& visit, bool foldersOnly = false);
 
 // Calls onFolder for each folder, level after level from the top, right after the folder was
 // scanned, with its files. Subfolders found are queued for the next level. onFolder returns

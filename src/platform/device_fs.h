@@ -69,7 +69,10 @@ public:
     // pattern: a folder, "\" and a name pattern with * and ?, or a plain path. Fills the first
     // match and returns a handle for the rest; null when the folder is missing or nothing
     // matches. "." and ".." are never reported.
-    virtual std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first) = 0;
+    // With foldersOnly the handle may leave out entries that are not folders (a walk's
+    // discovery needs only those, and skipping files saves a lookup each).
+    virtual std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first,
+                                                  bool foldersOnly = false) = 0;
 
     virtual std::optional<quint32> GetAttributes(const QString& path) = 0;
     // Sets the whole attribute word (the directory bit is ignored).

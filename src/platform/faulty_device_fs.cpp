@@ -90,9 +90,10 @@ DeviceError FaultyDeviceFs::LastError() const {
     return lastWasInjected_ ? injected_ : inner_.LastError();
 }
 
-std::unique_ptr<FindHandle> FaultyDeviceFs::FindFirst(const QString& pattern, FindData& first) {
+std::unique_ptr<FindHandle> FaultyDeviceFs::FindFirst(const QString& pattern, FindData& first,
+                                                      bool foldersOnly) {
     if (Check(Op::Find, pattern)) return nullptr;
-    return inner_.FindFirst(pattern, first);
+    return inner_.FindFirst(pattern, first, foldersOnly);
 }
 
 std::optional<quint32> FaultyDeviceFs::GetAttributes(const QString& path) {

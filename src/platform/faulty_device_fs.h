@@ -43,7 +43,8 @@ public:
     // Asked once per call: true when this call is to fail.
     bool Check(Op op, const QString& path);
 
-    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first) override;
+    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first,
+                                          bool foldersOnly = false) override;
     std::optional<quint32> GetAttributes(const QString& path) override;
     bool SetAttributes(const QString& path, quint32 attributes) override;
     bool CreateDirectory(const QString& path) override;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/file_attributes.h"
 
@@ -89,9 +90,40 @@ std::optional<quint32> ParseDosAttrib(const QByteArray& value) {
     return ParseHexText(value);
 }
 
+namespace {
+
+// Which of our two values the entry holds: one listing instead of two lookups, since most
+// entries hold neither.
+void StoredValues(const QByteArray& hostPath, bool* dos, bool* own) {
+    char names[512];
+    ssize_t n = llistxattr(hostPath.constData(), names, sizeof names);
+    if (n < 0) {
+        *dos = *own = errno == ERANGE;  // too many to list: look both up
+        return;
+    }
+    *dos = *own = false;
+    for (ssize_t at = 0; at < n; at += ssize_t(std::strlen(names + at)) + 1) {
+        if (std::strcmp(names + at, kDosAttrib) == 0) *dos = true;
+        if (std::strcmp(names + at, kNuvioAttrib) == 0) *own = true;
+    }
+}
+
+}  // namespace
+
+bool HasOwnRomBits(const QByteArray& hostPath) {
+    bool storedDos = false, storedOwn = false;
+    StoredValues(hostPath, &storedDos, &storedOwn);
+    if (!storedOwn) return false;
+    auto raw = GetXattr(hostPath, kNuvioAttrib);
+    auto bits = raw ? ParseHexText(*raw) : std::nullopt;
+    return bits && (*bits & (Attr::kInRom | Attr::kRomModule));
+}
+
 quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const QString& name,
                            bool readOnlyVolume, bool fatVolume) {
     quint32 bits = 0;
+    bool storedDos = false, storedOwn = false;
+    StoredValues(hostPath, &storedDos, &storedOwn);
     if (st.isDir) bits |= Attr::kDirectory;
     if ((st.mode & 0222) == 0) bits |= Attr::kReadOnly;
     bool haveDos = false;
@@ -104,7 +136,7 @@ quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const
         }
         if (fd >= 0) close(fd);
     }
-    if (!haveDos) {
+    if (!haveDos && storedDos) {
         if (auto raw = GetXattr(hostPath, kDosAttrib)) {
             if (auto parsed = ParseDosAttrib(*raw)) {
                 bits |= *parsed & kDosBits;
@@ -116,8 +148,10 @@ quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const
         if (name.startsWith(QLatin1Char('.'))) bits |= Attr::kHidden;
         if (st.isRegular) bits |= Attr::kArchive;
     }
-    if (auto raw = GetXattr(hostPath, kNuvioAttrib)) {
-        if (auto parsed = ParseHexText(*raw)) bits |= *parsed & kOwnBits;
+    if (storedOwn) {
+        if (auto raw = GetXattr(hostPath, kNuvioAttrib)) {
+            if (auto parsed = ParseHexText(*raw)) bits |= *parsed & kOwnBits;
+        }
     }
     if (readOnlyVolume && !st.isDir) bits |= Attr::kInRom;
     return bits;
@@ -171,7 +205,10 @@ bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32
 }
 
 bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool fatVolume) {
+    bool storedDos = false, storedOwn = false;
+    StoredValues(from, &storedDos, &storedOwn);
     for (const char* key : {kDosAttrib, kNuvioAttrib}) {
+        if ((key == kDosAttrib ? storedDos : storedOwn) == false) continue;
         if (auto raw = GetXattr(from, key)) {
             if (fsetxattr(toFd, key, raw->constData(), size_t(raw->size()), 0) != 0 && !fatVolume) {
                 return false;

@@ -26,6 +26,9 @@ bool HostStatAt(int dirFd, const char* name, HostStat* out, bool* isLink);
 quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const QString& name,
                            bool readOnlyVolume, bool fatVolume);
 
+// True when the stored own bits mark a ROM file (one lookup, for the copy's check).
+bool HasOwnRomBits(const QByteArray& hostPath);
+
 // Writes the attribute word onto the host entry; current is what ReadHostAttributes gives.
 bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32 current,
                          quint32 wanted, bool fatVolume, int* err);

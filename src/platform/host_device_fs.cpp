@@ -107,8 +107,14 @@ timespec ToTimespec(const FileTime* time) {
 
 // Kernel-side copy: a reflink where the file system shares extents, else copy_file_range,
 // else plain reads and writes.
-bool CopyContent(int in, int out, qint64 size, int* err) {
-    if (ioctl(out, FICLONE, in) == 0) return true;
+bool CopyContent(int in, int out, qint64 size, bool* cloneFails, int* err) {
+    if (!*cloneFails) {
+        if (ioctl(out, FICLONE, in) == 0) return true;
+        // Not a file system that shares extents: do not ask again for every file.
+        if (errno == EOPNOTSUPP || errno == ENOTTY || errno == EINVAL || errno == EXDEV) {
+            *cloneFails = true;
+        }
+    }
     qint64 done = 0;
     bool plain = false;
     while (done < size && !plain) {
@@ -236,6 +242,7 @@ public:
         if (dir_) closedir(dir_);
     }
     bool Valid() const { return dir_ != nullptr; }
+    void SetFoldersOnly(bool on) { foldersOnly_ = on; }
 
     bool Next(FindData& out) override {
         while (!extra_.isEmpty()) {
@@ -246,6 +253,7 @@ public:
         while (dirent* entry = readdir(dir_)) {
             const char* raw = entry->d_name;
             if (entry->d_type == DT_LNK || IsTempName(raw)) continue;
+            if (foldersOnly_ && entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN) continue;
             if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
             QString name = DecodeHostName(raw);
             if (name.isEmpty()) continue;
@@ -271,6 +279,7 @@ private:
     QList<FindData> extra_;
     DIR* dir_ = nullptr;
     bool matchAll_ = false;
+    bool foldersOnly_ = false;
 };
 
 namespace {
@@ -355,6 +364,68 @@ bool HostDeviceFs::FailErrno(int err) {
     return Fail(ErrorFromErrno(err));
 }
 
+void HostDeviceFs::RememberFolder(const QByteArray& host) {
+    if (verified_.size() >= 4096) verified_.clear();
+    verified_.insert(host);
+}
+
+bool HostDeviceFs::FindCaseVariant(const QByteArray& folder, const QString& name,
+                                   QByteArray* actual) {
+    struct statx sx {};
+    if (statx(AT_FDCWD, folder.constData(), AT_SYMLINK_NOFOLLOW, STATX_CTIME, &sx) != 0) {
+        return false;
+    }
+    CaseIndex& index = caseIndex_[folder];
+    if (index.changeSec != sx.stx_ctime.tv_sec || index.changeNsec != sx.stx_ctime.tv_nsec) {
+        if (caseIndex_.size() > 64) {
+            caseIndex_.clear();
+            return FindCaseVariant(folder, name, actual);
+        }
+        index.names.clear();
+        DIR* dir = opendir(folder.constData());
+        if (!dir) return false;
+        while (dirent* entry = readdir(dir)) {
+            if (entry->d_type == DT_LNK || IsTempName(entry->d_name)) continue;
+            QString entryName = DecodeHostName(entry->d_name);
+            if (!entryName.isEmpty()) index.names.insert(entryName.toCaseFolded(), entry->d_name);
+        }
+        closedir(dir);
+        index.changeSec = sx.stx_ctime.tv_sec;
+        index.changeNsec = sx.stx_ctime.tv_nsec;
+    }
+    auto it = index.names.constFind(name.toCaseFolded());
+    if (it == index.names.constEnd()) return false;
+    *actual = Join(folder, *it);
+    return true;
+}
+
+void HostDeviceFs::NoteEntry(const QByteArray& hostPath, bool added) {
+    const int cut = hostPath.lastIndexOf('/');
+    auto it = caseIndex_.find(hostPath.left(cut));
+    if (it == caseIndex_.end()) return;
+    const QByteArray raw = hostPath.mid(cut + 1);
+    const QString name = DecodeHostName(raw.constData()).toCaseFolded();
+    if (added) {
+        it->names.insert(name, raw);
+    } else {
+        it->names.remove(name);
+    }
+    struct statx sx {};
+    if (statx(AT_FDCWD, it.key().constData(), AT_SYMLINK_NOFOLLOW, STATX_CTIME, &sx) == 0) {
+        it->changeSec = sx.stx_ctime.tv_sec;
+        it->changeNsec = sx.stx_ctime.tv_nsec;
+    } else {
+        caseIndex_.erase(it);
+    }
+}
+
+void HostDeviceFs::ForgetFolder(const QByteArray& host) {
+    const QByteArray below = host + '/';
+    verified_.removeIf([&](const QByteArray& folder) {
+        return folder == host || folder.startsWith(below);
+    });
+}
+
 bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
     *out = Resolved();
     QStringList parts;
@@ -370,36 +441,42 @@ bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
     }
     out->host = out->volume->hostRoot;
     if (first == parts.size()) {
-        HostStat st;
-        out->exists = StatHost(out->host, &st) && st.isDir;
+        out->exists = StatHost(out->host, &out->st) && out->st.isDir;
         out->isDir = true;
         out->isVolumeRoot = true;
         return out->exists ? true : Fail(DeviceError::NotFound);
     }
+    // Fast path: a folder checked before (every component a real folder, spelled as stored)
+    // needs one lookup for the last component.
+    QByteArray parent = out->host;
+    for (int i = first; i < parts.size() - 1; ++i) parent = Join(parent, Encode(parts[i]));
+    if (verified_.contains(parent)) {
+        QByteArray candidate = Join(parent, Encode(parts.last()));
+        QByteArray alt;
+        if (StatHost(candidate, &out->st) ||
+            (FindCaseVariant(parent, parts.last(), &alt) && StatHost(candidate = alt, &out->st))) {
+            out->host = candidate;
+            out->exists = true;
+            out->isDir = out->st.isDir;
+            if (out->isDir) RememberFolder(candidate);
+            return true;
+        }
+        out->host = candidate;
+        return true;  // a path that may be created
+    }
     for (int i = first; i < parts.size(); ++i) {
         const bool last = i == parts.size() - 1;
         QByteArray candidate = Join(out->host, Encode(parts[i]));
-        HostStat st;
+        HostStat& st = out->st;
         bool found = StatHost(candidate, &st);
         if (!found) {
-            // Case-insensitive lookup: scan the folder for the same name in other letters.
-            if (DIR* dir = opendir(out->host.constData())) {
-                while (dirent* entry = readdir(dir)) {
-                    if (entry->d_type == DT_LNK || IsTempName(entry->d_name)) continue;
-                    QString name = DecodeHostName(entry->d_name);
-                    if (name.isEmpty() || name.compare(parts[i], Qt::CaseInsensitive) != 0) {
-                        continue;
-                    }
-                    QByteArray alt = Join(out->host, entry->d_name);
-                    if (StatHost(alt, &st)) {
-                        candidate = alt;
-                        found = true;
-                        break;
-                    }
-                }
-                closedir(dir);
+            QByteArray alt;
+            if (FindCaseVariant(out->host, parts[i], &alt) && StatHost(alt, &st)) {
+                candidate = alt;
+                found = true;
             }
         }
+        if (last) RememberFolder(out->host);
         out->host = candidate;
         if (!found) {
             if (!last) {
@@ -415,6 +492,7 @@ bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
         if (last) {
             out->exists = true;
             out->isDir = st.isDir;
+            if (st.isDir) RememberFolder(candidate);
         }
     }
     return true;
@@ -425,7 +503,8 @@ bool HostDeviceFs::ResolveExisting(const QString& path, Resolved* out) {
     return out->exists ? true : Fail(DeviceError::NotFound);
 }
 
-std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, FindData& first) {
+std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, FindData& first,
+                                                    bool foldersOnly) {
     int cut = pattern.lastIndexOf(QLatin1Char('\\'));
     if (cut < 0) {
         Fail(DeviceError::InvalidPath);
@@ -439,11 +518,7 @@ std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, Find
             if (namePattern.isEmpty()) Fail(DeviceError::InvalidPath);
             return nullptr;
         }
-        HostStat st;
-        if (!StatHost(r.host, &st)) {
-            Fail(DeviceError::NotFound);
-            return nullptr;
-        }
+        const HostStat& st = r.st;
         QString name = r.isVolumeRoot
                            ? r.volume->name
                            : DecodeHostName(r.host.mid(r.host.lastIndexOf('/') + 1).constData());
@@ -472,6 +547,7 @@ std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, Find
         }
     }
     auto handle = std::make_unique<HostFindHandle>(this, r.volume, r.host, namePattern, cards);
+    handle->SetFoldersOnly(foldersOnly);
     if (!handle->Valid() || !handle->Next(first)) {
         Fail(handle->Valid() ? DeviceError::NotFound : ErrorFromErrno(errno));
         return nullptr;
@@ -485,11 +561,7 @@ std::optional<quint32> HostDeviceFs::GetAttributes(const QString& path) {
     if (r.isVolumeRoot) {
         return r.volume == &root_ ? Attr::kDirectory : Attr::kDirectory | Attr::kTemporary;
     }
-    HostStat st;
-    if (!StatHost(r.host, &st)) {
-        Fail(DeviceError::NotFound);
-        return std::nullopt;
-    }
+    const HostStat& st = r.st;
     QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
     return ReadHostAttributes(r.host, st, name, r.volume->readOnly, r.volume->fat);
 }
@@ -498,8 +570,7 @@ bool HostDeviceFs::SetAttributes(const QString& path, quint32 attributes) {
     Resolved r;
     if (!ResolveExisting(path, &r)) return false;
     if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
-    HostStat st;
-    if (!StatHost(r.host, &st)) return Fail(DeviceError::NotFound);
+    const HostStat& st = r.st;
     QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
     quint32 current = ReadHostAttributes(r.host, st, name, false, r.volume->fat);
     if (IsRomFile(current)) return Fail(DeviceError::AccessDenied);
@@ -516,6 +587,7 @@ bool HostDeviceFs::CreateDirectory(const QString& path) {
     if (r.exists) return Fail(DeviceError::Exists);
     if (r.volume->readOnly) return Fail(DeviceError::AccessDenied);
     if (mkdir(r.host.constData(), 0777) != 0) return FailErrno(errno);
+    NoteEntry(r.host, true);
     return true;
 }
 
@@ -525,12 +597,13 @@ bool HostDeviceFs::RemoveDirectory(const QString& path) {
     if (!r.isDir) return Fail(DeviceError::NotFound);
     if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
     if (rmdir(r.host.constData()) != 0) return FailErrno(errno);
+    ForgetFolder(r.host);
+    NoteEntry(r.host, false);
     return true;
 }
 
 bool HostDeviceFs::WritableFile(const Resolved& r) {
-    HostStat st;
-    if (!StatHost(r.host, &st)) return Fail(DeviceError::NotFound);
+    const HostStat& st = r.st;
     quint32 a = ReadHostAttributes(r.host, st, QString(), r.volume->readOnly, r.volume->fat);
     if (IsRomFile(a) || (a & Attr::kReadOnly)) return Fail(DeviceError::AccessDenied);
     return true;
@@ -542,6 +615,7 @@ bool HostDeviceFs::DeleteFile(const QString& path) {
     if (r.isDir) return Fail(DeviceError::AccessDenied);
     if (!WritableFile(r)) return false;
     if (unlink(r.host.constData()) != 0) return FailErrno(errno);
+    NoteEntry(r.host, false);
     return true;
 }
 
@@ -549,12 +623,8 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
     Resolved src, dst;
     if (!ResolveExisting(source, &src)) return false;
     if (src.isDir) return Fail(DeviceError::AccessDenied);
-    HostStat st;
-    if (!StatHost(src.host, &st)) return Fail(DeviceError::NotFound);
-    if (IsRomFile(
-            ReadHostAttributes(src.host, st, QString(), src.volume->readOnly, src.volume->fat))) {
-        return Fail(DeviceError::AccessDenied);
-    }
+    const HostStat st = src.st;
+    if (src.volume->readOnly || HasOwnRomBits(src.host)) return Fail(DeviceError::AccessDenied);
     if (!Resolve(destination, &dst)) return false;
     if (dst.exists) {
         if (dst.isDir || dst.isVolumeRoot) return Fail(DeviceError::AccessDenied);
@@ -576,7 +646,7 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
         return FailErrno(err);
     }
     int err = 0;
-    bool ok = CopyContent(in, out, qint64(st.size), &err);
+    bool ok = CopyContent(in, out, qint64(st.size), &cloneFails_, &err);
     if (ok && !CopyHostAttributes(src.host, out, st.mode, dst.volume->fat)) {
         ok = false;
         err = errno;
@@ -601,6 +671,7 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
         unlink(temp.constData());
         return FailErrno(err ? err : EIO);
     }
+    NoteEntry(dst.host, true);
     return true;
 }
 
@@ -608,8 +679,7 @@ bool HostDeviceFs::MoveFile(const QString& oldPath, const QString& newPath) {
     Resolved from, to;
     if (!ResolveExisting(oldPath, &from)) return false;
     if (from.isVolumeRoot || from.volume->readOnly) return Fail(DeviceError::AccessDenied);
-    HostStat st;
-    if (!StatHost(from.host, &st)) return Fail(DeviceError::NotFound);
+    const HostStat& st = from.st;
     if (!st.isDir &&
         IsRomFile(ReadHostAttributes(from.host, st, QString(), false, from.volume->fat))) {
         return Fail(DeviceError::AccessDenied);
@@ -629,6 +699,7 @@ bool HostDeviceFs::MoveFile(const QString& oldPath, const QString& newPath) {
         if (st.isDir) return Fail(DeviceError::Unsupported);
         if (!CopyFile(oldPath, newPath)) return false;
         if (unlink(from.host.constData()) != 0) return FailErrno(errno);
+        NoteEntry(from.host, false);
         return true;
     }
     if (st.isDir && (target + '/').startsWith(from.host + '/')) {
@@ -638,6 +709,9 @@ bool HostDeviceFs::MoveFile(const QString& oldPath, const QString& newPath) {
                   to.exists ? 0 : RENAME_NOREPLACE) != 0) {
         return FailErrno(errno);
     }
+    if (st.isDir) ForgetFolder(from.host);
+    NoteEntry(from.host, false);
+    NoteEntry(target, true);
     return true;
 }
 
@@ -650,8 +724,7 @@ bool HostDeviceFs::ReplaceFile(const QString& source, const QString& target) {
     if (dst.exists) {
         if (dst.isDir) return Fail(DeviceError::AccessDenied);
         if (!WritableFile(dst)) return false;
-        HostStat st;
-        if (!StatHost(dst.host, &st)) return Fail(DeviceError::NotFound);
+        const HostStat& st = dst.st;
         int fd = open(src.host.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) return FailErrno(errno);
         bool ok = CopyHostAttributes(dst.host, fd, st.mode, dst.volume->fat);
@@ -659,6 +732,8 @@ bool HostDeviceFs::ReplaceFile(const QString& source, const QString& target) {
         if (!ok) return FailErrno(errno);
     }
     if (rename(src.host.constData(), dst.host.constData()) != 0) return FailErrno(errno);
+    NoteEntry(src.host, false);
+    NoteEntry(dst.host, true);
     return true;
 }
 
@@ -687,6 +762,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::Open(const QString& path, OpenMode mod
         FailErrno(errno);
         return nullptr;
     }
+    if (!r.exists && mode == OpenMode::CreateAlways) NoteEntry(r.host, true);
     if (mode == OpenMode::CreateAlways && createAttributes != 0) {
         HostStat st;
         bool link = false;
@@ -708,8 +784,7 @@ bool HostDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime* a
                             FileTime* write) {
     Resolved r;
     if (!ResolveExisting(path, &r)) return false;
-    HostStat st;
-    if (!StatHost(r.host, &st)) return Fail(DeviceError::NotFound);
+    const HostStat& st = r.st;
     FindData fd;
     FillFind(st, 0, {}, &fd);
     if (creation) *creation = fd.creationTime;

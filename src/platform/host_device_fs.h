@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QHash>
+#include <QSet>
 #include <deque>
 
 #include "platform/device_fs.h"
+#include "platform/host_attributes.h"
 
 // The device emulated over host folders: the root volume is one host folder, each storage
 // card another, mounted in the root as "\<name>".
@@ -29,7 +32,8 @@ public:
     // Creates the folder with the device's standard folders when it does not exist yet.
     static bool SeedDevice(const QString& rootDir);
 
-    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first) override;
+    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first,
+                                          bool foldersOnly = false) override;
     std::optional<quint32> GetAttributes(const QString& path) override;
     bool SetAttributes(const QString& path, quint32 attributes) override;
     bool CreateDirectory(const QString& path) override;
@@ -63,6 +67,7 @@ private:
         bool exists = false;
         bool isDir = false;
         bool isVolumeRoot = false;
+        HostStat st;  // of the entry, when it exists
     };
 
     bool Resolve(const QString& path, Resolved* out);
@@ -74,12 +79,29 @@ private:
     bool Fail(DeviceError error);
     bool FailErrno(int err);
     bool WritableFile(const Resolved& r);
+    void RememberFolder(const QByteArray& host);
+    // The stored spelling of a name in a host folder, found without regard to case.
+    bool FindCaseVariant(const QByteArray& folder, const QString& name, QByteArray* actual);
+    // Keeps the folder's name index in step with a change made here.
+    void NoteEntry(const QByteArray& hostPath, bool added);
+    void ForgetFolder(const QByteArray& host);
 
     Config config_;
     Volume root_;
     std::deque<Volume> cards_;  // never shrinks: find handles keep pointers
     qint64 cardsScannedAt_ = -1;
     DeviceError lastError_ = DeviceError::None;
+    // Host folders known to be real folders reached without links; lets a path resolve with
+    // one lookup. A folder removed or moved is forgotten with everything below it.
+    QSet<QByteArray> verified_;
+    bool cloneFails_ = false;
+    // Folded names of recently searched folders, valid while the folder's change time is the
+    // one recorded: a case-insensitive miss then costs one lookup, not a folder scan.
+    struct CaseIndex {
+        qint64 changeSec = -1, changeNsec = 0;
+        QHash<QString, QByteArray> names;
+    };
+    QHash<QByteArray, CaseIndex> caseIndex_;
 
     friend class HostFindHandle;
 };

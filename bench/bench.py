@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+"""Compares the core's operations with standard tools on generated data, in one run.
+
+Each case is run several times, alternating ours and the reference, after an untimed
+preparation (fresh copies, sync). The table shows minimum and median wall time, the
+ratio of medians (ours / reference) and the target, and the peak resident memory.
+"""
+import argparse
+import os
+import platform
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def run_timed(cmd, cwd=None):
+    start = time.perf_counter()
+    proc = subprocess.Popen(cmd, cwd=cwd, stdout=subprocess.DEVNULL)
+    _, status, usage = os.wait4(proc.pid, 0)
+    elapsed = time.perf_counter() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        raise SystemExit(f"failed: {' '.join(cmd)}")
+    return elapsed, usage.ru_maxrss  # seconds, KiB
+
+
+def make_tree(top, files, total_bytes, seed=1):
+    """files spread over three levels of folders; mixed sizes adding up to about total."""
+    rnd = random.Random(seed)
+    sizes = []
+    small = int(files * 0.9)
+    for _ in range(small):
+        sizes.append(rnd.randint(1, 64) * 1024)
+    rest = max(total_bytes - sum(sizes), 0)
+    large = files - small
+    for _ in range(large):
+        sizes.append(max(rest // max(large, 1) + rnd.randint(-65536, 65536), 0))
+    block = os.urandom(1 << 20)
+    for i, size in enumerate(sizes):
+        folder = os.path.join(top, f"d{i % 10}", f"e{(i // 10) % 10}", f"f{(i // 100) % 10}")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, f"file{i}.bin"), "wb") as f:
+            left = size
+            while left > 0:
+                n = min(left, len(block))
+                f.write(block[:n])
+                left -= n
+    os.makedirs(os.path.join(top, "empty"), exist_ok=True)
+
+
+class Bench:
+    def __init__(self, args):
+        self.bin = os.path.join(ROOT, args.bin)
+        self.runs = args.runs
+        self.quick = args.quick
+        base = os.environ.get("NUVIO_BENCH_DIR", "/var/tmp")
+        self.work = tempfile.mkdtemp(prefix="nuvio-bench-", dir=base)
+        self.rows = []
+
+    def tool(self, *args):
+        return [os.path.join(self.bin, "bench", "nuvio-bench"), *args]
+
+    def compare(self, name, ours, reference, target, prepare=None, better="time"):
+        times = {"ours": [], "ref": []}
+        rss = {"ours": 0, "ref": 0}
+        for _ in range(self.runs):
+            for side, cmd in (("ours", ours), ("ref", reference)):
+                if prepare:
+                    prepare()
+                subprocess.run(["sync"], check=False)
+                t, m = run_timed(cmd)
+                times[side].append(t)
+                rss[side] = max(rss[side], m)
+        ratio = statistics.median(times["ours"]) / statistics.median(times["ref"])
+        self.rows.append((name, times, rss, ratio, target))
+        print(f"  {name}: ratio {ratio:.2f}", file=sys.stderr)
+
+    def table(self):
+        lines = [
+            "| case | ours min / median (s) | reference min / median (s) | time ratio | target | "
+            "peak RSS ours / ref (MiB) |",
+            "|---|---|---|---|---|---|",
+        ]
+        for name, times, rss, ratio, (limit, text) in self.rows:
+            ok = "met" if ratio <= limit else "MISSED"
+            lines.append(
+                f"| {name} | {min(times['ours']):.3f} / {statistics.median(times['ours']):.3f} | "
+                f"{min(times['ref']):.3f} / {statistics.median(times['ref']):.3f} | "
+                f"{ratio:.2f} | {text} ({ok}) | {rss['ours'] / 1024:.0f} / {rss['ref'] / 1024:.0f} |")
+        return "\n".join(lines)
+
+    # --- cases -------------------------------------------------------------------------
+
+    def tree(self):
+        top = os.path.join(self.work, "root", "tree")
+        if not os.path.isdir(top):
+            files = 1000 if self.quick else 10000
+            total = (100 if self.quick else 1024) << 20
+            print(f"generating {files} files, {total >> 20} MiB ...", file=sys.stderr)
+            make_tree(top, files, total)
+        return top
+
+    def case_copy(self):
+        self.tree()
+        dest = os.path.join(self.work, "root", "copy")
+
+        def clean():
+            shutil.rmtree(dest, ignore_errors=True)
+
+        self.compare("CopyTree vs cp -r (10,000 files, 1 GiB)",
+                     self.tool(os.path.join(self.work, "root"), "copytree", "\\tree", "\\copy"),
+                     ["cp", "-r", os.path.join(self.work, "root", "tree"), dest],
+                     (1 / 0.9, "throughput >= 0.9x"), prepare=clean)
+        clean()
+
+    def case_remove(self):
+        top = self.tree()
+        victim = os.path.join(self.work, "root", "victim")
+
+        def fresh():
+            shutil.rmtree(victim, ignore_errors=True)
+            subprocess.run(["cp", "-r", top, victim], check=True)
+
+        self.compare("RemoveTree vs rm -rf (10,000 files, 1 GiB)",
+                     self.tool(os.path.join(self.work, "root"), "removetree", "\\victim"),
+                     ["rm", "-rf", victim], (1.2, "time <= 1.2x"), prepare=fresh)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bin", default="build-release")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--quick", action="store_true", help="small data sets")
+    parser.add_argument("--keep", action="store_true", help="keep the generated data")
+    parser.add_argument("cases", nargs="*")
+    args = parser.parse_args()
+    bench = Bench(args)
+    names = args.cases or [m[5:] for m in dir(bench) if m.startswith("case_")]
+    try:
+        for name in names:
+            getattr(bench, "case_" + name)()
+    finally:
+        if not args.keep:
+            shutil.rmtree(bench.work, ignore_errors=True)
+    cpu = ""
+    try:
+        with open("/proc/cpuinfo") as f:
+            cpu = next(l.split(":", 1)[1].strip() for l in f if l.startswith("model name"))
+    except (OSError, StopIteration):
+        pass
+    print(f"Machine: {platform.node()}, {os.cpu_count()} cores, {cpu}, "
+          f"{platform.system()} {platform.release()}; runs per case: {args.runs}\n")
+    print(bench.table())
+
+
+if __name__ == "__main__":
+    main()

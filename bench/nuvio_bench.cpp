@@ -1,0 +1,49 @@
+// Runs one core operation on a device rooted at a host folder, for the comparisons in
+// bench/run. Prints nothing on success; the caller times the process.
+#include <QCoreApplication>
+#include <QTextStream>
+#include <functional>
+#include <map>
+
+#include "fileops/tree_ops.h"
+#include "platform/host_device_fs.h"
+
+namespace {
+
+using Command = std::function<int(HostDeviceFs&, const QStringList&)>;
+
+int Usage() {
+    QTextStream(stderr) << "usage: nuvio-bench ROOT COMMAND ARGS...\n"
+                           "  copytree SRC DST | removetree PATH | measure PATH\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() < 2) return Usage();
+    HostDeviceFs::Config config;
+    config.rootDir = args.takeFirst();
+    HostDeviceFs fs(config);
+    const QString command = args.takeFirst();
+
+    const std::map<QString, std::pair<int, Command>> commands = {
+        {"copytree", {2, [](HostDeviceFs& fs, const QStringList& a) {
+             return CopyTree(fs, a[0], a[1]).Complete() ? 0 : 1;
+         }}},
+        {"removetree", {1, [](HostDeviceFs& fs, const QStringList& a) {
+             return RemoveTree(fs, a[0]).Complete() ? 0 : 1;
+         }}},
+        {"measure", {1, [](HostDeviceFs& fs, const QStringList& a) {
+             TreeMeasure m = MeasureTree(fs, a[0]);
+             QTextStream(stdout) << m.folders << " folders, " << m.files << " files, "
+                                 << m.bytes << " bytes\n";
+             return 0;
+         }}},
+    };
+    auto it = commands.find(command);
+    if (it == commands.end() || args.size() != it->second.first) return Usage();
+    return it->second.second(fs, args);
+}

@@ -1,0 +1,77 @@
+#include "browse/compare_items.h"
+
+#include <algorithm>
+
+#include "browse/format.h"
+
+namespace {
+
+int Sign(qint64 value) {
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
+
+// Case-insensitive, as QString::compare does it, but with a fast path for the ASCII names
+// that make up most folders: a sort of 100,000 rows makes some 1.7 million comparisons.
+int CompareNames(const QString& a, const QString& b) {
+    const QChar* p = a.constData();
+    const QChar* q = b.constData();
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t x = p[i].unicode();
+        char16_t y = q[i].unicode();
+        if (x == y) continue;
+        if (x >= 0x80 || y >= 0x80) return Sign(QString::compare(a, b, Qt::CaseInsensitive));
+        if (x >= u'A' && x <= u'Z') x += u'a' - u'A';
+        if (y >= u'A' && y <= u'Z') y += u'a' - u'A';
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return Sign(a.size() - b.size());
+}
+
+const QString& TypeOf(const FileItem& item) {
+    static const QString kNone;
+    return item.typeName ? *item.typeName : kNone;
+}
+
+}  // namespace
+
+ItemComparer::ItemComparer(int sortMethod, bool directionFlag)
+    : method_(sortMethod), direction_(directionFlag) {}
+
+int ItemComparer::operator()(const FileItem& a, const FileItem& b) const {
+    if (a.kind != b.kind) return a.IsFolder() ? -1 : 1;
+    int result = CompareByMethod(a, b);
+    if (result == 0 && method_ != kSortByName) result = CompareNames(a.name, b.name);
+    return direction_ ? -result : result;
+}
+
+int ItemComparer::CompareByMethod(const FileItem& a, const FileItem& b) const {
+    switch (method_) {
+        case kSortBySize:
+            // Largest first; all 64 bits take part.
+            return a.size > b.size ? -1 : (a.size < b.size ? 1 : 0);
+        case kSortByDate:
+            // Newest first.
+            return a.written > b.written ? -1 : (a.written < b.written ? 1 : 0);
+        case kSortByType:
+            return CompareNames(TypeOf(a), TypeOf(b));
+        case kSortByAttributes:
+            if (a.attributes == b.attributes) return 0;
+            return Sign(AttrText(a.attributes).compare(AttrText(b.attributes)));
+        case kSortByName:
+        default:
+            return CompareNames(a.name, b.name);
+    }
+}
+
+QString ItemComparer::AttrText(quint32 attributes) const {
+    for (const auto& [bits, text] : attrTexts_) {
+        if (bits == attributes) return text;
+    }
+    attrTexts_.emplace_back(attributes, FormatAttrText(attributes));
+    return attrTexts_.back().second;
+}
+
+int CompareItems(const FileItem& a, const FileItem& b, int sortMethod, bool directionFlag) {
+    return ItemComparer(sortMethod, directionFlag)(a, b);
+}

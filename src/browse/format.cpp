@@ -1,0 +1,88 @@
+#include "browse/format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "platform/file_time.h"
+
+namespace {
+
+// Puts a "," before every group of three digits counted from the right.
+QString GroupDigits(const QString& digits) {
+    QString out;
+    out.reserve(digits.size() + digits.size() / 3);
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += QLatin1Char(',');
+        out += digits[i];
+    }
+    return out;
+}
+
+// The locale's short time format with its seconds field and the separator before it removed.
+QString TimeFormatWithoutSeconds(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (quoted || c != QLatin1Char('s')) {
+            out += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == QLatin1Char('s'))
+            ++i;
+        // Drop the ":" or "." that led into the seconds.
+        while (!out.isEmpty() && !out.back().isLetter() && out.back() != QLatin1Char('\'') &&
+               !out.back().isSpace()) {
+            out.chop(1);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QString FormatNumber(qint64 n) {
+    // Through the unsigned magnitude, so that the smallest value has one too.
+    const quint64 magnitude = n < 0 ? quint64(0) - quint64(n) : quint64(n);
+    const QString grouped = GroupDigits(QString::number(magnitude));
+    return n < 0 ? QLatin1Char('-') + grouped : grouped;
+}
+
+QString FormatDecimal(double x) {
+    if (!std::isfinite(x)) return QString::number(x);
+    const double y = std::fabs(x) + 0.005;
+    const double whole = std::floor(y);
+    const double cents = std::clamp(std::floor(y * 100) - whole * 100, 0.0, 99.0);
+    QString text = GroupDigits(QString::number(whole, 'f', 0)) + QLatin1Char('.') +
+                   QStringLiteral("%1").arg(int(cents), 2, 10, QLatin1Char('0'));
+    // A value that rounds to zero reads 0.00, not -0.00.
+    if (x < 0 && (whole > 0 || cents > 0)) text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+QString FormatSizeText(quint64 size) {
+    if (size < 1024) return FormatNumber(qint64(size)) + QLatin1Char('B');
+    return FormatNumber(qint64(size >> 10)) + QLatin1Char('K');
+}
+
+QString FormatDateText(FileTime time, const QLocale& locale) {
+    // Past the signed range no calendar time exists, as on the device.
+    if (time > quint64(std::numeric_limits<qint64>::max())) return QString();
+    const QDateTime local = DateTimeFromFileTime(time).toLocalTime();
+    if (!local.isValid()) return QString();
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(local.time(), TimeFormatWithoutSeconds(locale));
+}
+
+QString FormatAttrText(quint32 bits) {
+    QString text;
+    if (bits & Attr::kArchive) text += QLatin1Char('A');
+    if (bits & Attr::kHidden) text += QLatin1Char('H');
+    if (bits & Attr::kReadOnly) text += QLatin1Char('R');
+    if (bits & Attr::kSystem) text += QLatin1Char('S');
+    if (IsRomFile(bits)) text += QLatin1Char('O');
+    return text;
+}

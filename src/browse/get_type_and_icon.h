@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class IconCache;
+class ShellServices;
+
+// The type text and image index of the file or volume folder at a device path. A type the
+// shell knows gets a new record at the end of the cache (one per call, also for files of the
+// same type); an unknown one gives string 37 and the built-in unknown-file record, adding
+// nothing. attributes, when known, spare the shell a look-up.
+int GetTypeAndIcon(ShellServices& shell, const QString& path, QString* typeText, IconCache& cache,
+                   std::optional<quint32> attributes = std::nullopt);

@@ -1,0 +1,51 @@
+#include "crypt/staged_target.h"
+
+#include "app/path_helpers.h"
+#include "fileops/file_names.h"
+#include "platform/device_fs.h"
+
+StagedTarget::StagedTarget(DeviceFs& fs, QString target) : fs_(fs), target_(std::move(target)) {}
+
+StagedTarget::~StagedTarget() {
+    if (!committed_) Discard();
+}
+
+bool StagedTarget::Open() {
+    QString folder;
+    if (file_ || !GetFolderPart(target_, &folder)) return false;
+    // A short name, so that a target near the path limit still gets its temporary file.
+    temporary_ = MakeUniqueName(fs_, JoinPath(folder, QStringLiteral("~crypt.tmp")));
+    file_ = fs_.Open(temporary_, OpenMode::CreateAlways);
+    if (!file_) {
+        temporary_.clear();
+        return false;
+    }
+    return true;
+}
+
+bool StagedTarget::Write(const char* data, qint64 count) {
+    if (!file_ || !file_->Write(data, count)) return false;
+    written_ += count;
+    return true;
+}
+
+bool StagedTarget::Commit() {
+    if (!file_) return false;
+    const bool flushed = file_->Flush();
+    const bool closed = file_->Close();
+    file_.reset();
+    if (!flushed || !closed || GetFileSize64(fs_, temporary_) != quint64(written_)) return false;
+    const bool placed = PathExists(fs_, target_) ? fs_.ReplaceFile(temporary_, target_)
+                                                 : fs_.MoveFile(temporary_, target_);
+    if (!placed) return false;
+    committed_ = true;
+    return true;
+}
+
+void StagedTarget::Discard() {
+    if (file_) {
+        file_->Close();
+        file_.reset();
+    }
+    if (!temporary_.isEmpty()) DeleteFileForce(fs_, temporary_);
+}

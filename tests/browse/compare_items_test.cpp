@@ -1,0 +1,109 @@
+#include "browse/compare_items.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "support/qt_printers.h"
+
+namespace {
+
+FileItem Item(const char* name, quint64 size = 0, FileTime written = 0, bool folder = false) {
+    FindData data;
+    data.name = QString::fromUtf8(name);
+    data.size = size;
+    data.lastWriteTime = written;
+    data.attributes = folder ? Attr::kDirectory : Attr::kArchive;
+    return MakeFileItem(data);
+}
+
+FileItem Folder(const char* name) {
+    return Item(name, 0, 0, true);
+}
+
+QStringList Sorted(std::vector<FileItem> items, int method, bool flag) {
+    const ItemComparer compare(method, flag);
+    std::sort(items.begin(), items.end(),
+              [&](const FileItem& a, const FileItem& b) { return compare(a, b) < 0; });
+    QStringList names;
+    for (const FileItem& item : items)
+        names.append(item.name);
+    return names;
+}
+
+QStringList Names(std::initializer_list<const char*> names) {
+    QStringList list;
+    for (const char* name : names)
+        list.append(QString::fromUtf8(name));
+    return list;
+}
+
+TEST(CompareItems, NamesIgnoreCaseAndFoldersStayFirstInBothDirections) {
+    const std::vector<FileItem> items{Item("beta.txt"), Folder("zeta"), Item("Alpha.txt"),
+                                      Folder("Able"), Item("gamma")};
+    EXPECT_EQ(Sorted(items, kSortByName, false),
+              Names({"Able", "zeta", "Alpha.txt", "beta.txt", "gamma"}));
+    EXPECT_EQ(Sorted(items, kSortByName, true),
+              Names({"zeta", "Able", "gamma", "beta.txt", "Alpha.txt"}));
+    EXPECT_LT(CompareItems(Folder("z"), Item("a"), kSortByName, true), 0);
+    EXPECT_GT(CompareItems(Item("a"), Folder("z"), kSortByName, false), 0);
+}
+
+// The fast path for ASCII names must give the same order as the full comparison, or a sort
+// mixing both would be inconsistent.
+TEST(CompareItems, NameOrderMatchesQtCaseInsensitiveComparison) {
+    const QStringList names{"a",     "A",    "_x",     "Zeta",    "zeta2",  "é",
+                            "É.txt", "e",    "Straße", "STRASSE", "\u212a", "k",
+                            "K",     "資料", "資料匣", "",        "a b",    "ab"};
+    for (const QString& x : names) {
+        for (const QString& y : names) {
+            const int expected = QString::compare(x, y, Qt::CaseInsensitive);
+            const FileItem a = Item(x.toUtf8().constData()), b = Item(y.toUtf8().constData());
+            const int got = CompareItems(a, b, kSortByName, false);
+            EXPECT_EQ(got, expected < 0 ? -1 : (expected > 0 ? 1 : 0)) << x << " vs " << y;
+        }
+    }
+}
+
+// All 64 bits take part: 4 GiB + 1 byte is larger than 3 GiB although its low word is 1.
+TEST(CompareItems, SizesRunLargestFirstOnAll64Bits) {
+    const quint64 giB = quint64(1) << 30;
+    std::vector<FileItem> items{Item("small", 10),    Item("huge", 4 * giB + 1),
+                                Item("big", 3 * giB), Folder("b-folder"),
+                                Folder("a-folder"),   Item("also-small", 10)};
+    EXPECT_EQ(Sorted(items, kSortBySize, false),
+              Names({"a-folder", "b-folder", "huge", "big", "also-small", "small"}));
+    EXPECT_EQ(Sorted(items, kSortBySize, true),
+              Names({"b-folder", "a-folder", "small", "also-small", "big", "huge"}));
+}
+
+TEST(CompareItems, DatesRunNewestFirst) {
+    std::vector<FileItem> items{Item("old", 0, 100), Item("new", 0, 300), Item("mid", 0, 200),
+                                Folder("dir")};
+    EXPECT_EQ(Sorted(items, kSortByDate, false), Names({"dir", "new", "mid", "old"}));
+    EXPECT_EQ(Sorted(items, kSortByDate, true), Names({"dir", "old", "mid", "new"}));
+}
+
+TEST(CompareItems, TypesCompareTheirTextsThenNames) {
+    FileItem a = Item("a.txt"), b = Item("b.jpg"), c = Item("c.txt"), d = Folder("d");
+    a.typeName = QStringLiteral("text document");
+    b.typeName = QStringLiteral("JPEG image");
+    c.typeName = QStringLiteral("Text Document");
+    d.typeName = QStringLiteral("folder");
+    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, false), Names({"d", "b.jpg", "a.txt", "c.txt"}));
+    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, true), Names({"d", "c.txt", "a.txt", "b.jpg"}));
+}
+
+// The attribute text ("A", "AH", "R", ...) decides, then the name.
+TEST(CompareItems, AttributesCompareTheirTextsThenNames) {
+    FileItem plain = Item("plain"), archived = Item("archived"), hidden = Item("hidden"),
+             readOnly = Item("readonly"), archived2 = Item("another");
+    plain.attributes = 0;
+    hidden.attributes = Attr::kArchive | Attr::kHidden;
+    readOnly.attributes = Attr::kReadOnly;
+    EXPECT_EQ(Sorted({readOnly, hidden, archived, plain, archived2}, kSortByAttributes, false),
+              Names({"plain", "another", "archived", "hidden", "readonly"}));
+}
+
+}  // namespace

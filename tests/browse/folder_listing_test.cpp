@@ -1,0 +1,360 @@
+#include "browse/folder_listing.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+#include <memory>
+
+#include "app/load_str.h"
+#include "app/path_helpers.h"
+#include "app/wait_cursor.h"
+#include "browse/compare_items.h"
+#include "browse/icon_cache.h"
+#include "platform/faulty_device_fs.h"
+#include "platform/file_time.h"
+#include "resources/ids.h"
+#include "support/fake_shell_services.h"
+#include "support/recording_prompt.h"
+#include "support/temp_device.h"
+
+namespace {
+
+class FolderListingTest : public ::testing::Test {
+protected:
+    FolderListingTest() : device({QStringLiteral("Storage Card")}) {
+        icons.BuildIconCache(QString());
+    }
+
+    std::unique_ptr<FolderListing> Listing(DeviceFs* fs = nullptr) {
+        return std::make_unique<FolderListing>(fs ? *fs : device.fs(), device.settings(), shell,
+                                               icons);
+    }
+
+    static QStringList Names(const FolderListing& listing) {
+        QStringList names;
+        for (const FileItem& item : listing.Rows())
+            names.append(item.name);
+        return names;
+    }
+
+    void SetWritten(const QString& path, int day) {
+        const QDateTime noon(QDate(2020, 1, day), QTime(12, 0), Qt::UTC);
+        FileTime time = FileTimeFromDateTime(noon);
+        ASSERT_TRUE(device.fs().SetTimes(path, nullptr, nullptr, &time));
+    }
+
+    TempDevice device;
+    IconCache icons;
+    FakeShellServices shell;
+};
+
+TEST_F(FolderListingTest, FillListInAFolderGivesFilteredSortedRowsWithoutTypes) {
+    device.Make({"\\A\\b.txt=hello", "\\A\\a.JPG=x", "\\A\\Sub\\", "\\A\\lib.dll", "\\A\\readme",
+                 "\\A\\secret.txt", "\\A\\rom.txt", "\\A\\.profile"});
+    device.SetRawAttributes("\\A\\secret.txt", Attr::kHidden);
+    device.SetRawAttributes("\\A\\rom.txt", Attr::kInRom);
+    auto listing = Listing();
+    listing->FillList("\\A\\", "\\~Recycle");
+
+    EXPECT_EQ(listing->currentFolder(), QStringLiteral("\\A"));
+    EXPECT_EQ(Names(*listing), QStringList({"Sub", "a.JPG", "b.txt", "readme"}));
+    for (int row = 0; row < listing->RowCount(); ++row) {
+        const FileItem& item = listing->Item(row);
+        EXPECT_EQ(item.row, row);
+        EXPECT_EQ(item.icon, -1);
+        EXPECT_FALSE(item.typeName.has_value());
+    }
+    EXPECT_TRUE(listing->Item(0).IsFolder());
+    EXPECT_EQ(listing->Item(2).size, 5u);
+    EXPECT_TRUE(shell.typeQueries.isEmpty());
+    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount);
+    EXPECT_FALSE(IsWaitCursorOn());
+}
+
+TEST_F(FolderListingTest, FillListSearchesTheFolderPatternAndListsCardsInTheRoot) {
+    device.Make({"\\Windows\\x.txt", "\\top.txt"});
+    FaultyDeviceFs recording(device.fs());
+    QStringList patterns;
+    recording.FailWhen([&](FaultyDeviceFs::Op op, const QString& path) {
+        if (op == FaultyDeviceFs::Op::Find) patterns.append(path);
+        return false;
+    });
+    auto listing = Listing(&recording);
+
+    listing->FillList("\\", QString());
+    EXPECT_EQ(Names(*listing), QStringList({"Storage Card", "Windows", "top.txt"}));
+    EXPECT_TRUE(IsStorageCard(listing->Item(0).attributes));
+    listing->FillList("\\Windows", QString());
+    EXPECT_EQ(Names(*listing), QStringList({"x.txt"}));
+    EXPECT_EQ(patterns, QStringList({"\\*.*", "\\Windows\\*.*"}));
+}
+
+TEST_F(FolderListingTest, AFolderThatCannotBeListedGivesAnEmptyList) {
+    device.Make({"\\A\\a.txt"});
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    ASSERT_EQ(listing->RowCount(), 1);
+    listing->FillList("\\Missing", QString());
+    EXPECT_EQ(listing->RowCount(), 0);
+    EXPECT_FALSE(IsWaitCursorOn());
+}
+
+TEST_F(FolderListingTest, BinFolderIsHiddenOnlyInTheFolderThatHoldsIt) {
+    device.Make({"\\~Recycle\\", "\\A\\~Recycle\\", "\\Storage Card\\~Recycle\\"});
+    auto listing = Listing();
+    const QString recycle = QStringLiteral("~Recycle");
+
+    listing->FillList("\\", "\\~Recycle");
+    EXPECT_EQ(listing->FindRowByName(recycle), -1);
+    listing->FillList("\\A", "\\~Recycle");
+    EXPECT_NE(listing->FindRowByName(recycle), -1);
+
+    listing->FillList("\\Storage Card", "\\Storage Card\\~Recycle");
+    EXPECT_EQ(listing->FindRowByName(recycle), -1);
+    listing->FillList("\\", "\\Storage Card\\~Recycle");
+    EXPECT_NE(listing->FindRowByName(recycle), -1);
+    // Not placed yet: nothing is hidden.
+    listing->FillList("\\", "*~Recycle");
+    EXPECT_NE(listing->FindRowByName(recycle), -1);
+
+    // The hiding lasts only as long as the fill.
+    listing->FillList("\\", "\\~Recycle");
+    FindData bin;
+    bin.name = recycle;
+    bin.attributes = Attr::kDirectory;
+    EXPECT_TRUE(listing->PassesFilter(bin));
+}
+
+TEST_F(FolderListingTest, StoredFilterSettingsApplyAndAreWrittenBack) {
+    SettingsStore& s = device.settings();
+    s.SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_SHOW_SPECIFY_FILE, 1);
+    s.SetProfileTextById(IDS_SECTION_FILEVIEW, IDS_KEY_FILTER_STRING, "*.txt");
+    s.SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_HIDE_SYSTEM_EXT, 0);
+    device.Make({"\\A\\a.txt", "\\A\\b.doc", "\\A\\c.dll", "\\A\\D\\"});
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    EXPECT_EQ(Names(*listing), QStringList({"D", "a.txt"}));
+
+    listing->filter().showOnly = false;
+    listing->filter().hideHidden = false;
+    listing->SetFilterString("jpg;bmp");
+    listing->FillList("\\A", QString());
+    EXPECT_EQ(Names(*listing), QStringList({"D", "a.txt", "b.doc", "c.dll"}));
+    listing->SaveSettings();
+
+    auto reread = Listing();
+    EXPECT_FALSE(reread->filter().showOnly);
+    EXPECT_FALSE(reread->filter().hideHidden);
+    EXPECT_TRUE(reread->filter().hideRomFiles);
+    EXPECT_FALSE(reread->filter().hideSystemExt);
+    EXPECT_EQ(reread->filter().FilterString(), QStringLiteral("jpg;bmp"));
+}
+
+TEST_F(FolderListingTest, ChoosingASortMethodStartsReversedAndFlipsOnTheSameMethod) {
+    device.Make({"\\A\\old.txt", "\\A\\new.txt", "\\A\\mid.txt", "\\A\\Dir\\"});
+    SetWritten("\\A\\old.txt", 1);
+    SetWritten("\\A\\mid.txt", 2);
+    SetWritten("\\A\\new.txt", 3);
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    EXPECT_EQ(listing->sortMethod(), kSortByName);
+    EXPECT_FALSE(listing->directionFlag());
+    EXPECT_EQ(Names(*listing), QStringList({"Dir", "mid.txt", "new.txt", "old.txt"}));
+
+    listing->ChooseSortMethod(kSortByDate);
+    EXPECT_TRUE(listing->directionFlag());
+    EXPECT_EQ(Names(*listing), QStringList({"Dir", "old.txt", "mid.txt", "new.txt"}));
+    listing->ChooseSortMethod(kSortByDate);
+    EXPECT_FALSE(listing->directionFlag());
+    EXPECT_EQ(Names(*listing), QStringList({"Dir", "new.txt", "mid.txt", "old.txt"}));
+    listing->ChooseSortMethod(kSortByName);
+    EXPECT_EQ(Names(*listing), QStringList({"Dir", "old.txt", "new.txt", "mid.txt"}));
+    EXPECT_EQ(listing->Item(3).row, 3);
+
+    listing->ChooseSortMethod(7);
+    EXPECT_EQ(listing->sortMethod(), kSortByName);
+    EXPECT_TRUE(listing->directionFlag());
+    EXPECT_FALSE(IsWaitCursorOn());
+
+    listing->SaveSettings();
+    auto reread = Listing();
+    EXPECT_EQ(reread->sortMethod(), kSortByName);
+    EXPECT_TRUE(reread->directionFlag());
+
+    device.settings().SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, 9);
+    EXPECT_EQ(Listing()->sortMethod(), kSortByName);
+}
+
+TEST_F(FolderListingTest, SortingByTypeDerivesTheTypesFirst) {
+    device.settings().SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, kSortByType);
+    device.Make({"\\A\\b.txt", "\\A\\a.txt", "\\A\\c.jpg", "\\A\\d.xyz", "\\A\\Dir\\"});
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    // "JPEG Image", "Text Document", then the unknown type's Chinese text.
+    EXPECT_EQ(Names(*listing), QStringList({"Dir", "c.jpg", "a.txt", "b.txt", "d.xyz"}));
+    EXPECT_EQ(listing->Item(4).typeName, LoadStr(IDS_UNKNOWN_FILE_TYPE));
+    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount + 3);
+}
+
+TEST_F(FolderListingTest, IconCacheGrowsByOneRecordPerFileShownAndIsTrimmedAtEachFill) {
+    for (int i = 0; i < 10; ++i)
+        device.File(QStringLiteral("\\D\\f%1.txt").arg(i), "x");
+    device.Make({"\\D\\F1\\", "\\D\\F2\\", "\\D\\F3\\"});
+    auto listing = Listing();
+    listing->FillList("\\D", QString());
+    EXPECT_EQ(icons.Count(), 3);
+
+    for (int row = 0; row < listing->RowCount(); ++row)
+        listing->EnsureItemIcon(row);
+    EXPECT_EQ(icons.Count(), 13);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(listing->Item(row).icon, IconCache::kFolderIcon);
+        EXPECT_EQ(listing->Item(row).typeName, LoadStr(IDS_FOLDER));
+    }
+    EXPECT_EQ(listing->Item(3).icon, 3);
+    EXPECT_EQ(listing->Item(3).typeName, QStringLiteral("Text Document"));
+    EXPECT_EQ(icons.At(3).extension, QStringLiteral("txt"));
+    EXPECT_EQ(shell.typeQueries.first(), QStringLiteral("\\D\\f0.txt"));
+    EXPECT_EQ(shell.typeQueries.size(), 10);
+
+    // Asking again derives nothing more.
+    listing->EnsureItemIcon(5);
+    EXPECT_EQ(icons.Count(), 13);
+    EXPECT_EQ(listing->EnsureItemIcon(99), -1);
+
+    listing->FillList("\\D", QString());
+    EXPECT_EQ(icons.Count(), 3);
+}
+
+TEST_F(FolderListingTest, UnknownTypesShareTheBuiltInRecordAndCardsAskTheShell) {
+    device.Make({"\\odd.xyz", "\\Plain\\"});
+    auto listing = Listing();
+    listing->FillList("\\", QString());
+
+    const int odd = listing->FindRowByName("ODD.XYZ");
+    EXPECT_EQ(listing->EnsureItemIcon(odd), IconCache::kUnknownFileIcon);
+    EXPECT_EQ(listing->Item(odd).typeName, LoadStr(IDS_UNKNOWN_FILE_TYPE));
+    EXPECT_EQ(icons.Count(), 3);
+
+    listing->EnsureItemIcon(listing->FindRowByName("Plain"));
+    const int card = listing->FindRowByName("Storage Card");
+    EXPECT_EQ(listing->EnsureItemIcon(card), 3);
+    EXPECT_EQ(listing->Item(card).typeName, QStringLiteral("Card"));
+    EXPECT_EQ(shell.typeQueries, QStringList({"\\odd.xyz", "\\Storage Card"}));
+}
+
+TEST_F(FolderListingTest, InsertFindRefreshAndDeleteRows) {
+    device.Make({"\\A\\a.txt=1", "\\A\\c.txt=3"});
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+
+    device.Make({"\\A\\b.txt=22"});
+    FindData record;
+    ASSERT_TRUE(PathExists(device.fs(), "\\A\\b.txt", &record));
+    EXPECT_EQ(listing->InsertItem(record, 1), 1);
+    EXPECT_EQ(Names(*listing), QStringList({"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(listing->Item(2).row, 2);
+    EXPECT_EQ(listing->InsertItem(record), 3);
+    EXPECT_TRUE(listing->DeleteRow(3, false));
+    EXPECT_EQ(listing->FindRowByName("B.TXT"), 1);
+    EXPECT_EQ(listing->FindRowByName("none"), -1);
+    QString path;
+    EXPECT_TRUE(listing->GetItemPath(1, &path));
+    EXPECT_EQ(path, QStringLiteral("\\A\\b.txt"));
+    EXPECT_FALSE(listing->GetItemPath(3, &path));
+
+    // A refresh reads the entry again and forgets the derived type.
+    listing->EnsureItemIcon(0);
+    device.File("\\A\\a.txt", "longer");
+    EXPECT_TRUE(listing->RefreshRow(0, false));
+    EXPECT_EQ(listing->Item(0).size, 6u);
+    EXPECT_EQ(listing->Item(0).icon, -1);
+    EXPECT_FALSE(listing->Item(0).typeName.has_value());
+    EXPECT_TRUE(listing->RefreshRow(0, true));
+    EXPECT_EQ(listing->Item(0).typeName, QStringLiteral("Text Document"));
+    ASSERT_TRUE(device.fs().DeleteFile("\\A\\a.txt"));
+    EXPECT_FALSE(listing->RefreshRow(0, false));
+    EXPECT_EQ(listing->Item(0).name, QStringLiteral("a.txt"));
+    EXPECT_FALSE(listing->RefreshRow(-1, false));
+
+    EXPECT_TRUE(listing->DeleteRow(1, true));
+    EXPECT_FALSE(device.Exists("\\A\\b.txt"));
+    EXPECT_EQ(Names(*listing), QStringList({"a.txt", "c.txt"}));
+    EXPECT_EQ(listing->Item(1).row, 1);
+    EXPECT_FALSE(listing->DeleteRow(2, false));
+}
+
+TEST_F(FolderListingTest, ARowWhoseFileCannotBeDeletedStays) {
+    device.Make({"\\A\\a.txt=1"});
+    FaultyDeviceFs faulty(device.fs());
+    using Op = FaultyDeviceFs::Op;
+    faulty.FailWhen([](Op op, const QString&) { return op == Op::DeleteFile; });
+    auto listing = Listing(&faulty);
+    listing->FillList("\\A", QString());
+    EXPECT_FALSE(listing->DeleteRow(0, true));
+    EXPECT_EQ(listing->RowCount(), 1);
+    EXPECT_TRUE(device.Exists("\\A\\a.txt"));
+}
+
+TEST_F(FolderListingTest, RemovingRowsDropsOnlyTheVanishedOnesOfThoseGiven) {
+    device.Make({"\\A\\a.txt", "\\A\\b.txt", "\\A\\c.txt", "\\A\\d.txt", "\\A\\E\\"});
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    for (const char* gone : {"\\A\\a.txt", "\\A\\c.txt", "\\A\\d.txt"}) {
+        ASSERT_TRUE(device.fs().DeleteFile(gone));
+    }
+    // Row 4 (d.txt) vanished too but is not among the rows given.
+    EXPECT_EQ(listing->RemoveVanishedRows({0, 1, 2, 3, 2, 17}), QList<int>({3, 1}));
+    EXPECT_EQ(Names(*listing), QStringList({"E", "b.txt", "d.txt"}));
+    EXPECT_EQ(listing->Item(2).row, 2);
+    EXPECT_TRUE(listing->RemoveVanishedRows({1}).isEmpty());
+
+    listing->RemoveRows();
+    EXPECT_EQ(listing->RowCount(), 0);
+}
+
+TEST_F(FolderListingTest, RenameUpdatesTheRowAndReportsClashes) {
+    device.Make({"\\A\\a.txt=1", "\\A\\b.txt=2", "\\A\\F\\", "\\A\\G\\"});
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    RecordingPrompt prompt;
+    const int a = listing->FindRowByName("a.txt");
+    listing->EnsureItemIcon(a);
+
+    EXPECT_TRUE(listing->RenameItem(a, "a.jpg", prompt));
+    EXPECT_EQ(listing->Item(a).name, QStringLiteral("a.jpg"));
+    EXPECT_EQ(listing->Item(a).typeName, QStringLiteral("JPEG Image"));
+    EXPECT_TRUE(device.Exists("\\A\\a.jpg"));
+
+    EXPECT_TRUE(listing->RenameItem(a, "A.JPG", prompt));
+    EXPECT_EQ(listing->Item(a).name, QStringLiteral("A.JPG"));
+
+    EXPECT_FALSE(listing->RenameItem(a, "b.txt", prompt));
+    EXPECT_FALSE(listing->RenameItem(listing->FindRowByName("F"), "g", prompt));
+    EXPECT_FALSE(listing->RenameItem(a, "Sub\\x.txt", prompt));
+    ASSERT_EQ(prompt.MessageIds(),
+              QList<int>({IDS_FILE_EXISTS, IDS_FOLDER_EXISTS, IDS_RENAME_FAILED}));
+    EXPECT_EQ(prompt.messages[0].text,
+              QStringLiteral("重新命名失敗 !\n這個叫做 'b.txt' 的檔案已經存在."));
+    EXPECT_EQ(prompt.messages[1].text,
+              QStringLiteral("重新命名失敗 ! \n資料匣已經存在 !\n請使用不同的名稱."));
+    EXPECT_EQ(prompt.messages[2].text, LoadStr(IDS_RENAME_FAILED));
+    for (const MessageRequest& m : prompt.messages) {
+        EXPECT_EQ(m.style, MB_ICONEXCLAMATION);
+        EXPECT_EQ(m.captionId, IDS_APP_TITLE);
+    }
+    EXPECT_EQ(device.Read("\\A\\b.txt"), QByteArray("2"));
+    EXPECT_EQ(listing->Item(a).name, QStringLiteral("A.JPG"));
+}
+
+TEST_F(FolderListingTest, RowsSizeCountsFolderTreesOnAll64Bits) {
+    device.Make({"\\A\\Tree\\x.bin#1000", "\\A\\Tree\\Deep\\y.bin#24", "\\A\\big.bin"});
+    // Sparse, so the test costs no disk space.
+    ASSERT_TRUE(QFile::resize(device.fs().HostPath("\\A\\big.bin"), (qint64(5) << 30)));
+    auto listing = Listing();
+    listing->FillList("\\A", QString());
+    EXPECT_EQ(listing->GetRowsSize({0}), 1024u);
+    EXPECT_EQ(listing->GetRowsSize({0, 1, 9}), (quint64(5) << 30) + 1024);
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <functional>
+
+#include "app/progress.h"
+#include "crypt/decrypt_file.h"
+#include "crypt/encrypt_file.h"
+#include "crypt/encrypted_file_reader.h"
+#include "crypt/encrypted_format.h"
+#include "crypt_test_files.h"
+#include "platform/faulty_device_fs.h"
+#include "support/temp_device.h"
+
+using namespace crypt_test;
+
+namespace {
+
+const QString kPw = QStringLiteral("pw");
+
+// Records every report and answers false from the given call on.
+class ScriptedProgress : public Progress {
+public:
+    explicit ScriptedProgress(int cancelAt = 0) : cancelAt_(cancelAt) {}
+    bool Update(const ProgressState& state) override {
+        states.push_back(state);
+        return cancelAt_ == 0 || int(states.size()) < cancelAt_;
+    }
+    std::vector<ProgressState> states;
+
+private:
+    int cancelAt_;
+};
+
+QByteArray Pattern(qint64 size) {
+    QByteArray data(size, '\0');
+    for (qint64 i = 0; i < size; ++i)
+        data[i] = char(i % 251);
+    return data;
+}
+
+}  // namespace
+
+TEST(EncryptFile, RoundTripKeepsNameAndContent) {
+    TempDevice d;
+    const QString name = QString::fromUtf16(u"\u5831\u544a.txt");
+    const QString plain = "\\Docs\\" + name;
+    d.File(plain, Pattern(70001));  // more than one piece
+    const QString encrypted = MakeEncryptedTargetPath(d.fs(), plain);
+    EXPECT_EQ(encrypted, plain + ".enc");
+
+    ASSERT_EQ(EncryptFile(d.fs(), plain, encrypted, kChinesePassword), CryptResult::Ok);
+    EXPECT_EQ(d.Read(plain), Pattern(70001));  // the original stays
+
+    EncryptedFileInfo info;
+    ASSERT_EQ(ReadEncryptedFileInfo(d.fs(), encrypted, kChinesePassword, &info), CryptResult::Ok);
+    EXPECT_EQ(info.storedName, name);
+    EXPECT_EQ(info.provider, kEnhanced);
+    EXPECT_EQ(info.contentSize, 70001u);
+
+    ASSERT_EQ(DecryptFile(d.fs(), encrypted, "\\Out\\" + name, kChinesePassword),
+              CryptResult::WriteFailed);  // no such folder
+    d.Folder("\\Out\\");
+    ASSERT_EQ(DecryptFile(d.fs(), encrypted, "\\Out\\" + name, kChinesePassword), CryptResult::Ok);
+    EXPECT_EQ(d.Read("\\Out\\" + name), Pattern(70001));
+    EXPECT_EQ(d.List("\\Out"), QStringList{name});  // no temporary file left
+
+    // A second encryption gets a numbered name.
+    d.File(encrypted, "x");
+    EXPECT_EQ(MakeEncryptedTargetPath(d.fs(), plain), "\\Docs\\" + name + "(2).enc");
+}
+
+TEST(EncryptFile, WritesTheIndependentVectorAndTheSameBytesEachTime) {
+    TempDevice d;
+    d.Make({"\\a.txt=hello"});
+    ASSERT_EQ(EncryptFile(d.fs(), "\\a.txt", "\\a.txt.enc", kPw, kEnhanced), CryptResult::Ok);
+    const QByteArray expected = FileHeader(kEnhanced) + kBodyA;
+    EXPECT_EQ(d.Read("\\a.txt.enc").toHex(), expected.toHex());
+    EXPECT_EQ(expected.size(), 6 + 92 + 22 + 10 + 5);
+
+    // No salt or nonce: the same password gives the same file; another one does not.
+    ASSERT_EQ(EncryptFile(d.fs(), "\\a.txt", "\\again.enc", kPw), CryptResult::Ok);
+    EXPECT_EQ(d.Read("\\again.enc"), expected);
+    ASSERT_EQ(EncryptFile(d.fs(), "\\a.txt", "\\other.enc", "pW"), CryptResult::Ok);
+    EXPECT_NE(d.Read("\\other.enc"), expected);
+}
+
+TEST(EncryptFile, LargeFileMatchesIndependentDigestAndStreamsInPieces) {
+    TempDevice d;
+    d.File("\\big.bin", Pattern(200000));
+    ScriptedProgress progress;
+    ASSERT_EQ(EncryptFile(d.fs(), "\\big.bin", "\\big.bin.enc", kPw, kEnhanced, &progress),
+              CryptResult::Ok);
+    const QByteArray file = d.Read("\\big.bin.enc");
+    EXPECT_EQ(QCryptographicHash::hash(file, QCryptographicHash::Md5).toHex(),
+              "9e6b72bbaf943036d5b5227d27a0b6d5");
+
+    ASSERT_GE(progress.states.size(), 4u);
+    quint64 last = 0;
+    for (const ProgressState& state : progress.states) {
+        EXPECT_EQ(state.totalBytes, 200000u);
+        EXPECT_LE(state.doneBytes - last, quint64(kCryptPieceBytes));
+        last = state.doneBytes;
+    }
+    EXPECT_EQ(last, 200000u);
+    EXPECT_EQ(progress.states.back().doneFiles, 1u);
+
+    ScriptedProgress back;
+    ASSERT_EQ(DecryptFile(d.fs(), "\\big.bin.enc", "\\copy.bin", kPw, &back), CryptResult::Ok);
+    EXPECT_TRUE(d.Read("\\copy.bin") == Pattern(200000));
+    EXPECT_GE(back.states.size(), 4u);
+}
+
+TEST(EncryptFile, EmptyFileHasAHeaderOnlyBody) {
+    TempDevice d;
+    d.Make({"\\e.txt"});
+    ASSERT_EQ(EncryptFile(d.fs(), "\\e.txt", "\\e.enc", kPw), CryptResult::Ok);
+    EXPECT_EQ(d.Read("\\e.enc").size(), 6 + 92 + 22 + 10);
+    ASSERT_EQ(DecryptFile(d.fs(), "\\e.enc", "\\back.txt", kPw), CryptResult::Ok);
+    EXPECT_TRUE(d.Exists("\\back.txt"));
+    EXPECT_TRUE(d.Read("\\back.txt").isEmpty());
+}
+
+TEST(DecryptFile, ReadsABaseProviderFileBuiltByHand) {
+    TempDevice d;
+    d.File("\\b.enc", FileHeader(kBase) + kBodyB);
+    EncryptedFileInfo info;
+    ASSERT_EQ(ReadEncryptedFileInfo(d.fs(), "\\b.enc", kChinesePassword, &info), CryptResult::Ok);
+    EXPECT_EQ(info.storedName, "b.bin");
+    EXPECT_EQ(info.provider, kBase);
+    ASSERT_EQ(DecryptFile(d.fs(), "\\b.enc", "\\b.bin", kChinesePassword), CryptResult::Ok);
+    EXPECT_EQ(d.Read("\\b.bin"), kRecordB.mid(32));
+}
+
+TEST(DecryptFile, WrongPasswordWritesNothing) {
+    TempDevice d;
+    d.Make({"\\a.txt=hello"});
+    ASSERT_EQ(EncryptFile(d.fs(), "\\a.txt", "\\a.txt.enc", kPw), CryptResult::Ok);
+    d.File("\\a.txt", "newer");
+    const QStringList before = d.Snapshot();
+    EXPECT_EQ(ReadEncryptedFileInfo(d.fs(), "\\a.txt.enc", "PW", nullptr),
+              CryptResult::WrongPassword);
+    EXPECT_EQ(DecryptFile(d.fs(), "\\a.txt.enc", "\\a.txt", "PW"), CryptResult::WrongPassword);
+    EXPECT_EQ(DecryptFile(d.fs(), "\\a.txt.enc", "\\a.txt", ""), CryptResult::WrongPassword);
+    EXPECT_EQ(d.Snapshot(), before);
+}
+
+TEST(EncryptFile, RefusesRomMissingAndUnknownProviderWithoutWriting) {
+    TempDevice d;
+    d.Make({"\\rom.txt=r", "\\a.txt=a", "\\D\\"});
+    d.SetRawAttributes("\\rom.txt", Attr::kInRom);
+    const QStringList before = d.Snapshot();
+    EXPECT_EQ(EncryptFile(d.fs(), "\\rom.txt", "\\rom.enc", kPw), CryptResult::RomFile);
+    EXPECT_EQ(EncryptFile(d.fs(), "\\gone.txt", "\\gone.enc", kPw), CryptResult::OpenFailed);
+    EXPECT_EQ(EncryptFile(d.fs(), "\\D", "\\D.enc", kPw), CryptResult::OpenFailed);
+    EXPECT_EQ(EncryptFile(d.fs(), "\\a.txt", "\\a.enc", kPw, "Other Provider"),
+              CryptResult::CipherFailed);
+    EXPECT_EQ(DecryptFile(d.fs(), "\\gone.enc", "\\gone.txt", kPw), CryptResult::OpenFailed);
+    EXPECT_EQ(DecryptFile(d.fs(), "\\a.txt", "\\b.txt", kPw), CryptResult::NotEncrypted);
+    EXPECT_EQ(d.Snapshot(), before);
+}
+
+// Fails each mutating call in turn until the run succeeds: every failed run must leave the
+// device exactly as it was (no target, no temporary file, source and old target intact).
+static void ExpectNothingLostAtAnyFault(TempDevice& d,
+                                        const std::function<CryptResult(DeviceFs&)>& run) {
+    const QStringList before = d.Snapshot();
+    for (int n = 1; n < 100; ++n) {
+        FaultyDeviceFs faulty(d.fs());
+        faulty.FailMutatingCall(n);
+        const CryptResult result = run(faulty);
+        if (faulty.FaultsInjected() == 0) {
+            EXPECT_EQ(result, CryptResult::Ok);
+            EXPECT_GT(n, 4);
+            return;
+        }
+        EXPECT_EQ(result, CryptResult::WriteFailed) << "fault at call " << n;
+        EXPECT_EQ(d.Snapshot(), before) << "fault at call " << n;
+    }
+    ADD_FAILURE() << "never succeeded";
+}
+
+TEST(EncryptFile, AFaultAtAnyWriteStepLeavesTheDeviceUnchanged) {
+    TempDevice d;
+    d.File("\\D\\a.txt", Pattern(150000));
+    ExpectNothingLostAtAnyFault(
+        d, [](DeviceFs& fs) { return EncryptFile(fs, "\\D\\a.txt", "\\D\\a.txt.enc", kPw); });
+    EXPECT_EQ(d.List("\\D"), (QStringList{"a.txt", "a.txt.enc"}));
+}
+
+TEST(DecryptFile, AFaultWhileReplacingKeepsTheExistingTarget) {
+    TempDevice d;
+    d.File("\\D\\a.txt", Pattern(150000));
+    ASSERT_EQ(EncryptFile(d.fs(), "\\D\\a.txt", "\\D\\a.txt.enc", kPw), CryptResult::Ok);
+    d.File("\\D\\a.txt", "the user's newer text");
+    ExpectNothingLostAtAnyFault(
+        d, [](DeviceFs& fs) { return DecryptFile(fs, "\\D\\a.txt.enc", "\\D\\a.txt", kPw); });
+    EXPECT_TRUE(d.Read("\\D\\a.txt") == Pattern(150000));
+    EXPECT_EQ(d.List("\\D"), (QStringList{"a.txt", "a.txt.enc"}));
+}
+
+TEST(EncryptFile, CancelOrReadFailureLeavesNothingBehind) {
+    TempDevice d;
+    d.File("\\a.txt", Pattern(200000));
+    ASSERT_EQ(EncryptFile(d.fs(), "\\a.txt", "\\a.enc", kPw), CryptResult::Ok);
+    d.File("\\a.txt", "old");
+    const QStringList before = d.Snapshot();
+
+    ScriptedProgress cancel(2);
+    EXPECT_EQ(DecryptFile(d.fs(), "\\a.enc", "\\a.txt", kPw, &cancel), CryptResult::Cancelled);
+    ScriptedProgress cancelLast(4);  // after the last piece, before the target is replaced
+    EXPECT_EQ(EncryptFile(d.fs(), "\\a.enc", "\\a.enc.enc", kPw, kEnhanced, &cancelLast),
+              CryptResult::Cancelled);
+    EXPECT_EQ(d.Snapshot(), before);
+
+    FaultyDeviceFs faulty(d.fs());
+    int reads = 0;
+    faulty.FailWhen([&](FaultyDeviceFs::Op op, const QString&) {
+        return op == FaultyDeviceFs::Op::Read && ++reads == 5;
+    });
+    EXPECT_EQ(DecryptFile(faulty, "\\a.enc", "\\a.txt", kPw), CryptResult::OpenFailed);
+    reads = 0;
+    EXPECT_EQ(EncryptFile(faulty, "\\a.enc", "\\a.enc.enc", kPw), CryptResult::OpenFailed);
+    EXPECT_EQ(d.Snapshot(), before);
+}

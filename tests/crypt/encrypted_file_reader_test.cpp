@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "crypt/cipher.h"
+#include "crypt/decrypt_file.h"
+#include "crypt/encrypted_file_reader.h"
+#include "crypt/encrypted_format.h"
+#include "crypt_test_files.h"
+#include "support/temp_device.h"
+
+using namespace crypt_test;
+
+namespace {
+
+// An encrypted file laid out by hand, each field open to tampering.
+struct Layout {
+    QString provider = kEnhanced;
+    std::optional<quint16> providerBytes;
+    quint16 fileCheck = 0;
+    quint16 recordCheck = 0;
+    std::optional<quint16> nameBytes;
+    QByteArray name = Utf16Le(QStringLiteral("a.txt"));
+    QByteArray content = "hi";
+    qint64 recordLength = -1;  // cut the enciphered record to this length
+
+    QByteArray Build() const {
+        const QByteArray providerName = Utf16Le(provider);
+        const quint16 length = providerBytes.value_or(quint16(providerName.size()));
+        QByteArray file = QByteArray("NE", 2) + Le16(fileCheck) + Le16(length) + providerName;
+        QByteArray record = QByteArray("NE", 2) + Le16(recordCheck) +
+                            Le16(nameBytes.value_or(quint16(name.size()))) + QByteArray(16, '\0') +
+                            name + content;
+        if (recordLength >= 0) record.truncate(recordLength);
+        // Always the Enhanced key, so that a tampered provider name is the only fault.
+        EXPECT_EQ(Encipher(kEnhanced, QStringLiteral("pw"), record.data(), record.size()),
+                  kCipherOk);
+        return file + record;
+    }
+};
+
+CryptResult ReadLayout(const QByteArray& bytes, EncryptedFileInfo* info = nullptr) {
+    TempDevice d;
+    d.File("\\x.enc", bytes);
+    return ReadEncryptedFileInfo(d.fs(), "\\x.enc", QStringLiteral("pw"), info);
+}
+
+}  // namespace
+
+TEST(EncryptedFileReader, AcceptsAWellFormedFileAndItsCheckWord) {
+    Layout layout;
+    EncryptedFileInfo info;
+    ASSERT_EQ(ReadLayout(layout.Build(), &info), CryptResult::Ok);
+    EXPECT_EQ(info.storedName, "a.txt");
+    EXPECT_EQ(info.contentSize, 2u);
+
+    // The check word need not be 0: it must only agree inside and outside the cipher.
+    layout.fileCheck = layout.recordCheck = 0x1234;
+    EXPECT_EQ(ReadLayout(layout.Build()), CryptResult::Ok);
+    layout.recordCheck = 0;
+    EXPECT_EQ(ReadLayout(layout.Build()), CryptResult::WrongPassword);
+
+    Layout longest;
+    longest.name = Utf16Le(QString(259, QLatin1Char('n')));
+    EXPECT_EQ(ReadLayout(longest.Build()), CryptResult::Ok);
+}
+
+TEST(EncryptedFileReader, RefusesMalformedLengthsWithoutOverrunning) {
+    const QByteArray good = Layout().Build();
+    EXPECT_EQ(ReadLayout(QByteArray()), CryptResult::NotEncrypted);
+    EXPECT_EQ(ReadLayout(QByteArray("NE\0", 3)), CryptResult::NotEncrypted);
+    EXPECT_EQ(ReadLayout("XE" + good.mid(2)), CryptResult::NotEncrypted);
+    EXPECT_EQ(ReadLayout("nE" + good.mid(2)), CryptResult::NotEncrypted);
+
+    Layout oddProvider;
+    oddProvider.providerBytes = 91;
+    EXPECT_EQ(ReadLayout(oddProvider.Build()), CryptResult::NotEncrypted);
+    Layout providerPastEnd;
+    providerPastEnd.providerBytes = 0xfffe;
+    EXPECT_EQ(ReadLayout(providerPastEnd.Build()), CryptResult::NotEncrypted);
+    EXPECT_EQ(ReadLayout(good.left(6 + 92 + 10)), CryptResult::NotEncrypted);
+
+    Layout shortRecord;
+    shortRecord.recordLength = 21;
+    EXPECT_EQ(ReadLayout(shortRecord.Build()), CryptResult::NotEncrypted);
+    Layout namePastEnd;
+    namePastEnd.nameBytes = 14;  // 10 name bytes and 2 content bytes remain
+    EXPECT_EQ(ReadLayout(namePastEnd.Build()), CryptResult::NotEncrypted);
+    Layout oddName;
+    oddName.nameBytes = 9;
+    EXPECT_EQ(ReadLayout(oddName.Build()), CryptResult::NotEncrypted);
+    Layout nameTooLong;
+    nameTooLong.name = Utf16Le(QString(260, QLatin1Char('n')));
+    EXPECT_EQ(ReadLayout(nameTooLong.Build()), CryptResult::NotEncrypted);
+
+    // A provider that cannot be acquired fails like the cipher itself.
+    Layout emptyProvider;
+    emptyProvider.provider.clear();
+    EXPECT_EQ(ReadLayout(emptyProvider.Build()), CryptResult::CipherFailed);
+    Layout otherProvider;
+    otherProvider.provider = QStringLiteral("Contoso Strong Provider");
+    EXPECT_EQ(ReadLayout(otherProvider.Build()), CryptResult::CipherFailed);
+}
+
+TEST(EncryptedFileReader, RefusesStoredNamesThatAreNotPlainFileNames) {
+    const QString bad[] = {"",    ".",  "..", "..\\..\\x", "a\\b", "a/b", "/etc/passwd",
+                           "C:x", "a*", "a?", "a\"b",      "a|b",  "a<b"};
+    for (const QString& name : bad) {
+        Layout layout;
+        layout.name = Utf16Le(name);
+        EXPECT_EQ(ReadLayout(layout.Build()), CryptResult::NotEncrypted) << name;
+    }
+    Layout withNul;
+    withNul.name = Utf16Le(QStringLiteral("a")) + QByteArray(2, '\0') + Utf16Le("b");
+    EXPECT_EQ(ReadLayout(withNul.Build()), CryptResult::NotEncrypted);
+
+    // Decrypting such a file writes nothing anywhere.
+    TempDevice d;
+    Layout escape;
+    escape.name = Utf16Le(QStringLiteral("..\\a.txt"));
+    d.File("\\D\\x.enc", escape.Build());
+    const QStringList before = d.Snapshot();
+    EXPECT_EQ(DecryptFile(d.fs(), "\\D\\x.enc", "\\D\\out.txt", QStringLiteral("pw")),
+              CryptResult::NotEncrypted);
+    EXPECT_EQ(d.Snapshot(), before);
+}
+
+TEST(EncryptedFormat, ExtensionTestIgnoresCaseAndWantsAWholeExtension) {
+    EXPECT_TRUE(HasEncryptedExtension("\\a.txt.ENC"));
+    EXPECT_TRUE(HasEncryptedExtension("\\a.Enc"));
+    EXPECT_FALSE(HasEncryptedExtension("\\x.txt"));
+    EXPECT_FALSE(HasEncryptedExtension("\\enc"));
+    EXPECT_FALSE(HasEncryptedExtension("\\a.encx"));
+}

@@ -1,0 +1,32 @@
+#include "support/fake_shell_services.h"
+
+#include "app/path_helpers.h"
+#include "platform/file_attributes.h"
+#include "resources/ids.h"
+
+FakeShellServices::FakeShellServices() {
+    AddType(QStringLiteral("txt"), QStringLiteral("Text Document"), QStringLiteral("text-plain"));
+    AddType(QStringLiteral("jpg"), QStringLiteral("JPEG Image"), QStringLiteral("image-jpeg"));
+    AddType(QStringLiteral("exe"), QStringLiteral("Application"),
+            QStringLiteral("application-x-executable"));
+}
+
+void FakeShellServices::AddType(const QString& extension, const QString& text,
+                                const QString& iconName) {
+    types.insert(extension, FileTypeInfo{text, {iconName, BuiltInIconName(IDI_FILE)}});
+}
+
+std::optional<FileTypeInfo> FakeShellServices::GetFileType(const QString& path,
+                                                           std::optional<quint32> attributes) {
+    typeQueries.append(path);
+    const quint32 bits = attributes.value_or(0);
+    if (IsStorageCard(bits)) {
+        return FileTypeInfo{QStringLiteral("Card"), {BuiltInIconName(IDI_FOLDER)}};
+    }
+    if (IsDirectory(bits)) {
+        return FileTypeInfo{QStringLiteral("Folder"), {BuiltInIconName(IDI_FOLDER)}};
+    }
+    auto found = types.constFind(Extension(path).toLower());
+    if (found == types.cend()) return std::nullopt;
+    return *found;
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "support/qt_printers.h"
+#include "tools/favorites_file.h"
+
+namespace {
+
+void Put16(QByteArray& out, quint16 value) {
+    out.append(char(value & 0xff));
+    out.append(char(value >> 8));
+}
+
+void PutText(QByteArray& out, const QString& text) {
+    for (QChar c : text)
+        Put16(out, c.unicode());
+    Put16(out, 0);
+}
+
+QByteArray Header(quint16 count) {
+    QByteArray out(
+        "N\0F\0"
+        "0\0\0\0",
+        8);
+    Put16(out, count);
+    out.append(QByteArray(32, '\0'));
+    return out;
+}
+
+// A file as the format describes it, built byte by byte.
+QByteArray HandBuiltFile() {
+    QByteArray out = Header(2);
+    Put16(out, 10);
+    PutText(out, QStringLiteral("Docs"));
+    Put16(out, 28);
+    PutText(out, QStringLiteral("\\My Documents"));
+    Put16(out, 6);
+    PutText(out, QStringLiteral("程式"));
+    Put16(out, 58);
+    PutText(out, QStringLiteral("\\Windows\\Start Menu\\Programs"));
+    return out;
+}
+
+const QList<FavoriteEntry> kTwo = {
+    {QStringLiteral("Docs"), QStringLiteral("\\My Documents")},
+    {QStringLiteral("程式"), QStringLiteral("\\Windows\\Start Menu\\Programs")},
+};
+
+}  // namespace
+
+TEST(FavoritesFile, RoundTripIsByteExact) {
+    const QByteArray file = HandBuiltFile();
+    ASSERT_EQ(file.size(), 42 + 2 + 10 + 2 + 28 + 2 + 6 + 2 + 58);
+    EXPECT_EQ(EncodeFavorites(kTwo), file);
+    EXPECT_EQ(DecodeFavorites(file), kTwo);
+
+    // An empty list is a bare header; bytes after the last record are not read.
+    EXPECT_EQ(EncodeFavorites({}), Header(0));
+    EXPECT_EQ(DecodeFavorites(Header(0)), QList<FavoriteEntry>{});
+    EXPECT_EQ(DecodeFavorites(file + QByteArray("junk")), kTwo);
+}
+
+TEST(FavoritesFile, LongestFieldFitsTheReadersBuffer) {
+    const QList<FavoriteEntry> longest = {{QString(259, QLatin1Char('n')), QStringLiteral("\\")}};
+    const std::optional<QByteArray> file = EncodeFavorites(longest);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(quint8((*file)[42]) | quint8((*file)[43]) << 8, 520);
+    EXPECT_EQ(DecodeFavorites(*file), longest);
+
+    // What the reader would refuse is never written.
+    EXPECT_FALSE(EncodeFavorites({{QString(260, QLatin1Char('n')), QStringLiteral("\\")}}));
+    EXPECT_FALSE(EncodeFavorites(
+        {{QStringLiteral("a") + QChar(0) + QStringLiteral("b"), QStringLiteral("\\")}}));
+    EXPECT_FALSE(EncodeFavorites(QList<FavoriteEntry>(0x10000, kTwo[0])));
+}
+
+TEST(FavoritesFile, MalformedFilesAreRefused) {
+    const QByteArray good = HandBuiltFile();
+    auto withFirstLength = [&](quint16 length) {
+        QByteArray f = good;
+        f[42] = char(length & 0xff);
+        f[43] = char(length >> 8);
+        return f;
+    };
+    QByteArray noMagicNul = good;
+    noMagicNul[6] = 'X';
+    QByteArray wrongMagic = good;
+    wrongMagic[4] = '1';
+    QByteArray countTooHigh = good;
+    countTooHigh[8] = 3;
+    QByteArray noTerminator = good;
+    noTerminator[42 + 2 + 8] = 'x';
+    QByteArray innerNul = good;
+    innerNul[42 + 2 + 2] = 0;
+    innerNul[42 + 2 + 3] = 0;
+    QByteArray overBuffer = Header(1);
+    Put16(overBuffer, 522);
+    PutText(overBuffer, QString(260, QLatin1Char('n')));
+    Put16(overBuffer, 4);
+    PutText(overBuffer, QStringLiteral("\\"));
+
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"empty", QByteArray()},
+        {"short header", good.left(41)},
+        {"magic without its NUL", noMagicNul},
+        {"wrong magic", wrongMagic},
+        {"more records counted than present", countTooHigh},
+        {"cut inside a length", good.left(good.size() - 58 - 1)},
+        {"cut inside a text", good.left(good.size() - 1)},
+        {"zero length", withFirstLength(0)},
+        {"odd length", withFirstLength(9)},
+        {"length past the end", withFirstLength(0xfffe)},
+        {"length over the field buffer", overBuffer},
+        {"no terminating NUL", noTerminator},
+        {"NUL inside a text", innerNul},
+    };
+    for (const auto& [what, data] : cases) {
+        EXPECT_FALSE(DecodeFavorites(data)) << what;
+    }
+}

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "app/load_str.h"
+#include "platform/faulty_device_fs.h"
+#include "resources/ids.h"
+#include "support/temp_device.h"
+#include "tools/favorites_file.h"
+#include "tools/favorites_list.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral("\\Program Files\\Nuvio File Explorer");
+const QString kFile = kProgram + QStringLiteral("\\ngoto.got");
+
+const QList<FavoriteEntry> kThree = {
+    {QStringLiteral("Docs"), QStringLiteral("\\My Documents")},
+    {QStringLiteral("卡"), QStringLiteral("\\Storage Card")},
+    {QStringLiteral("Temp"), QStringLiteral("\\Temp")},
+};
+
+QList<FavoriteEntry> LoadFrom(DeviceFs& fs) {
+    FavoritesList list(fs);
+    list.LoadFavorites();
+    EXPECT_FALSE(list.IsDirty());
+    return list.Entries();
+}
+
+}  // namespace
+
+TEST(FavoritesList, FirstStartTakesTheDefaultsAndWritesThemHidden) {
+    TempDevice d;
+    FavoritesList list(d.fs());
+    list.LoadFavorites();
+    const FavoriteEntry myDocuments{LoadStr(IDS_MY_DOCUMENTS), QStringLiteral("\\My Documents")};
+    EXPECT_EQ(list.Entries(), QList<FavoriteEntry>{myDocuments});
+    EXPECT_TRUE(list.IsDirty());
+    EXPECT_TRUE(d.Exists("\\My Documents"));
+
+    ASSERT_TRUE(list.SaveFavorites());
+    EXPECT_FALSE(list.IsDirty());
+    EXPECT_EQ(list.FilePath(d.fs()), kFile);
+    EXPECT_EQ(d.List(kProgram), QStringList{"ngoto.got"});
+    EXPECT_TRUE(d.fs().GetAttributes(kFile).value_or(0) & Attr::kHidden);
+    EXPECT_EQ(LoadFrom(d.fs()), list.Entries());
+
+    // Where the programs folder exists it is the second default.
+    TempDevice withPrograms;
+    withPrograms.Make({"\\Windows\\Start Menu\\Programs\\"});
+    FavoritesList second(withPrograms.fs());
+    second.LoadFavorites();
+    ASSERT_EQ(second.Count(), 2);
+    EXPECT_EQ(second.GetFavorite(1),
+              (FavoriteEntry{LoadStr(IDS_PROGRAMS), "\\Windows\\Start Menu\\Programs"}));
+}
+
+TEST(FavoritesList, UnreadableFileGivesAnEmptyListThatNeverOverwritesIt) {
+    TempDevice d;
+    QByteArray file = *EncodeFavorites(kThree);
+    file[42] = char(0xff);  // a name length running past the end
+    d.File(kFile, file);
+
+    FavoritesList list(d.fs());
+    list.LoadFavorites();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_FALSE(list.IsDirty());
+    EXPECT_TRUE(list.SaveFavorites());
+    EXPECT_EQ(d.Read(kFile), file);
+}
+
+TEST(FavoritesList, DeletingEveryFavoriteKeepsTheOldFile) {
+    TempDevice d;
+    const QByteArray file = *EncodeFavorites(kThree);
+    d.File(kFile, file);
+    FavoritesList list(d.fs());
+    list.LoadFavorites();
+    ASSERT_EQ(list.Entries(), kThree);
+
+    while (list.Count() > 0)
+        list.DeleteFavorite(0);
+    EXPECT_TRUE(list.IsDirty());
+    EXPECT_TRUE(list.SaveFavorites());
+    EXPECT_EQ(d.Read(kFile), file);
+    EXPECT_EQ(LoadFrom(d.fs()), kThree);
+}
+
+TEST(FavoritesList, EditOperationsFollowTheDialogsRules) {
+    TempDevice d;
+    FavoritesList list(d.fs());
+    ASSERT_TRUE(list.ReplaceFavorites(kThree));
+    list.SetDirty(false);
+
+    // A change of letter case only is no rename.
+    EXPECT_FALSE(list.RenameFavorite(0, QStringLiteral("DOCS")));
+    EXPECT_FALSE(list.IsDirty());
+    EXPECT_TRUE(list.RenameFavorite(0, QStringLiteral("文件")));
+    EXPECT_TRUE(list.IsDirty());
+    EXPECT_FALSE(list.RenameFavorite(3, QStringLiteral("x")));
+
+    EXPECT_FALSE(list.MoveFavoriteUp(0));
+    EXPECT_FALSE(list.MoveFavoriteDown(2));
+    EXPECT_TRUE(list.MoveFavoriteDown(0));
+    EXPECT_TRUE(list.MoveFavoriteUp(2));
+    QStringList names;
+    for (const FavoriteEntry& e : list.Entries())
+        names << e.name;
+    EXPECT_EQ(names, (QStringList{"卡", "Temp", "文件"}));
+
+    // Deleting the last row makes the one above it current; the only row leaves none.
+    EXPECT_EQ(list.DeleteFavorite(2), 1);
+    EXPECT_EQ(list.DeleteFavorite(0), 0);
+    EXPECT_EQ(list.DeleteFavorite(0), -1);
+    EXPECT_EQ(list.DeleteFavorite(0), -1);
+    EXPECT_FALSE(list.GetFavorite(0));
+    EXPECT_FALSE(list.GetFavorite(-1));
+}
+
+TEST(FavoritesList, HoldsAtMostAHundredStorableFavorites) {
+    TempDevice d;
+    FavoritesList list(d.fs());
+    for (int i = 0; i < FavoritesList::kMaxFavorites; ++i) {
+        // Empty and repeated names are taken as they stand.
+        ASSERT_TRUE(list.AddFavorite(i % 2 ? QString() : QStringLiteral("x"), "\\"));
+    }
+    EXPECT_TRUE(list.IsFull());
+    EXPECT_FALSE(list.AddFavorite(QStringLiteral("y"), "\\"));
+    EXPECT_EQ(list.Count(), FavoritesList::kMaxFavorites);
+
+    FavoritesList other(d.fs());
+    EXPECT_FALSE(other.AddFavorite(QString(260, QLatin1Char('n')), "\\"));
+    EXPECT_FALSE(other.ReplaceFavorites({{QStringLiteral("a"), QString(300, QLatin1Char('f'))}}));
+    EXPECT_EQ(other.Count(), 0);
+    EXPECT_FALSE(other.IsDirty());
+}
+
+TEST(FavoritesList, FailedSaveLeavesThePreviousFile) {
+    TempDevice d;
+    const QByteArray old = *EncodeFavorites(kThree);
+    d.File(kFile, old);
+    d.SetRawAttributes(kFile, Attr::kHidden | Attr::kArchive);
+    FaultyDeviceFs fs(d.fs());
+
+    // Fail each write step in turn until a save goes through untouched.
+    for (int n = 1;; ++n) {
+        FavoritesList list(fs);
+        list.LoadFavorites();
+        list.AddFavorite(QStringLiteral("新"), QStringLiteral("\\Temp"));
+        fs.FailMutatingCall(n);
+        const bool saved = list.SaveFavorites();
+        const int faults = fs.FaultsInjected();
+        fs.Reset();
+        if (faults == 0) {
+            ASSERT_TRUE(saved);
+            break;
+        }
+        ASSERT_FALSE(saved) << "call " << n;
+        EXPECT_TRUE(list.IsDirty());
+        EXPECT_EQ(d.Read(kFile), old) << "call " << n;
+        EXPECT_EQ(d.List(kProgram), QStringList{"ngoto.got"}) << "call " << n;
+        ASSERT_LT(n, 20);
+    }
+    QList<FavoriteEntry> expected = kThree;
+    expected.append({QStringLiteral("新"), QStringLiteral("\\Temp")});
+    EXPECT_EQ(LoadFrom(d.fs()), expected);
+    EXPECT_TRUE(d.fs().GetAttributes(kFile).value_or(0) & Attr::kHidden);
+}
