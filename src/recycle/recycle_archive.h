@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "fileops/tree_ops.h"
+#include "recycle/zip_device_io.h"
+
+class DeviceFs;
+
+// The zip archive a deleted item is packed into: opened, filled file by file (directly or by
+// CopyTree as its ArchiveWriter), then closed. An archive counts as made only when every add
+// succeeded and it was written and closed without error; otherwise closing removes it, so a
+// caller deletes the originals only after CloseArchive answered true.
+class RecycleArchive : public ArchiveWriter {
+public:
+    // Data passes in pieces of this size in both directions.
+    static constexpr int kWorkBufferSize = 8192;
+    // Files from this size on get zip64 headers: deflate may add a little to data that does
+    // not compress, and the 32-bit fields end at 4 GiB.
+    static constexpr quint64 kZip64Threshold = 0xFFFFFFFFull - (16ull << 20);
+
+    explicit RecycleArchive(DeviceFs& fs);
+    ~RecycleArchive() override;  // an archive still open is abandoned
+    RecycleArchive(const RecycleArchive&) = delete;
+    RecycleArchive& operator=(const RecycleArchive&) = delete;
+
+    // Creates the archive (hidden from the start), replacing a file of that name. True also
+    // when this same archive is open already; false while another one is open.
+    bool OpenArchive(const QString& archivePath);
+    bool IsOpen() const { return zip_ != nullptr; }
+    QString ArchivePath() const { return archivePath_; }
+
+    // Packs a file, or records a folder (no data, 0x10 in its attributes), under the device
+    // path entryName; when empty, under the source path itself (mapped by SetEntryRoot). ROM
+    // files are refused. Once a write to the archive has failed, every later add fails at once.
+    bool AddToArchive(const QString& source, const QString& entryName = QString());
+
+    // Names the entries of sources below sourceTop after the same paths below entryTop (an
+    // old-version bin item packed under its original path); empty texts end the mapping.
+    void SetEntryRoot(const QString& sourceTop, const QString& entryTop) {
+        sourceTop_ = sourceTop;
+        entryTop_ = entryTop;
+    }
+
+    // Closes the archive. True when it is complete; otherwise it has been removed.
+    bool CloseArchive();
+    // Closes and removes the archive (a cancelled or refused put).
+    void AbandonArchive();
+
+    // ArchiveWriter: what CopyTree hands over in archive mode.
+    bool AddFile(const QString& path) override { return AddToArchive(path); }
+    bool AddEmptyFolder(const QString& path) override { return AddToArchive(path); }
+
+    // Since the archive was opened.
+    quint64 PackedFiles() const { return packedFiles_; }
+    quint64 PackedBytes() const { return packedBytes_; }
+    quint64 FailedAdds() const { return failedAdds_; }
+
+    // Called with the bytes of the current file packed so far, every megabyte or so; answers
+    // false to give up the file (the archive then cannot be complete).
+    void SetPieceObserver(std::function<bool(quint64)> observer) {
+        observer_ = std::move(observer);
+    }
+    // Tests lower it to exercise the zip64 headers with small files.
+    void SetZip64Threshold(quint64 bytes) { zip64Threshold_ = bytes; }
+
+private:
+    bool PackFile(const QString& source, const QByteArray& name, quint32 attributes,
+                  quint32 dosDate);
+    bool RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate);
+    bool Fail();
+    bool Finish(bool keep);
+
+    DeviceFs& fs_;
+    ZipDeviceIo io_;
+    void* zip_ = nullptr;  // zipFile
+    QString archivePath_;
+    QString sourceTop_;
+    QString entryTop_;
+    std::vector<char> buffer_;
+    std::function<bool(quint64)> observer_;
+    quint64 zip64Threshold_ = kZip64Threshold;
+    quint64 packedFiles_ = 0;
+    quint64 packedBytes_ = 0;
+    quint64 failedAdds_ = 0;
+};

@@ -1,0 +1,238 @@
+#include "recycle/recycle_archive_extract.h"
+
+#include <minizip/unzip.h>
+#include <vector>
+
+#include "app/path_helpers.h"
+#include "fileops/file_names.h"
+#include "fileops/make_path.h"
+#include "platform/device_fs.h"
+#include "platform/device_path.h"
+#include "recycle/recycle_archive.h"
+#include "recycle/recycle_archive_progress.h"
+#include "recycle/zip_device_io.h"
+#include "recycle/zip_dos_date.h"
+#include "recycle/zip_entry_reader.h"
+
+namespace {
+
+struct MadeFolder {
+    QString path;
+    quint32 dosDate;
+    quint32 attributes;
+};
+
+class Extractor {
+public:
+    Extractor(DeviceFs& fs, unzFile zip, bool withoutFolders, const QString& destination,
+              ArchiveProgress& progress, ExtractResult& result)
+        : fs_(fs),
+          zip_(zip),
+          withoutFolders_(withoutFolders),
+          destination_(destination),
+          progress_(progress),
+          result_(result),
+          buffer_(RecycleArchive::kWorkBufferSize) {}
+
+    bool Entry(const ArchiveEntry& entry);
+    void FinishFolders();
+
+private:
+    QString Target(const ArchiveEntry& entry) const;
+    void Folder(const QString& target, const ArchiveEntry& entry);
+    bool File(const QString& target, const ArchiveEntry& entry);
+    bool Copy(DeviceFile& out, quint64* written);
+    bool Commit(const QString& temp, const QString& target, bool targetExisted);
+
+    DeviceFs& fs_;
+    unzFile zip_;
+    bool withoutFolders_;
+    QString destination_;
+    ArchiveProgress& progress_;
+    ExtractResult& result_;
+    std::vector<char> buffer_;
+    std::vector<MadeFolder> madeFolders_;
+};
+
+QString Extractor::Target(const ArchiveEntry& entry) const {
+    QString target;
+    if (withoutFolders_) {
+        if (destination_.isEmpty()) return QString();
+        target = JoinPath(destination_, FileNamePart(entry.path));
+    } else {
+        target = destination_.isEmpty() ? entry.path : JoinPath(destination_, entry.path.mid(1));
+    }
+    QStringList parts;
+    if (!SplitDevicePath(target, &parts) || parts.isEmpty()) return QString();
+    return target;
+}
+
+bool Extractor::Entry(const ArchiveEntry& entry) {
+    if (entry.path.isEmpty()) {
+        ++result_.refused;
+        return true;
+    }
+    if (entry.isFolder && withoutFolders_) return true;
+    const QString target = Target(entry);
+    if (target.isEmpty()) {
+        ++result_.refused;
+        return true;
+    }
+    if (entry.isFolder) {
+        Folder(target, entry);
+        return true;
+    }
+    if (!progress_.Begin(target)) {
+        result_.cancelled = true;
+        return false;
+    }
+    if (File(target, entry)) {
+        ++result_.files;
+    } else {
+        ++result_.failed;
+    }
+    if (!progress_.Done(entry.size) || progress_.Cancelled()) {
+        result_.cancelled = true;
+        return false;
+    }
+    return true;
+}
+
+void Extractor::Folder(const QString& target, const ArchiveEntry& entry) {
+    FindData existing;
+    if (PathExists(fs_, target, &existing)) {
+        // An existing folder keeps its own attributes and times.
+        existing.IsFolder() ? ++result_.folders : ++result_.failed;
+        return;
+    }
+    if (!CreateDirTree(fs_, target)) {
+        ++result_.failed;
+        return;
+    }
+    ++result_.folders;
+    // Set at the end: files written into it later would change its time, and a read-only
+    // folder could refuse them.
+    madeFolders_.push_back({target, entry.dosDate, entry.attributes & kRestorableAttributes});
+}
+
+void Extractor::FinishFolders() {
+    for (auto it = madeFolders_.rbegin(); it != madeFolders_.rend(); ++it) {
+        SetExtractedTimes(fs_, it->path, it->dosDate);
+        if (it->attributes != 0) fs_.SetAttributes(it->path, it->attributes | Attr::kDirectory);
+    }
+}
+
+bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
+    if (entry.encrypted) return false;
+    const QString folder = FolderPart(target);
+    FindData folderRecord;
+    if (PathExists(fs_, folder, &folderRecord)) {
+        if (!folderRecord.IsFolder()) return false;
+    } else if (!CreateDirTree(fs_, folder)) {  // without folders, this is the destination
+        return false;
+    }
+    FindData existing;
+    const bool exists = PathExists(fs_, target, &existing);
+    if (exists && existing.IsFolder()) return false;
+
+    // Through a hidden temporary file beside the target; only where the device's path limit
+    // leaves no room for one, and nothing would be replaced, straight into the target.
+    QString temp = MakeUniqueName(fs_, JoinPath(folder, QStringLiteral("~nzc.tmp")));
+    bool direct = false;
+    if (temp.size() > kMaxPathUnits || temp.compare(target, Qt::CaseInsensitive) == 0) {
+        if (exists) return false;
+        temp = target;
+        direct = true;
+    }
+    auto out = fs_.Open(temp, OpenMode::CreateAlways, direct ? 0 : Attr::kHidden);
+    if (!out) return false;
+    quint64 written = 0;
+    bool ok = unzOpenCurrentFile(zip_) == UNZ_OK;
+    if (ok) {
+        ok = Copy(*out, &written);
+        // Reports a wrong checksum once the whole entry was read.
+        if (unzCloseCurrentFile(zip_) != UNZ_OK) ok = false;
+    }
+    if (ok) ok = out->Flush();
+    ok = out->Close() && ok;
+    if (ok) SetExtractedTimes(fs_, temp, entry.dosDate);
+    if (ok && !direct) ok = Commit(temp, target, exists);
+    if (!ok) {
+        DeleteFileForce(fs_, temp);
+        return false;
+    }
+    quint32 attributes = entry.attributes & kRestorableAttributes;
+    fs_.SetAttributes(target, attributes ? attributes : Attr::kArchive);
+    result_.bytes += written;
+    return true;
+}
+
+bool Extractor::Copy(DeviceFile& out, quint64* written) {
+    for (;;) {
+        const int n = unzReadCurrentFile(zip_, buffer_.data(), unsigned(buffer_.size()));
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!out.Write(buffer_.data(), n)) return false;
+        const quint64 before = *written;
+        *written += quint64(n);
+        // Now and then, so that a large file keeps the window alive and can be cancelled.
+        if ((before >> 20) != (*written >> 20) && !progress_.Partial(*written)) return false;
+    }
+}
+
+bool Extractor::Commit(const QString& temp, const QString& target, bool targetExisted) {
+    if (fs_.ReplaceFile(temp, target)) return true;
+    // The caller agreed to the replacement; a read-only target must not stop it.
+    auto attributes = targetExisted ? fs_.GetAttributes(target) : std::nullopt;
+    if (!attributes || !(*attributes & Attr::kReadOnly)) return false;
+    if (!fs_.SetAttributes(target, *attributes & ~Attr::kReadOnly)) return false;
+    if (fs_.ReplaceFile(temp, target)) return true;
+    fs_.SetAttributes(target, *attributes);
+    return false;
+}
+
+}  // namespace
+
+// Restoring an archive:
+//  1. open it and list its entries for the progress totals,
+//  2. for each entry check its name, then make the folder or write the file,
+//  3. give the folders made their times and attributes.
+ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withoutFolders,
+                           const QString& destination, Progress* progress) {
+    ExtractResult result;
+    ZipDeviceIo io(fs);
+    unzFile zip = unzOpen2_64(&archivePath, io.Functions());
+    if (!zip) {
+        result.code = io.OpenFailed() ? kArchiveUnreadable : kArchiveNotZip;
+        return result;
+    }
+    ArchiveProgress relay(progress);
+    quint64 totalBytes = 0;
+    quint64 totalFiles = 0;
+    result.code = ForEachZipEntry(zip, [&](const ArchiveEntry& entry) {
+        if (!entry.isFolder) {
+            totalBytes += entry.size;
+            ++totalFiles;
+        }
+        return true;
+    });
+    if (result.code == UNZ_OK) {
+        relay.SetTotals(totalBytes, totalFiles);
+        Extractor extractor(fs, zip, withoutFolders, destination, relay, result);
+        result.code = ForEachZipEntry(
+            zip, [&extractor](const ArchiveEntry& entry) { return extractor.Entry(entry); });
+        extractor.FinishFolders();
+    }
+    const int closed = unzClose(zip);
+    if (result.code == UNZ_OK) result.code = closed;
+    return result;
+}
+
+ExtractResult ExtractArchive(DeviceFs& fs, const QString& archivePath, Progress* progress) {
+    return UnzipToPaths(fs, archivePath, false, QString(), progress);
+}
+
+bool CreateDirTree(DeviceFs& fs, const QString& path) {
+    if (path.isEmpty()) return false;
+    return MakePath(fs, path);
+}

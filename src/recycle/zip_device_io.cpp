@@ -1,0 +1,126 @@
+#include "recycle/zip_device_io.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "platform/device_fs.h"
+#include "platform/file_attributes.h"
+
+namespace {
+
+struct Stream {
+    std::unique_ptr<DeviceFile> file;
+    bool writing = false;
+    bool failed = false;  // sticky: nothing more is written after a failed write
+};
+
+ZipDeviceIo* Io(voidpf opaque) {
+    return static_cast<ZipDeviceIo*>(opaque);
+}
+Stream* AsStream(voidpf stream) {
+    return static_cast<Stream*>(stream);
+}
+
+}  // namespace
+
+ZipDeviceIo::ZipDeviceIo(DeviceFs& fs) : fs_(fs) {
+    functions_.zopen64_file = &ZipDeviceIo::Open;
+    functions_.zread_file = &ZipDeviceIo::Read;
+    functions_.zwrite_file = &ZipDeviceIo::Write;
+    functions_.ztell64_file = &ZipDeviceIo::Tell;
+    functions_.zseek64_file = &ZipDeviceIo::Seek;
+    functions_.zclose_file = &ZipDeviceIo::Close;
+    functions_.zerror_file = &ZipDeviceIo::Error;
+    functions_.opaque = this;
+}
+
+voidpf ZipDeviceIo::Open(voidpf opaque, const void* name, int mode) {
+    ZipDeviceIo* io = Io(opaque);
+    if (!name) return nullptr;
+    const QString& path = *static_cast<const QString*>(name);
+    auto stream = std::make_unique<Stream>();
+    if (mode & ZLIB_FILEFUNC_MODE_CREATE) {
+        // Hidden from the start: a half-written archive is never shown in a listing.
+        stream->file = io->fs_.Open(path, OpenMode::CreateAlways, Attr::kHidden);
+        stream->writing = true;
+    } else if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) == ZLIB_FILEFUNC_MODE_READ) {
+        stream->file = io->fs_.Open(path, OpenMode::Read);
+    } else {
+        stream->file = io->fs_.Open(path, OpenMode::ReadWrite);
+        stream->writing = true;
+    }
+    if (!stream->file) {
+        io->openFailed_ = true;
+        return nullptr;
+    }
+    return stream.release();
+}
+
+uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) {
+    Stream* s = AsStream(stream);
+    qint64 n = s->file->Read(static_cast<char*>(buffer), qint64(size));
+    if (n < 0) {
+        s->failed = true;
+        Io(opaque)->failed_ = true;
+        return 0;
+    }
+    return uLong(n);
+}
+
+uLong ZipDeviceIo::Write(voidpf opaque, voidpf stream, const void* buffer, uLong size) {
+    Stream* s = AsStream(stream);
+    if (s->failed || !s->file->Write(static_cast<const char*>(buffer), qint64(size))) {
+        s->failed = true;
+        Io(opaque)->failed_ = true;
+        return 0;
+    }
+    return size;
+}
+
+ZPOS64_T ZipDeviceIo::Tell(voidpf opaque, voidpf stream) {
+    qint64 position = AsStream(stream)->file->Position();
+    if (position < 0) {
+        Io(opaque)->failed_ = true;
+        return ZPOS64_T(-1);
+    }
+    return ZPOS64_T(position);
+}
+
+long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin) {
+    Stream* s = AsStream(stream);
+    qint64 base = 0;
+    switch (origin) {
+        case ZLIB_FILEFUNC_SEEK_SET:
+            break;
+        case ZLIB_FILEFUNC_SEEK_CUR:
+            base = s->file->Position();
+            break;
+        case ZLIB_FILEFUNC_SEEK_END:
+            base = s->file->Size();
+            break;
+        default:
+            return -1;
+    }
+    // Offsets past 2^63 cannot name a position; a reader of a damaged archive may ask.
+    if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
+    if (!s->file->Seek(base + qint64(offset))) {
+        Io(opaque)->failed_ = true;
+        return -1;
+    }
+    return 0;
+}
+
+int ZipDeviceIo::Close(voidpf opaque, voidpf stream) {
+    std::unique_ptr<Stream> s(AsStream(stream));
+    bool ok = !s->failed;
+    // The archive must be on the medium before the caller deletes the originals.
+    if (s->writing && ok) ok = s->file->Flush();
+    ok = s->file->Close() && ok;
+    if (!ok && s->writing) Io(opaque)->failed_ = true;
+    return ok || !s->writing ? 0 : -1;
+}
+
+int ZipDeviceIo::Error(voidpf, voidpf stream) {
+    return AsStream(stream)->failed ? 1 : 0;
+}

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+#include <minizip/zip.h>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include "fileops/tree_ops.h"
+#include "recycle/recycle_archive.h"
+#include "recycle/recycle_archive_extract.h"
+#include "recycle/recycle_archive_pack.h"
+#include "recycle/recycle_test_helpers.h"
+#include "support/temp_device.h"
+
+namespace {
+
+// Lists name, UTF-8 flag, folder flag and size of each entry, then the result of testzip.
+const char kPythonLister[] =
+    "import sys, zipfile\n"
+    "z = zipfile.ZipFile(sys.argv[1])\n"
+    "for i in z.infolist():\n"
+    "    print('%s|%d|%d|%d' % (i.filename, bool(i.flag_bits & 0x800), i.is_dir(), "
+    "i.file_size))\n"
+    "print('test:%s' % z.testzip())\n";
+
+class ArchiveInterop : public ::testing::Test {
+protected:
+    ArchiveInterop() : fs(dev.fs()) { dev.Make({QStringLiteral("\\~Recycle\\")}); }
+
+    // Both tools accept the archive and see the given entries ("name|utf8|dir|size").
+    void ExpectToolsRead(const QString& archive, QStringList expected) {
+        const QString host = fs.HostPath(archive);
+        const ToolRun test = RunTool(QStringLiteral("unzip"), {QStringLiteral("-t"), host});
+        if (test.found) {
+            EXPECT_EQ(test.exitCode, 0) << test.output.toStdString();
+            const ToolRun list = RunTool(QStringLiteral("unzip"), {QStringLiteral("-l"), host});
+            for (const QString& line : expected) {
+                EXPECT_TRUE(list.output.contains(line.section(QLatin1Char('|'), 0, 0)))
+                    << list.output.toStdString();
+            }
+        }
+        const ToolRun python =
+            RunTool(QStringLiteral("python3"),
+                    {QStringLiteral("-c"), QString::fromLatin1(kPythonLister), host});
+        if (!test.found && !python.found) GTEST_SKIP() << "neither unzip nor python3 installed";
+        if (!python.found) return;
+        QStringList lines = python.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty()) << python.output.toStdString();
+        EXPECT_EQ(lines.takeLast(), QStringLiteral("test:None"));
+        lines.sort();
+        expected.sort();
+        EXPECT_EQ(lines, expected);
+    }
+
+    TempDevice dev;
+    DeviceFs& fs;
+};
+
+TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNames) {
+    dev.Make({"\\文件\\報告.txt=報告內容", "\\文件\\子\\資料.bin#10000", "\\文件\\空資料匣\\"});
+    const QString archive = QStringLiteral("\\~Recycle\\文件.nzc");
+    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\文件"), archive).packed);
+    ExpectToolsRead(archive,
+                    {"文件/報告.txt|1|0|12", "文件/子/資料.bin|1|0|10000", "文件/空資料匣/|1|1|0"});
+}
+
+TEST_F(ArchiveInterop, Zip64HeadersOpenInTheToolsToo) {
+    dev.Make({"\\Z\\大.bin#100000"});
+    const QString archive = QStringLiteral("\\~Recycle\\Z.nzc");
+    RecycleArchive writer(fs);
+    writer.SetZip64Threshold(0);
+    ASSERT_TRUE(writer.OpenArchive(archive));
+    ASSERT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\大.bin")));
+    ASSERT_TRUE(writer.CloseArchive());
+    ExpectToolsRead(archive, {"Z/大.bin|1|0|100000"});
+}
+
+TEST_F(ArchiveInterop, AnArchiveMadeByInfoZipExtracts) {
+    dev.Make({"\\Z\\中文.txt=內容", "\\Z\\sub\\b.txt=bee", "\\Z\\empty\\"});
+    const QStringList before = dev.Snapshot(QStringLiteral("\\Z"));
+    const QString made = dev.BaseDir() + QStringLiteral("/made.zip");
+    const ToolRun zip = RunTool(QStringLiteral("zip"), {"-r", "-q", made, "Z"}, dev.HostRoot());
+    if (!zip.found) GTEST_SKIP() << "zip is not installed";
+    ASSERT_EQ(zip.exitCode, 0) << zip.output.toStdString();
+    ASSERT_TRUE(QFile::copy(made, dev.HostRoot() + QStringLiteral("/~Recycle/Z.nzc")));
+
+    RemoveTree(fs, QStringLiteral("\\Z"));
+    const ExtractResult result = ExtractArchive(fs, QStringLiteral("\\~Recycle\\Z.nzc"));
+    EXPECT_TRUE(result.Complete());
+    EXPECT_EQ(result.files, 2u);
+    EXPECT_EQ(dev.Snapshot(QStringLiteral("\\Z")), before);
+}
+
+// Writes an archive on the host with raw entry names, each holding "evil" unless named good.
+void WriteCrafted(const QString& hostPath, const QList<QByteArray>& names) {
+    zipFile zip = zipOpen64(QFile::encodeName(hostPath).constData(), APPEND_STATUS_CREATE);
+    ASSERT_TRUE(zip);
+    for (const QByteArray& name : names) {
+        zip_fileinfo info{};
+        ASSERT_EQ(zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0,
+                                        nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
+                  ZIP_OK);
+        const QByteArray data = name.startsWith("Good") ? "fine" : "evil";
+        zipWriteInFileInZip(zip, data.constData(), unsigned(data.size()));
+        zipCloseFileInZip(zip);
+    }
+    ASSERT_EQ(zipClose(zip, nullptr), ZIP_OK);
+}
+
+TEST_F(ArchiveInterop, ACraftedArchiveCannotWriteOutsideTheDevice) {
+    const QString outside = dev.BaseDir() + QStringLiteral("/escape3.txt");
+    const QList<QByteArray> names = {
+        "../escape1.txt",
+        "..\\escape2.txt",
+        QFile::encodeName(outside),
+        "C:\\escape4.txt",
+        "a\\..\\..\\escape5.txt",
+        "nulXescape6.txt",
+        "",
+        QByteArray(300, 'e'),
+        "\\\\host\\share\\escape7.txt",
+        "Good/ok.txt",
+    };
+    const QString host = dev.HostRoot() + QStringLiteral("/~Recycle/evil.nzc");
+    WriteCrafted(host, names);
+    // minizip takes names as C strings: put the NUL in afterwards, in both headers.
+    QFile file(host);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.count("nulXescape6"), 2);
+    bytes.replace("nulXescape6", QByteArray("nul\0escape6", 11));
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    const ExtractResult result = ExtractArchive(fs, QStringLiteral("\\~Recycle\\evil.nzc"));
+    EXPECT_FALSE(result.Complete());
+    EXPECT_EQ(result.refused, quint64(names.size() - 1));
+    EXPECT_EQ(result.files, 1u);
+    EXPECT_EQ(dev.Read(QStringLiteral("\\Good\\ok.txt")), QByteArray("fine"));
+    EXPECT_EQ(dev.List(QStringLiteral("\\")), QStringList({"Good\\", "~Recycle\\"}));
+    QDirIterator mine(dev.BaseDir(), QDir::Files | QDir::Hidden | QDir::System,
+                      QDirIterator::Subdirectories);
+    while (mine.hasNext()) {
+        const QString path = mine.next();
+        EXPECT_FALSE(path.contains(QLatin1String("escape"))) << path.toStdString();
+    }
+}
+
+}  // namespace
