@@ -20,13 +20,16 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
 def run_timed(cmd, cwd=None):
-    start = time.perf_counter()
-    proc = subprocess.Popen(cmd, cwd=cwd, stdout=subprocess.DEVNULL)
-    _, status, usage = os.wait4(proc.pid, 0)
-    elapsed = time.perf_counter() - start
-    if os.waitstatus_to_exitcode(status) != 0:
-        raise SystemExit(f"failed: {' '.join(cmd)}")
-    return elapsed, usage.ru_maxrss  # seconds, KiB
+    """Wall time and peak resident memory of one run (GNU time measures the child itself:
+    a child forked from this process would report this process's memory as its peak)."""
+    with tempfile.NamedTemporaryFile("r") as mem:
+        start = time.perf_counter()
+        result = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", mem.name, *cmd], cwd=cwd,
+                                stdout=subprocess.DEVNULL)
+        elapsed = time.perf_counter() - start
+        if result.returncode != 0:
+            raise SystemExit(f"failed: {' '.join(cmd)}")
+        return elapsed, int(mem.read().split()[-1])  # seconds, KiB
 
 
 def make_tree(top, files, total_bytes, seed=1):
@@ -131,12 +134,55 @@ class Bench:
                      ["rm", "-rf", victim], (1.2, "time <= 1.2x"), prepare=fresh)
 
 
+def case_filllist(self):
+    folder = os.path.join(self.work, "root", "many")
+    count = 10000 if self.quick else 100000
+    if not os.path.isdir(folder):
+        os.makedirs(folder)
+        for i in range(count):
+            open(os.path.join(folder, f"file{i:06d}.txt"), "wb").close()
+    self.compare(f"FillList vs ls -l -U ({count:,} entries)",
+                 self.tool(os.path.join(self.work, "root"), "filllist", "\\many"),
+                 ["sh", "-c", f"ls -l -U '{folder}' > /dev/null"], (1.0, "time <= 1.0x"))
+
+
+def case_encrypt(self):
+    root = os.path.join(self.work, "root")
+    source = os.path.join(root, "big.bin")
+    size = (64 if self.quick else 1024) << 20
+    if not os.path.exists(source):
+        with open(source, "wb") as f:
+            block = os.urandom(1 << 20)
+            for _ in range(size >> 20):
+                f.write(block)
+
+    def clean():
+        for name in ("big.bin.enc", "big.out"):
+            try:
+                os.remove(os.path.join(root, name))
+            except FileNotFoundError:
+                pass
+
+    self.compare(f"encrypt vs openssl enc -rc4 ({size >> 20} MiB file)",
+                 self.tool(root, "encrypt", "\\big.bin", "\\big.bin.enc", "secret"),
+                 ["openssl", "enc", "-rc4", "-K", "000102030405060708090a0b0c0d0e0f", "-nosalt",
+                  "-provider", "legacy", "-provider", "default", "-in", source,
+                  "-out", os.path.join(root, "big.out")],
+                 (1 / 0.8, "throughput >= 0.8x, RSS < 64 MiB"), prepare=clean)
+    clean()
+
+
+Bench.case_filllist = case_filllist
+Bench.case_encrypt = case_encrypt
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", default="build-release")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--quick", action="store_true", help="small data sets")
     parser.add_argument("--keep", action="store_true", help="keep the generated data")
+    parser.add_argument("--doc", help="also write the table to this Markdown file")
     parser.add_argument("cases", nargs="*")
     args = parser.parse_args()
     bench = Bench(args)
@@ -153,9 +199,19 @@ def main():
             cpu = next(l.split(":", 1)[1].strip() for l in f if l.startswith("model name"))
     except (OSError, StopIteration):
         pass
-    print(f"Machine: {platform.node()}, {os.cpu_count()} cores, {cpu}, "
-          f"{platform.system()} {platform.release()}; runs per case: {args.runs}\n")
-    print(bench.table())
+    machine = (f"{os.cpu_count()} cores, {cpu}, {platform.system()} {platform.release()}; "
+               f"runs per case: {args.runs}{' (quick data sets)' if args.quick else ''}")
+    table = bench.table()
+    print(f"Machine: {machine}\n")
+    print(table)
+    if args.doc:
+        with open(args.doc, "w") as f:
+            f.write("# Benchmarks\n\nWritten by `bench/run` on "
+                    f"{time.strftime('%Y-%m-%d')}. Machine: {machine}.\n\n"
+                    "Each case runs ours and the standard tool alternately after an untimed "
+                    "preparation (fresh copies, `sync`); the ratio is of the medians "
+                    "(ours / reference), so below 1 means faster than the tool.\n\n")
+            f.write(table + "\n")
 
 
 if __name__ == "__main__":

@@ -5,8 +5,15 @@
 #include <functional>
 #include <map>
 
+#include <QTemporaryDir>
+
+#include "app/settings_store.h"
+#include "browse/folder_listing.h"
+#include "browse/icon_cache.h"
+#include "crypt/encrypt_file.h"
 #include "fileops/tree_ops.h"
 #include "platform/host_device_fs.h"
+#include "platform/mime_shell_services.h"
 
 namespace {
 
@@ -14,7 +21,8 @@ using Command = std::function<int(HostDeviceFs&, const QStringList&)>;
 
 int Usage() {
     QTextStream(stderr) << "usage: nuvio-bench ROOT COMMAND ARGS...\n"
-                           "  copytree SRC DST | removetree PATH | measure PATH\n";
+                           "  copytree SRC DST | removetree PATH | measure PATH | filllist FOLDER [ROUNDS]\n"
+                           "  encrypt FILE TARGET PASSWORD\n";
     return 2;
 }
 
@@ -41,6 +49,20 @@ int main(int argc, char** argv) {
              QTextStream(stdout) << m.folders << " folders, " << m.files << " files, "
                                  << m.bytes << " bytes\n";
              return 0;
+         }}},
+        {"filllist", {1, [](HostDeviceFs& fs, const QStringList& a) {
+             QTemporaryDir dir;
+             auto settings = SettingsStore::FromFile(dir.filePath("settings.ini"));
+             MimeShellServices shell(fs);
+             IconCache icons;
+             icons.BuildIconCache(QString());
+             FolderListing listing(fs, *settings, shell, icons);
+             listing.FillList(a[0], QStringLiteral("*~Recycle"));
+             QTextStream(stdout) << listing.RowCount() << " rows\n";
+             return listing.RowCount() > 0 ? 0 : 1;
+         }}},
+        {"encrypt", {3, [](HostDeviceFs& fs, const QStringList& a) {
+             return EncryptFile(fs, a[0], a[1], a[2]) == CryptResult::Ok ? 0 : 1;
          }}},
     };
     auto it = commands.find(command);
