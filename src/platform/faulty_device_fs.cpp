@@ -4,8 +4,8 @@ namespace {
 
 class FaultyFile : public DeviceFile {
 public:
-    FaultyFile(FaultyDeviceFs* fs, std::unique_ptr<DeviceFile> inner, QString path)
-        : fs_(fs), inner_(std::move(inner)), path_(std::move(path)) {}
+    FaultyFile(FaultyDeviceFs* fs, std::unique_ptr<DeviceFile> inner, QString path, bool writable)
+        : fs_(fs), inner_(std::move(inner)), path_(std::move(path)), writable_(writable) {}
     qint64 Read(char* buffer, qint64 count) override {
         if (fs_->Check(FaultyDeviceFs::Op::Read, path_)) return -1;
         return inner_->Read(buffer, count);
@@ -33,7 +33,8 @@ public:
         return inner_->Flush();
     }
     bool Close() override {
-        if (fs_->Check(FaultyDeviceFs::Op::Close, path_)) {
+        // Closing a file that was only read writes nothing.
+        if (writable_ && fs_->Check(FaultyDeviceFs::Op::Close, path_)) {
             inner_->Close();
             return false;
         }
@@ -44,6 +45,7 @@ private:
     FaultyDeviceFs* fs_;
     std::unique_ptr<DeviceFile> inner_;
     QString path_;
+    bool writable_;
 };
 
 }  // namespace
@@ -134,7 +136,7 @@ std::unique_ptr<DeviceFile> FaultyDeviceFs::Open(const QString& path, OpenMode m
     if (Check(mode == OpenMode::Read ? Op::OpenForRead : Op::OpenForWrite, path)) return nullptr;
     auto file = inner_.Open(path, mode, createAttributes);
     if (!file) return nullptr;
-    return std::make_unique<FaultyFile>(this, std::move(file), path);
+    return std::make_unique<FaultyFile>(this, std::move(file), path, mode != OpenMode::Read);
 }
 
 bool FaultyDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime* access,

@@ -1,0 +1,111 @@
+#include "recycle/recycle_bin.h"
+
+#include <algorithm>
+
+#include "app/load_str.h"
+#include "app/path_helpers.h"
+#include "app/settings_store.h"
+#include "fileops/file_names.h"
+#include "fileops/tree_ops.h"
+#include "platform/device_fs.h"
+#include "resources/ids.h"
+
+RecycleBin::RecycleBin(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
+                       const Clock& clock)
+    : fs_(fs), settings_(settings), prompt_(prompt), clock_(clock) {}
+
+RecycleBin::~RecycleBin() = default;
+
+// Opening the bin:
+//  1. read the settings,
+//  2. take the stored folder, or compute one and create it hidden,
+//  3. read the index and purge what has expired.
+void RecycleBin::Open() {
+    entries.clear();
+    dirty = false;
+    enabled = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_ENABLE) != 0;
+    position = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS);
+    capacityMb = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY);
+    capacityLimitOn = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY) != 0;
+    lifetime = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME);
+    indexIsCurrent = true;
+
+    binPath = settings_.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH);
+    const bool undecided = binPath.isEmpty() || binPath.startsWith(QLatin1Char('*'));
+    if (undecided && MakeBinPath(std::nullopt, &binPath) && !PathExists(fs_, binPath)) {
+        CreateBinFolder(binPath);
+    }
+    binReady = undecided;
+    LoadRecycleIndex();
+    PurgeExpired(false);
+}
+
+void RecycleBin::SaveSettings() {
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_ENABLE, enabled);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, position);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, capacityMb);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY, capacityLimitOn);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME, lifetime);
+}
+
+void RecycleBin::Close() {
+    if (dirty) SaveRecycleIndex();
+    ClearRecycleList();
+    if (!binPath.isEmpty() && !binPath.startsWith(QLatin1Char('*'))) {
+        settings_.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH, binPath);
+    }
+}
+
+void RecycleBin::ClearRecycleList() {
+    entries.clear();
+}
+
+const RecycleEntry* RecycleBin::GetRecycleEntry(int index) const {
+    if (index < 0 || index >= entries.size()) return nullptr;
+    return &entries[index];
+}
+
+quint64 RecycleBin::GetMaxCapacity(bool inBytes) const {
+    const quint64 megabytes = quint64(std::max(capacityMb, 0));
+    return inBytes ? megabytes << 20 : megabytes;
+}
+
+quint64 RecycleBin::GetRoomLeft() {
+    const quint64 free = GetFreeSpace(fs_, binPath);
+    if (!capacityLimitOn) return free;
+    const quint64 measured = MeasureTree(fs_, binPath).bytes;
+    const quint64 index = GetFileSize64(fs_, GetIndexPath());
+    const quint64 used = measured > index ? measured - index : 0;
+    const quint64 capacity = GetMaxCapacity(true);
+    if (used > capacity) return 0;
+    return std::min(capacity - used, free);
+}
+
+QString RecycleBin::BinFolderName() const {
+    return LoadStr(IDS_RECYCLE_FOLDER_NAME);
+}
+
+bool RecycleBin::CreateBinFolder(const QString& path) {
+    if (!fs_.CreateDirectory(path)) return false;
+    const std::optional<quint32> attributes = fs_.GetAttributes(path);
+    if (attributes) fs_.SetAttributes(path, *attributes | Attr::kHidden);
+    return true;
+}
+
+// An archive, or the unpacked file or folder of an old-version entry. True when it is gone.
+bool RecycleBin::RemoveBinItem(const QString& path) {
+    FindData record;
+    if (path.isEmpty() || !PathExists(fs_, path, &record)) return true;
+    if (record.IsFolder()) {
+        RemoveTree(fs_, path);
+    } else {
+        DeleteFileForce(fs_, path);
+    }
+    return !PathExists(fs_, path);
+}
+
+void RecycleBin::DropRow(int row, const RestoreObserver& observer) {
+    entries.removeAt(row);
+    dirty = true;
+    if (observer.rowRemoved) observer.rowRemoved(row);
+}

@@ -1,0 +1,151 @@
+#include <algorithm>
+
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "app/user_prompt.h"
+#include "app/wait_cursor.h"
+#include "fileops/file_names.h"
+#include "fileops/make_path.h"
+#include "fileops/tree_ops.h"
+#include "platform/device_fs.h"
+#include "recycle/recycle_archive_extract.h"
+#include "recycle/recycle_bin.h"
+#include "recycle/wait_cursor_scope.h"
+#include "resources/ids.h"
+
+struct RecycleBin::RestoreRun {
+    int lastAnswer = CONFIRM_YES;
+    bool systemErrorShown = false;  // message 100
+    bool noSpaceShown = false;      // message 102
+};
+
+namespace {
+
+// The rows that name entries, ascending, each once.
+QList<int> ValidRows(QList<int> rows, qsizetype count) {
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [count](int row) { return row < 0 || row >= count; }),
+               rows.end());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ShowOnce(UserPrompt& prompt, bool* shown, int textId, int style) {
+    if (*shown) return;
+    *shown = true;
+    WaitCursorPause pause;
+    ShowMessage(prompt, textId, IDS_APP_TITLE, style);
+}
+
+}  // namespace
+
+// Restoring the selected rows, from the last to the first so that dropping one keeps the
+// places of those still to come:
+//  1. ask when the original exists (Yes, No, Yes to all, Cancel),
+//  2. recreate the target folder (message 100) and check the free space (message 102),
+//  3. unpack the archive to the paths it names; an old-version item is copied back,
+//  4. delete the archive and drop the entry; a row not brought back whole keeps both.
+void RecycleBin::RestoreFromBin(const QList<int>& rows, const RestoreObserver& observer,
+                                Progress* progress) {
+    WaitCursorScope wait;
+    RestoreRun run;
+    const QList<int> order = ValidRows(rows, entries.size());
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const RecycleEntry entry = entries[*it];
+        const bool existedBefore = PathExists(fs_, entry.originalPath);
+        const RowResult result = RestoreRow(entry, run, progress);
+        if (result == RowResult::Stop) break;
+        if (result == RowResult::Skipped) continue;
+        if (result != RowResult::Dropped && observer.restored &&
+            PathExists(fs_, entry.originalPath)) {
+            observer.restored(entry.originalPath, existedBefore);
+        }
+        if (result != RowResult::Kept) DropRow(*it, observer);
+    }
+    dirty = true;
+}
+
+RecycleBin::RowResult RecycleBin::RestoreRow(const RecycleEntry& entry, RestoreRun& run,
+                                             Progress* progress) {
+    if (run.lastAnswer == CONFIRM_CANCEL) return RowResult::Stop;
+    if (PathExists(fs_, entry.originalPath) && run.lastAnswer != CONFIRM_YES_TO_ALL &&
+        !AskToReplace(entry, run)) {
+        return run.lastAnswer == CONFIRM_CANCEL ? RowResult::Stop : RowResult::Skipped;
+    }
+    const QString folder = FolderPart(entry.originalPath);
+    FindData record;
+    const bool exists = PathExists(fs_, folder, &record);
+    if (exists ? !record.IsFolder() : !MakePath(fs_, folder)) {
+        ShowOnce(prompt_, &run.systemErrorShown, IDS_RESTORE_SYSTEM_ERROR, MB_ICONSTOP);
+        return RowResult::Skipped;
+    }
+    if (entry.size > GetFreeSpace(fs_, entry.originalPath)) {
+        ShowOnce(prompt_, &run.noSpaceShown, IDS_RESTORE_NO_SPACE, MB_ICONEXCLAMATION);
+        return RowResult::Skipped;
+    }
+    if (!PathExists(fs_, entry.archivePath)) return RowResult::Dropped;
+    if (!BringBack(entry, run, progress)) {
+        return run.lastAnswer == CONFIRM_CANCEL ? RowResult::Stop : RowResult::Skipped;
+    }
+    return RemoveBinItem(entry.archivePath) ? RowResult::Restored : RowResult::Kept;
+}
+
+// Answers Yes or Yes to all with true; any answer but No ends the run.
+bool RecycleBin::AskToReplace(const RecycleEntry& entry, RestoreRun& run) {
+    const QString name = FileNamePart(entry.originalPath);
+    ConfirmRequest request;
+    if (entry.IsFolder()) {
+        request.templateId = IDD_CONFIRM;
+        request.textId = IDS_CONFIRM_REPLACE_FOLDER;
+        request.titleId = IDS_REPLACE_FOLDER_TITLE;
+        request.allButtonId = IDS_REPLACE_ALL;
+    } else {
+        request.templateId = IDD_CONFIRM_REPLACE;
+        request.textId = IDS_FILE_EXISTS;
+        request.existingPath = entry.originalPath;
+        request.newPath = entry.archivePath;
+    }
+    request.text = FormatStr(request.textId, name);
+    int answer = CONFIRM_CANCEL;
+    {
+        WaitCursorPause pause;
+        answer = prompt_.Confirm(request);
+    }
+    if (answer != CONFIRM_YES && answer != CONFIRM_YES_TO_ALL && answer != CONFIRM_NO) {
+        answer = CONFIRM_CANCEL;
+    }
+    run.lastAnswer = answer;
+    return answer == CONFIRM_YES || answer == CONFIRM_YES_TO_ALL;
+}
+
+// True when everything of the item is back. A cancel by the user ends the run.
+bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress* progress) {
+    FindData record;
+    if (!PathExists(fs_, entry.archivePath, &record)) return false;
+    if (record.IsFolder()) {
+        // An old-version folder, unpacked in the bin.
+        const TreeResult copy =
+            CopyTree(fs_, entry.archivePath, entry.originalPath, nullptr, progress);
+        if (copy.cancelled) run.lastAnswer = CONFIRM_CANCEL;
+        return copy.Complete();
+    }
+    const ExtractResult result = ExtractArchive(fs_, entry.archivePath, progress);
+    if (result.cancelled) {
+        run.lastAnswer = CONFIRM_CANCEL;
+        return false;
+    }
+    // No zip file: an old-version item, the deleted file itself.
+    if (result.NotAnArchive()) return fs_.CopyFile(entry.archivePath, entry.originalPath);
+    return result.Complete();
+}
+
+// Erasing: each selected row's archive goes for good, from the last row to the first.
+void RecycleBin::EraseFromBin(const QList<int>& rows, const RestoreObserver& observer) {
+    WaitCursorScope wait;
+    const QList<int> order = ValidRows(rows, entries.size());
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (RemoveBinItem(entries[*it].archivePath)) DropRow(*it, observer);
+    }
+    dirty = true;
+}

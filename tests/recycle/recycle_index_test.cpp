@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+#include <QtEndian>
+
+#include "fileops/file_names.h"
+#include "platform/faulty_device_fs.h"
+#include "recycle/recycle_bin_rig.h"
+#include "recycle/recycle_index.h"
+
+namespace {
+
+const QString kIndex = QStringLiteral("\\~Recycle\\~Recycle.bin");
+
+void Put16(QByteArray& out, quint16 value) {
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 2);
+}
+
+void Put32(QByteArray& out, quint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+void PutText(QByteArray& out, const QString& text) {
+    Put16(out, quint16((text.size() + 1) * 2));
+    for (QChar c : text)
+        Put16(out, c.unicode());
+    Put16(out, 0);
+}
+
+QByteArray Header(const char* magic, quint16 count) {
+    QByteArray out;
+    for (int i = 0; i < 3; ++i)
+        Put16(out, quint16(magic[i]));
+    Put16(out, 0);
+    Put16(out, count);
+    out.append(32, '\0');
+    return out;
+}
+
+void PutRecord(QByteArray& out, const RecycleEntry& e) {
+    PutText(out, e.archivePath);
+    PutText(out, e.originalPath);
+    Put16(out, 16);
+    for (quint16 f : e.deleteTime.fields)
+        Put16(out, f);
+    Put32(out, quint32(e.size));
+    Put32(out, e.attributes);
+}
+
+RecycleEntry Entry(const QString& name, const QString& original, quint64 size, quint32 attr,
+                   int day) {
+    RecycleEntry e;
+    e.archivePath = QStringLiteral("\\~Recycle\\") + name;
+    e.originalPath = original;
+    e.deleteTime.fields = {2024, 5, 1, quint16(day), 7, 8, 9, 10};
+    e.size = size;
+    e.attributes = attr;
+    return e;
+}
+
+const QList<RecycleEntry> kThree = {
+    Entry("report.txt.nzc", "\\My Documents\\report.txt", 1234, 0x21, 6),
+    Entry("Docs.nzc", "\\Docs", 70000, 0x10, 7),
+    Entry("報告(2).doc.nzc", "\\My Documents\\報告.doc", 0, 0x22, 8),
+};
+
+class RecycleIndexTest : public ::testing::Test {
+protected:
+    RecycleIndexTest() {
+        rig.dev.Make({"\\~Recycle\\"});
+        rig.OpenInMainMemory();
+    }
+    void MakeArchives() {
+        for (const RecycleEntry& e : kThree)
+            rig.dev.File(e.archivePath, "zip?");
+    }
+    BinRig rig;
+};
+
+}  // namespace
+
+TEST_F(RecycleIndexTest, ThreeEntriesAreWrittenByteExactAndReadBackFieldForField) {
+    QByteArray expected = Header("NR1", 3);
+    for (const RecycleEntry& e : kThree)
+        PutRecord(expected, e);
+    MakeArchives();
+    rig.bin.entries = kThree;
+    rig.bin.dirty = true;
+    ASSERT_TRUE(rig.bin.SaveRecycleIndex());
+    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_EQ(rig.dev.Read(kIndex), expected);
+    EXPECT_TRUE(*rig.dev.fs().GetAttributes(kIndex) & Attr::kHidden);
+    EXPECT_EQ(rig.dev.List("\\~Recycle").size(), 4);  // no temporary file left
+
+    rig.bin.LoadRecycleIndex();
+    EXPECT_EQ(rig.bin.entries, kThree);
+    EXPECT_FALSE(rig.bin.dirty);
+
+    // An archive deleted by hand drops its entry.
+    ASSERT_TRUE(DeleteFileForce(rig.dev.fs(), kThree[1].archivePath));
+    rig.bin.LoadRecycleIndex();
+    EXPECT_EQ(rig.bin.entries, QList<RecycleEntry>({kThree[0], kThree[2]}));
+}
+
+TEST_F(RecycleIndexTest, SizesFromFourGibibytesOnAreStoredAsTheLargest32BitValue) {
+    RecycleEntry big = kThree[1];
+    big.size = 5ull << 30;
+    const QByteArray data = *EncodeRecycleIndex({big});
+    EXPECT_EQ(DecodeRecycleIndex(data).entries[0].size, 0xffffffffu);
+    RecycleEntry noArchive = big;
+    noArchive.archivePath.clear();
+    const RecycleIndexContent read = DecodeRecycleIndex(*EncodeRecycleIndex({noArchive}));
+    ASSERT_EQ(read.entries.size(), 1);
+    EXPECT_TRUE(read.entries[0].archivePath.isEmpty());
+}
+
+TEST_F(RecycleIndexTest, AMalformedRecordEndsTheReadAndKeepsTheRecordsBeforeIt) {
+    MakeArchives();
+    QByteArray good;
+    PutRecord(good, kThree[0]);
+    QByteArray longPath;
+    PutText(longPath, QString(260, QLatin1Char('x')));  // 522 bytes: over the field
+    QByteArray badTime = good;
+    badTime[4 + 2 * (kThree[0].archivePath.size() + kThree[0].originalPath.size() + 2)] = 14;
+
+    const QList<QByteArray> files = {
+        Header("NR1", 3) + good + longPath + good,
+        Header("NR1", 2) + good + badTime,
+        Header("NR1", 9) + good + good,  // a count larger than the file holds
+        Header("NR1", 2) + good + good.left(good.size() - 1),
+    };
+    for (const QByteArray& file : files) {
+        rig.dev.File(kIndex, file);
+        const RecycleIndexContent content = DecodeRecycleIndex(file);
+        EXPECT_FALSE(content.complete);
+        rig.bin.LoadRecycleIndex();
+        EXPECT_GE(rig.bin.entries.size(), 1);
+        for (const RecycleEntry& e : rig.bin.entries)
+            EXPECT_EQ(e, kThree[0]);
+    }
+    EXPECT_EQ(DecodeRecycleIndex(files[2]).entries.size(), 2);
+}
+
+TEST_F(RecycleIndexTest, TheMagicDecidesTheVersionAndAnUnknownOneGivesNothing) {
+    MakeArchives();
+    QByteArray record;
+    PutRecord(record, kThree[0]);
+    rig.dev.File(kIndex, Header("NR0", 1) + record);
+    rig.bin.binReady = false;
+    rig.bin.LoadRecycleIndex();
+    EXPECT_FALSE(rig.bin.indexIsCurrent);
+    EXPECT_TRUE(rig.bin.binReady);
+    EXPECT_EQ(rig.bin.entries.size(), 1);
+
+    rig.dev.File(kIndex, Header("NRX", 1) + record);
+    rig.bin.LoadRecycleIndex();
+    EXPECT_TRUE(rig.bin.entries.isEmpty());
+    rig.dev.File(kIndex, QByteArray("NR1"));
+    rig.bin.LoadRecycleIndex();
+    EXPECT_TRUE(rig.bin.entries.isEmpty());
+
+    rig.bin.entries = {kThree[0]};
+    ASSERT_TRUE(rig.bin.SaveRecycleIndex());
+    EXPECT_TRUE(rig.dev.Read(kIndex).startsWith(Header("NR1", 1)));
+}
+
+TEST_F(RecycleIndexTest, AFailureAtAnyWriteOfTheIndexLeavesTheOldFileWhole) {
+    MakeArchives();
+    rig.bin.entries = {kThree[0]};
+    ASSERT_TRUE(rig.bin.SaveRecycleIndex());
+    const QByteArray before = rig.dev.Read(kIndex);
+    const QStringList listing = rig.dev.List("\\~Recycle");
+
+    FaultyDeviceFs faulty(rig.dev.fs());
+    RecycleBin bin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
+    bin.binPath = QStringLiteral("\\~Recycle");
+    bin.entries = kThree;
+    for (int n = 1;; ++n) {
+        ASSERT_LT(n, 50);
+        faulty.Reset();
+        faulty.FailMutatingCall(n, DeviceError::DiskFull);
+        bin.dirty = true;
+        const bool saved = bin.SaveRecycleIndex();
+        if (faulty.FaultsInjected() == 0) break;
+        // The last step, the hidden bit, comes after the content is safe.
+        if (saved) continue;
+        EXPECT_TRUE(bin.dirty);
+        EXPECT_EQ(rig.dev.Read(kIndex), before) << "fault at call " << n;
+        EXPECT_EQ(rig.dev.List("\\~Recycle"), listing) << "fault at call " << n;
+    }
+}
+
+TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
+    rig.dev.Make({"\\Docs\\a.txt=alpha", "\\Docs\\e\\", "\\r.txt=rr"});
+    ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\r.txt"));
+    ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\Docs"));
+    const QList<RecycleEntry> put = rig.bin.entries;
+    rig.dev.File("\\~Recycle\\junk.nzc", "no zip");
+
+    // The index was never written: a crash came first.
+    RecycleBin reread(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
+    reread.Open();
+    ASSERT_EQ(reread.entries.size(), 2);
+    EXPECT_TRUE(reread.dirty);
+    for (int i = 0; i < 2; ++i) {
+        const RecycleEntry& got = reread.entries[i];
+        const RecycleEntry& want = put[1 - i];  // in name order: Docs.nzc, r.txt.nzc
+        EXPECT_EQ(got.archivePath, want.archivePath);
+        EXPECT_EQ(got.originalPath, want.originalPath);
+        EXPECT_EQ(got.size, want.size);
+        EXPECT_EQ(got.attributes & Attr::kDirectory, want.attributes & Attr::kDirectory);
+        EXPECT_EQ(got.deleteTime.Year(), QDate::currentDate().year());
+    }
+    EXPECT_TRUE(rig.dev.Exists("\\~Recycle\\junk.nzc"));
+
+    // An index that cannot be read is rebuilt the same way.
+    ASSERT_TRUE(reread.SaveRecycleIndex());
+    FaultyDeviceFs faulty(rig.dev.fs());
+    faulty.FailWhen([](FaultyDeviceFs::Op op, const QString& path) {
+        return op == FaultyDeviceFs::Op::OpenForRead && path.endsWith(".bin");
+    });
+    RecycleBin unreadable(faulty, rig.dev.settings(), rig.prompt, rig.clock);
+    unreadable.binPath = reread.binPath;
+    unreadable.LoadRecycleIndex();
+    EXPECT_TRUE(unreadable.binReady);
+    EXPECT_EQ(unreadable.entries.size(), 2);
+}

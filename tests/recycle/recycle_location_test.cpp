@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "app/path_helpers.h"
+#include "recycle/recycle_bin_rig.h"
+#include "recycle/recycle_index.h"
+#include "recycle/recycle_test_helpers.h"
+
+namespace {
+
+bool IsHidden(TempDevice& dev, const QString& path) {
+    const std::optional<quint32> attributes = dev.fs().GetAttributes(path);
+    return attributes && (*attributes & Attr::kHidden);
+}
+
+QStringList ArchivePaths(const RecycleBin& bin) {
+    QStringList paths;
+    for (const RecycleEntry& entry : bin.entries)
+        paths.append(entry.archivePath);
+    paths.sort();
+    return paths;
+}
+
+}  // namespace
+
+TEST(RecycleLocation, TheBinPathFollowsThePositionAndTheChosenCard) {
+    BinRig noCard;
+    QString path;
+    EXPECT_TRUE(noCard.bin.MakeBinPath(std::nullopt, &path));
+    EXPECT_EQ(path, "\\~Recycle");
+    EXPECT_EQ(noCard.bin.position, 0);  // no card mounted: main memory
+
+    BinRig card({"SD"});
+    EXPECT_FALSE(card.bin.MakeBinPath(std::nullopt, &path));  // no card chosen yet
+    EXPECT_EQ(path, "*~Recycle");
+    EXPECT_EQ(card.bin.position, 1);
+    EXPECT_TRUE(card.bin.MakeBinPath(0, &path));
+    EXPECT_EQ(path, "\\~Recycle");
+    card.SetText(IDS_KEY_STORAGE_CARD, "SD");
+    EXPECT_TRUE(card.bin.MakeBinPath(std::nullopt, &path));
+    EXPECT_EQ(path, "\\SD\\~Recycle");
+}
+
+TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
+    BinRig rig;
+    rig.bin.Open();
+    EXPECT_EQ(rig.bin.binPath, "\\~Recycle");
+    EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));
+    EXPECT_TRUE(rig.bin.binReady);
+    rig.bin.SaveSettings();
+    rig.bin.Close();
+    SettingsStore& settings = rig.dev.settings();
+    EXPECT_EQ(settings.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH), "\\~Recycle");
+    EXPECT_EQ(settings.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS), 0);
+
+    // The stored folder is used as it is, and the start-up check rebuilds it.
+    ASSERT_TRUE(rig.dev.fs().RemoveDirectory("\\~Recycle"));
+    rig.bin.Open();
+    EXPECT_FALSE(rig.dev.Exists("\\~Recycle"));
+    EXPECT_FALSE(rig.bin.binReady);
+    rig.bin.CheckRecycleBin();
+    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_BIN_DAMAGED});
+    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));
+    EXPECT_TRUE(rig.bin.binReady);
+    rig.bin.CheckRecycleBin();
+    EXPECT_EQ(rig.prompt.messages.size(), 1);
+}
+
+TEST(RecycleLocation, ABinOnARemovedCardIsReportedAndLeftAlone) {
+    BinRig rig;
+    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
+    rig.SetText(IDS_KEY_RECYCLE_PATH, "\\SD\\~Recycle");
+    rig.bin.Open();
+    rig.bin.CheckRecycleBin();
+    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_STORAGE_CARD_REMOVED});
+    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(rig.bin.binPath, "\\SD\\~Recycle");
+    EXPECT_EQ(rig.dev.List("\\"), QStringList());
+}
+
+TEST(RecycleLocation, TheBinMovesToACardAndBack) {
+    BinRig rig({"SD"});
+    rig.dev.Make({"\\~Recycle\\", "\\a.txt=a", "\\D\\b.txt=b"});
+    rig.OpenInMainMemory();
+    RecycleBin& bin = rig.bin;
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\a.txt"));
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\D"));
+    bin.FlushRecycleIndex(false);  // main memory: only at exit
+    EXPECT_FALSE(rig.dev.Exists(bin.GetIndexPath()));
+
+    EXPECT_FALSE(bin.SetBinLocation(1, true));  // no card chosen: nothing changes
+    EXPECT_EQ(bin.binPath, "\\~Recycle");
+    EXPECT_EQ(bin.position, 0);
+
+    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
+    ScriptedProgress progress;
+    ASSERT_TRUE(bin.SetBinLocation(1, true, &progress));
+    EXPECT_FALSE(progress.reports.isEmpty());
+    EXPECT_EQ(bin.binPath, "\\SD\\~Recycle");
+    EXPECT_FALSE(rig.dev.Exists("\\~Recycle"));
+    EXPECT_TRUE(IsHidden(rig.dev, "\\SD\\~Recycle"));
+    EXPECT_EQ(rig.dev.List("\\SD\\~Recycle"), QStringList({"a.txt.nzc", "D.nzc", "~Recycle.bin"}));
+    EXPECT_EQ(ArchivePaths(bin),
+              QStringList({"\\SD\\~Recycle\\D.nzc", "\\SD\\~Recycle\\a.txt.nzc"}));
+    EXPECT_FALSE(bin.dirty);
+
+    // On the card the index is on disk after each command.
+    rig.dev.Make({"\\c.txt=c"});
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\c.txt"));
+    bin.FlushRecycleIndex(false);
+    EXPECT_FALSE(bin.dirty);
+    EXPECT_EQ(DecodeRecycleIndex(rig.dev.Read(bin.GetIndexPath())).entries, bin.entries);
+
+    ASSERT_TRUE(bin.SetBinLocation(0, true));
+    EXPECT_FALSE(rig.dev.Exists("\\SD\\~Recycle"));
+    EXPECT_EQ(rig.dev.List("\\~Recycle").size(), 4);
+    bin.RestoreFromBin({0, 1, 2});
+    EXPECT_TRUE(bin.entries.isEmpty());
+    EXPECT_EQ(rig.dev.Read("\\D\\b.txt"), "b");
+    EXPECT_EQ(rig.dev.Read("\\c.txt"), "c");
+}
+
+TEST(RecycleLocation, MovingIntoAnotherBinKeepsTheArchivesOfBoth) {
+    BinRig rig({"SD"});
+    rig.dev.Make({"\\~Recycle\\", "\\SD\\~Recycle\\", "\\a.txt=ours", "\\b\\a.txt=theirs"});
+    rig.OpenInMainMemory();
+    RecycleBin other(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
+    other.binPath = "\\SD\\~Recycle";
+    ASSERT_TRUE(other.MoveToRecycleBin("\\b\\a.txt"));
+    ASSERT_TRUE(other.SaveRecycleIndex());
+    ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\a.txt"));
+
+    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
+    ASSERT_TRUE(rig.bin.SetBinLocation(1, true));
+    EXPECT_EQ(ArchivePaths(rig.bin),
+              QStringList({"\\SD\\~Recycle\\a.txt(2).nzc", "\\SD\\~Recycle\\a.txt.nzc"}));
+    rig.bin.RestoreFromBin({0, 1});
+    EXPECT_EQ(rig.dev.Read("\\a.txt"), "ours");
+    EXPECT_EQ(rig.dev.Read("\\b\\a.txt"), "theirs");
+}
+
+TEST(RecycleLocation, AnOldVersionBinIsConvertedOnce) {
+    BinRig rig;
+    rig.dev.Make({"\\~Recycle\\report.txt=old file", "\\~Recycle\\Docs\\a.txt=a",
+                  "\\~Recycle\\Docs\\empty\\"});
+    RecycleEntry file;
+    file.archivePath = "\\~Recycle\\report.txt";
+    file.originalPath = "\\My Documents\\report.txt";
+    RecycleEntry folder;
+    folder.archivePath = "\\~Recycle\\Docs";
+    folder.originalPath = "\\Work\\Docs";
+    folder.attributes = Attr::kDirectory;
+    QByteArray index = *EncodeRecycleIndex({file, folder});
+    index[4] = '0';  // "NR0"
+    rig.dev.File("\\~Recycle\\~Recycle.bin", index);
+
+    rig.OpenInMainMemory();
+    EXPECT_FALSE(rig.bin.indexIsCurrent);
+    ASSERT_EQ(rig.bin.entries.size(), 2);
+    ASSERT_TRUE(rig.bin.CompressRecycleBin());
+    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_COMPRESS_RECYCLE_BIN});
+    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONINFORMATION);
+    EXPECT_TRUE(rig.bin.indexIsCurrent);
+    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_EQ(rig.dev.List("\\~Recycle"),
+              QStringList({"Docs.nzc", "report.txt.nzc", "~Recycle.bin"}));
+
+    rig.bin.LoadRecycleIndex();
+    EXPECT_TRUE(rig.bin.indexIsCurrent);
+    rig.bin.RestoreFromBin({0, 1});
+    EXPECT_EQ(rig.dev.Read("\\My Documents\\report.txt"), "old file");
+    EXPECT_EQ(rig.dev.Read("\\Work\\Docs\\a.txt"), "a");
+    EXPECT_TRUE(rig.dev.Exists("\\Work\\Docs\\empty"));
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "fileops/file_names.h"
+#include "recycle/recycle_bin_rig.h"
+
+namespace {
+
+class RecyclePurge : public ::testing::Test {
+protected:
+    RecyclePurge() {
+        rig.dev.Make({"\\~Recycle\\"});
+        rig.OpenInMainMemory();
+    }
+    // An entry deleted at noon of that day, with its archive in the bin.
+    void Add(const QString& name, QDate day) {
+        RecycleEntry entry;
+        entry.archivePath = QStringLiteral("\\~Recycle\\") + name + QStringLiteral(".nzc");
+        entry.originalPath = QLatin1Char('\\') + name;
+        entry.deleteTime = LocalTimeRecord::FromDateTime(QDateTime(day, QTime(12, 0)));
+        rig.dev.File(entry.archivePath, "zip");
+        bin.entries.append(entry);
+    }
+    void Today(QDate day) { rig.clock.Set(QDateTime(day, QTime(9, 0))); }
+    QStringList Left() const {
+        QStringList names;
+        for (const RecycleEntry& entry : bin.entries)
+            names.append(entry.originalPath.mid(1));
+        return names;
+    }
+
+    BinRig rig;
+    RecycleBin& bin = rig.bin;
+};
+
+}  // namespace
+
+TEST_F(RecyclePurge, OneWeekPurgesEightDaysAtTheFirstStartOfTheDayOnly) {
+    Today(QDate(2024, 5, 20));
+    Add("eight", QDate(2024, 5, 12));
+    Add("seven", QDate(2024, 5, 13));
+    ASSERT_TRUE(bin.SaveRecycleIndex());
+    rig.SetInt(IDS_KEY_LIFETIME, 2);
+
+    RecycleBin started(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
+    started.Open();
+    ASSERT_EQ(started.entries.size(), 1);
+    EXPECT_EQ(started.entries[0].originalPath, "\\seven");
+    EXPECT_TRUE(started.dirty);
+    EXPECT_EQ(rig.dev.List("\\~Recycle"), QStringList({"seven.nzc", "~Recycle.bin"}));
+    EXPECT_EQ(rig.dev.settings().GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_MONTH), 5);
+    EXPECT_EQ(rig.dev.settings().GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_DAY), 20);
+
+    // Later the same day only a forced purge runs.
+    Add("old", QDate(2024, 1, 1));
+    bin.lifetime = 2;
+    EXPECT_EQ(bin.PurgeExpired(false), 0);
+    EXPECT_EQ(bin.PurgeExpired(true), 2);
+    EXPECT_EQ(Left(), QStringList{"seven"});
+}
+
+TEST_F(RecyclePurge, MonthsCountThirtyDaysAndYearsThreeHundredSixtyFive) {
+    Add("jan31", QDate(2023, 1, 31));
+    bin.lifetime = 3;
+    Today(QDate(2023, 3, 1));
+    EXPECT_EQ(bin.PurgeExpired(true), 0);
+    Today(QDate(2023, 3, 2));
+    EXPECT_EQ(bin.PurgeExpired(true), 1);
+
+    Add("dec31", QDate(2023, 12, 31));
+    Today(QDate(2024, 1, 1));
+    bin.lifetime = 2;
+    EXPECT_EQ(bin.PurgeExpired(true), 0);
+    bin.lifetime = 0;
+    EXPECT_EQ(bin.PurgeExpired(true), 0);
+    Add("today", QDate(2024, 1, 1));
+    bin.lifetime = 1;
+    EXPECT_EQ(bin.PurgeExpired(true), 1);
+    EXPECT_EQ(Left(), QStringList{"today"});
+}
+
+TEST_F(RecyclePurge, OneDayKeepsYesterdayAndPurgesTheDayBefore) {
+    Today(QDate(2024, 5, 20));
+    Add("two", QDate(2024, 5, 18));
+    Add("one", QDate(2024, 5, 19));
+    bin.lifetime = 1;
+    EXPECT_EQ(bin.PurgeExpired(true), 1);
+    EXPECT_EQ(Left(), QStringList{"one"});
+}
+
+TEST_F(RecyclePurge, RoomLeftHonoursTheCapacityLimitWithoutTheIndex) {
+    ASSERT_TRUE(bin.SaveRecycleIndex());
+    rig.dev.Make({"\\~Recycle\\a.nzc#1048576", "\\~Recycle\\b.nzc#524288"});
+    const quint64 free = GetFreeSpace(rig.dev.fs(), bin.binPath);
+    EXPECT_EQ(bin.GetRoomLeft(), free);
+    bin.capacityLimitOn = true;
+    bin.capacityMb = 1;
+    EXPECT_EQ(bin.GetMaxCapacity(false), 1u);
+    EXPECT_EQ(bin.GetMaxCapacity(true), 1u << 20);
+    EXPECT_EQ(bin.GetRoomLeft(), 0u);
+    ASSERT_TRUE(DeleteFileForce(rig.dev.fs(), "\\~Recycle\\a.nzc"));
+    EXPECT_EQ(bin.GetRoomLeft(), std::min<quint64>(524288, free));
+}
