@@ -172,6 +172,39 @@ def case_encrypt(self):
     clean()
 
 
+def case_recycle(self):
+    top = self.tree()
+    root = os.path.join(self.work, "root")
+    victim = os.path.join(root, "victim")
+    zipped = os.path.join(self.work, "victim.zip")
+    unzipped = os.path.join(self.work, "unzipped")
+
+    def fresh_tree():
+        for path in (victim, os.path.join(root, "~Recycle"), zipped, unzipped,
+                     os.path.join(self.work, "bench-settings.ini")):
+            shutil.rmtree(path, ignore_errors=True) if os.path.isdir(path) else (
+                os.path.exists(path) and os.remove(path))
+        subprocess.run(["cp", "-r", top, victim], check=True)
+
+    self.compare("recycle put vs zip -r -6 -q (10,000 files, 1 GiB)",
+                 self.tool(root, "binput", "\\victim"),
+                 ["sh", "-c", f"cd '{root}' && zip -r -6 -q '{zipped}' victim"],
+                 (1.0, "time <= 1.0x"), prepare=fresh_tree)
+
+    def packed():
+        fresh_tree()
+        subprocess.run(self.tool(root, "binput", "\\victim"), check=True)
+        subprocess.run(["sh", "-c", f"cd '{root}' && zip -r -6 -q '{zipped}' tree"], check=True)
+
+    self.compare("recycle restore vs unzip -q (10,000 files, 1 GiB)",
+                 self.tool(root, "binrestore"),
+                 ["unzip", "-q", zipped, "-d", unzipped],
+                 (1.0, "time <= 1.0x"), prepare=packed)
+    shutil.rmtree(victim, ignore_errors=True)
+    shutil.rmtree(unzipped, ignore_errors=True)
+
+
+Bench.case_recycle = case_recycle
 Bench.case_filllist = case_filllist
 Bench.case_encrypt = case_encrypt
 

@@ -7,22 +7,48 @@
 
 #include <QTemporaryDir>
 
+#include "app/clock.h"
 #include "app/settings_store.h"
+#include "app/user_prompt.h"
 #include "browse/folder_listing.h"
 #include "browse/icon_cache.h"
 #include "crypt/encrypt_file.h"
 #include "fileops/tree_ops.h"
 #include "platform/host_device_fs.h"
 #include "platform/mime_shell_services.h"
+#include "recycle/recycle_bin.h"
+#include "resources/ids.h"
 
 namespace {
 
 using Command = std::function<int(HostDeviceFs&, const QStringList&)>;
 
+// Answers every question with Yes, as a user who confirms.
+class YesPrompt : public UserPrompt {
+public:
+    int ShowMessageBox(const MessageRequest&) override { return IDYES; }
+    int Confirm(const ConfirmRequest&) override { return CONFIRM_YES_TO_ALL; }
+};
+
+// A bin in main memory whose settings live beside the device folder.
+int WithBin(HostDeviceFs& fs, const std::function<bool(RecycleBin&)>& work) {
+    auto settings = SettingsStore::FromFile(QFile::decodeName(
+        QFile::encodeName(fs.HostPath(QStringLiteral("\\"))) + "/../bench-settings.ini"));
+    settings->SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, 0);
+    YesPrompt prompt;
+    Clock clock;
+    RecycleBin bin(fs, *settings, prompt, clock);
+    bin.Open();
+    bool ok = work(bin);
+    bin.SaveSettings();
+    bin.Close();
+    return ok ? 0 : 1;
+}
+
 int Usage() {
     QTextStream(stderr) << "usage: nuvio-bench ROOT COMMAND ARGS...\n"
                            "  copytree SRC DST | removetree PATH | measure PATH | filllist FOLDER [ROUNDS]\n"
-                           "  encrypt FILE TARGET PASSWORD\n";
+                           "  encrypt FILE TARGET PASSWORD | binput PATH | binrestore\n";
     return 2;
 }
 
@@ -60,6 +86,17 @@ int main(int argc, char** argv) {
              listing.FillList(a[0], QStringLiteral("*~Recycle"));
              QTextStream(stdout) << listing.RowCount() << " rows\n";
              return listing.RowCount() > 0 ? 0 : 1;
+         }}},
+        {"binput", {1, [](HostDeviceFs& fs, const QStringList& a) {
+             return WithBin(fs, [&](RecycleBin& bin) { return bin.MoveToRecycleBin(a[0]).has_value(); });
+         }}},
+        {"binrestore", {0, [](HostDeviceFs& fs, const QStringList&) {
+             return WithBin(fs, [&](RecycleBin& bin) {
+                 QList<int> rows;
+                 for (int i = 0; i < bin.entries.size(); ++i) rows.append(i);
+                 bin.RestoreFromBin(rows);
+                 return !rows.isEmpty() && bin.entries.isEmpty();
+             });
          }}},
         {"encrypt", {3, [](HostDeviceFs& fs, const QStringList& a) {
              return EncryptFile(fs, a[0], a[1], a[2]) == CryptResult::Ok ? 0 : 1;

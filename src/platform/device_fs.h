@@ -99,6 +99,9 @@ public:
 
     virtual std::optional<VolumeSpace> GetDiskFreeSpace(const QString& path) = 0;
 
+    // Makes everything written to the volume of the path durable (one flush for many files).
+    virtual bool SyncVolume(const QString& path) = 0;
+
     // Names of the mounted storage cards, as they appear in the root.
     virtual QStringList StorageCards() = 0;
 

@@ -150,6 +150,10 @@ bool FaultyDeviceFs::SetTimes(const QString& path, const FileTime* creation, con
     return !Check(Op::SetTimes, path) && inner_.SetTimes(path, creation, access, write);
 }
 
+bool FaultyDeviceFs::SyncVolume(const QString& path) {
+    return !Check(Op::Flush, path) && inner_.SyncVolume(path);
+}
+
 std::optional<VolumeSpace> FaultyDeviceFs::GetDiskFreeSpace(const QString& path) {
     lastWasInjected_ = false;
     return inner_.GetDiskFreeSpace(path);

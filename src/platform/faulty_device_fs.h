@@ -60,6 +60,7 @@ public:
     bool SetTimes(const QString& path, const FileTime* creation, const FileTime* access,
                   const FileTime* write) override;
     std::optional<VolumeSpace> GetDiskFreeSpace(const QString& path) override;
+    bool SyncVolume(const QString& path) override;
     QStringList StorageCards() override { return inner_.StorageCards(); }
     QString HostPath(const QString& path) override { return inner_.HostPath(path); }
     DeviceError LastError() const override;

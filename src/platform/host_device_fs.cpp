@@ -820,6 +820,17 @@ std::optional<VolumeSpace> HostDeviceFs::GetDiskFreeSpace(const QString& path) {
     return space;
 }
 
+bool HostDeviceFs::SyncVolume(const QString& path) {
+    Resolved r;
+    if (!Resolve(path, &r)) return false;
+    int fd = open(r.volume->hostRoot.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return FailErrno(errno);
+    bool ok = syncfs(fd) == 0;
+    int err = errno;
+    close(fd);
+    return ok ? true : FailErrno(err);
+}
+
 QStringList HostDeviceFs::StorageCards() {
     RefreshVolumes();
     QStringList names;

@@ -49,6 +49,7 @@ public:
     bool SetTimes(const QString& path, const FileTime* creation, const FileTime* access,
                   const FileTime* write) override;
     std::optional<VolumeSpace> GetDiskFreeSpace(const QString& path) override;
+    bool SyncVolume(const QString& path) override;
     QStringList StorageCards() override;
     QString HostPath(const QString& path) override;
     DeviceError LastError() const override { return lastError_; }

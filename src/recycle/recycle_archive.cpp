@@ -1,5 +1,7 @@
 #include "recycle/recycle_archive.h"
 
+#include <malloc.h>
+
 #include <minizip/zip.h>
 
 #include "app/path_helpers.h"
@@ -23,7 +25,23 @@ zipFile Zip(void* zip) {
 
 }  // namespace
 
-RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs), io_(fs) {}
+namespace {
+
+// zlib allocates and frees about 270 KB of deflate state for every entry; with glibc's
+// defaults that memory goes back to the kernel each time, and the page-table work cost more
+// than the compression of small files. Keep it in the heap instead.
+void KeepDeflateStateInHeap() {
+    static const bool tuned = [] {
+        mallopt(M_MMAP_THRESHOLD, 4 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+        return true;
+    }();
+    Q_UNUSED(tuned);
+}
+
+}  // namespace
+
+RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs), io_(fs) { KeepDeflateStateInHeap(); }
 
 RecycleArchive::~RecycleArchive() {
     if (IsOpen()) AbandonArchive();

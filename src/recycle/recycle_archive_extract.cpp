@@ -35,6 +35,8 @@ public:
           buffer_(RecycleArchive::kWorkBufferSize) {}
 
     bool Entry(const ArchiveEntry& entry);
+    // Flushes the volumes of the files written.
+    bool SyncWritten();
     void FinishFolders();
 
 private:
@@ -50,6 +52,7 @@ private:
     QString destination_;
     ArchiveProgress& progress_;
     ExtractResult& result_;
+    QStringList written_;
     std::vector<char> buffer_;
     std::vector<MadeFolder> madeFolders_;
 };
@@ -153,7 +156,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
         // Reports a wrong checksum once the whole entry was read.
         if (unzCloseCurrentFile(zip_) != UNZ_OK) ok = false;
     }
-    if (ok) ok = out->Flush();
+    // Made durable once for the whole archive, before the caller removes it.
     ok = out->Close() && ok;
     if (ok) SetExtractedTimes(fs_, temp, entry.dosDate);
     if (ok && !direct) ok = Commit(temp, target, exists);
@@ -164,7 +167,23 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     quint32 attributes = entry.attributes & kRestorableAttributes;
     fs_.SetAttributes(target, attributes ? attributes : Attr::kArchive);
     result_.bytes += written;
+    written_.append(target);
     return true;
+}
+
+bool Extractor::SyncWritten() {
+    QStringList volumes;
+    const QStringList cards = fs_.StorageCards();
+    for (const QString& path : written_) {
+        const QString first = path.section(QLatin1Char('\\'), 1, 1);
+        const QString volume = cards.contains(first, Qt::CaseInsensitive)
+                                   ? QStringLiteral("\\") + first
+                                   : QStringLiteral("\\");
+        if (!volumes.contains(volume, Qt::CaseInsensitive)) volumes.append(volume);
+    }
+    bool ok = true;
+    for (const QString& volume : volumes) ok = fs_.SyncVolume(volume) && ok;
+    return ok;
 }
 
 bool Extractor::Copy(DeviceFile& out, quint64* written) {
@@ -222,6 +241,7 @@ ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withou
         result.code = ForEachZipEntry(
             zip, [&extractor](const ArchiveEntry& entry) { return extractor.Entry(entry); });
         extractor.FinishFolders();
+        if (!extractor.SyncWritten()) ++result.failed;
     }
     const int closed = unzClose(zip);
     if (result.code == UNZ_OK) result.code = closed;

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "platform/device_fs.h"
+#include "resources/ids.h"
+#include "support/recording_prompt.h"
+#include "support/temp_device.h"
+#include "tools/dump_file.h"
+#include "tools/dump_navigation.h"
+#include "tools/dump_page.h"
+
+namespace {
+
+QByteArray Counting(int size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i);
+    return bytes;
+}
+
+QString Repeat(const char* group, int times) {
+    QString out;
+    for (int i = 0; i < times; ++i)
+        out += QLatin1String(group);
+    return out;
+}
+
+TEST(DumpPage, EmptyFileShowsPlaceholders) {
+    const DumpPage hex = BuildDumpPage({}, 0, 0, DumpMode::Hex, DumpHalf::First);
+    const DumpPage chars = BuildDumpPage({}, 0, 0, DumpMode::Characters, DumpHalf::First);
+    const QStringList offsets = {"00000", "00012", "00024", "00036", "00048",
+                                 "0005A", "0006C", "0007E", "00090", "000A2"};
+    for (int r = 0; r < kDumpRows; ++r) {
+        EXPECT_EQ(hex[r].offsetText, offsets[r]);
+        EXPECT_EQ(hex[r].text, Repeat("-- ", kDumpRowBytes));
+        EXPECT_EQ(chars[r].text, Repeat(" ", kDumpRowBytes));
+    }
+}
+
+TEST(DumpPage, TwoHundredBytesPageByPage) {
+    const qint64 size = 200;
+    const QByteArray file = Counting(size);
+    EXPECT_EQ(MoveDumpPage(DumpMove::Next, 0, size), 180);
+    EXPECT_EQ(MoveDumpPage(DumpMove::Next, 180, size), 180);
+    EXPECT_EQ(MoveDumpPage(DumpMove::Last, 0, size), 20);
+    EXPECT_EQ(MoveDumpPage(DumpMove::Previous, 20, size), 0);
+    EXPECT_EQ(MoveDumpPage(DumpMove::Previous, 360, 1000), 180);
+    EXPECT_EQ(MoveDumpPage(DumpMove::First, 180, size), 0);
+
+    const DumpPage page = BuildDumpPage(file.mid(180), 180, size, DumpMode::Hex, DumpHalf::First);
+    EXPECT_EQ(page[0].offsetText, "000B4");
+    EXPECT_TRUE(page[0].text.startsWith("B4 B5 B6 "));
+    EXPECT_TRUE(page[0].text.endsWith("C4 C5 "));
+    EXPECT_EQ(page[1].text, "C6 C7 " + Repeat("-- ", 16));
+    EXPECT_EQ(page[9].text, Repeat("-- ", kDumpRowBytes));
+    EXPECT_EQ(page[0].shownText, page[0].text);
+
+    // A file of exactly one page does not move.
+    EXPECT_EQ(MoveDumpPage(DumpMove::Next, 0, 180), 0);
+    EXPECT_EQ(MoveDumpPage(DumpMove::Last, 0, 180), 0);
+}
+
+TEST(DumpPage, SecondHalfAndCharacters) {
+    QByteArray bytes = Counting(kDumpPageBytes);
+    const DumpPage second = BuildDumpPage(bytes, 0, 1000, DumpMode::Hex, DumpHalf::Second);
+    EXPECT_EQ(second[0].offsetText, "00009");
+    EXPECT_EQ(second[1].offsetText, "0001B");
+    EXPECT_EQ(second[0].shownText, "09 0A 0B 0C 0D 0E 0F 10 11 ");
+    EXPECT_EQ(second[0].text.size(), kDumpRowBytes * 3);
+    EXPECT_TRUE(DumpFirstHalfEnabled(DumpMode::Hex, DumpHalf::Second));
+    EXPECT_FALSE(DumpSecondHalfEnabled(DumpMode::Hex, DumpHalf::Second));
+    EXPECT_FALSE(DumpFirstHalfEnabled(DumpMode::Characters, DumpHalf::Second));
+
+    bytes[0] = 'A';
+    bytes[1] = '\0';
+    bytes[2] = char(0xe4);
+    bytes[3] = '~';
+    bytes[4] = ' ';
+    // The half does not apply in character mode.
+    const DumpPage chars = BuildDumpPage(bytes, 0, 1000, DumpMode::Characters, DumpHalf::Second);
+    EXPECT_TRUE(chars[0].text.startsWith("A..~ ")) << chars[0].text;
+    EXPECT_EQ(chars[0].offsetText, "00000");
+    EXPECT_EQ(chars[0].shownText, chars[0].text);
+    EXPECT_EQ(chars[3].text, "6789:;<=>?@ABCDEFG");
+}
+
+TEST(DumpPage, OffsetsStayExactInLargeFiles) {
+    EXPECT_EQ(DumpOffsetText(0xFFFFF, 0x100000), "FFFFF");
+    EXPECT_EQ(DumpOffsetText(0x12, 0x100001), "000012");
+    EXPECT_EQ(DumpOffsetText(0x100000, 0x100001), "100000");
+    const qint64 big = 0x1'2345'6789LL;
+    const DumpPage page = BuildDumpPage({}, big, big + 100, DumpMode::Hex, DumpHalf::Second);
+    EXPECT_EQ(page[0].offset, big + 9);
+    EXPECT_EQ(page[0].offsetText, "123456792");
+    EXPECT_EQ(MoveDumpPage(DumpMove::Last, 0, big), big - kDumpPageBytes);
+}
+
+TEST(DumpFile, ReadsPagesAndRefusesWhatItCannotOpen) {
+    TempDevice device;
+    device.File(QStringLiteral("\\d.bin"), Counting(200));
+    device.Folder(QStringLiteral("\\Folder"));
+    RecordingPrompt prompt;
+
+    auto file = DumpFile::Open(device.fs(), QStringLiteral("\\d.bin"), prompt);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->Size(), 200);
+    EXPECT_EQ(file->ReadPage(0), Counting(180));
+    EXPECT_EQ(file->ReadPage(180), Counting(200).mid(180));
+    EXPECT_EQ(file->ReadPage(20), Counting(200).mid(20));
+    EXPECT_TRUE(file->ReadPage(200).isEmpty());
+    EXPECT_TRUE(prompt.messages.isEmpty());
+
+    EXPECT_FALSE(DumpFile::Open(device.fs(), QStringLiteral("\\missing.bin"), prompt));
+    EXPECT_FALSE(DumpFile::Open(device.fs(), QStringLiteral("\\Folder"), prompt));
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_OPEN_FILE, IDS_CANNOT_OPEN_FILE}));
+    EXPECT_EQ(prompt.messages[0].text, QStringLiteral("無法開啟這個檔案 !"));
+    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
+}
+
+}  // namespace
