@@ -204,6 +204,28 @@ def case_recycle(self):
     shutil.rmtree(unzipped, ignore_errors=True)
 
 
+def case_find(self):
+    top = os.path.join(self.work, "root", "texts")
+    files = 1000 if self.quick else 10000
+    if not os.path.isdir(top):
+        rnd = random.Random(2)
+        words = ["alpha", "beta", "gamma", "delta", "檔案", "資料匣", "needle"[::-1], "omega"]
+        for i in range(files):
+            folder = os.path.join(top, f"t{i % 20}", f"u{(i // 20) % 10}")
+            os.makedirs(folder, exist_ok=True)
+            text = " ".join(rnd.choice(words) for _ in range(rnd.randint(200, 2000)))
+            if i % 50 == 0:
+                text += " The NeedLe is here."
+            encoding = "utf-16-le" if i % 2 else "utf-8"
+            with open(os.path.join(folder, f"doc{i}.txt"), "wb") as f:
+                f.write(text.encode(encoding))
+    self.compare(f"content find vs grep -r -i -F -l ({files:,} text files)",
+                 self.tool(os.path.join(self.work, "root"), "find", "\\texts", "*.txt", "needle"),
+                 ["sh", "-c", f"grep -r -i -F -l needle '{top}' > /dev/null"],
+                 (1 / 0.8, "throughput >= 0.8x"))
+
+
+Bench.case_find = case_find
 Bench.case_recycle = case_recycle
 Bench.case_filllist = case_filllist
 Bench.case_encrypt = case_encrypt

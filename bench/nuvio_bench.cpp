@@ -17,6 +17,7 @@
 #include "platform/host_device_fs.h"
 #include "platform/mime_shell_services.h"
 #include "recycle/recycle_bin.h"
+#include "tools/find_files.h"
 #include "resources/ids.h"
 
 namespace {
@@ -48,7 +49,8 @@ int WithBin(HostDeviceFs& fs, const std::function<bool(RecycleBin&)>& work) {
 int Usage() {
     QTextStream(stderr) << "usage: nuvio-bench ROOT COMMAND ARGS...\n"
                            "  copytree SRC DST | removetree PATH | measure PATH | filllist FOLDER [ROUNDS]\n"
-                           "  encrypt FILE TARGET PASSWORD | binput PATH | binrestore\n";
+                           "  encrypt FILE TARGET PASSWORD | binput PATH | binrestore\n"
+                           "  find FOLDER PATTERN TEXT\n";
     return 2;
 }
 
@@ -97,6 +99,12 @@ int main(int argc, char** argv) {
                  bin.RestoreFromBin(rows);
                  return !rows.isEmpty() && bin.entries.isEmpty();
              });
+         }}},
+        {"find", {3, [](HostDeviceFs& fs, const QStringList& a) {
+             FileSearch search(fs, a[0], a[1], a[2]);
+             QTextStream out(stdout);
+             search.OnFound([&](const FoundFile& found) { out << found.Path() << '\n'; });
+             return search.Run() > 0 ? 0 : 1;
          }}},
         {"encrypt", {3, [](HostDeviceFs& fs, const QStringList& a) {
              return EncryptFile(fs, a[0], a[1], a[2]) == CryptResult::Ok ? 0 : 1;

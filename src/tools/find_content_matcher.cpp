@@ -100,7 +100,8 @@ ContentMatcher::ContentMatcher(const QString& text)
     buffer_.resize(size_t(window_ / 2));
     // Only a text with ASCII letters needs the window folded before bytes are compared.
     const bool letters = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() < 0x80 && FoldAscii(char(c.unicode())) != char(c.unicode());
+        const char16_t u = c.unicode() | 0x20;
+        return c.unicode() < 0x80 && u >= 'a' && u <= 'z';
     });
     if (letters && (asciiText_ || utf8Bytes_)) folded_.resize(size_t(window_));
     if (!utf8Bytes_) decoded_.resize(size_t(utf8Decoder_.requiredSpace(window_)));

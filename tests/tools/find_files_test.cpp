@@ -103,6 +103,12 @@ TEST_F(FileSearchTest, ContentIgnoresCaseInUtf16AndUtf8) {
         EXPECT_FALSE(Holds(path, QStringLiteral("worlds"))) << path;
     }
     EXPECT_FALSE(Holds(QStringLiteral("\\other.txt"), QStringLiteral("world")));
+    // Small letters find capitals too.
+    device.File(QStringLiteral("\\caps16.txt"), Utf16(QStringLiteral("SAY HeLLo WORLD")));
+    device.File(QStringLiteral("\\caps8.txt"), "SAY HeLLo WORLD");
+    for (const char* path : {"\\caps16.txt", "\\caps8.txt"}) {
+        EXPECT_TRUE(Holds(path, QStringLiteral("hello world"))) << path;
+    }
     for (const char* path : {"\\umlaut16.txt", "\\umlaut8.txt"}) {
         EXPECT_TRUE(Holds(path, QStringLiteral("ÄÖÜ"))) << path;
         EXPECT_FALSE(Holds(path, QStringLiteral("AOU"))) << path;
