@@ -19,6 +19,10 @@ struct FileTypeInfo {
 // (IDI_FOLDER ... IDI_MULTIPLE_FILES).
 QString BuiltInIconName(int iconId);
 
+// Folders the shell knows by number.
+inline constexpr int kSpecialFolderPrograms = 2;  // "\Windows\Start Menu\Programs"
+inline constexpr int kSpecialFolderPersonal = 5;  // "\My Documents"
+
 class ShellServices {
 public:
     virtual ~ShellServices() = default;
@@ -29,6 +33,37 @@ public:
     virtual std::optional<FileTypeInfo> GetFileType(
         const QString& path, std::optional<quint32> attributes = std::nullopt) = 0;
 
-    // Opening with the associated program, shortcut files, special folders, the input panel
-    // and the transfers join this interface as their commands are built.
+    // Opens the file at a device path with the application associated with its type (a
+    // program is started itself) and returns as soon as it was started. False when the file
+    // is gone or no application is associated with it.
+    virtual bool OpenFile(const QString& path) {
+        Q_UNUSED(path);
+        return false;
+    }
+
+    // The command text of a shortcut file: a device path, possibly in double quotes, possibly
+    // followed by arguments. Nothing for a file that is no shortcut.
+    virtual std::optional<QString> GetShortcutCommand(const QString& shortcutPath) {
+        Q_UNUSED(shortcutPath);
+        return std::nullopt;
+    }
+
+    // Creates a shortcut file whose command is target (a quoted path). False when it could
+    // not be written or a file of that name exists already.
+    virtual bool CreateShortcut(const QString& shortcutPath, const QString& target) {
+        Q_UNUSED(shortcutPath);
+        Q_UNUSED(target);
+        return false;
+    }
+
+    // The device path of a special folder (kSpecialFolder...), created when asked; nothing
+    // for an unknown id or a folder that does not exist and was not created.
+    virtual std::optional<QString> GetSpecialFolder(int folderId, bool create) {
+        Q_UNUSED(folderId);
+        Q_UNUSED(create);
+        return std::nullopt;
+    }
+
+    // Shows or hides the soft input panel.
+    virtual void ShowInputPanel(bool on) { Q_UNUSED(on); }
 };

@@ -1,15 +1,506 @@
 #include "shell/main_frame.h"
 
-#include <QLabel>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/load_str.h"
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "app/settings_store.h"
+#include "app/wait_cursor.h"
+#include "fileops/file_names.h"
+#include "platform/device_fs.h"
 #include "resources/ids.h"
+#include "shell/about_dlg.h"
+#include "shell/command_table.h"
+#include "shell/frame_document.h"
+#include "shell/main_menu.h"
+#include "shell/nuvio_icon.h"
+#include "tools/favorites_list.h"
 
-CMainFrame::CMainFrame(DeviceFs& fs, QWidget* parent) : QMainWindow(parent), fs_(fs) {
-    // The title carries "NUVIO File Explorer": a second start looks for it.
+namespace {
+
+const QString kRoot = QStringLiteral("\\");
+const QString kPersonalFolder = QStringLiteral("\\My Documents");
+
+bool IsFolder(DeviceFs& fs, QString& path) {
+    FindData record;
+    return PathExists(fs, path, &record) && record.IsFolder();
+}
+
+bool SameFolder(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+QString CMainFrame::ClipboardFormat() {
+    return QStringLiteral("application/x-qt-windows-mime;value=\"NuvioCopyFile\"");
+}
+
+CMainFrame::CMainFrame(const Services& services, QWidget* parent)
+    : QMainWindow(parent),
+      fs_(services.fs),
+      settings_(services.settings),
+      prompt_(services.prompt),
+      shell_(services.shell),
+      document_(services.document) {
+    // The folder shown last, else the documents folder; the root when even that is gone.
+    currentFolder_ = settings_.GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY);
+    if (!IsFolder(fs_, currentFolder_)) {
+        currentFolder_ = kPersonalFolder;
+        if (!IsFolder(fs_, currentFolder_)) currentFolder_ = kRoot;
+    }
+    viewHeight_ = settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT);
+
+    // A second start looks for "NUVIO File Explorer" in the title.
     setWindowTitle(QStringLiteral("NUVIO File Explorer"));
-    auto* label = new QLabel(LoadStr(IDS_APP_TITLE), this);
-    label->setAlignment(Qt::AlignCenter);
-    setCentralWidget(label);
+    setWindowIcon(NuvioIcon(QStringLiteral("nuvio-app")));
+
+    commands_ = std::make_unique<CommandTable>(
+        [this](int id) { return UpdateRule(id, factsCached_ ? facts_ : GatherFacts()); });
+    BuildMenuBar();
+    BuildToolButtons();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QAction* up = commands_->Action(ID_ADDRESS_UP);
+    up->setIcon(NuvioIcon(QStringLiteral("nuvio-address-up")));
+    up->setToolTip(LoadStr(IDS_UP_ONE_LEVEL));
+    QAction* favorites = commands_->Action(ID_ADDRESS_FAVORITES);
+    favorites->setIcon(NuvioIcon(QStringLiteral("nuvio-address-favorites")));
+    addressBar_ = new CAddressBar(fs_, *this, up, favorites, central);
+    layout->addWidget(addressBar_);
+
+    splitter_ = new QSplitter(Qt::Vertical, central);
+    splitter_->setChildrenCollapsible(false);
+    tree_ = new NTreeView(fs_, prompt_, shell_, *this, splitter_);
+    fileView_ =
+        new CFileView(fs_, settings_, prompt_, shell_, document_.iconCache(), *this, splitter_);
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(fileView_);
+    // The tree keeps its height when the window changes size.
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({viewHeight_, 100});
+    layout->addWidget(splitter_, 1);
+    setCentralWidget(central);
+
+    RegisterHandlers();
+
+    addressBar_->SetAddressText(currentFolder_);
+    if (settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_SHOW_ADDRESS_BAR) == 0) addressBar_->hide();
+
+    tree_->OnInitialUpdate();
+    fileView_->OnInitialUpdate();
+
+    connect(fileView_, &CFileView::stateChanged, this, &CMainFrame::ScheduleCommandUi);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::ScheduleCommandUi);
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::ScheduleCommandUi);
+    }
+    UpdateCommandUi();
+    PostMessage(WM_CHECK_RECYCLE_BIN);
+}
+
+CMainFrame::~CMainFrame() {
+    SaveSettings();
+}
+
+void CMainFrame::BuildMenuBar() {
+    QList<QMenu*> stack;
+    for (const MenuTemplateEntry& entry : MainMenuTemplate()) {
+        switch (entry.kind) {
+            case MenuTemplateEntry::Popup: {
+                const QString name = entry.id ? LoadStr(entry.id) : QString::fromUtf16(entry.text);
+                QMenu* menu =
+                    stack.isEmpty() ? menuBar()->addMenu(name) : stack.last()->addMenu(name);
+                if (stack.isEmpty()) {
+                    menus_.append(menu);
+                    // The rules run when a menu opens.
+                    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+                }
+                stack.append(menu);
+                break;
+            }
+            case MenuTemplateEntry::Item: {
+                QAction* action = commands_->Action(entry.id);
+                action->setText(QString::fromUtf16(entry.text));
+                stack.last()->addAction(action);
+                break;
+            }
+            case MenuTemplateEntry::Separator:
+                stack.last()->addSeparator();
+                break;
+            case MenuTemplateEntry::End:
+                stack.removeLast();
+                break;
+        }
+    }
+    // The sort commands carry a radio mark.
+    auto* sortGroup = new QActionGroup(this);
+    for (int id = ID_VIEW_SORT_BY_NAME; id <= ID_VIEW_SORT_BY_ATTRIBUTES; ++id)
+        sortGroup->addAction(commands_->Action(id));
+    commands_->Action(ID_EDIT_CUT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    commands_->Action(ID_EDIT_COPY)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    commands_->Action(ID_EDIT_PASTE)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    QAction* exit = commands_->Action(ID_APP_EXIT);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(exit);
+}
+
+void CMainFrame::BuildToolButtons() {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QString::number(IDR_MAINFRAME));
+    bar->setIconSize(QSize(16, 16));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setMovable(false);
+    // Room for the three menus beside the buttons on a 240-pixel screen.
+    bar->setStyleSheet(
+        QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"
+                       "QToolButton { padding: 1px; margin: 0px; }"));
+    for (const ToolButtonTemplate& button : MainToolButtons()) {
+        QAction* action = commands_->Action(button.command);
+        action->setIcon(NuvioIcon(QString::fromLatin1(button.iconName)));
+        action->setToolTip(LoadStr(button.tooltipId));
+        bar->addAction(action);
+        if (QWidget* widget = bar->widgetForAction(action)) {
+            widget->setObjectName(QString::number(button.command));
+        }
+    }
+    menuBar()->setCornerWidget(bar, Qt::TopRightCorner);
+}
+
+void CMainFrame::RegisterHandlers() {
+    CommandTable& c = *commands_;
+    c.SetHandler(ID_FILE_UP, [this] { OnUpOneLevel(); });
+    c.SetHandler(ID_ADDRESS_UP, [this] { OnCommand(ID_FILE_UP); });
+    c.SetHandler(ID_ADDRESS_FAVORITES, [this] { addressBar_->ShowFavoritesMenu(); });
+    c.SetHandler(ID_FILE_NEW_FOLDER, [this] { OnNewFolder(); });
+    c.SetHandler(ID_FILE_REFRESH, [this] { OnRefresh(); });
+    c.SetHandler(ID_FILE_OPEN_ITEM, [this] { OnOpen(); });
+    c.SetHandler(ID_EDIT_RENAME, [this] { OnRename(); });
+    c.SetHandler(ID_EDIT_SELECT_ALL, [this] { OnSelectRows(1); });
+    c.SetHandler(ID_EDIT_INVERT_SELECTION, [this] { OnSelectRows(2); });
+    c.SetHandler(ID_APP_ABOUT, [this] { OnAbout(); });
+    c.SetHandler(ID_FILE_EXIT, [this] { close(); });
+    c.SetHandler(ID_APP_EXIT, [this] { close(); });
+    for (int id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) {
+        c.SetHandler(id, [this, id] {
+            BeginWaitCursor();
+            fileView_->SetViewMode(id - ID_VIEW_LARGE_ICONS, false);
+            EndWaitCursor();
+        });
+    }
+    for (int id = ID_VIEW_SORT_BY_NAME; id <= ID_VIEW_SORT_BY_ATTRIBUTES; ++id) {
+        c.SetHandler(id, [this, id] { fileView_->ChooseSortMethod(id - ID_VIEW_SORT_BY_NAME); });
+    }
+    c.SetHandler(ID_VIEW_ADDRESS_BAR, [this] { ToggleAddressBar(); });
+    c.SetHandler(ID_VIEW_COLUMN_HEADER, [this] { fileView_->ToggleColumnHeader(); });
+    c.SetRangeHandler(ID_FAVORITE_FIRST, ID_FAVORITE_LAST, [this](int id) { OnFavorite(id); });
+}
+
+bool CMainFrame::OnCommand(int id) {
+    const bool done = commands_->Execute(id);
+    ScheduleCommandUi();
+    return done;
+}
+
+void CMainFrame::PostCommand(int id) {
+    QMetaObject::invokeMethod(
+        this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::PostMessage(int message) {
+    QMetaObject::invokeMethod(
+        this, [this, message] { OnMessage(message); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::OnMessage(int message) {
+    switch (message) {
+        case WM_CHECK_RECYCLE_BIN:
+            document_.CheckRecycleBin();
+            break;
+        case WM_COMPRESS_RECYCLE_BIN:
+            document_.CompressRecycleBin();
+            break;
+        case WM_SHOW_COMMAND_FILE:
+            OnShowCommandFile();
+            break;
+        case WM_DECRYPT_COMMAND_FILE:
+            OnDecryptCommandFile();
+            break;
+        default:
+            break;
+    }
+}
+
+CommandFacts CMainFrame::GatherFacts() const {
+    CommandFacts f;
+    const QWidget* focus = focusWidget();
+    if (focus && (focus == tree_ || tree_->isAncestorOf(focus))) {
+        f.focus = CommandFacts::Focus::Tree;
+    } else if (focus && (focus == fileView_ || fileView_->isAncestorOf(focus))) {
+        f.focus = CommandFacts::Focus::List;
+    }
+    const QList<int> selected = fileView_->GetSelectedRows();
+    f.selectedCount = int(selected.size());
+    f.itemCount = fileView_->RowCount();
+    if (!selected.isEmpty()) {
+        const FileItem* first = fileView_->Item(selected.first());
+        f.firstSelectedIsFile = first && !first->IsFolder();
+    }
+    f.rootSelected = tree_->IsRootSelected();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    f.clipboardOffer = data && data->hasFormat(ClipboardFormat());
+    f.cutMark = cutMark_;
+    f.atRoot = currentFolder_ == kRoot;
+    f.listMode = fileView_->viewMode();
+    f.sortMethod = fileView_->listing().sortMethod();
+    f.addressBarShown = IsAddressBarShown();
+    f.columnHeaderShown = fileView_->IsColumnHeaderShown();
+    return f;
+}
+
+void CMainFrame::UpdateCommandUi() {
+    facts_ = GatherFacts();
+    factsCached_ = true;
+    commands_->UpdateAll();
+    factsCached_ = false;
+}
+
+void CMainFrame::ScheduleCommandUi() {
+    if (updatePending_) return;
+    updatePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        updatePending_ = false;
+        UpdateCommandUi();
+    });
+}
+
+QMenu* CMainFrame::MenuBarPopup(int index) const {
+    return index >= 0 && index < menus_.size() ? menus_[index] : nullptr;
+}
+
+std::unique_ptr<QMenu> CMainFrame::BuildPopupMenu(const QList<int>& commandIds) {
+    auto menu = std::make_unique<QMenu>(this);
+    const CommandFacts facts = GatherFacts();
+    for (int id : commandIds) {
+        if (id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(LoadStr(id));
+        action->setObjectName(QString::number(id));
+        action->setEnabled(UpdateRule(id, facts).enabled);
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    return menu;
+}
+
+void CMainFrame::ShowPopupMenu(const QList<int>& commandIds, const QPoint& globalPos) {
+    std::unique_ptr<QMenu> menu = BuildPopupMenu(commandIds);
+    menu->exec(globalPos);
+}
+
+void CMainFrame::SetCutMark(bool on) {
+    cutMark_ = on;
+    ScheduleCommandUi();
+}
+
+bool CMainFrame::SetCurrentFolder(const QString& path, bool synchronise) {
+    QString folder = path;
+    if (!IsFolder(fs_, folder) || SameFolder(folder, currentFolder_)) return false;
+    addressBar_->SetAddressText(folder);
+    currentFolder_ = folder;
+    if (synchronise) {
+        tree_->SyncToPath(folder);
+        fileView_->FillList();
+    }
+    ScheduleCommandUi();
+    return true;
+}
+
+void CMainFrame::ToggleAddressBar() {
+    addressBar_->setHidden(IsAddressBarShown());
+}
+
+bool CMainFrame::IsAddressBarShown() const {
+    return !addressBar_->isHidden();
+}
+
+void CMainFrame::FocusActiveView() {
+    if (QAbstractItemView* view = fileView_->ActiveView()) view->setFocus();
+}
+
+void CMainFrame::SaveSettings() {
+    if (saved_) return;
+    saved_ = true;
+    // The system's own cut or copy data means nothing once the program is gone.
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        const QMimeData* data = clipboard->mimeData();
+        if (data && data->hasFormat(ClipboardFormat())) clipboard->clear();
+    }
+    settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SHOW_ADDRESS_BAR,
+                                IsAddressBarShown() ? 1 : 0);
+    const int height = isVisible() ? tree_->height() : viewHeight_;
+    settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT, height);
+    fileView_->SaveSettings();
+    settings_.SetProfileTextById(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY, currentFolder_);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    event->accept();
+}
+
+QString CMainFrame::BinFolderPath() const {
+    return document_.BinFolderPath();
+}
+
+void CMainFrame::OpenFolder(const QString& path) {
+    SetCurrentFolder(path, true);
+}
+
+void CMainFrame::FolderRenamed(const QString& oldName, const QString& newName) {
+    tree_->RenameChild(oldName, newName);
+}
+
+void CMainFrame::EnsureListPaneHeight(int minimum) {
+    const QList<int> sizes = splitter_->sizes();
+    if (sizes.size() != 2 || sizes[1] >= minimum) return;
+    const int total = sizes[0] + sizes[1];
+    splitter_->setSizes({std::max(0, total - minimum), minimum});
+}
+
+bool CMainFrame::RecycleIndexIsCurrent() const {
+    return document_.IndexIsCurrent();
+}
+
+void CMainFrame::CompressRecycleBin() {
+    OnMessage(WM_COMPRESS_RECYCLE_BIN);
+}
+
+void CMainFrame::TreeFolderSelected(const QString& path) {
+    SetCurrentFolder(path, false);
+    fileView_->FillList();
+}
+
+void CMainFrame::TreeFolderRenamed(const QString& newPath) {
+    SetCurrentFolder(newPath, false);
+    // The rows' paths run through the folder's name.
+    fileView_->FillList();
+}
+
+const FavoritesList& CMainFrame::Favorites() {
+    return document_.favorites();
+}
+
+void CMainFrame::OnUpOneLevel() {
+    QString parent;
+    GetFolderPart(currentFolder_, &parent);
+    if (!parent.isEmpty()) SetCurrentFolder(parent, true);
+}
+
+void CMainFrame::OnNewFolder() {
+    const QString name = MakeNewFolderName(fs_, currentFolder_);
+    if (name.isEmpty()) return;
+    const QString path = JoinPath(currentFolder_, name);
+    if (PathExists(fs_, path)) {
+        ShowMessage(prompt_, IDS_FOLDER_EXISTS, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        return;
+    }
+    FindData record;
+    if (!fs_.CreateDirectory(path) || !PathExists(fs_, path, &record)) return;
+    fileView_->ActiveView()->setFocus();
+    const int row = fileView_->RowCount();
+    tree_->RefreshSelected();
+    fileView_->InsertItem(record, row);
+    fileView_->SelectRow(row, true, true, false);
+    fileView_->BeginRename(row);
+}
+
+void CMainFrame::OnRefresh() {
+    tree_->RefreshSelected();
+    fileView_->FillList();
+}
+
+void CMainFrame::OnOpen() {
+    if (fileView_->SelectedCount() != 1) return;
+    fileView_->OpenRow(fileView_->GetFirstSelected());
+}
+
+void CMainFrame::OnRename() {
+    const CommandFacts facts = GatherFacts();
+    if (facts.focus == CommandFacts::Focus::List && facts.selectedCount == 1) {
+        fileView_->BeginRename(-1);
+    } else if (facts.focus == CommandFacts::Focus::Tree) {
+        tree_->EditSelectedLabel();
+    }
+}
+
+void CMainFrame::OnSelectRows(int mode) {
+    if (!fileView_->HasFocusInside()) fileView_->ActiveView()->setFocus();
+    fileView_->SelectRows(mode);
+}
+
+void CMainFrame::OnFavorite(int id) {
+    const std::optional<FavoriteEntry> favorite =
+        document_.favorites().GetFavorite(id - ID_FAVORITE_FIRST);
+    if (!favorite) return;
+    QString folder = favorite->folder;
+    if (IsFolder(fs_, folder)) {
+        SetCurrentFolder(folder, true);
+        return;
+    }
+    ShowFilledMessage(prompt_, IDS_FOLDER_NOT_FOUND,
+                      FormatStr(IDS_FOLDER_NOT_FOUND, favorite->folder), MB_ICONSTOP);
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::OnShowCommandFile() {
+    QString path = settings_.GetText(IDS_SECTION_MAIN, IDS_KEY_COMMAND_FILE);
+    FindData record;
+    if (!PathExists(fs_, path, &record)) return;
+    const QString folder = record.IsFolder() ? path : FolderPart(path);
+    const QString extension = record.IsFolder() ? QString() : Extension(path);
+    if (!folder.isEmpty() && !SameFolder(folder, currentFolder_)) {
+        if (!SetCurrentFolder(folder, true)) return;
+    }
+    if (extension.compare(QLatin1String("enc"), Qt::CaseInsensitive) == 0) {
+        PostMessage(WM_DECRYPT_COMMAND_FILE);
+    }
+}
+
+void CMainFrame::OnDecryptCommandFile() {
+    QString path = settings_.GetText(IDS_SECTION_MAIN, IDS_KEY_COMMAND_FILE);
+    FindData record;
+    if (!PathExists(fs_, path, &record) || record.IsFolder()) return;
+    // A row stands for a name in the current folder: a file elsewhere cannot be selected.
+    if (!SameFolder(FolderPart(path), currentFolder_)) return;
+    int row = fileView_->FindRowByName(FileNamePart(path));
+    if (row < 0) {
+        row = fileView_->InsertItem(record, -1);
+        fileView_->RebuildImageLists();
+    }
+    fileView_->SelectRow(row, true, true, true);
+    PostCommand(ID_FILE_DECRYPT);
 }

@@ -1,15 +1,135 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
+#include "browse/file_view.h"
+#include "browse/folder_tree.h"
+#include "shell/address_bar.h"
+#include "shell/command_rules.h"
+
+class CommandTable;
 class DeviceFs;
+class FrameDocument;
+class QMenu;
+class QSplitter;
+class SettingsStore;
+class ShellServices;
+class UserPrompt;
 
-// The single top-level window: menu bar, address bar, folder tree above the file list.
-class CMainFrame : public QMainWindow {
+// The single top-level window. It owns the current folder, which changes only through
+// SetCurrentFolder; the menu bar with its tool buttons; the address bar; and a splitter with
+// the folder tree above the file list. Every command goes through its command table; the
+// private messages that finish start-up and a second start arrive as queued calls.
+class CMainFrame : public QMainWindow,
+                   public FileViewHost,
+                   public FolderTreeHost,
+                   public AddressBarHost {
     Q_OBJECT
 public:
-    explicit CMainFrame(DeviceFs& fs, QWidget* parent = nullptr);
+    struct Services {
+        DeviceFs& fs;
+        SettingsStore& settings;
+        UserPrompt& prompt;
+        ShellServices& shell;
+        FrameDocument& document;
+    };
+
+    explicit CMainFrame(const Services& services, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The clipboard format by which the system knows its own cut and copy data (the
+    // registered format "NuvioCopyFile" where the platform has registered formats).
+    static QString ClipboardFormat();
+
+    // False, changing nothing, when the path is not an existing folder or is the current
+    // one. With synchronise, the tree walks there and the list is refilled.
+    bool SetCurrentFolder(const QString& path, bool synchronise) override;
+    QString GetCurrentFolder() const override { return currentFolder_; }
+
+    // Runs a command through the command table; false when it is disabled or has no handler.
+    bool OnCommand(int id) override;
+    void PostCommand(int id);
+    // The private messages WM_CHECK_RECYCLE_BIN ... WM_DECRYPT_COMMAND_FILE, run after the
+    // current event.
+    void PostMessage(int message);
+    void OnMessage(int message);
+
+    CommandTable& commands() { return *commands_; }
+    CommandFacts GatherFacts() const;
+    // Applies every update rule (menus run it when they open; tool buttons when idle).
+    void UpdateCommandUi();
+    // A popup menu of commands (0: a separator) with their string-table texts, enabled by
+    // their rules, routed to OnCommand.
+    std::unique_ptr<QMenu> BuildPopupMenu(const QList<int>& commandIds);
+    QMenu* MenuBarPopup(int index) const;
+
+    // The clipboard transfer marks content that comes from a cut.
+    void SetCutMark(bool on);
+    bool cutMark() const { return cutMark_; }
+
+    void ToggleAddressBar();
+    bool IsAddressBarShown() const;
+    void FocusActiveView() override;
+    // Writes the window's settings and those of its panes; once.
+    void SaveSettings();
+
+    CFileView* GetFileView() const { return fileView_; }
+    NTreeView* GetTreeView() const { return tree_; }
+    CAddressBar* GetAddressBar() const { return addressBar_; }
+    QSplitter* splitter() const { return splitter_; }
+    FrameDocument& GetDocument() const { return document_; }
+
+    // FileViewHost, FolderTreeHost, AddressBarHost.
+    QString BinFolderPath() const override;
+    void OpenFolder(const QString& path) override;
+    void ShowPopupMenu(const QList<int>& commandIds, const QPoint& globalPos) override;
+    void FolderRenamed(const QString& oldName, const QString& newName) override;
+    void EnsureListPaneHeight(int minimum) override;
+    bool RecycleIndexIsCurrent() const override;
+    void CompressRecycleBin() override;
+    void TreeFolderSelected(const QString& path) override;
+    void TreeFolderRenamed(const QString& newPath) override;
+    const FavoritesList& Favorites() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildMenuBar();
+    void BuildToolButtons();
+    void RegisterHandlers();
+    void ScheduleCommandUi();
+
+    void OnUpOneLevel();
+    void OnNewFolder();
+    void OnRefresh();
+    void OnOpen();
+    void OnRename();
+    void OnSelectRows(int mode);
+    void OnFavorite(int id);
+    void OnAbout();
+    void OnShowCommandFile();
+    void OnDecryptCommandFile();
+
     DeviceFs& fs_;
+    SettingsStore& settings_;
+    UserPrompt& prompt_;
+    ShellServices& shell_;
+    FrameDocument& document_;
+
+    QString currentFolder_;
+    std::unique_ptr<CommandTable> commands_;
+    CAddressBar* addressBar_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    NTreeView* tree_ = nullptr;
+    CFileView* fileView_ = nullptr;
+    QList<QMenu*> menus_;
+
+    int viewHeight_ = 100;
+    bool cutMark_ = false;
+    bool saved_ = false;
+    bool updatePending_ = false;
+    mutable bool factsCached_ = false;
+    mutable CommandFacts facts_;
 };

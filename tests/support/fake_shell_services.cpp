@@ -30,3 +30,32 @@ std::optional<FileTypeInfo> FakeShellServices::GetFileType(const QString& path,
     if (found == types.cend()) return std::nullopt;
     return *found;
 }
+
+bool FakeShellServices::OpenFile(const QString& path) {
+    openedFiles.append(path);
+    return openSucceeds && !failingOpens.contains(path);
+}
+
+std::optional<QString> FakeShellServices::GetShortcutCommand(const QString& shortcutPath) {
+    auto found = shortcuts.constFind(shortcutPath);
+    if (found == shortcuts.cend()) return std::nullopt;
+    return *found;
+}
+
+bool FakeShellServices::CreateShortcut(const QString& shortcutPath, const QString& target) {
+    createdShortcuts.append({shortcutPath, target});
+    if (!createShortcutSucceeds) return false;
+    shortcuts.insert(shortcutPath, target);
+    return true;
+}
+
+std::optional<QString> FakeShellServices::GetSpecialFolder(int folderId, bool create) {
+    Q_UNUSED(create);
+    auto found = specialFolders.constFind(folderId);
+    if (found == specialFolders.cend()) return std::nullopt;
+    return *found;
+}
+
+void FakeShellServices::ShowInputPanel(bool on) {
+    inputPanelCalls.append(on);
+}

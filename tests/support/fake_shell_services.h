@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include "platform/shell_services.h"
@@ -13,9 +14,27 @@ public:
     QHash<QString, FileTypeInfo> types;
     QStringList typeQueries;  // every path asked about, in order
 
+    // OpenFile succeeds unless the path (or every path, with openSucceeds false) is listed.
+    bool openSucceeds = true;
+    QSet<QString> failingOpens;
+    QStringList openedFiles;  // every path asked to open, in order
+
+    // Shortcut path -> command text; other files are no shortcuts.
+    QHash<QString, QString> shortcuts;
+    QList<QPair<QString, QString>> createdShortcuts;  // (shortcut path, target)
+    bool createShortcutSucceeds = true;
+
+    QHash<int, QString> specialFolders;
+    QList<bool> inputPanelCalls;  // every ShowInputPanel argument, in order
+
     FakeShellServices();
     void AddType(const QString& extension, const QString& text, const QString& iconName);
 
     std::optional<FileTypeInfo> GetFileType(const QString& path,
                                             std::optional<quint32> attributes) override;
+    bool OpenFile(const QString& path) override;
+    std::optional<QString> GetShortcutCommand(const QString& shortcutPath) override;
+    bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
+    std::optional<QString> GetSpecialFolder(int folderId, bool create) override;
+    void ShowInputPanel(bool on) override;
 };

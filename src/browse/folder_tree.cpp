@@ -1,0 +1,378 @@
+#include "browse/folder_tree.h"
+
+#include <QContextMenuEvent>
+#include <QGestureEvent>
+#include <QLineEdit>
+#include <QScroller>
+#include <QStyledItemDelegate>
+#include <QTapAndHoldGesture>
+#include <algorithm>
+
+#include "app/load_str.h"
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "platform/device_fs.h"
+#include "platform/device_path.h"
+#include "platform/shell_services.h"
+#include "resources/ids.h"
+#include "shell/nuvio_icon.h"
+
+namespace {
+
+constexpr int kImageRole = Qt::UserRole;
+constexpr int kListedRole = Qt::UserRole + 1;
+constexpr int kChildrenFlagRole = Qt::UserRole + 2;
+
+const QString kRoot = QStringLiteral("\\");
+
+bool IsRoot(const QString& path) {
+    return path == kRoot;
+}
+
+// In-place editing of folder names: the keyboard comes up with the editor, and the new name
+// goes to the tree after the editor has closed (the rename may ask questions).
+class FolderNameDelegate : public QStyledItemDelegate {
+public:
+    FolderNameDelegate(NTreeView* tree, ShellServices& shell)
+        : QStyledItemDelegate(tree), tree_(tree), shell_(shell) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        shell_.ShowInputPanel(true);
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+        shell_.ShowInputPanel(false);
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        Q_UNUSED(model);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line) return;
+        const QString oldPath = tree_->ItemPath(tree_->ItemFromIndex(index));
+        const QString text = line->text();
+        QMetaObject::invokeMethod(
+            tree_,
+            [tree = tree_, oldPath, text] {
+                QTreeWidgetItem* item = tree->currentItem();
+                if (item && tree->ItemPath(item).compare(oldPath, Qt::CaseInsensitive) == 0) {
+                    tree->EndLabelEdit(item, text);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    NTreeView* tree_;
+    ShellServices& shell_;
+};
+
+}  // namespace
+
+const QList<int>& NTreeView::TapAndHoldMenu() {
+    static const QList<int> menu = {
+        ID_FILE_UP,     0, ID_EDIT_CUT,       ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_EDIT_RENAME,
+        ID_EDIT_DELETE, 0, ID_FILE_PROPERTIES};
+    return menu;
+}
+
+NTreeView::NTreeView(DeviceFs& fs, UserPrompt& prompt, ShellServices& shell, FolderTreeHost& host,
+                     QWidget* parent)
+    : QTreeWidget(parent), fs_(fs), prompt_(prompt), shell_(shell), host_(host) {
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setUniformRowHeights(true);
+    setRootIsDecorated(true);
+    setIconSize(QSize(16, 16));
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new FolderNameDelegate(this, shell_));
+    viewport()->grabGesture(Qt::TapAndHoldGesture);
+    QScroller::grabGesture(viewport(), QScroller::TouchGesture);
+
+    connect(this, &QTreeWidget::itemExpanded, this, &NTreeView::OnExpanded);
+    connect(this, &QTreeWidget::itemCollapsed, this, &NTreeView::OnCollapsed);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { OnCurrentChanged(current); });
+
+    InsertFolder(LoadStr(IDS_MY_COMPUTER), nullptr, true);
+}
+
+void NTreeView::OnInitialUpdate() {
+    SyncToPath(host_.GetCurrentFolder());
+}
+
+int NTreeView::ItemImage(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kImageRole).toInt() : -1;
+}
+
+bool NTreeView::IsListed(const QTreeWidgetItem* item) {
+    return item && item->data(0, kListedRole).toBool();
+}
+
+bool NTreeView::ChildrenFlag(const QTreeWidgetItem* item) {
+    return item && item->data(0, kChildrenFlagRole).toBool();
+}
+
+void NTreeView::SetImage(QTreeWidgetItem* item, int image) {
+    // The top item always shows the device.
+    if (item == TopItem()) image = kDevice;
+    item->setData(0, kImageRole, image);
+    static const char* const kNames[] = {"nuvio-tree-open", "nuvio-tree-closed", "nuvio-6013"};
+    item->setIcon(0, NuvioIcon(QString::fromLatin1(kNames[image])));
+}
+
+void NTreeView::SetChildrenFlag(QTreeWidgetItem* item, bool hasChildren) {
+    item->setData(0, kChildrenFlagRole, hasChildren);
+    item->setChildIndicatorPolicy(hasChildren ? QTreeWidgetItem::ShowIndicator
+                                              : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+QTreeWidgetItem* NTreeView::InsertFolder(const QString& name, QTreeWidgetItem* parent,
+                                         bool hasChildren) {
+    if (name == QLatin1String(".") || name == QLatin1String("..")) return nullptr;
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, name);
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    if (parent) flags |= Qt::ItemIsEditable;
+    item->setFlags(flags);
+    item->setData(0, kListedRole, false);
+    SetImage(item, parent ? kClosedFolder : kDevice);
+    SetChildrenFlag(item, hasChildren);
+    return item;
+}
+
+QString NTreeView::ItemPath(const QTreeWidgetItem* item) const {
+    if (!item || item == TopItem() || !item->parent()) return kRoot;
+    QStringList names;
+    for (const QTreeWidgetItem* at = item; at && at->parent(); at = at->parent())
+        names.prepend(at->text(0));
+    return kRoot + names.join(QLatin1Char('\\'));
+}
+
+bool NTreeView::HasSubFolders(const QString& path) {
+    FindData entry;
+    std::unique_ptr<FindHandle> find =
+        fs_.FindFirst(JoinPath(path, QStringLiteral("*.*")), entry, true);
+    if (!find) return false;
+    do {
+        if (entry.IsFolder()) return true;
+    } while (find->Next(entry));
+    return false;
+}
+
+QString NTreeView::SearchPattern(QTreeWidgetItem* item) {
+    const QString binHolder = FolderPart(host_.BinFolderPath());
+    const QString path = ItemPath(item);
+    hideRecycleHere_ = !binHolder.isEmpty() && binHolder.compare(path, Qt::CaseInsensitive) == 0;
+    return JoinPath(path, QStringLiteral("*.*"));
+}
+
+bool NTreeView::ListChildren(const QString& pattern, QTreeWidgetItem* parent) {
+    const QString binName = LoadStr(IDS_RECYCLE_FOLDER_NAME);
+    QStringList names;
+    FindData entry;
+    if (std::unique_ptr<FindHandle> find = fs_.FindFirst(pattern, entry, true)) {
+        do {
+            if (!entry.IsFolder()) continue;
+            if (hideRecycleHere_ && entry.name.compare(binName, Qt::CaseInsensitive) == 0) {
+                continue;
+            }
+            names.append(entry.name);
+        } while (find->Next(entry));
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    const QString base = pattern.left(pattern.size() - 3);  // without "*.*"
+    for (const QString& name : names)
+        InsertFolder(name, parent, HasSubFolders(base + name));
+    parent->setData(0, kListedRole, true);
+    return !names.isEmpty();
+}
+
+void NTreeView::ListUnlessListed(QTreeWidgetItem* item) {
+    if (!item || IsListed(item)) return;
+    SetImage(item, kOpenFolder);
+    ListChildren(SearchPattern(item), item);
+}
+
+void NTreeView::ClearItem(QTreeWidgetItem* item) {
+    // Children go even when the flag says there are none: the folders may have vanished.
+    const QList<QTreeWidgetItem*> children = item->takeChildren();
+    qDeleteAll(children);
+    SetImage(item, kClosedFolder);
+    item->setData(0, kListedRole, false);
+}
+
+void NTreeView::ExpandItem(QTreeWidgetItem* item) {
+    if (!item->isExpanded()) item->setExpanded(true);
+    // Expanding an item without children may not report it; listing is idempotent.
+    ListUnlessListed(item);
+}
+
+void NTreeView::OnExpanded(QTreeWidgetItem* item) {
+    ListUnlessListed(item);
+}
+
+void NTreeView::OnCollapsed(QTreeWidgetItem* item) {
+    // A selection inside the collapsing folder moves up to it.
+    for (QTreeWidgetItem* at = currentItem(); at; at = at->parent()) {
+        if (at->parent() == item) {
+            setCurrentItem(item);
+            break;
+        }
+    }
+    ClearItem(item);
+}
+
+void NTreeView::OnCurrentChanged(QTreeWidgetItem* current) {
+    if (!navigationEnabled_ || !current) return;
+    const int image = ItemImage(current);
+    if (image < kOpenFolder || image > kDevice) return;
+    host_.TreeFolderSelected(ItemPath(current));
+}
+
+bool NTreeView::SyncToPath(const QString& path) {
+    QTreeWidgetItem* top = TopItem();
+    if (!top) return false;
+    navigationEnabled_ = false;
+    ExpandItem(top);
+    if (IsRoot(path) || path.isEmpty()) {
+        setCurrentItem(top);
+        navigationEnabled_ = true;
+        return true;
+    }
+    const QStringList names = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    QTreeWidgetItem* parent = top;
+    int child = 0;
+    int depth = 0;
+    while (child < parent->childCount()) {
+        QTreeWidgetItem* item = parent->child(child);
+        if (item->text(0).compare(names[depth], Qt::CaseInsensitive) != 0) {
+            ++child;
+            continue;
+        }
+        setCurrentItem(item);
+        ExpandItem(item);
+        if (++depth >= names.size()) break;
+        parent = item;
+        child = 0;
+    }
+    if (currentItem()) scrollToItem(currentItem());
+    navigationEnabled_ = true;
+    return true;
+}
+
+void NTreeView::RefreshSelected() {
+    QTreeWidgetItem* item = currentItem();
+    if (!item) return;
+    const bool has = HasSubFolders(ItemPath(item));
+    if (ChildrenFlag(item) != has) SetChildrenFlag(item, has);
+    if (!IsListed(item)) return;
+    const bool expanded = item->isExpanded();
+    ClearItem(item);
+    ListUnlessListed(item);
+    if (expanded) item->setExpanded(true);
+}
+
+void NTreeView::RemoveChild(const QString& name) {
+    QTreeWidgetItem* selected = currentItem();
+    if (!selected) return;
+    QTreeWidgetItem* target = nullptr;
+    if (name.isNull()) {
+        target = selected;
+    } else {
+        for (int i = 0; i < selected->childCount() && !target; ++i) {
+            if (selected->child(i)->text(0).compare(name, Qt::CaseInsensitive) == 0) {
+                target = selected->child(i);
+            }
+        }
+    }
+    if (!target || target == TopItem()) return;
+    delete target;
+}
+
+void NTreeView::RenameChild(const QString& oldName, const QString& newName) {
+    QTreeWidgetItem* selected = currentItem();
+    if (!selected) return;
+    for (int i = 0; i < selected->childCount(); ++i) {
+        if (selected->child(i)->text(0).compare(oldName, Qt::CaseInsensitive) == 0) {
+            selected->child(i)->setText(0, newName);
+            return;
+        }
+    }
+}
+
+QString NTreeView::GetSelectedText() const {
+    const QTreeWidgetItem* item = currentItem();
+    return item ? item->text(0) : QString();
+}
+
+void NTreeView::EditSelectedLabel() {
+    QTreeWidgetItem* item = currentItem();
+    if (!item || item == TopItem()) return;
+    scrollToItem(item);
+    editItem(item, 0);
+}
+
+bool NTreeView::IsRootSelected() const {
+    return currentItem() && currentItem() == TopItem();
+}
+
+void NTreeView::EndLabelEdit(QTreeWidgetItem* item, const QString& newText) {
+    if (!item || item == TopItem() || newText.isEmpty() || newText == item->text(0)) return;
+    const QString oldPath = ItemPath(item);
+    const QString newPath = JoinPath(FolderPart(oldPath), newText);
+    // A name holding a separator would move the folder elsewhere.
+    const bool validName = IsValidDeviceName(newText);
+    if (validName && fs_.MoveFile(oldPath, newPath)) {
+        item->setText(0, newText);
+        host_.TreeFolderRenamed(newPath);
+        return;
+    }
+    const bool clash = validName && newText.compare(item->text(0), Qt::CaseInsensitive) != 0 &&
+                       PathExists(fs_, newPath);
+    if (clash) {
+        ShowFilledMessage(
+            prompt_, IDS_FOLDER_EXISTS,
+            LoadStr(IDS_RENAME_FAILED) + QStringLiteral(" \n") + LoadStr(IDS_FOLDER_EXISTS),
+            MB_ICONEXCLAMATION);
+    } else {
+        ShowMessage(prompt_, IDS_RENAME_FAILED, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+    }
+}
+
+void NTreeView::ShowTapAndHoldMenu(const QPoint& globalPos) {
+    if (menuShowing_) return;
+    if (!hasFocus()) setFocus();
+    if (QTreeWidgetItem* item = itemAt(viewport()->mapFromGlobal(globalPos))) {
+        setCurrentItem(item);
+    }
+    menuShowing_ = true;
+    host_.ShowPopupMenu(TapAndHoldMenu(), globalPos);
+    menuShowing_ = false;
+}
+
+bool NTreeView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        ShowTapAndHoldMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() == QEvent::Gesture) {
+        auto* gestures = static_cast<QGestureEvent*>(event);
+        if (QGesture* hold = gestures->gesture(Qt::TapAndHoldGesture)) {
+            gestures->accept(hold);
+            if (hold->state() == Qt::GestureFinished) {
+                const bool hasPoint = hold->hasHotSpot();
+                ShowTapAndHoldMenu(hasPoint ? hold->hotSpot().toPoint() : QCursor::pos());
+            }
+            return true;
+        }
+    }
+    return QTreeWidget::viewportEvent(event);
+}

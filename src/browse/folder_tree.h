@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QTreeWidget>
+
+class DeviceFs;
+class ShellServices;
+class UserPrompt;
+
+// What the folder tree needs of the window around it.
+class FolderTreeHost {
+public:
+    virtual ~FolderTreeHost() = default;
+    virtual QString GetCurrentFolder() const = 0;
+    // The recycle-bin folder, hidden in the folder that holds it.
+    virtual QString BinFolderPath() const = 0;
+    // The user selected a folder in the tree: it becomes the current folder and the list
+    // shows it.
+    virtual void TreeFolderSelected(const QString& path) = 0;
+    // The selected folder was renamed in place to newPath.
+    virtual void TreeFolderRenamed(const QString& newPath) = 0;
+    virtual void ShowPopupMenu(const QList<int>& commands, const QPoint& globalPos) = 0;
+};
+
+// The upper pane: the device's folders under one top item, "我的電腦", standing for "\".
+// A folder's sub-folders are listed when it is expanded and forgotten when it collapses.
+// Selecting a folder navigates; the window walks the tree to folders chosen elsewhere.
+class NTreeView : public QTreeWidget {
+    Q_OBJECT
+public:
+    // Images of the items: open folder, closed folder, the device.
+    enum Image { kOpenFolder = 0, kClosedFolder = 1, kDevice = 2 };
+
+    static const QList<int>& TapAndHoldMenu();
+
+    NTreeView(DeviceFs& fs, UserPrompt& prompt, ShellServices& shell, FolderTreeHost& host,
+              QWidget* parent = nullptr);
+
+    // Walks down to the current folder; once, after the window is built.
+    void OnInitialUpdate();
+
+    // Selects the folder of the path, expanding the way there, without navigating. A name
+    // that matches nothing leaves its deepest matched ancestor selected. False only without
+    // a top item.
+    bool SyncToPath(const QString& path);
+    // Re-reads the selected folder: its expand button and, when listed, its sub-folders.
+    void RefreshSelected();
+    // Deletes the selected item's child of that name (no name: the selected item itself).
+    void RemoveChild(const QString& name = QString());
+    // The selected item's child oldName now has the name newName.
+    void RenameChild(const QString& oldName, const QString& newName);
+    QString GetSelectedText() const;
+    // Starts the in-place rename of the selected folder (not of the top item).
+    void EditSelectedLabel();
+    bool IsRootSelected() const;
+
+    QTreeWidgetItem* TopItem() const { return topLevelItemCount() ? topLevelItem(0) : nullptr; }
+    QString ItemPath(const QTreeWidgetItem* item) const;
+    QTreeWidgetItem* ItemFromIndex(const QModelIndex& index) const { return itemFromIndex(index); }
+    static int ItemImage(const QTreeWidgetItem* item);
+    // Whether the item's sub-folders are in the tree.
+    static bool IsListed(const QTreeWidgetItem* item);
+    bool navigationEnabled() const { return navigationEnabled_; }
+
+    // The tap-and-hold menu at a screen point over the tree.
+    void ShowTapAndHoldMenu(const QPoint& globalPos);
+    // Called with the text of a finished in-place edit of item.
+    void EndLabelEdit(QTreeWidgetItem* item, const QString& newText);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    QTreeWidgetItem* InsertFolder(const QString& name, QTreeWidgetItem* parent, bool hasChildren);
+    bool HasSubFolders(const QString& path);
+    // The search pattern of the item's sub-folders; decides whether the bin folder is hidden.
+    QString SearchPattern(QTreeWidgetItem* item);
+    bool ListChildren(const QString& pattern, QTreeWidgetItem* parent);
+    void ListUnlessListed(QTreeWidgetItem* item);
+    void ClearItem(QTreeWidgetItem* item);
+    void SetImage(QTreeWidgetItem* item, int image);
+    void SetChildrenFlag(QTreeWidgetItem* item, bool hasChildren);
+    static bool ChildrenFlag(const QTreeWidgetItem* item);
+    void ExpandItem(QTreeWidgetItem* item);
+    void OnExpanded(QTreeWidgetItem* item);
+    void OnCollapsed(QTreeWidgetItem* item);
+    void OnCurrentChanged(QTreeWidgetItem* current);
+    void DoRename(const QString& oldPath, const QString& newText);
+
+    DeviceFs& fs_;
+    UserPrompt& prompt_;
+    ShellServices& shell_;
+    FolderTreeHost& host_;
+    bool navigationEnabled_ = true;
+    bool hideRecycleHere_ = false;
+    bool menuShowing_ = false;
+};

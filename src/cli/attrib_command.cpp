@@ -1,0 +1,87 @@
+#include "cli/attrib_command.h"
+
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "browse/format.h"
+#include "cli/cli_args.h"
+#include "cli/cli_context.h"
+#include "cli/cli_output.h"
+#include "cli/cli_texts.h"
+#include "platform/device_fs.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: nuvio attrib [+r|-r|+h|-h|+s|-s|+a|-a]... PATH...\n"
+    "Sets (+) or clears (-) the read-only, hidden, system and archive bits; without\n"
+    "changes prints each path's attribute letters (A archive, H hidden, R read-only,\n"
+    "S system, O in ROM). Files in ROM cannot be changed.\n";
+
+// The bit of a change token such as "+r" or "-H"; 0 for anything else.
+quint32 ChangeBit(const QString& token) {
+    if (token.size() != 2 || (token[0] != QLatin1Char('+') && token[0] != QLatin1Char('-'))) {
+        return 0;
+    }
+    switch (token[1].toLower().unicode()) {
+        case u'r':
+            return Attr::kReadOnly;
+        case u'h':
+            return Attr::kHidden;
+        case u's':
+            return Attr::kSystem;
+        case u'a':
+            return Attr::kArchive;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+int RunAttrib(CliContext& context, const QStringList& arguments) {
+    // "-h" clears the hidden bit here, so change tokens are taken out before the options.
+    quint32 set = 0;
+    quint32 clear = 0;
+    QStringList rest;
+    bool optionsEnded = false;
+    for (const QString& arg : arguments) {
+        const quint32 bit = optionsEnded ? 0 : ChangeBit(arg);
+        if (arg == QLatin1String("--")) optionsEnded = true;
+        if (bit == 0) {
+            rest.append(arg);
+        } else if (arg[0] == QLatin1Char('+')) {
+            set |= bit;
+            clear &= ~bit;
+        } else {
+            clear |= bit;
+            set &= ~bit;
+        }
+    }
+    const ParsedArgs args = ParseArgs(rest, {});
+    if (args.help) return PrintUsage(kUsage);
+    if (!args.error.isEmpty()) return UsageError(kUsage, args.error);
+    if (args.positionals.isEmpty()) return UsageError(kUsage, QStringLiteral("no path given"));
+
+    const bool change = (set | clear) != 0;
+    QList<QStringList> table;
+    for (const QString& argument : args.positionals) {
+        const QString path = context.ResolvePath(argument);
+        FindData record;
+        if (path.isEmpty() || !PathExists(context.fs(), path, &record)) {
+            context.Fail(FormatStr(IDS_FILE_NOT_FOUND, argument));
+            continue;
+        }
+        if (!change) {
+            table.append({FormatAttrText(record.attributes), path});
+            continue;
+        }
+        const quint32 wanted = (record.attributes | set) & ~clear;
+        if (wanted == record.attributes) continue;
+        if (IsRomFile(record.attributes) || !context.fs().SetAttributes(path, wanted)) {
+            context.Fail(QString::fromUtf8(kTextCannotSetAttributes).arg(path));
+        }
+    }
+    if (!table.isEmpty()) WriteOut(FormatTable(table));
+    return context.ExitCode();
+}

@@ -1,0 +1,231 @@
+#include "cli/bin_command.h"
+
+#include <QJsonObject>
+#include <algorithm>
+
+#include "app/load_str.h"
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "app/settings_store.h"
+#include "browse/format.h"
+#include "cli/cli_args.h"
+#include "cli/cli_context.h"
+#include "cli/cli_output.h"
+#include "cli/cli_texts.h"
+#include "cli/delete_items.h"
+#include "platform/device_fs.h"
+#include "platform/file_time.h"
+#include "recycle/recycle_bin.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: nuvio bin list [--json]\n"
+    "       nuvio bin put PATH...\n"
+    "       nuvio bin restore [--yes|--no] INDEX...\n"
+    "       nuvio bin erase INDEX...\n"
+    "       nuvio bin purge [--force]\n"
+    "       nuvio bin where\n"
+    "       nuvio bin move main|CARDNAME\n"
+    "The explorer's recycle bin. INDEX is an entry's position as bin list shows it.\n"
+    "  list     the entries: position, delete time, size, original path (--json: an array\n"
+    "           of {index, name, original, archive, deleted, size, attributes})\n"
+    "  put      puts items into the bin (even when deleting into it is turned off)\n"
+    "  restore  brings entries back to where they came from; replacing an existing item\n"
+    "           is a question: --yes replaces, --no keeps (without either: kept, reported)\n"
+    "  erase    removes entries and their archives for good\n"
+    "  purge    removes the entries older than the bin's lifetime (once a day unless\n"
+    "           --force)\n"
+    "  where    prints the bin's folder\n"
+    "  move     moves the bin with its archives to main memory or a storage card\n";
+
+// Positions as typed, each once, ascending; false on a malformed one.
+bool ParseRows(const QStringList& texts, QList<int>* rows) {
+    for (const QString& text : texts) {
+        int row = 0;
+        if (!ParseIndex(text, &row)) return false;
+        if (!rows->contains(row)) rows->append(row);
+    }
+    std::sort(rows->begin(), rows->end());
+    return !rows->isEmpty();
+}
+
+// The positions that name entries; the others are reported.
+QList<int> ExistingRows(CliContext& context, const QList<int>& rows, int count) {
+    QList<int> kept;
+    for (int row : rows) {
+        if (row < count) {
+            kept.append(row);
+        } else {
+            context.Fail(QString::fromUtf8(kTextNoBinEntry).arg(row));
+        }
+    }
+    return kept;
+}
+
+int List(CliContext& context, const ParsedArgs& args) {
+    const RecycleBin& bin = context.bin();
+    QJsonArray json;
+    QList<QStringList> table;
+    for (int i = 0; i < bin.entries.size(); ++i) {
+        const RecycleEntry& entry = bin.entries[i];
+        if (args.Has(QStringLiteral("--json"))) {
+            QJsonObject object;
+            object.insert(QStringLiteral("index"), i);
+            object.insert(QStringLiteral("name"), FileNamePart(entry.originalPath));
+            object.insert(QStringLiteral("original"), entry.originalPath);
+            object.insert(QStringLiteral("archive"), entry.archivePath);
+            object.insert(QStringLiteral("deleted"), IsoLocalTime(entry.deleteTime));
+            object.insert(QStringLiteral("size"), qint64(entry.size));
+            object.insert(QStringLiteral("attributes"), qint64(entry.attributes));
+            json.append(object);
+        } else {
+            const QDateTime deleted = entry.deleteTime.ToDateTime();
+            table.append(
+                {QString::number(i),
+                 deleted.isValid() ? FormatDateText(FileTimeFromDateTime(deleted)) : QString(),
+                 FormatSizeText(entry.size), entry.originalPath});
+        }
+    }
+    if (args.Has(QStringLiteral("--json"))) {
+        PrintJson(json);
+    } else {
+        WriteOut(FormatTable(table, {0, 2}));
+    }
+    return context.ExitCode();
+}
+
+int Put(CliContext& context, const ParsedArgs& args) {
+    if (args.positionals.isEmpty()) return UsageError(kUsage, QStringLiteral("no path"));
+    QStringList paths;
+    for (const QString& argument : args.positionals) {
+        const QString path = context.ResolvePath(argument);
+        if (path.isEmpty() || path == QLatin1String("\\") || !PathExists(context.fs(), path)) {
+            context.Fail(FormatStr(IDS_FILE_NOT_FOUND, argument));
+        } else {
+            paths.append(path);
+        }
+    }
+    if (paths.isEmpty()) return context.ExitCode();
+    DeleteOptions options;
+    options.bin = &context.bin();
+    options.binOnly = true;
+    const QList<DeleteOutcome> outcomes =
+        DeleteItems(context.fs(), context.prompt(), paths, options);
+    for (int i = 0; i < paths.size(); ++i) {
+        if (outcomes[i] == DeleteOutcome::Failed) {
+            context.Fail(QString::fromUtf8(kTextCannotDelete).arg(paths[i]));
+        }
+    }
+    return context.ExitCode();
+}
+
+// Restore or erase: rows that stay in the list are reported, except those kept on --no.
+int RestoreOrErase(CliContext& context, const ParsedArgs& args, bool restore) {
+    QList<int> requested;
+    if (!ParseRows(args.positionals, &requested)) {
+        return UsageError(kUsage, QStringLiteral("INDEX is an entry's position"));
+    }
+    RecycleBin& bin = context.bin();
+    const QList<int> rows = ExistingRows(context, requested, int(bin.entries.size()));
+    if (rows.isEmpty()) return context.ExitCode();
+    QList<int> removed;
+    RecycleBin::RestoreObserver observer;
+    observer.rowRemoved = [&removed](int row) { removed.append(row); };
+    if (restore) {
+        bin.RestoreFromBin(rows, observer);
+    } else {
+        bin.EraseFromBin(rows, observer);
+    }
+    bin.FlushRecycleIndex(false);
+    const bool keptOnPurpose = restore && context.prompt().answer() == CliAnswer::No;
+    for (int row : rows) {
+        if (removed.contains(row) || keptOnPurpose) continue;
+        context.Fail(QString::fromUtf8(restore ? kTextNotRestored : kTextNotErased).arg(row));
+    }
+    return context.ExitCode();
+}
+
+int Purge(CliContext& context, const ParsedArgs& args) {
+    RecycleBin& bin = context.bin();
+    bin.PurgeExpired(args.Has(QStringLiteral("--force")));
+    bin.FlushRecycleIndex(false);
+    return context.ExitCode();
+}
+
+int Where(CliContext& context) {
+    const RecycleBin& bin = context.bin();
+    WriteOut(bin.binPath + QLatin1Char('\n'));
+    if (bin.binPath.startsWith(QLatin1Char('*')) || !PathExists(context.fs(), bin.binPath)) {
+        context.Fail(LoadStr(IDS_RECYCLE_BIN_NOT_FOUND));
+    }
+    return context.ExitCode();
+}
+
+int Move(CliContext& context, const ParsedArgs& args) {
+    if (args.positionals.size() != 1) return UsageError(kUsage, QStringLiteral("main|CARDNAME"));
+    const QString wanted = args.positionals[0];
+    QString card = QStringLiteral("\\");  // main memory: no card chosen
+    if (wanted != QLatin1String("main")) {
+        card.clear();
+        for (const QString& name : context.fs().StorageCards()) {
+            if (name.compare(wanted, Qt::CaseInsensitive) == 0) card = name;
+        }
+        if (card.isEmpty()) {
+            context.Fail(LoadStr(IDS_STORAGE_CARD_REMOVED));
+            return context.ExitCode();
+        }
+    }
+    RecycleBin& bin = context.bin();
+    SettingsStore& settings = context.settings();
+    const QString oldCard = settings.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD);
+    // The bin finds its card through this setting, as after the dialog's OK.
+    settings.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, card);
+    const int position = card == QLatin1String("\\") ? 0 : 1;
+    if (!bin.SetBinLocation(position, true)) {
+        settings.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, oldCard);
+        context.Fail(LoadStr(IDS_STORAGE_CARD_REMOVED));
+    }
+    bin.FlushRecycleIndex(false);
+    return context.ExitCode();
+}
+
+}  // namespace
+
+int RunBin(CliContext& context, const QStringList& arguments) {
+    const QString action = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    QStringList flags;
+    if (action == QLatin1String("list")) {
+        flags = {QStringLiteral("--json")};
+    } else if (action == QLatin1String("restore")) {
+        flags = {QStringLiteral("--yes"), QStringLiteral("--no")};
+    } else if (action == QLatin1String("purge")) {
+        flags = {QStringLiteral("--force")};
+    }
+    const ParsedArgs args =
+        ParseArgs(action.startsWith(QLatin1Char('-')) ? arguments : rest, flags);
+    if (args.help) return PrintUsage(kUsage);
+    if (!args.error.isEmpty()) return UsageError(kUsage, args.error);
+    const bool yes = args.Has(QStringLiteral("--yes"));
+    const bool no = args.Has(QStringLiteral("--no"));
+    if (yes && no) return UsageError(kUsage, QStringLiteral("--yes or --no"));
+    context.prompt().SetAnswer(yes ? CliAnswer::Yes : (no ? CliAnswer::No : CliAnswer::Safe));
+
+    const bool noPositionals = args.positionals.isEmpty();
+    if (action == QLatin1String("list") && noPositionals) return List(context, args);
+    if (action == QLatin1String("put")) return Put(context, args);
+    if (action == QLatin1String("restore")) return RestoreOrErase(context, args, true);
+    if (action == QLatin1String("erase")) return RestoreOrErase(context, args, false);
+    if (action == QLatin1String("purge") && noPositionals) return Purge(context, args);
+    if (action == QLatin1String("where") && noPositionals) return Where(context);
+    if (action == QLatin1String("move")) return Move(context, args);
+    const bool known =
+        QStringList{QStringLiteral("list"), QStringLiteral("purge"), QStringLiteral("where")}
+            .contains(action);
+    return UsageError(kUsage, known ? QStringLiteral("bin %1 takes no arguments").arg(action)
+                              : action.isEmpty()
+                                  ? QStringLiteral("no bin command")
+                                  : QStringLiteral("unknown bin command %1").arg(action));
+}

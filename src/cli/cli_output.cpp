@@ -1,0 +1,86 @@
+#include "cli/cli_output.h"
+
+#include <QJsonDocument>
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/file_time.h"
+#include "recycle/recycle_entry.h"
+
+namespace {
+
+void Write(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+bool IsWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+}  // namespace
+
+void WriteOut(const QString& text) {
+    Write(stdout, text);
+}
+
+void WriteErr(const QString& text) {
+    Write(stderr, text);
+}
+
+void PrintJson(const QJsonArray& array) {
+    WriteOut(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
+}
+
+QString IsoLocalTime(FileTime time) {
+    if (time == 0) return QString();
+    return DateTimeFromFileTime(time).toLocalTime().toString(
+        QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+}
+
+QString IsoLocalTime(const LocalTimeRecord& time) {
+    const auto& f = time.fields;
+    return QString::asprintf("%04u-%02u-%02uT%02u:%02u:%02u", unsigned(f[0]), unsigned(f[1]),
+                             unsigned(f[3]), unsigned(f[4]), unsigned(f[5]), unsigned(f[6]));
+}
+
+int DisplayWidth(const QString& text) {
+    int width = 0;
+    for (char32_t c : text.toUcs4()) {
+        if (c < 0x20 || (c >= 0x300 && c <= 0x36F) || c == 0x200B) continue;
+        width += IsWide(c) ? 2 : 1;
+    }
+    return width;
+}
+
+QString FormatTable(const QList<QStringList>& rows, const QList<int>& rightAligned) {
+    QList<int> widths;
+    for (const QStringList& row : rows) {
+        for (int i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i) widths.append(0);
+            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+        }
+    }
+    QString out;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (int i = 0; i < row.size(); ++i) {
+            const QString padding(widths[i] - DisplayWidth(row[i]), QLatin1Char(' '));
+            if (i > 0) line += QStringLiteral("  ");
+            const bool last = i == row.size() - 1;
+            if (rightAligned.contains(i)) {
+                line += padding + row[i];
+            } else {
+                line += last ? row[i] : row[i] + padding;
+            }
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        out += line + QLatin1Char('\n');
+    }
+    return out;
+}

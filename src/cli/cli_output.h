@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QString>
+#include <QStringList>
+
+#include "platform/file_attributes.h"
+
+struct LocalTimeRecord;
+
+// Standard output and error in UTF-8, unbuffered between the two so that their order holds.
+void WriteOut(const QString& text);
+void WriteErr(const QString& text);
+void PrintJson(const QJsonArray& array);
+
+// "YYYY-MM-DDTHH:MM:SS" in local time; empty for a zero file time.
+QString IsoLocalTime(FileTime time);
+// The stored local time as it stands, without conversion.
+QString IsoLocalTime(const LocalTimeRecord& time);
+
+// Terminal columns a text takes: East Asian wide characters count two.
+int DisplayWidth(const QString& text);
+
+// Rows of cells as aligned columns; columns listed in rightAligned are padded on the left.
+QString FormatTable(const QList<QStringList>& rows, const QList<int>& rightAligned = {});

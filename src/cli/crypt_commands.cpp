@@ -1,0 +1,186 @@
+#include "cli/crypt_commands.h"
+
+#include "app/load_str.h"
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "cli/cli_args.h"
+#include "cli/cli_context.h"
+#include "cli/cli_output.h"
+#include "cli/cli_texts.h"
+#include "cli/password_input.h"
+#include "crypt/decrypt_file.h"
+#include "crypt/encrypt_file.h"
+#include "crypt/encrypted_file_reader.h"
+#include "crypt/encrypted_format.h"
+#include "fileops/file_names.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr char kEncryptUsage[] =
+    "usage: nuvio encrypt [--delete] [--password-fd N] FILE...\n"
+    "Encrypts each file into FILE.enc (numbered when taken: a.txt(2).enc) and prints the\n"
+    "files made. The password is read as one line from descriptor N, or asked twice on\n"
+    "the terminal; never give it on the command line.\n"
+    "  --delete   delete each original once its encrypted file is complete\n";
+
+constexpr char kDecryptUsage[] =
+    "usage: nuvio decrypt [--delete] [--yes|--no] [--password-fd N] FILE...\n"
+    "Decrypts each .enc file into the name stored in it, in the same folder, and prints the\n"
+    "files made. The password is read as one line from descriptor N, or asked on the\n"
+    "terminal. Replacing an existing file is a question:\n"
+    "  --yes      replace existing files\n"
+    "  --no       keep existing files (without either: kept, reported)\n"
+    "  --delete   delete each encrypted file once its content is back\n";
+
+// The password dialog takes at most this many characters.
+constexpr int kMaxPasswordLength = 127;
+
+const QStringList kFlags = {QStringLiteral("--delete"), QStringLiteral("--yes"),
+                            QStringLiteral("--no")};
+const QString kPasswordFd = QStringLiteral("--password-fd");
+
+// The password, or the exit code when there is none to work with.
+std::optional<QString> GetPassword(CliContext& context, const ParsedArgs& args, bool twice,
+                                   const char* usage, int* exitCode) {
+    std::optional<QString> password;
+    if (args.values.contains(kPasswordFd)) {
+        int fd = 0;
+        if (!ParseIndex(args.Value(kPasswordFd), &fd)) {
+            *exitCode = UsageError(usage, QStringLiteral("--password-fd takes a descriptor"));
+            return std::nullopt;
+        }
+        password = ReadPasswordLine(fd);
+    } else {
+        password = AskPassword(QStringLiteral("密碼 : "));
+        if (password && twice) {
+            const std::optional<QString> again = AskPassword(QStringLiteral("密碼確認 : "));
+            if (!again || *again != *password) {
+                ShowMessage(context.prompt(), IDS_PASSWORD_MISMATCH, IDS_APP_TITLE, MB_ICONSTOP);
+                *exitCode = context.ExitCode();
+                return std::nullopt;
+            }
+        }
+    }
+    const char* problem = !password                               ? kTextNoPassword
+                          : password->isEmpty()                   ? kTextEmptyPassword
+                          : password->size() > kMaxPasswordLength ? kTextLongPassword
+                                                                  : nullptr;
+    if (problem) {
+        *exitCode = UsageError(usage, QString::fromUtf8(problem));
+        return std::nullopt;
+    }
+    return password;
+}
+
+// "%s\n%s": a file name over a message of the string table.
+void Report(CliContext& context, const QString& name, int textId, int style) {
+    ShowFilledMessage(context.prompt(), textId, name + QLatin1Char('\n') + LoadStr(textId), style);
+}
+
+// The message of a failed encryption or decryption; false when the command ends.
+bool ReportFailure(CliContext& context, CryptResult result, const QString& name,
+                   const QString& target) {
+    switch (result) {
+        case CryptResult::RomFile:
+            Report(context, name, IDS_CANNOT_ENCRYPT_ROM_FILE, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::NotEncrypted:
+            Report(context, name, IDS_NOT_ENCRYPTED_FILE, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::CipherFailed:
+            Report(context, name, IDS_CANNOT_ENCRYPT, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::WrongPassword:
+            Report(context, name, IDS_WRONG_PASSWORD, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::WriteFailed:
+            Report(context, target, IDS_CANNOT_OPEN_FILE, MB_ICONSTOP);
+            return false;
+        default:  // cannot be opened or read
+            Report(context, name, IDS_CANNOT_OPEN_FILE, MB_ICONEXCLAMATION);
+            return true;
+    }
+}
+
+void DeleteOriginal(CliContext& context, const QString& path) {
+    if (!DeleteFileForce(context.fs(), path)) {
+        context.Fail(QString::fromUtf8(kTextCannotDelete).arg(path));
+    }
+}
+
+}  // namespace
+
+int RunEncrypt(CliContext& context, const QStringList& arguments) {
+    const ParsedArgs args = ParseArgs(arguments, {QStringLiteral("--delete")}, {kPasswordFd});
+    if (args.help) return PrintUsage(kEncryptUsage);
+    if (!args.error.isEmpty()) return UsageError(kEncryptUsage, args.error);
+    if (args.positionals.isEmpty()) return UsageError(kEncryptUsage, QStringLiteral("no file"));
+    int exitCode = kExitUsage;
+    const std::optional<QString> password =
+        GetPassword(context, args, true, kEncryptUsage, &exitCode);
+    if (!password) return exitCode;
+
+    DeviceFs& fs = context.fs();
+    for (const QString& argument : args.positionals) {
+        const QString path = context.ResolvePath(argument);
+        const QString target = MakeEncryptedTargetPath(fs, path);
+        const CryptResult result = EncryptFile(fs, path, target, *password);
+        if (result != CryptResult::Ok) {
+            if (!ReportFailure(context, result, FileNamePart(path), target)) break;
+            continue;
+        }
+        WriteOut(target + QLatin1Char('\n'));
+        if (args.Has(QStringLiteral("--delete"))) DeleteOriginal(context, path);
+    }
+    return context.ExitCode();
+}
+
+int RunDecrypt(CliContext& context, const QStringList& arguments) {
+    const ParsedArgs args = ParseArgs(arguments, kFlags, {kPasswordFd});
+    if (args.help) return PrintUsage(kDecryptUsage);
+    if (!args.error.isEmpty()) return UsageError(kDecryptUsage, args.error);
+    const bool yes = args.Has(QStringLiteral("--yes"));
+    const bool no = args.Has(QStringLiteral("--no"));
+    if (yes && no) return UsageError(kDecryptUsage, QStringLiteral("--yes or --no"));
+    if (args.positionals.isEmpty()) return UsageError(kDecryptUsage, QStringLiteral("no file"));
+    context.prompt().SetAnswer(yes ? CliAnswer::Yes : (no ? CliAnswer::No : CliAnswer::Safe));
+    int exitCode = kExitUsage;
+    const std::optional<QString> password =
+        GetPassword(context, args, false, kDecryptUsage, &exitCode);
+    if (!password) return exitCode;
+
+    DeviceFs& fs = context.fs();
+    for (const QString& argument : args.positionals) {
+        const QString path = context.ResolvePath(argument);
+        const QString name = FileNamePart(path);
+        // Decided by the name alone, before the file is opened.
+        if (!HasEncryptedExtension(path)) {
+            ReportFailure(context, CryptResult::NotEncrypted, name, QString());
+            continue;
+        }
+        EncryptedFileInfo info;
+        CryptResult result = ReadEncryptedFileInfo(fs, path, *password, &info);
+        if (result != CryptResult::Ok) {
+            ReportFailure(context, result, name, QString());
+            continue;
+        }
+        const QString target = JoinPath(FolderPart(path), info.storedName);
+        if (PathExists(fs, target) &&
+            ShowFilledMessage(context.prompt(), IDS_CONFIRM_REPLACE_DECRYPTED,
+                              FormatStr(IDS_CONFIRM_REPLACE_DECRYPTED, info.storedName),
+                              MB_YESNO_QUESTION) != IDYES) {
+            continue;
+        }
+        result = DecryptFile(fs, path, target, *password);
+        if (result != CryptResult::Ok) {
+            if (!ReportFailure(context, result, name, info.storedName)) break;
+            continue;
+        }
+        WriteOut(target + QLatin1Char('\n'));
+        // A file that held its own name has just been replaced by its content.
+        const bool sameFile = target.compare(path, Qt::CaseInsensitive) == 0;
+        if (args.Has(QStringLiteral("--delete")) && !sameFile) DeleteOriginal(context, path);
+    }
+    return context.ExitCode();
+}

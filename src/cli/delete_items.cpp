@@ -1,0 +1,104 @@
+#include "cli/delete_items.h"
+
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "app/user_prompt.h"
+#include "fileops/tree_ops.h"
+#include "platform/device_fs.h"
+#include "recycle/recycle_bin.h"
+#include "resources/ids.h"
+
+namespace {
+
+struct Run {
+    bool recycle = false;
+    int readOnlyAnswer = CONFIRM_YES;
+    bool romMessageDue = true;
+};
+
+quint64 ItemsSize(DeviceFs& fs, const QStringList& paths) {
+    quint64 total = 0;
+    for (const QString& path : paths) {
+        FindData record;
+        if (!PathExists(fs, path, &record)) continue;
+        total += record.IsFolder() ? MeasureTree(fs, path).bytes : record.size;
+    }
+    return total;
+}
+
+// The bin check before anything is deleted; false ends the run.
+bool PrepareBin(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
+                const DeleteOptions& options, Run& run) {
+    run.recycle = options.bin && (options.bin->enabled || options.binOnly);
+    if (!run.recycle) return true;
+    const QString binPath = options.bin->binPath;
+    if (binPath.startsWith(QLatin1Char('*')) || !PathExists(fs, binPath)) {
+        ShowMessage(prompt, IDS_RECYCLE_BIN_NOT_FOUND, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (ItemsSize(fs, paths) <= options.bin->GetRoomLeft()) return true;
+    if (!options.binOnly && ShowMessage(prompt, IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_APP_TITLE,
+                                        MB_YESNO_QUESTION) == IDYES) {
+        run.recycle = false;
+        return true;
+    }
+    ShowMessage(prompt, IDS_ENLARGE_RECYCLE_BIN, IDS_APP_TITLE, MB_ICONINFORMATION);
+    return false;
+}
+
+DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
+                        const DeleteOptions& options, Progress* progress, Run& run) {
+    FindData record;
+    if (!PathExists(fs, path, &record)) return DeleteOutcome::Done;
+    const QString name = FileNamePart(path);
+    bool clearedReadOnly = false;
+    if (!record.IsFolder()) {
+        if (IsRomFile(record.attributes)) {
+            if (run.romMessageDue) {
+                run.romMessageDue = false;
+                ShowFilledMessage(prompt, IDS_CANNOT_DELETE_ROM_FILE,
+                                  FormatStr(IDS_CANNOT_DELETE_ROM_FILE, name), MB_ICONEXCLAMATION);
+            }
+            return DeleteOutcome::RomFile;
+        }
+        if (record.attributes & Attr::kReadOnly) {
+            if (run.readOnlyAnswer != CONFIRM_YES_TO_ALL) {
+                ConfirmRequest request;
+                request.templateId = IDD_CONFIRM;
+                request.textId = IDS_CONFIRM_DELETE_READ_ONLY;
+                request.text = FormatStr(IDS_CONFIRM_DELETE_READ_ONLY, name);
+                run.readOnlyAnswer = prompt.Confirm(request);
+            }
+            if (run.readOnlyAnswer != CONFIRM_YES && run.readOnlyAnswer != CONFIRM_YES_TO_ALL) {
+                return DeleteOutcome::Declined;
+            }
+            clearedReadOnly = fs.SetAttributes(path, record.attributes ^ Attr::kReadOnly);
+        }
+    }
+    if (run.recycle) {
+        options.bin->MoveToRecycleBin(path, progress);
+    } else if (record.IsFolder()) {
+        RemoveTree(fs, path, progress);
+    } else {
+        fs.DeleteFile(path);
+    }
+    if (!PathExists(fs, path)) return DeleteOutcome::Done;
+    // A file that stays keeps the protection it had.
+    if (clearedReadOnly) fs.SetAttributes(path, record.attributes);
+    return DeleteOutcome::Failed;
+}
+
+}  // namespace
+
+QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
+                                 const DeleteOptions& options, Progress* progress) {
+    QList<DeleteOutcome> outcomes;
+    Run run;
+    const bool go = PrepareBin(fs, prompt, paths, options, run);
+    for (const QString& path : paths) {
+        outcomes.append(go ? DeleteOne(fs, prompt, path, options, progress, run)
+                           : DeleteOutcome::NotReached);
+    }
+    if (options.bin) options.bin->FlushRecycleIndex(false);
+    return outcomes;
+}

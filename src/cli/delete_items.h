@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class DeviceFs;
+class Progress;
+class RecycleBin;
+class UserPrompt;
+
+enum class DeleteOutcome {
+    Done,
+    RomFile,     // never deleted (message 67, once per run)
+    Declined,    // a read-only file whose question was not answered Yes
+    Failed,      // still there afterwards
+    NotReached,  // the run ended before the items (no bin, or no room in it)
+};
+
+struct DeleteOptions {
+    // Null: deleted for good. Otherwise into this bin while it is enabled.
+    RecycleBin* bin = nullptr;
+    // Into the bin even when it is turned off, and never for good: an item too large for
+    // the bin ends the run with message 135 instead of the question 134.
+    bool binOnly = false;
+};
+
+// The delete command's rules over named items: the bin must exist (message 92) and have
+// room for all of them (question 134: Yes deletes for good, No shows message 135); ROM
+// files stay; a read-only file is deleted only when question 66 is answered Yes (Yes to all
+// stops asking). Folders go whole. The bin's index is flushed at the end.
+QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
+                                 const DeleteOptions& options, Progress* progress = nullptr);

@@ -1,0 +1,106 @@
+#include "cli/ls_command.h"
+
+#include <QJsonObject>
+
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "browse/compare_items.h"
+#include "browse/folder_listing.h"
+#include "browse/format.h"
+#include "cli/cli_args.h"
+#include "cli/cli_context.h"
+#include "cli/cli_output.h"
+#include "recycle/file_doc.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: nuvio ls [-a] [--sort name|size|date|type|attr] [--reverse] [--json] [FOLDER]\n"
+    "Lists a folder (the explorer's last folder when none is given) as the explorer's file\n"
+    "list does: name, size, date, type and attributes, folders first, in the explorer's\n"
+    "stored order unless --sort is given.\n"
+    "  -a         list everything: hidden, ROM and system files and the recycle bin too\n"
+    "  --sort K   order by name, size, date, type or attr (names A to Z, largest and\n"
+    "             newest first)\n"
+    "  --reverse  the other way round\n"
+    "  --json     an array of {name, folder, size, written, type, attributes}\n";
+
+int SortMethodNamed(const QString& name) {
+    static const char* const kNames[kSortMethodCount] = {"name", "size", "date", "type", "attr"};
+    for (int i = 0; i < kSortMethodCount; ++i) {
+        if (name == QLatin1String(kNames[i])) return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int RunLs(CliContext& context, const QStringList& arguments) {
+    const ParsedArgs args = ParseArgs(
+        arguments, {QStringLiteral("-a"), QStringLiteral("--reverse"), QStringLiteral("--json")},
+        {QStringLiteral("--sort")});
+    if (args.help) return PrintUsage(kUsage);
+    if (!args.error.isEmpty()) return UsageError(kUsage, args.error);
+    if (args.positionals.size() > 1) return UsageError(kUsage, QStringLiteral("one folder only"));
+    int method = -1;
+    if (args.values.contains(QStringLiteral("--sort"))) {
+        method = SortMethodNamed(args.Value(QStringLiteral("--sort")));
+        if (method < 0) return UsageError(kUsage, QStringLiteral("unknown sort key"));
+    }
+    const bool all = args.Has(QStringLiteral("-a"));
+
+    QString folder = args.positionals.isEmpty() ? context.WorkDirectory()
+                                                : context.ResolvePath(args.positionals[0]);
+    FindData record;
+    if (folder.isEmpty() || !PathExists(context.fs(), folder, &record) || !record.IsFolder()) {
+        context.Fail(FormatStr(IDS_FOLDER_NOT_FOUND, folder));
+        return context.ExitCode();
+    }
+
+    CFileDoc& doc = context.doc();
+    FolderListing listing(context.fs(), context.settings(), context.shell(), doc.iconCache());
+    if (all) {
+        listing.filter().hideHidden = false;
+        listing.filter().hideRomFiles = false;
+        listing.filter().hideSystemExt = false;
+        listing.filter().showOnly = false;
+    }
+    // Choosing a method flips the direction as a header tap does; at most two taps reach
+    // any method and direction.
+    const int target = method >= 0 ? method : listing.sortMethod();
+    bool direction = method >= 0 ? false : listing.directionFlag();
+    if (args.Has(QStringLiteral("--reverse"))) direction = !direction;
+    for (int i = 0; i < 3; ++i) {
+        if (listing.sortMethod() == target && listing.directionFlag() == direction) break;
+        listing.ChooseSortMethod(target);
+    }
+    listing.FillList(folder, all ? QString() : doc.bin().binPath);
+
+    QJsonArray json;
+    QList<QStringList> table;
+    for (int row = 0; row < listing.RowCount(); ++row) {
+        listing.EnsureItemIcon(row);
+        const FileItem& item = listing.Item(row);
+        const QString type = item.typeName.value_or(QString());
+        if (args.Has(QStringLiteral("--json"))) {
+            QJsonObject object;
+            object.insert(QStringLiteral("name"), item.name);
+            object.insert(QStringLiteral("folder"), item.IsFolder());
+            object.insert(QStringLiteral("size"), qint64(item.size));
+            object.insert(QStringLiteral("written"), IsoLocalTime(item.written));
+            object.insert(QStringLiteral("type"), type);
+            object.insert(QStringLiteral("attributes"), qint64(item.attributes));
+            json.append(object);
+        } else {
+            table.append({item.name, item.IsFolder() ? QString() : FormatSizeText(item.size),
+                          FormatDateText(item.written), type, FormatAttrText(item.attributes)});
+        }
+    }
+    if (args.Has(QStringLiteral("--json"))) {
+        PrintJson(json);
+    } else {
+        WriteOut(FormatTable(table, {1}));
+    }
+    return context.ExitCode();
+}

@@ -1,0 +1,129 @@
+#include "cli/transfer_items.h"
+
+#include "app/message.h"
+#include "app/path_helpers.h"
+#include "app/user_prompt.h"
+#include "fileops/file_names.h"
+#include "fileops/tree_ops.h"
+#include "platform/device_fs.h"
+#include "platform/device_path.h"
+#include "resources/ids.h"
+
+namespace {
+
+struct Run {
+    int lastAnswer = CONFIRM_YES;
+    bool romMessageDue = true;
+    bool undeletableMessageDue = true;
+    bool stop = false;
+};
+
+bool AskToReplace(UserPrompt& prompt, const QString& destination, const QString& source,
+                  bool folder, Run& run) {
+    if (run.lastAnswer == CONFIRM_YES_TO_ALL) return true;
+    ConfirmRequest request;
+    const QString name = FileNamePart(destination);
+    if (folder) {
+        request.templateId = IDD_CONFIRM;
+        request.textId = IDS_CONFIRM_REPLACE_FOLDER;
+        request.text = FormatStr(IDS_CONFIRM_REPLACE_FOLDER, name);
+        request.titleId = IDS_REPLACE_FOLDER_TITLE;
+        request.allButtonId = IDS_REPLACE_ALL;
+    } else {
+        request.templateId = IDD_CONFIRM_REPLACE;
+        request.textId = IDS_FILE_EXISTS;
+        request.text = FormatStr(IDS_FILE_EXISTS, name);
+        request.existingPath = destination;
+        request.newPath = source;
+    }
+    run.lastAnswer = prompt.Confirm(request);
+    if (run.lastAnswer == CONFIRM_CANCEL) run.stop = true;
+    return run.lastAnswer == CONFIRM_YES || run.lastAnswer == CONFIRM_YES_TO_ALL;
+}
+
+// Removes a moved source; a file that will not go is cleared of read-only and tried again.
+bool RemoveSource(DeviceFs& fs, UserPrompt& prompt, const QString& source, bool folder,
+                  Progress* progress, Run& run) {
+    if (folder) {
+        RemoveTree(fs, source, progress);
+        return !PathExists(fs, source);
+    }
+    if (fs.DeleteFile(source)) return true;
+    const std::optional<quint32> attributes = fs.GetAttributes(source);
+    if (attributes && IsRomFile(*attributes)) {
+        if (run.undeletableMessageDue) {
+            run.undeletableMessageDue = false;
+            ShowFilledMessage(prompt, IDS_CANNOT_DELETE_ROM_FILE,
+                              FormatStr(IDS_CANNOT_DELETE_ROM_FILE, FileNamePart(source)),
+                              MB_ICONEXCLAMATION);
+        }
+        return false;
+    }
+    return DeleteFileForce(fs, source);
+}
+
+TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& source,
+                            QString& destination, bool move, Progress* progress, Run& run) {
+    FindData record;
+    if (!PathExists(fs, source, &record)) return TransferOutcome::Missing;
+    const bool folder = record.IsFolder();
+
+    const quint64 size = folder ? MeasureTree(fs, source).bytes : record.size;
+    if (size > GetFreeSpace(fs, FolderPart(destination))) {
+        ShowMessage(prompt, IDS_NOT_ENOUGH_SPACE, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        run.stop = true;
+        return TransferOutcome::NotReached;
+    }
+    // The device ignores case, so "a.txt" and "A.TXT" in one folder are the same file: a
+    // replacement would copy it onto itself and a move would then delete it.
+    if (source.compare(destination, Qt::CaseInsensitive) == 0) {
+        if (move) {
+            ShowMessage(prompt, IDS_SAME_SOURCE_AND_DESTINATION, IDS_MOVE_FAILED, MB_ICONSTOP);
+            run.stop = true;
+            return TransferOutcome::NotReached;
+        }
+        destination = MakeUniqueName(fs, source);
+    }
+    // Removing the source would take its own copy with it.
+    if (folder && IsSameOrInside(destination, source)) return TransferOutcome::IntoItself;
+
+    FindData existing;
+    const bool replacing = PathExists(fs, destination, &existing);
+    if (replacing && !AskToReplace(prompt, destination, source, existing.IsFolder(), run)) {
+        return TransferOutcome::Declined;
+    }
+    if (IsRomFile(record.attributes)) {
+        if (run.romMessageDue) {
+            run.romMessageDue = false;
+            ShowFilledMessage(prompt, IDS_CANNOT_COPY_ROM_FILE,
+                              FormatStr(IDS_CANNOT_COPY_ROM_FILE, source), MB_ICONEXCLAMATION);
+        }
+        return TransferOutcome::RomSource;
+    }
+
+    const bool copied = folder ? CopyTree(fs, source, destination, nullptr, progress).Complete()
+                               : fs.CopyFile(source, destination);
+    if (!copied) return TransferOutcome::CopyFailed;
+    if (move && !RemoveSource(fs, prompt, source, folder, progress, run)) {
+        return TransferOutcome::SourceKept;
+    }
+    return TransferOutcome::Done;
+}
+
+}  // namespace
+
+TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<TransferItem>& items,
+                             bool move, Progress* progress) {
+    TransferResult result;
+    Run run;
+    for (const TransferItem& item : items) {
+        QString destination = item.destination;
+        TransferOutcome outcome = TransferOutcome::NotReached;
+        if (!run.stop) {
+            outcome = TransferOne(fs, prompt, item.source, destination, move, progress, run);
+        }
+        result.outcomes.append(outcome);
+        result.destinations.append(destination);
+    }
+    return result;
+}

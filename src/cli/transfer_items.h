@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class DeviceFs;
+class Progress;
+class UserPrompt;
+
+// One item of a copy or move: the source and where it goes (the destination folder and
+// the source's name, or a new name).
+struct TransferItem {
+    QString source;
+    QString destination;
+};
+
+enum class TransferOutcome {
+    Done,
+    Missing,     // the source is gone
+    Declined,    // the replacement question was answered No or Cancel
+    RomSource,   // files in ROM are not copied (message 119, once per run)
+    IntoItself,  // a folder into its own subtree
+    CopyFailed,  // the copy is incomplete; a moved source stays
+    SourceKept,  // moved: the copy is complete, the source could not be removed
+    NotReached,  // the run stopped before this item
+};
+
+struct TransferResult {
+    QList<TransferOutcome> outcomes;  // one per item, in order
+    QList<QString> destinations;      // where each item went (numbered for a copy in place)
+};
+
+// The paste rules over a list of items, in order: free space (message 103 ends the run
+// after the item), the same place (a move shows message 41 titled 42 and ends the run, a
+// copy takes a numbered name), the replacement question (Yes to all stops asking, Cancel
+// ends the run after the item), ROM sources, then the copy and, for a move, the removal of
+// a source whose copy is complete.
+TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<TransferItem>& items,
+                             bool move, Progress* progress = nullptr);

@@ -1,0 +1,112 @@
+#include "platform/desktop_shell_services.h"
+
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "fileops/make_path.h"
+#include "platform/device_fs.h"
+
+namespace {
+
+// The desktop's default application for a mime type; empty when there is none or the
+// desktop offers no way to ask.
+QString DefaultApplicationFor(const QString& mimeType) {
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty()) return QString();
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return QString();
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return QString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+}  // namespace
+
+DesktopShellServices::DesktopShellServices(DeviceFs& fs) : MimeShellServices(fs), fs_(fs) {}
+
+bool DesktopShellServices::OpenFile(const QString& path) {
+    const QString host = fs_.HostPath(path);
+    if (host.isEmpty()) return false;
+    const QFileInfo info(host);
+    if (!info.exists() || info.isDir()) return false;
+    if (info.isExecutable()) {
+        return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath());
+    }
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return false;
+    // xdg-open reports success before the handler runs, so "no association" is asked first.
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+    if (DefaultApplicationFor(type.name()).isEmpty()) return false;
+    return QProcess::startDetached(opener, {info.absoluteFilePath()}, info.absolutePath());
+}
+
+std::optional<QString> DesktopShellServices::ParseShortcut(const QByteArray& content) {
+    const int hash = content.indexOf('#');
+    if (hash <= 0 || hash > 9) return std::nullopt;
+    qint64 length = 0;
+    for (int i = 0; i < hash; ++i) {
+        const char c = content[i];
+        if (c < '0' || c > '9') return std::nullopt;
+        length = length * 10 + (c - '0');
+    }
+    QString command = QString::fromUtf8(content.mid(hash + 1));
+    while (command.endsWith(QLatin1Char('\n')) || command.endsWith(QLatin1Char('\r')))
+        command.chop(1);
+    if (length <= 0 || length > command.size()) return std::nullopt;
+    command.truncate(int(length));
+    if (command.contains(QChar(0))) return std::nullopt;
+    return command;
+}
+
+QByteArray DesktopShellServices::FormatShortcut(const QString& command) {
+    return QByteArray::number(command.size()) + '#' + command.toUtf8();
+}
+
+std::optional<QString> DesktopShellServices::GetShortcutCommand(const QString& shortcutPath) {
+    std::unique_ptr<DeviceFile> file = fs_.Open(shortcutPath, OpenMode::Read);
+    if (!file || file->Size() > kMaxShortcutBytes) return std::nullopt;
+    QByteArray content(file->Size(), '\0');
+    qint64 done = 0;
+    while (done < content.size()) {
+        const qint64 got = file->Read(content.data() + done, content.size() - done);
+        if (got <= 0) return std::nullopt;
+        done += got;
+    }
+    file->Close();
+    return ParseShortcut(content);
+}
+
+bool DesktopShellServices::CreateShortcut(const QString& shortcutPath, const QString& target) {
+    if (target.isEmpty() || fs_.GetAttributes(shortcutPath)) return false;
+    std::unique_ptr<DeviceFile> file = fs_.Open(shortcutPath, OpenMode::CreateAlways);
+    if (!file) return false;
+    const QByteArray content = FormatShortcut(target);
+    const bool written = file->Write(content.constData(), content.size()) && file->Close();
+    if (!written) fs_.DeleteFile(shortcutPath);
+    return written;
+}
+
+std::optional<QString> DesktopShellServices::GetSpecialFolder(int folderId, bool create) {
+    QString folder;
+    if (folderId == kSpecialFolderPersonal) {
+        folder = QStringLiteral("\\My Documents");
+    } else if (folderId == kSpecialFolderPrograms) {
+        folder = QStringLiteral("\\Windows\\Start Menu\\Programs");
+    } else {
+        return std::nullopt;
+    }
+    const std::optional<quint32> attributes = fs_.GetAttributes(folder);
+    if (attributes && IsDirectory(*attributes)) return folder;
+    if (create && MakePath(fs_, folder)) return folder;
+    return std::nullopt;
+}
+
+void DesktopShellServices::ShowInputPanel(bool on) {
+    if (inputPanel_) inputPanel_(on);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/mime_shell_services.h"
+
+class DeviceFs;
+
+// The desktop's shell for the application: types from the mime database, opening through
+// the desktop's default handler (xdg-open; programs are started directly), shortcut files
+// in the handheld's text form "N#command" and the device's special folders. The soft input
+// panel needs the window layer, which installs it as a hook.
+class DesktopShellServices : public MimeShellServices {
+public:
+    explicit DesktopShellServices(DeviceFs& fs);
+
+    bool OpenFile(const QString& path) override;
+    std::optional<QString> GetShortcutCommand(const QString& shortcutPath) override;
+    bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
+    std::optional<QString> GetSpecialFolder(int folderId, bool create) override;
+    void ShowInputPanel(bool on) override;
+
+    void SetInputPanelHook(std::function<void(bool)> hook) { inputPanel_ = std::move(hook); }
+
+    // Reads "N#command": N decimal digits giving the length of the command in UTF-16 units.
+    // Line ends after the command are ignored; anything else malformed gives nothing.
+    static std::optional<QString> ParseShortcut(const QByteArray& content);
+    static QByteArray FormatShortcut(const QString& command);
+    // Shortcut files are tiny; anything larger is no shortcut.
+    static constexpr qint64 kMaxShortcutBytes = 4096;
+
+private:
+    DeviceFs& fs_;
+    std::function<void(bool)> inputPanel_;
+};

@@ -1,0 +1,30 @@
+#include "shell/about_dlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "resources/ids.h"
+#include "shell/nuvio_icon.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QString::number(IDD_ABOUT));
+    setWindowTitle(QStringLiteral("關於 File Explorer"));
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    auto* icon = new QLabel(this);
+    icon->setPixmap(NuvioIcon(QStringLiteral("nuvio-app")).pixmap(32, 32));
+    icon->setAlignment(Qt::AlignTop);
+    row->addWidget(icon);
+    auto* text = new QVBoxLayout;
+    text->addWidget(new QLabel(QStringLiteral("Nuvio File Explorer 2.50 中文版"), this));
+    text->addWidget(new QLabel(QStringLiteral("給掌上型裝置使用的檔案總管"), this));
+    row->addLayout(text, 1);
+    layout->addLayout(row);
+    auto* close = new QPushButton(QStringLiteral("繼續"), this);
+    close->setObjectName(QString::number(IDOK));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignHCenter);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The update rules of the command table: whether a command is enabled and checked, decided
+// from the facts of the moment.
+
+struct CommandFacts {
+    enum class Focus { Other, Tree, List };
+    Focus focus = Focus::Other;
+    int selectedCount = 0;  // selected rows of the file list
+    int itemCount = 0;      // rows of the file list
+    bool firstSelectedIsFile = false;
+    bool rootSelected = false;    // the tree's top item is selected
+    bool clipboardOffer = false;  // the clipboard holds the system's own format
+    bool cutMark = false;         // that content comes from a cut
+    bool atRoot = false;          // the current folder is "\"
+    int listMode = 3;
+    int sortMethod = 0;
+    bool addressBarShown = true;
+    bool columnHeaderShown = true;
+};
+
+struct CommandUpdate {
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+};
+
+CommandUpdate UpdateRule(int id, const CommandFacts& facts);

@@ -1,0 +1,71 @@
+#include "app/load_str.h"
+#include "app/message.h"
+#include "cli/cli_test_fixture.h"
+#include "resources/ids.h"
+
+// encrypt and decrypt with the password on a descriptor (here standard input).
+class CliCryptTest : public CliTest {
+protected:
+    CliResult Crypt(const QStringList& arguments, const QByteArray& password = "geheim\n") {
+        return Run(QStringList{arguments[0], "--password-fd", "0"} + arguments.mid(1), password);
+    }
+    static QString Joined(const QString& name, int textId) {
+        return name + QLatin1Char('\n') + LoadStr(textId);
+    }
+};
+
+TEST_F(CliCryptTest, EncryptTwiceThenDecryptBoth) {
+    device().Make({"\\A\\a.txt=plain text"});
+    const CliResult first = Crypt({"encrypt", "\\A\\a.txt"});
+    EXPECT_EQ(first.code, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, "\\A\\a.txt.enc\n");
+    EXPECT_EQ(Crypt({"encrypt", "\\A\\a.txt"}).out, "\\A\\a.txt(2).enc\n");
+    EXPECT_TRUE(device().Read("\\A\\a.txt.enc").startsWith("NE"));
+
+    // The plain file is still there: replacing it is a question.
+    const CliResult safe = Crypt({"decrypt", "\\A\\a.txt.enc"});
+    EXPECT_EQ(safe.code, 1);
+    EXPECT_TRUE(Reported(safe.err, FormatStr(IDS_CONFIRM_REPLACE_DECRYPTED, "a.txt")));
+    ASSERT_TRUE(device().fs().DeleteFile("\\A\\a.txt"));
+    EXPECT_EQ(Crypt({"decrypt", "--delete", "\\A\\a.txt.enc"}).code, 0);
+    EXPECT_EQ(device().Read("\\A\\a.txt"), "plain text");
+    EXPECT_FALSE(device().Exists("\\A\\a.txt.enc"));
+    device().Make({"\\A\\a.txt=changed"});
+    EXPECT_EQ(Crypt({"decrypt", "--yes", "\\A\\A.TXT(2).ENC"}).code, 0);
+    EXPECT_EQ(device().Read("\\A\\a.txt"), "plain text");
+}
+
+TEST_F(CliCryptTest, EncryptDeleteRemovesTheOriginalOnlyAfterSuccess) {
+    device().Make({"\\A\\a.txt=a", "\\A\\rom.bin=r", "\\A\\b.txt=b"});
+    device().SetRawAttributes("\\A\\rom.bin", Attr::kInRom);
+    const CliResult result =
+        Crypt({"encrypt", "--delete", "\\A\\a.txt", "\\A\\rom.bin", "\\A\\gone", "\\A\\b.txt"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Reported(result.err, Joined("rom.bin", IDS_CANNOT_ENCRYPT_ROM_FILE)));
+    EXPECT_TRUE(Reported(result.err, Joined("gone", IDS_CANNOT_OPEN_FILE)));
+    EXPECT_EQ(device().List("\\A"), QStringList({"a.txt.enc", "b.txt.enc", "rom.bin"}));
+}
+
+TEST_F(CliCryptTest, WrongPasswordAndPlainFilesWriteNothing) {
+    device().Make({"\\A\\a.txt=a", "\\A\\x.txt=not encrypted", "\\A\\fake.enc=not encrypted"});
+    ASSERT_EQ(Crypt({"encrypt", "--delete", "\\A\\a.txt"}).code, 0);
+    const QStringList before = device().Snapshot();
+    const CliResult wrong = Crypt({"decrypt", "\\A\\a.txt.enc"}, "wrong\n");
+    EXPECT_EQ(wrong.code, 1);
+    EXPECT_TRUE(Reported(wrong.err, Joined("a.txt.enc", IDS_WRONG_PASSWORD)));
+    const CliResult plain = Crypt({"decrypt", "\\A\\x.txt", "\\A\\fake.enc"});
+    EXPECT_EQ(plain.code, 1);
+    EXPECT_TRUE(Reported(plain.err, Joined("x.txt", IDS_NOT_ENCRYPTED_FILE)));
+    EXPECT_TRUE(Reported(plain.err, Joined("fake.enc", IDS_NOT_ENCRYPTED_FILE)));
+    EXPECT_EQ(device().Snapshot(), before);
+}
+
+TEST_F(CliCryptTest, PasswordMustComeFromADescriptorOrATerminal) {
+    device().Make({"\\A\\a.txt=a"});
+    const QStringList before = device().Snapshot();
+    EXPECT_EQ(Run({"encrypt", "\\A\\a.txt"}).code, 2);  // no terminal in tests
+    EXPECT_EQ(Crypt({"encrypt", "\\A\\a.txt"}, "\n").code, 2);
+    EXPECT_EQ(Crypt({"encrypt", "\\A\\a.txt"}, "").code, 2);
+    EXPECT_EQ(Crypt({"encrypt", "\\A\\a.txt"}, QByteArray(128, 'p') + "\n").code, 2);
+    EXPECT_EQ(device().Snapshot(), before);
+}

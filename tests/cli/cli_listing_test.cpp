@@ -1,0 +1,106 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "app/message.h"
+#include "cli/cli_test_fixture.h"
+#include "platform/device_fs.h"
+#include "platform/file_time.h"
+#include "resources/ids.h"
+
+// ls and attrib: the listing model's rows and the attribute bits, as the explorer has them.
+class CliListingTest : public CliTest {
+protected:
+    QJsonArray ListJson(const QStringList& arguments) {
+        const CliResult result = Run(QStringList{"ls", "--json"} + arguments);
+        EXPECT_EQ(result.code, 0) << result.err.toStdString();
+        return QJsonDocument::fromJson(result.out.toUtf8()).array();
+    }
+    static QStringList Names(const QJsonArray& rows) {
+        QStringList names;
+        for (const QJsonValue& row : rows)
+            names.append(row.toObject().value("name").toString());
+        return names;
+    }
+};
+
+TEST_F(CliListingTest, HideRulesApplyUnlessAll) {
+    device().Make({"\\D\\", "\\D\\seen.txt=x", "\\D\\secret.txt=x", "\\D\\rom.bin=x",
+                   "\\D\\lib.dll=x", "\\D\\lib.pl=x"});
+    device().SetRawAttributes("\\D\\secret.txt", Attr::kHidden | Attr::kArchive);
+    device().SetRawAttributes("\\D\\rom.bin", Attr::kInRom);
+    EXPECT_EQ(Names(ListJson({"\\D"})), QStringList({"lib.pl", "seen.txt"}));
+    EXPECT_EQ(Names(ListJson({"-a", "\\D"})),
+              QStringList({"lib.dll", "lib.pl", "rom.bin", "secret.txt", "seen.txt"}));
+
+    // The recycle bin is hidden in the folder that holds it.
+    ASSERT_EQ(Run({"rm", "\\D\\seen.txt"}).code, 0);
+    EXPECT_FALSE(Names(ListJson({"\\"})).contains("~Recycle"));
+    EXPECT_TRUE(Names(ListJson({"-a", "\\"})).contains("~Recycle"));
+}
+
+TEST_F(CliListingTest, JsonRowsCarryTheListingFields) {
+    device().Make({"\\D\\Sub\\", "\\D\\big.txt#3000"});
+    const FileTime written = FileTimeFromDateTime(QDateTime(QDate(2024, 2, 29), QTime(8, 5, 6)));
+    ASSERT_TRUE(device().fs().SetTimes("\\D\\big.txt", nullptr, nullptr, &written));
+    const QJsonArray rows = ListJson({"\\D"});
+    ASSERT_EQ(rows.size(), 2);
+    const QJsonObject folder = rows[0].toObject();
+    EXPECT_EQ(folder.value("name").toString(), "Sub");
+    EXPECT_TRUE(folder.value("folder").toBool());
+    EXPECT_EQ(folder.value("attributes").toInt() & Attr::kDirectory, int(Attr::kDirectory));
+    const QJsonObject file = rows[1].toObject();
+    EXPECT_EQ(file.value("name").toString(), "big.txt");
+    EXPECT_FALSE(file.value("folder").toBool());
+    EXPECT_EQ(file.value("size").toInteger(), 3000);
+    EXPECT_EQ(file.value("written").toString(), "2024-02-29T08:05:06");  // TZ=Asia/Taipei
+    EXPECT_FALSE(file.value("type").toString().isEmpty());
+    EXPECT_EQ(file.value("attributes").toInt(), int(Attr::kArchive));
+
+    const CliResult plain = Run({"ls", "\\D"});
+    EXPECT_EQ(plain.code, 0);
+    EXPECT_TRUE(plain.out.contains("big.txt  2K")) << plain.out.toStdString();
+}
+
+TEST_F(CliListingTest, SortKeysAndReverseKeepFoldersFirst) {
+    device().Make({"\\D\\z\\", "\\D\\a.txt#10", "\\D\\b.txt#30", "\\D\\c.txt#20"});
+    EXPECT_EQ(Names(ListJson({"--sort", "size", "\\D"})),
+              QStringList({"z", "b.txt", "c.txt", "a.txt"}));
+    EXPECT_EQ(Names(ListJson({"--sort", "size", "--reverse", "\\D"})),
+              QStringList({"z", "a.txt", "c.txt", "b.txt"}));
+    // Without --sort the explorer's stored order holds: here names Z to A.
+    SetInt(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, 0);
+    SetInt(IDS_SECTION_MAIN, IDS_KEY_ASCENDING, 1);
+    EXPECT_EQ(Names(ListJson({"\\D"})), QStringList({"z", "c.txt", "b.txt", "a.txt"}));
+    EXPECT_EQ(Settings()->GetInt(IDS_SECTION_MAIN, IDS_KEY_ASCENDING), 1);
+}
+
+TEST_F(CliListingTest, RelativePathsStartAtTheExplorersLastFolder) {
+    device().Make({"\\Work\\Inner\\x.txt=x"});
+    SetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY, "\\Work");
+    EXPECT_EQ(Names(ListJson({})), QStringList({"Inner"}));
+    EXPECT_EQ(Names(ListJson({"Inner"})), QStringList({"x.txt"}));
+    EXPECT_EQ(Names(ListJson({"/Work/Inner"})), QStringList({"x.txt"}));
+
+    const CliResult missing = Run({"ls", "Gone"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(Reported(missing.err, FormatStr(IDS_FOLDER_NOT_FOUND, "\\Work\\Gone")));
+}
+
+TEST_F(CliListingTest, AttribShowsAndChangesBitsButNotRomFiles) {
+    device().Make({"\\D\\a.txt=a", "\\D\\rom.bin=r"});
+    device().SetRawAttributes("\\D\\rom.bin", Attr::kInRom);
+    ASSERT_EQ(Run({"attrib", "+r", "+h", "-a", "\\D\\a.txt"}).code, 0);
+    EXPECT_EQ(Attributes("\\D\\a.txt"), Attr::kReadOnly | Attr::kHidden);
+    const CliResult shown = Run({"attrib", "\\D\\a.txt"});
+    EXPECT_EQ(shown.code, 0);
+    EXPECT_EQ(shown.out, "HR  \\D\\a.txt\n");
+    ASSERT_EQ(Run({"attrib", "-R", "-h", "+s", "\\D\\a.txt"}).code, 0);
+    EXPECT_EQ(Attributes("\\D\\a.txt"), Attr::kSystem);
+
+    const CliResult rom = Run({"attrib", "+h", "\\D\\rom.bin", "\\D\\none.txt"});
+    EXPECT_EQ(rom.code, 1);
+    EXPECT_EQ(Attributes("\\D\\rom.bin"), Attr::kInRom);
+    EXPECT_TRUE(rom.err.contains("\\D\\rom.bin"));
+    EXPECT_TRUE(Reported(rom.err, FormatStr(IDS_FILE_NOT_FOUND, "\\D\\none.txt")));
+}

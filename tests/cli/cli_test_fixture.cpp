@@ -1,0 +1,69 @@
+#include "cli/cli_test_fixture.h"
+
+#include <unistd.h>
+
+#include <QProcess>
+
+#include "platform/device_fs.h"
+
+CliTest::CliTest(const QStringList& cards)
+    : cards_(cards), device_(std::make_unique<TempDevice>(cards)) {}
+
+CliResult CliTest::Run(const QStringList& arguments, const QByteArray& input) {
+    QStringList all = {QStringLiteral("--root"), device_->HostRoot()};
+    for (const QString& card : cards_)
+        all << QStringLiteral("--card") << card + QLatin1Char('=') + device_->CardHostDir(card);
+    all += arguments;
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("TZ"), QStringLiteral("Asia/Taipei"));
+    process.setProcessEnvironment(env);
+    // Without a controlling terminal no password can be asked for.
+    process.setChildProcessModifier([] { ::setsid(); });
+    process.start(QStringLiteral(NUVIO_CLI_PATH), all);
+    CliResult result;
+    if (!process.waitForStarted(10000)) return result;
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    if (process.exitStatus() == QProcess::NormalExit) result.code = process.exitCode();
+    return result;
+}
+
+std::unique_ptr<SettingsStore> CliTest::Settings() const {
+    return SettingsStore::FromFile(
+        home_.filePath(QStringLiteral("config/%1/%2.conf")
+                           .arg(QLatin1String(SettingsStore::kOrganization),
+                                QLatin1String(SettingsStore::kApplication))));
+}
+
+void CliTest::SetInt(int section, int key, int value) {
+    Settings()->SetProfileIntById(section, key, value);
+}
+
+void CliTest::SetText(int section, int key, const QString& value) {
+    Settings()->SetProfileTextById(section, key, value);
+}
+
+quint32 CliTest::Attributes(const QString& path) {
+    return device_->fs().GetAttributes(path).value_or(0xffffffffu);
+}
+
+::testing::AssertionResult Reported(const QString& err, const QString& message) {
+    QString text = message;
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    if (err.contains(text)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "standard error:\n"
+                                         << err.toStdString() << "\nlacks:\n"
+                                         << text.toStdString();
+}

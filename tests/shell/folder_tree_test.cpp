@@ -1,0 +1,198 @@
+#include <QLineEdit>
+
+#include "resources/ids.h"
+#include "shell/frame_fixture.h"
+
+namespace {
+
+class FolderTreeTest : public FrameTest {
+protected:
+    QTreeWidgetItem* Find(const QString& path) {
+        QTreeWidgetItem* item = tree().TopItem();
+        for (const QString& name : path.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+            QTreeWidgetItem* next = nullptr;
+            for (int i = 0; item && i < item->childCount() && !next; ++i) {
+                if (item->child(i)->text(0) == name) next = item->child(i);
+            }
+            item = next;
+        }
+        return item;
+    }
+
+    static QStringList Children(QTreeWidgetItem* item) {
+        QStringList names;
+        for (int i = 0; item && i < item->childCount(); ++i)
+            names.append(item->child(i)->text(0));
+        return names;
+    }
+
+    static bool HasButton(QTreeWidgetItem* item) {
+        return item->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator ||
+               item->childCount() > 0;
+    }
+};
+
+TEST_F(FolderTreeTest, ListsLazilyAndWalksToTheCurrentFolder) {
+    device.Make({"\\My Documents\\b\\deep\\", "\\My Documents\\A\\", "\\My Documents\\x.txt=x",
+                 "\\Windows\\Fonts\\"});
+    Open();
+    EXPECT_EQ(tree().TopItem()->text(0), QStringLiteral("我的電腦"));
+    EXPECT_EQ(Children(tree().TopItem()), QStringList({"My Documents", "Temp", "Windows"}));
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("My Documents"));
+    EXPECT_EQ(Children(Find("\\My Documents")), QStringList({"A", "b"}));
+    // Folders not opened are not listed, but show whether they could be.
+    EXPECT_EQ(Find("\\Windows")->childCount(), 0);
+    EXPECT_TRUE(HasButton(Find("\\Windows")));
+    EXPECT_FALSE(HasButton(Find("\\Temp")));
+    EXPECT_TRUE(HasButton(Find("\\My Documents\\b")));
+    EXPECT_FALSE(HasButton(Find("\\My Documents\\A")));
+    EXPECT_EQ(NTreeView::ItemImage(Find("\\My Documents")), NTreeView::kOpenFolder);
+    EXPECT_EQ(NTreeView::ItemImage(Find("\\Windows")), NTreeView::kClosedFolder);
+    EXPECT_EQ(NTreeView::ItemImage(tree().TopItem()), NTreeView::kDevice);
+}
+
+TEST_F(FolderTreeTest, SelectingAFolderNavigatesWithoutMovingTheTree) {
+    device.Make({"\\Windows\\a.txt=a"});
+    Open();
+    tree().setCurrentItem(Find("\\Windows"));
+    Settle();
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows"));
+    EXPECT_EQ(RowNames(), QStringList({"a.txt"}));
+    EXPECT_EQ(frame().GetAddressBar()->History().first(), QStringLiteral("\\Windows"));
+    tree().setCurrentItem(tree().TopItem());
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\"));
+}
+
+TEST_F(FolderTreeTest, CollapsingForgetsAndExpandingRereads) {
+    device.Make({"\\Windows\\Fonts\\"});
+    Open();
+    QTreeWidgetItem* windows = Find("\\Windows");
+    windows->setExpanded(true);
+    EXPECT_EQ(Children(windows), QStringList({"Fonts"}));
+    device.Folder(QStringLiteral("\\Windows\\Help"));
+    windows->setExpanded(false);
+    EXPECT_EQ(windows->childCount(), 0);
+    EXPECT_EQ(NTreeView::ItemImage(windows), NTreeView::kClosedFolder);
+    windows->setExpanded(true);
+    EXPECT_EQ(Children(windows), QStringList({"Fonts", "Help"}));
+}
+
+TEST_F(FolderTreeTest, CollapsingAboveTheSelectionSelectsTheCollapsedFolder) {
+    device.Make({"\\Windows\\Fonts\\"});
+    Open();
+    frame().SetCurrentFolder(QStringLiteral("\\Windows\\Fonts"), true);
+    Find("\\Windows")->setExpanded(false);
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Windows"));
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows"));
+}
+
+TEST_F(FolderTreeTest, RefreshShowsTheButtonOfANewSubFolder) {
+    Open();
+    frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
+    QTreeWidgetItem* temp = Find("\\Temp");
+    EXPECT_FALSE(HasButton(temp));
+    device.Folder(QStringLiteral("\\Temp\\New"));
+    frame().OnCommand(ID_FILE_REFRESH);
+    EXPECT_TRUE(HasButton(temp));
+    EXPECT_EQ(Children(temp), QStringList({"New"}));
+    EXPECT_EQ(RowNames(), QStringList({"New"}));
+    // Folders that vanished leave the tree on refresh as well.
+    ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Temp\\New")));
+    frame().OnCommand(ID_FILE_REFRESH);
+    EXPECT_EQ(temp->childCount(), 0);
+}
+
+TEST_F(FolderTreeTest, RefreshingTheTopItemListsTheRootOnce) {
+    Open();
+    tree().setCurrentItem(tree().TopItem());
+    frame().OnCommand(ID_FILE_REFRESH);
+    frame().OnCommand(ID_FILE_REFRESH);
+    EXPECT_EQ(Children(tree().TopItem()), QStringList({"My Documents", "Temp", "Windows"}));
+}
+
+TEST_F(FolderTreeTest, TheBinFolderIsHiddenOnlyWhereItLives) {
+    device.Make({"\\~Recycle\\", "\\Temp\\~Recycle\\"});
+    binPath = QStringLiteral("\\~Recycle");
+    Open();
+    EXPECT_FALSE(Children(tree().TopItem()).contains(QStringLiteral("~Recycle")));
+    frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
+    EXPECT_EQ(Children(Find("\\Temp")), QStringList({"~Recycle"}));
+    EXPECT_EQ(RowNames(), QStringList({"~Recycle"}));
+}
+
+TEST_F(FolderTreeTest, SyncToAMissingFolderStopsAtItsDeepestAncestor) {
+    device.Make({"\\Windows\\Fonts\\"});
+    Open();
+    ASSERT_TRUE(tree().SyncToPath(QStringLiteral("\\windows\\fonts\\Missing")));
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Fonts"));
+    // The tree moved; the window did not.
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+    EXPECT_TRUE(tree().navigationEnabled());
+}
+
+TEST_F(FolderTreeTest, RenamingInPlaceMovesTheFolderAndTheWindow) {
+    device.Make({"\\Temp\\Old\\a.txt=a"});
+    Open();
+    frame().SetCurrentFolder(QStringLiteral("\\Temp\\Old"), true);
+    FocusTree();
+    ASSERT_TRUE(frame().OnCommand(ID_EDIT_RENAME));
+    Settle();
+    auto* editor = tree().viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true}));
+    editor->setText(QStringLiteral("New"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    Settle();
+    EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp\\New\\a.txt")));
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("New"));
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Temp\\New"));
+    EXPECT_EQ(shell.inputPanelCalls.last(), false);
+    // The list's rows now lie in the renamed folder.
+    QString path;
+    ASSERT_TRUE(list().GetItemPath(0, &path));
+    EXPECT_EQ(path, QStringLiteral("\\Temp\\New\\a.txt"));
+}
+
+TEST_F(FolderTreeTest, RenamingOntoASiblingIsRefused) {
+    device.Make({"\\Temp\\Old\\", "\\Temp\\Other\\"});
+    Open();
+    frame().SetCurrentFolder(QStringLiteral("\\Temp\\Old"), true);
+    tree().EndLabelEdit(tree().currentItem(), QStringLiteral("other"));
+    ASSERT_EQ(prompt.messages.size(), 1);
+    EXPECT_EQ(prompt.messages[0].text,
+              QStringLiteral("重新命名失敗 ! \n資料匣已經存在 !\n請使用不同的名稱."));
+    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Old"));
+    tree().EndLabelEdit(tree().currentItem(), QStringLiteral("a\\b"));
+    EXPECT_EQ(prompt.messages.last().textId, IDS_RENAME_FAILED);
+    EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp\\Old")));
+}
+
+TEST_F(FolderTreeTest, TheTopItemCannotBeRenamed) {
+    Open();
+    tree().setCurrentItem(tree().TopItem());
+    FocusTree();
+    EXPECT_FALSE(frame().OnCommand(ID_EDIT_RENAME));
+    tree().EditSelectedLabel();
+    Settle();
+    EXPECT_FALSE(tree().viewport()->findChild<QLineEdit*>());
+    EXPECT_TRUE(shell.inputPanelCalls.isEmpty());
+}
+
+TEST_F(FolderTreeTest, ARenameInTheListRenamesTheTreeFolder) {
+    device.Make({"\\My Documents\\Old\\"});
+    Open();
+    ASSERT_TRUE(
+        list().RenameItem(list().FindRowByName(QStringLiteral("Old")), QStringLiteral("Fresh")));
+    EXPECT_EQ(Children(Find("\\My Documents")), QStringList({"Fresh"}));
+}
+
+TEST_F(FolderTreeTest, ViewHeightIsKeptAcrossRestarts) {
+    Open();
+    frame().splitter()->setSizes({180, 300});
+    Settle();
+    Open();
+    EXPECT_EQ(tree().height(), 180);
+}
+
+}  // namespace

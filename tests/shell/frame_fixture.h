@@ -1,0 +1,97 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QSplitter>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "browse/file_view.h"
+#include "browse/folder_tree.h"
+#include "shell/command_table.h"
+#include "shell/main_frame.h"
+#include "shell/standalone_document.h"
+#include "support/fake_shell_services.h"
+#include "support/recording_prompt.h"
+#include "support/temp_device.h"
+
+// A main window over a temporary device, with a recording prompt and a fake shell, shown on
+// the offscreen platform and active, so that focus and clicks behave as on screen.
+class FrameTest : public ::testing::Test {
+protected:
+    FrameTest() { device.Make({"\\My Documents\\", "\\Windows\\", "\\Temp\\"}); }
+    ~FrameTest() override { frame_.reset(); }
+
+    CMainFrame& Open(QSize size = QSize(480, 640)) {
+        frame_.reset();
+        document = std::make_unique<StandaloneDocument>(device.fs(), binPath);
+        frame_ = std::make_unique<CMainFrame>(
+            CMainFrame::Services{device.fs(), device.settings(), prompt, shell, *document});
+        frame_->resize(size);
+        frame_->show();
+        QApplication::setActiveWindow(frame_.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
+        Settle();
+        return *frame_;
+    }
+
+    // Closes the window, which saves its settings.
+    void Close() { frame_.reset(); }
+
+    // Runs the queued calls and layouts.
+    static void Settle() {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    CMainFrame& frame() { return *frame_; }
+    CFileView& list() { return *frame_->GetFileView(); }
+    NTreeView& tree() { return *frame_->GetTreeView(); }
+
+    QStringList RowNames() {
+        QStringList names;
+        for (int row = 0; row < list().RowCount(); ++row)
+            names.append(list().Item(row)->name);
+        return names;
+    }
+
+    void FocusList() {
+        list().ActiveView()->setFocus();
+        Settle();
+    }
+    void FocusTree() {
+        tree().setFocus();
+        Settle();
+    }
+
+    bool Enabled(int id) {
+        QAction* action = frame().commands().Action(id);
+        frame().UpdateCommandUi();
+        return action->isEnabled();
+    }
+    bool Checked(int id) {
+        QAction* action = frame().commands().Action(id);
+        frame().UpdateCommandUi();
+        return action->isChecked();
+    }
+
+    QPoint RowCenter(int row) {
+        QAbstractItemView* view = list().ActiveView();
+        return view->visualRect(view->model()->index(row, 0)).center();
+    }
+
+    TempDevice device;
+    FakeShellServices shell;
+    RecordingPrompt prompt;
+    QString binPath = QStringLiteral("*~Recycle");
+    std::unique_ptr<StandaloneDocument> document;
+
+private:
+    std::unique_ptr<CMainFrame> frame_;
+};

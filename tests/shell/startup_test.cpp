@@ -1,0 +1,226 @@
+#include <QClipboard>
+#include <QLabel>
+#include <QLocalSocket>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include "app/settings_store.h"
+#include "platform/desktop_shell_services.h"
+#include "resources/ids.h"
+#include "shell/about_dlg.h"
+#include "shell/command_line.h"
+#include "shell/frame_fixture.h"
+#include "shell/single_instance.h"
+
+namespace {
+
+class StartupTest : public FrameTest {
+protected:
+    QString Setting(int key) { return device.settings().GetText(IDS_SECTION_MAIN, key); }
+    void SetSetting(int key, const QString& value) {
+        device.settings().SetProfileTextById(IDS_SECTION_MAIN, key, value);
+    }
+};
+
+TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocuments) {
+    device.Folder(QStringLiteral("\\Gone"));
+    SetSetting(IDS_KEY_WORK_DIRECTORY, QStringLiteral("\\Gone"));
+    ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Gone")));
+    Open();
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+    EXPECT_TRUE(frame().windowTitle().contains(QStringLiteral("NUVIO File Explorer")));
+    frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
+    frame().close();
+    EXPECT_EQ(Setting(IDS_KEY_WORK_DIRECTORY), QStringLiteral("\\Temp"));
+
+    // Without even the documents folder, the root is shown.
+    Close();
+    ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Temp")));
+    ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\My Documents")));
+    Open();
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\"));
+    EXPECT_TRUE(tree().IsRootSelected());
+}
+
+TEST_F(StartupTest, TheBinIsCheckedAfterCreationAndAnOldOneConverted) {
+    Open();
+    EXPECT_EQ(document->checkCount, 1);
+    EXPECT_EQ(document->compressCount, 0);
+    Close();
+    document.reset();
+    auto old = std::make_unique<StandaloneDocument>(device.fs());
+    old->indexIsCurrent = false;
+    CMainFrame second(CMainFrame::Services{device.fs(), device.settings(), prompt, shell, *old});
+    Settle();
+    EXPECT_EQ(old->compressCount, 1);
+}
+
+TEST_F(StartupTest, CommandLinesNameAFolderOrAFileQuotedOrNot) {
+    device.Make({"\\My Documents\\A B\\x y.enc=1", "\\Temp\\t.txt=t"});
+    CommandLineResult r =
+        HandleCommandLine(device.fs(), device.settings(),
+                          QStringLiteral("\"\\My Documents\\A B\\x y.enc\" -d"), true);
+    EXPECT_TRUE(r.handled);
+    EXPECT_TRUE(r.encrypted);
+    EXPECT_EQ(Setting(IDS_KEY_WORK_DIRECTORY), QStringLiteral("\\My Documents\\A B"));
+    EXPECT_EQ(Setting(IDS_KEY_COMMAND_FILE), QStringLiteral("\\My Documents\\A B\\x y.enc"));
+
+    r = HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\"), true);
+    EXPECT_FALSE(r.encrypted);
+    EXPECT_EQ(Setting(IDS_KEY_WORK_DIRECTORY), QStringLiteral("\\Temp"));
+
+    // A running instance's folder stays; a missing path changes nothing.
+    r = HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\t.txt"), false);
+    EXPECT_TRUE(r.handled);
+    EXPECT_EQ(Setting(IDS_KEY_WORK_DIRECTORY), QStringLiteral("\\Temp"));
+    EXPECT_EQ(Setting(IDS_KEY_COMMAND_FILE), QStringLiteral("\\Temp\\t.txt"));
+    r = HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\nothing"), true);
+    EXPECT_FALSE(r.handled);
+    EXPECT_EQ(Setting(IDS_KEY_COMMAND_FILE), QStringLiteral("\\Temp\\t.txt"));
+}
+
+TEST_F(StartupTest, ASecondStartShowsItsFolderAndSelectsAnEncryptedFile) {
+    device.Make({"\\Temp\\t.txt=t", "\\Temp\\s.enc=s", "\\My Documents\\m.enc=m"});
+    Open();
+    int decrypts = 0;
+    frame().commands().SetHandler(ID_FILE_DECRYPT, [&decrypts] { ++decrypts; });
+
+    HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\t.txt"), false);
+    frame().PostMessage(WM_SHOW_COMMAND_FILE);
+    Settle();
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Temp"));
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Temp"));
+    EXPECT_EQ(decrypts, 0);
+
+    HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\s.enc"), false);
+    const QStringList history = frame().GetAddressBar()->History();
+    frame().PostMessage(WM_SHOW_COMMAND_FILE);
+    Settle();
+    EXPECT_EQ(frame().GetAddressBar()->History(), history);
+    EXPECT_EQ(decrypts, 1);
+    ASSERT_EQ(list().SelectedCount(), 1);
+    EXPECT_EQ(list().Item(list().GetFirstSelected())->name, QStringLiteral("s.enc"));
+
+    // A file in another folder is not selected in this one.
+    SetSetting(IDS_KEY_COMMAND_FILE, QStringLiteral("\\My Documents\\m.enc"));
+    frame().PostMessage(WM_DECRYPT_COMMAND_FILE);
+    Settle();
+    EXPECT_EQ(decrypts, 1);
+}
+
+TEST_F(StartupTest, LeavingAfterACutEmptiesTheClipboard) {
+    Open();
+    auto* data = new QMimeData;
+    data->setData(CMainFrame::ClipboardFormat(), QByteArray("x"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_EXIT));
+    const QMimeData* after = QGuiApplication::clipboard()->mimeData();
+    EXPECT_FALSE(after && after->hasFormat(CMainFrame::ClipboardFormat()));
+
+    // Someone else's clipboard content stays.
+    Open();
+    QGuiApplication::clipboard()->setText(QStringLiteral("keep"));
+    Close();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("keep"));
+}
+
+TEST(SingleInstance, ASecondStartHandsOverItsCommandLine) {
+    QTemporaryDir dir;
+    SingleInstance first(QStringLiteral("device-a"), dir.path());
+    SingleInstance second(QStringLiteral("device-a"), dir.path());
+    SingleInstance other(QStringLiteral("device-b"), dir.path());
+    EXPECT_FALSE(first.HandOver(QStringLiteral("nobody listens")));
+    ASSERT_TRUE(first.Listen());
+    EXPECT_EQ(QFileInfo(first.SocketPath()).permissions() &
+                  (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
+              QFile::Permissions());
+    QSignalSpy received(&first, &SingleInstance::commandLineReceived);
+    EXPECT_TRUE(second.HandOver(QStringLiteral("\"\\My Documents\\中文.enc\"")));
+    EXPECT_TRUE(received.wait(2000));
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_EQ(received[0][0].toString(), QStringLiteral("\"\\My Documents\\中文.enc\""));
+    // Another device is another instance.
+    EXPECT_FALSE(other.HandOver(QStringLiteral("x")));
+}
+
+TEST(SingleInstance, OversizedOrTruncatedMessagesAreDropped) {
+    QTemporaryDir dir;
+    SingleInstance first(QStringLiteral("k"), dir.path());
+    ASSERT_TRUE(first.Listen());
+    QSignalSpy received(&first, &SingleInstance::commandLineReceived);
+    QLocalSocket socket;
+    socket.connectToServer(first.SocketPath());
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    QByteArray head(4, '\0');
+    qToBigEndian<quint32>(SingleInstance::kMaxMessageBytes + 1, head.data());
+    socket.write(head + QByteArray(64, 'x'));
+    socket.flush();
+    EXPECT_FALSE(received.wait(300));
+    socket.abort();
+
+    QLocalSocket partial;
+    partial.connectToServer(first.SocketPath());
+    ASSERT_TRUE(partial.waitForConnected(1000));
+    qToBigEndian<quint32>(100, head.data());
+    partial.write(head + QByteArray("short"));
+    partial.flush();
+    EXPECT_FALSE(received.wait(300));
+}
+
+TEST(SingleInstance, AStaleSocketDoesNotStopTheFirstInstance) {
+    QTemporaryDir dir;
+    // What a crash leaves: the socket's file, with nobody listening.
+    const QString path = dir.path() + QLatin1Char('/') + SingleInstance::ServerName("k");
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+    SingleInstance next(QStringLiteral("k"), dir.path());
+    EXPECT_FALSE(next.HandOver(QStringLiteral("x")));
+    EXPECT_TRUE(next.Listen());
+}
+
+TEST(AboutDialog, NamesTheProgramAndClosesWithContinue) {
+    CAboutDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("關於 File Explorer"));
+    QStringList texts;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        texts.append(label->text());
+    EXPECT_TRUE(texts.contains(QStringLiteral("Nuvio File Explorer 2.50 中文版")));
+    auto* button = dialog.findChild<QPushButton*>();
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->text(), QStringLiteral("繼續"));
+    dialog.show();
+    button->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(DesktopShellServices, ShortcutFilesInTheHandheldForm) {
+    using D = DesktopShellServices;
+    EXPECT_EQ(D::ParseShortcut("16#\"\\Windows\\a.exe\"\r\n"),
+              QStringLiteral("\"\\Windows\\a.exe\""));
+    EXPECT_EQ(D::ParseShortcut("3#abcdef"), QStringLiteral("abc"));
+    for (const char* bad : {"", "#abc", "x3#abc", "9#abc", "0#", "12345678901#a", "3abc"})
+        EXPECT_FALSE(D::ParseShortcut(bad)) << bad;
+    EXPECT_EQ(D::FormatShortcut(QStringLiteral("\"\\中文\"")), QByteArray("5#\"\\中文\""));
+
+    TempDevice device;
+    DesktopShellServices shell(device.fs());
+    const QString link = QStringLiteral("\\s.lnk");
+    ASSERT_TRUE(shell.CreateShortcut(link, QStringLiteral("\"\\My Documents\\新 檔.txt\"")));
+    EXPECT_FALSE(shell.CreateShortcut(link, QStringLiteral("\"\\other\"")));
+    EXPECT_EQ(shell.GetShortcutCommand(link), QStringLiteral("\"\\My Documents\\新 檔.txt\""));
+    device.File(QStringLiteral("\\big.lnk"), QByteArray(D::kMaxShortcutBytes + 1, '1'));
+    EXPECT_FALSE(shell.GetShortcutCommand(QStringLiteral("\\big.lnk")));
+    EXPECT_FALSE(shell.GetShortcutCommand(QStringLiteral("\\missing.lnk")));
+
+    EXPECT_FALSE(shell.GetSpecialFolder(kSpecialFolderPrograms, false));
+    EXPECT_EQ(shell.GetSpecialFolder(kSpecialFolderPrograms, true),
+              QStringLiteral("\\Windows\\Start Menu\\Programs"));
+    EXPECT_TRUE(device.Exists(QStringLiteral("\\Windows\\Start Menu\\Programs")));
+    EXPECT_FALSE(shell.GetSpecialFolder(99, true));
+    // A file that is gone cannot be opened.
+    EXPECT_FALSE(shell.OpenFile(QStringLiteral("\\missing.txt")));
+}
+
+}  // namespace
