@@ -12,7 +12,7 @@
 #include "cli/cli_context.h"
 #include "cli/cli_output.h"
 #include "cli/cli_texts.h"
-#include "cli/delete_items.h"
+#include "fileops/delete_items.h"
 #include "platform/device_fs.h"
 #include "platform/file_time.h"
 #include "recycle/recycle_bin.h"

@@ -633,12 +633,13 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
     }
     if (dst.volume->readOnly) return Fail(DeviceError::AccessDenied);
 
-    // Into a temporary file beside the destination, renamed into place only when complete:
-    // a failed copy never damages an existing destination.
+    // An existing destination is replaced by a temporary file renamed over it only when
+    // complete, so a failed copy never damages it; a new one is written in place and removed
+    // again when the copy fails.
     int in = open(src.host.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (in < 0) return FailErrno(errno);
     QByteArray folder = dst.host.left(dst.host.lastIndexOf('/'));
-    QByteArray temp = TempNameIn(folder);
+    const QByteArray temp = dst.exists ? TempNameIn(folder) : dst.host;
     int out = open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (out < 0) {
         int err = errno;
@@ -660,12 +661,9 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
         ok = false;
         err = errno;
     }
-    if (ok) {
-        int flags = dst.exists ? 0 : RENAME_NOREPLACE;
-        if (renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, dst.host.constData(), flags) != 0) {
-            ok = false;
-            err = errno;
-        }
+    if (ok && dst.exists && rename(temp.constData(), dst.host.constData()) != 0) {
+        ok = false;
+        err = errno;
     }
     if (!ok) {
         unlink(temp.constData());

@@ -1,7 +1,10 @@
 #include "recycle/zip_device_io.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 #include <memory>
 
 #include "platform/device_fs.h"
@@ -13,7 +16,29 @@ struct Stream {
     std::unique_ptr<DeviceFile> file;
     bool writing = false;
     bool failed = false;  // sticky: nothing more is written after a failed write
+    // Reading goes through a buffer: minizip reads headers a byte or two at a time.
+    std::vector<char> buffer;
+    qint64 bufferStart = 0;  // file offset of buffer[0]
+    qint64 bufferLength = 0;
+    qint64 position = 0;     // where the next read starts
+    qint64 filePosition = 0;
 };
+
+constexpr qint64 kReadBuffer = 64 * 1024;
+
+// Fills the buffer from the stream's position; false on a read error.
+bool Refill(Stream* s) {
+    if (s->filePosition != s->position) {
+        if (!s->file->Seek(s->position)) return false;
+        s->filePosition = s->position;
+    }
+    const qint64 n = s->file->Read(s->buffer.data(), kReadBuffer);
+    if (n < 0) return false;
+    s->bufferStart = s->position;
+    s->bufferLength = n;
+    s->filePosition += n;
+    return true;
+}
 
 ZipDeviceIo* Io(voidpf opaque) {
     return static_cast<ZipDeviceIo*>(opaque);
@@ -54,18 +79,31 @@ voidpf ZipDeviceIo::Open(voidpf opaque, const void* name, int mode) {
         io->openFailed_ = true;
         return nullptr;
     }
+    if (!stream->writing) stream->buffer.resize(size_t(kReadBuffer));
     return stream.release();
 }
 
 uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) {
     Stream* s = AsStream(stream);
-    qint64 n = s->file->Read(static_cast<char*>(buffer), qint64(size));
-    if (n < 0) {
-        s->failed = true;
-        Io(opaque)->failed_ = true;
-        return 0;
+    char* out = static_cast<char*>(buffer);
+    qint64 done = 0;
+    while (done < qint64(size)) {
+        const qint64 at = s->position - s->bufferStart;
+        if (at < 0 || at >= s->bufferLength) {
+            if (!Refill(s)) {
+                s->failed = true;
+                Io(opaque)->failed_ = true;
+                return 0;
+            }
+            if (s->bufferLength == 0) break;  // end of the file
+            continue;
+        }
+        const qint64 n = std::min(qint64(size) - done, s->bufferLength - at);
+        std::memcpy(out + done, s->buffer.data() + at, size_t(n));
+        done += n;
+        s->position += n;
     }
-    return uLong(n);
+    return uLong(done);
 }
 
 uLong ZipDeviceIo::Write(voidpf opaque, voidpf stream, const void* buffer, uLong size) {
@@ -79,7 +117,9 @@ uLong ZipDeviceIo::Write(voidpf opaque, voidpf stream, const void* buffer, uLong
 }
 
 ZPOS64_T ZipDeviceIo::Tell(voidpf opaque, voidpf stream) {
-    qint64 position = AsStream(stream)->file->Position();
+    Stream* s = AsStream(stream);
+    if (!s->writing) return ZPOS64_T(s->position);
+    qint64 position = s->file->Position();
     if (position < 0) {
         Io(opaque)->failed_ = true;
         return ZPOS64_T(-1);
@@ -94,7 +134,7 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
         case ZLIB_FILEFUNC_SEEK_SET:
             break;
         case ZLIB_FILEFUNC_SEEK_CUR:
-            base = s->file->Position();
+            base = s->writing ? s->file->Position() : s->position;
             break;
         case ZLIB_FILEFUNC_SEEK_END:
             base = s->file->Size();
@@ -104,6 +144,10 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
     }
     // Offsets past 2^63 cannot name a position; a reader of a damaged archive may ask.
     if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
+    if (!s->writing) {
+        s->position = base + qint64(offset);  // the next refill seeks
+        return 0;
+    }
     if (!s->file->Seek(base + qint64(offset))) {
         Io(opaque)->failed_ = true;
         return -1;

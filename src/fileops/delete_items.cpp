@@ -1,4 +1,4 @@
-#include "cli/delete_items.h"
+#include "fileops/delete_items.h"
 
 #include "app/message.h"
 #include "app/path_helpers.h"

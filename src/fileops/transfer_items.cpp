@@ -1,4 +1,4 @@
-#include "cli/transfer_items.h"
+#include "fileops/transfer_items.h"
 
 #include "app/message.h"
 #include "app/path_helpers.h"
