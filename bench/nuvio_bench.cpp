@@ -17,8 +17,8 @@
 #include "platform/host_device_fs.h"
 #include "platform/mime_shell_services.h"
 #include "recycle/recycle_bin.h"
-#include "tools/find_files.h"
 #include "resources/ids.h"
+#include "tools/find_files.h"
 
 namespace {
 
@@ -47,10 +47,11 @@ int WithBin(HostDeviceFs& fs, const std::function<bool(RecycleBin&)>& work) {
 }
 
 int Usage() {
-    QTextStream(stderr) << "usage: nuvio-bench ROOT COMMAND ARGS...\n"
-                           "  copytree SRC DST | removetree PATH | measure PATH | filllist FOLDER [ROUNDS]\n"
-                           "  encrypt FILE TARGET PASSWORD | binput PATH | binrestore\n"
-                           "  find FOLDER PATTERN TEXT\n";
+    QTextStream(stderr)
+        << "usage: nuvio-bench ROOT COMMAND ARGS...\n"
+           "  copytree SRC DST | removetree PATH | measure PATH | filllist FOLDER [ROUNDS]\n"
+           "  encrypt FILE TARGET PASSWORD | binput PATH | binrestore\n"
+           "  find FOLDER PATTERN TEXT\n";
     return 2;
 }
 
@@ -66,49 +67,63 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
 
     const std::map<QString, std::pair<int, Command>> commands = {
-        {"copytree", {2, [](HostDeviceFs& fs, const QStringList& a) {
-             return CopyTree(fs, a[0], a[1]).Complete() ? 0 : 1;
-         }}},
-        {"removetree", {1, [](HostDeviceFs& fs, const QStringList& a) {
-             return RemoveTree(fs, a[0]).Complete() ? 0 : 1;
-         }}},
-        {"measure", {1, [](HostDeviceFs& fs, const QStringList& a) {
-             TreeMeasure m = MeasureTree(fs, a[0]);
-             QTextStream(stdout) << m.folders << " folders, " << m.files << " files, "
-                                 << m.bytes << " bytes\n";
-             return 0;
-         }}},
-        {"filllist", {1, [](HostDeviceFs& fs, const QStringList& a) {
-             QTemporaryDir dir;
-             auto settings = SettingsStore::FromFile(dir.filePath("settings.ini"));
-             MimeShellServices shell(fs);
-             IconCache icons;
-             icons.BuildIconCache(QString());
-             FolderListing listing(fs, *settings, shell, icons);
-             listing.FillList(a[0], QStringLiteral("*~Recycle"));
-             QTextStream(stdout) << listing.RowCount() << " rows\n";
-             return listing.RowCount() > 0 ? 0 : 1;
-         }}},
-        {"binput", {1, [](HostDeviceFs& fs, const QStringList& a) {
-             return WithBin(fs, [&](RecycleBin& bin) { return bin.MoveToRecycleBin(a[0]).has_value(); });
-         }}},
-        {"binrestore", {0, [](HostDeviceFs& fs, const QStringList&) {
-             return WithBin(fs, [&](RecycleBin& bin) {
-                 QList<int> rows;
-                 for (int i = 0; i < bin.entries.size(); ++i) rows.append(i);
-                 bin.RestoreFromBin(rows);
-                 return !rows.isEmpty() && bin.entries.isEmpty();
-             });
-         }}},
-        {"find", {3, [](HostDeviceFs& fs, const QStringList& a) {
-             FileSearch search(fs, a[0], a[1], a[2]);
-             QTextStream out(stdout);
-             search.OnFound([&](const FoundFile& found) { out << found.Path() << '\n'; });
-             return search.Run() > 0 ? 0 : 1;
-         }}},
-        {"encrypt", {3, [](HostDeviceFs& fs, const QStringList& a) {
-             return EncryptFile(fs, a[0], a[1], a[2]) == CryptResult::Ok ? 0 : 1;
-         }}},
+        {"copytree",
+         {2, [](HostDeviceFs& fs,
+                const QStringList& a) { return CopyTree(fs, a[0], a[1]).Complete() ? 0 : 1; }}},
+        {"removetree",
+         {1, [](HostDeviceFs& fs,
+                const QStringList& a) { return RemoveTree(fs, a[0]).Complete() ? 0 : 1; }}},
+        {"measure",
+         {1,
+          [](HostDeviceFs& fs, const QStringList& a) {
+              TreeMeasure m = MeasureTree(fs, a[0]);
+              QTextStream(stdout) << m.folders << " folders, " << m.files << " files, " << m.bytes
+                                  << " bytes\n";
+              return 0;
+          }}},
+        {"filllist",
+         {1,
+          [](HostDeviceFs& fs, const QStringList& a) {
+              QTemporaryDir dir;
+              auto settings = SettingsStore::FromFile(dir.filePath("settings.ini"));
+              MimeShellServices shell(fs);
+              IconCache icons;
+              icons.BuildIconCache(QString());
+              FolderListing listing(fs, *settings, shell, icons);
+              listing.FillList(a[0], QStringLiteral("*~Recycle"));
+              QTextStream(stdout) << listing.RowCount() << " rows\n";
+              return listing.RowCount() > 0 ? 0 : 1;
+          }}},
+        {"binput",
+         {1,
+          [](HostDeviceFs& fs, const QStringList& a) {
+              return WithBin(
+                  fs, [&](RecycleBin& bin) { return bin.MoveToRecycleBin(a[0]).has_value(); });
+          }}},
+        {"binrestore",
+         {0,
+          [](HostDeviceFs& fs, const QStringList&) {
+              return WithBin(fs, [&](RecycleBin& bin) {
+                  QList<int> rows;
+                  for (int i = 0; i < bin.entries.size(); ++i)
+                      rows.append(i);
+                  bin.RestoreFromBin(rows);
+                  return !rows.isEmpty() && bin.entries.isEmpty();
+              });
+          }}},
+        {"find",
+         {3,
+          [](HostDeviceFs& fs, const QStringList& a) {
+              FileSearch search(fs, a[0], a[1], a[2]);
+              QTextStream out(stdout);
+              search.OnFound([&](const FoundFile& found) { out << found.Path() << '\n'; });
+              return search.Run() > 0 ? 0 : 1;
+          }}},
+        {"encrypt",
+         {3,
+          [](HostDeviceFs& fs, const QStringList& a) {
+              return EncryptFile(fs, a[0], a[1], a[2]) == CryptResult::Ok ? 0 : 1;
+          }}},
     };
     auto it = commands.find(command);
     if (it == commands.end() || args.size() != it->second.first) return Usage();

@@ -7,7 +7,8 @@
 
 QByteArray MakeSystemFileHeader(const char* magic, quint16 count) {
     QByteArray header(kSystemFileHeaderBytes, '\0');
-    for (int i = 0; i < 3; ++i) header[2 * i] = magic[i];
+    for (int i = 0; i < 3; ++i)
+        header[2 * i] = magic[i];
     qToLittleEndian(count, header.data() + 8);
     return header;
 }
@@ -46,7 +47,8 @@ void SystemFileWriter::Text(const QString& text, bool emptyAsZero) {
         return;
     }
     UInt16(quint16((text.size() + 1) * 2));
-    for (QChar c : text) UInt16(c.unicode());
+    for (QChar c : text)
+        UInt16(c.unicode());
     UInt16(0);
 }
 

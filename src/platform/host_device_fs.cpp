@@ -421,9 +421,8 @@ void HostDeviceFs::NoteEntry(const QByteArray& hostPath, bool added) {
 
 void HostDeviceFs::ForgetFolder(const QByteArray& host) {
     const QByteArray below = host + '/';
-    verified_.removeIf([&](const QByteArray& folder) {
-        return folder == host || folder.startsWith(below);
-    });
+    verified_.removeIf(
+        [&](const QByteArray& folder) { return folder == host || folder.startsWith(below); });
 }
 
 bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
@@ -449,7 +448,8 @@ bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
     // Fast path: a folder checked before (every component a real folder, spelled as stored)
     // needs one lookup for the last component.
     QByteArray parent = out->host;
-    for (int i = first; i < parts.size() - 1; ++i) parent = Join(parent, Encode(parts[i]));
+    for (int i = first; i < parts.size() - 1; ++i)
+        parent = Join(parent, Encode(parts[i]));
     if (verified_.contains(parent)) {
         QByteArray candidate = Join(parent, Encode(parts.last()));
         QByteArray alt;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
-#include <QString>
 #include <QHash>
+#include <QList>
 #include <QSet>
+#include <QString>
 #include <deque>
 
 #include "platform/device_fs.h"

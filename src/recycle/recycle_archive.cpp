@@ -41,7 +41,9 @@ void KeepDeflateStateInHeap() {
 
 }  // namespace
 
-RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs), io_(fs) { KeepDeflateStateInHeap(); }
+RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs), io_(fs) {
+    KeepDeflateStateInHeap();
+}
 
 RecycleArchive::~RecycleArchive() {
     if (IsOpen()) AbandonArchive();

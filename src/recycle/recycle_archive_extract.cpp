@@ -182,7 +182,8 @@ bool Extractor::SyncWritten() {
         if (!volumes.contains(volume, Qt::CaseInsensitive)) volumes.append(volume);
     }
     bool ok = true;
-    for (const QString& volume : volumes) ok = fs_.SyncVolume(volume) && ok;
+    for (const QString& volume : volumes)
+        ok = fs_.SyncVolume(volume) && ok;
     return ok;
 }
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 #include <memory>
+#include <vector>
 
 #include "platform/device_fs.h"
 #include "platform/file_attributes.h"
@@ -20,7 +20,7 @@ struct Stream {
     std::vector<char> buffer;
     qint64 bufferStart = 0;  // file offset of buffer[0]
     qint64 bufferLength = 0;
-    qint64 position = 0;     // where the next read starts
+    qint64 position = 0;  // where the next read starts
     qint64 filePosition = 0;
 };
 

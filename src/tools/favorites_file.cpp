@@ -8,7 +8,9 @@ constexpr char kMagic[] = "NF0";
 
 }  // namespace
 
-bool IsStorableFavoriteText(const QString& text) { return IsStorableText(text); }
+bool IsStorableFavoriteText(const QString& text) {
+    return IsStorableText(text);
+}
 
 std::optional<QByteArray> EncodeFavorites(const QList<FavoriteEntry>& entries) {
     if (entries.size() > 0xffff) return std::nullopt;
