@@ -12,6 +12,7 @@
 #include "cli/cli_context.h"
 #include "cli/cli_output.h"
 #include "cli/cli_texts.h"
+#include "cli/file_commands.h"
 #include "fileops/delete_items.h"
 #include "platform/device_fs.h"
 #include "platform/file_time.h"
@@ -111,14 +112,7 @@ int Put(CliContext& context, const ParsedArgs& args) {
     DeleteOptions options;
     options.bin = &context.bin();
     options.binOnly = true;
-    const QList<DeleteOutcome> outcomes =
-        DeleteItems(context.fs(), context.prompt(), paths, options);
-    for (int i = 0; i < paths.size(); ++i) {
-        if (outcomes[i] == DeleteOutcome::Failed) {
-            context.Fail(QString::fromUtf8(kTextCannotDelete).arg(paths[i]));
-        }
-    }
-    return context.ExitCode();
+    return DeleteAndReport(context, paths, options);
 }
 
 // Restore or erase: rows that stay in the list are reported, except those kept on --no.

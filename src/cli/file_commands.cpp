@@ -171,6 +171,10 @@ int RunRemove(CliContext& context, const QStringList& arguments) {
     if (paths.isEmpty()) return context.ExitCode();
     DeleteOptions options;
     if (!args.Has(QStringLiteral("--purge"))) options.bin = &context.bin();
+    return DeleteAndReport(context, paths, options);
+}
+
+int DeleteAndReport(CliContext& context, const QStringList& paths, const DeleteOptions& options) {
     const QList<DeleteOutcome> outcomes =
         DeleteItems(context.fs(), context.prompt(), paths, options);
     for (int i = 0; i < paths.size(); ++i) {

@@ -5,27 +5,10 @@
 #include "platform/faulty_device_fs.h"
 #include "recycle/recycle_archive_extract.h"
 #include "recycle/recycle_archive_pack.h"
+#include "support/ignore_library_leaks.h"
 #include "support/temp_device.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
 namespace {
-
-// minizip loses a small header block when writing an entry's local header fails; that is the
-// library's, and only under injected faults.
-class IgnoreLibraryLeaks {
-public:
-#if defined(__SANITIZE_ADDRESS__)
-    IgnoreLibraryLeaks() {
-        __lsan_disable();
-    }
-    ~IgnoreLibraryLeaks() {
-        __lsan_enable();
-    }
-#endif
-};
 
 const QString kArchive = QStringLiteral("\\~Recycle\\Docs.nzc");
 

@@ -6,10 +6,7 @@
 #include "recycle/recycle_archive_entries.h"
 #include "recycle/recycle_bin_rig.h"
 #include "recycle/recycle_test_helpers.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
+#include "support/ignore_library_leaks.h"
 
 namespace {
 
@@ -43,19 +40,6 @@ protected:
     RecycleBin& bin = rig.bin;
     DeviceFs& fs;
     QStringList calls;
-};
-
-// minizip loses a small header block when writing an entry's local header fails.
-class IgnoreLibraryLeaks {
-public:
-#if defined(__SANITIZE_ADDRESS__)
-    IgnoreLibraryLeaks() {
-        __lsan_disable();
-    }
-    ~IgnoreLibraryLeaks() {
-        __lsan_enable();
-    }
-#endif
 };
 
 }  // namespace
