@@ -18,7 +18,7 @@
 #include "platform/host_device_fs.h"
 #include "recycle/file_doc.h"
 #include "resources/ids.h"
-#include "shell/about_dlg.h"
+#include "shell/screenshot_dialog.h"
 #include "shell/command_line.h"
 #include "shell/file_doc_adapter.h"
 #include "shell/main_frame.h"
@@ -172,11 +172,10 @@ void CExplorerApp::HandleSecondStart(const QString& commandLine) {
 int CExplorerApp::Screenshot() {
     QWidget* target = frame_.get();
     std::unique_ptr<QWidget> dialog;
-    if (dialogId_ == IDD_ABOUT) {
-        dialog = std::make_unique<CAboutDlg>(frame_.get());
+    if (dialogId_ != 0) {
+        dialog = MakeScreenshotDialog(dialogId_, *frame_);
+        if (!dialog) return Fail(QStringLiteral("no dialog %1").arg(dialogId_));
         target = dialog.get();
-    } else if (dialogId_ != 0) {
-        return Fail(QStringLiteral("no dialog %1").arg(dialogId_));
     }
     frame_->setAttribute(Qt::WA_DontShowOnScreen);
     frame_->resize(screenshotSize_);

@@ -25,3 +25,11 @@ void FileDocAdapter::CheckRecycleBin() {
 void FileDocAdapter::CompressRecycleBin() {
     document_.bin().CompressRecycleBin();
 }
+
+RecycleBin* FileDocAdapter::bin() {
+    return &document_.bin();
+}
+
+QString FileDocAdapter::cryptoProviderName() const {
+    return document_.cryptoProviderName();
+}

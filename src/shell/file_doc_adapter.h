@@ -15,6 +15,8 @@ public:
     bool IndexIsCurrent() const override;
     void CheckRecycleBin() override;
     void CompressRecycleBin() override;
+    RecycleBin* bin() override;
+    QString cryptoProviderName() const override;
 
 private:
     CFileDoc& document_;

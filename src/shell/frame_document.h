@@ -4,6 +4,7 @@
 
 class FavoritesList;
 class IconCache;
+class RecycleBin;
 
 // The part of the document the main window and its panes use: the icon cache of the file
 // list, the favourites and the recycle bin's folder and start-up work.
@@ -19,4 +20,8 @@ public:
     // Start-up check of the bin folder.
     virtual void CheckRecycleBin() = 0;
     virtual void CompressRecycleBin() = 0;
+    // The recycle bin; null for a window that runs without one.
+    virtual RecycleBin* bin() = 0;
+    // The provider named in files this document encrypts.
+    virtual QString cryptoProviderName() const = 0;
 };

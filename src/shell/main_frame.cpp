@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -27,6 +28,7 @@
 #include "shell/frame_document.h"
 #include "shell/main_menu.h"
 #include "shell/nuvio_icon.h"
+#include "shell/progress_window.h"
 #include "tools/favorites_list.h"
 
 namespace {
@@ -315,6 +317,16 @@ std::unique_ptr<QMenu> CMainFrame::BuildPopupMenu(const QList<int>& commandIds) 
 void CMainFrame::ShowPopupMenu(const QList<int>& commandIds, const QPoint& globalPos) {
     std::unique_ptr<QMenu> menu = BuildPopupMenu(commandIds);
     menu->exec(globalPos);
+}
+
+int CMainFrame::RunDialog(QDialog& dialog) {
+    if (dialogRunner_) return dialogRunner_(dialog);
+    return dialog.exec();
+}
+
+std::unique_ptr<Progress> CMainFrame::BeginProgress(const QString& title) {
+    if (progressFactory_) return progressFactory_(title);
+    return std::make_unique<CProgressWindow>(this, title);
 }
 
 void CMainFrame::SetCutMark(bool on) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "browse/file_view.h"
@@ -9,6 +10,8 @@
 #include "shell/command_rules.h"
 
 class CommandTable;
+class Progress;
+class QDialog;
 class DeviceFs;
 class FrameDocument;
 class QMenu;
@@ -79,6 +82,21 @@ public:
     CAddressBar* GetAddressBar() const { return addressBar_; }
     QSplitter* splitter() const { return splitter_; }
     FrameDocument& GetDocument() const { return document_; }
+    DeviceFs& fs() const { return fs_; }
+    SettingsStore& settings() const { return settings_; }
+    UserPrompt& prompt() const { return prompt_; }
+    ShellServices& shell() const { return shell_; }
+
+    // Every modal dialog of a command runs through here, so that tests can drive the real
+    // dialog and answer it without a modal loop.
+    using DialogRunner = std::function<int(QDialog& dialog)>;
+    int RunDialog(QDialog& dialog);
+    void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+    // The progress sink of long work: a progress window that appears once the work has
+    // lasted about a second; tests put their own sink here.
+    using ProgressFactory = std::function<std::unique_ptr<Progress>(const QString& title)>;
+    std::unique_ptr<Progress> BeginProgress(const QString& title);
+    void SetProgressFactory(ProgressFactory factory) { progressFactory_ = std::move(factory); }
 
     // FileViewHost, FolderTreeHost, AddressBarHost.
     QString BinFolderPath() const override;
@@ -125,6 +143,8 @@ private:
     NTreeView* tree_ = nullptr;
     CFileView* fileView_ = nullptr;
     QList<QMenu*> menus_;
+    DialogRunner dialogRunner_;
+    ProgressFactory progressFactory_;
 
     int viewHeight_ = 100;
     bool cutMark_ = false;

@@ -19,6 +19,8 @@ public:
     bool IndexIsCurrent() const override { return indexIsCurrent; }
     void CheckRecycleBin() override { ++checkCount; }
     void CompressRecycleBin() override { ++compressCount; }
+    RecycleBin* bin() override { return nullptr; }
+    QString cryptoProviderName() const override;
 
     void SetBinFolderPath(const QString& path) { binFolderPath_ = path; }
 

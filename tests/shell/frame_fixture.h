@@ -10,9 +10,12 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/clock.h"
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
+#include "recycle/file_doc.h"
 #include "shell/command_table.h"
+#include "shell/file_doc_adapter.h"
 #include "shell/main_frame.h"
 #include "shell/standalone_document.h"
 #include "support/fake_shell_services.h"
@@ -24,13 +27,31 @@
 class FrameTest : public ::testing::Test {
 protected:
     FrameTest() { device.Make({"\\My Documents\\", "\\Windows\\", "\\Temp\\"}); }
-    ~FrameTest() override { frame_.reset(); }
+    ~FrameTest() override {
+        frame_.reset();
+        adapter.reset();
+        fileDoc.reset();
+    }
 
     CMainFrame& Open(QSize size = QSize(480, 640)) {
         frame_.reset();
         document = std::make_unique<StandaloneDocument>(device.fs(), binPath);
+        return Show(*document, size);
+    }
+
+    // A window over the application's own document: a real recycle bin ("\\~Recycle").
+    CMainFrame& OpenWithDocument(QSize size = QSize(480, 640)) {
+        frame_.reset();
+        adapter.reset();
+        fileDoc = std::make_unique<CFileDoc>(device.fs(), device.settings(), prompt, clock, shell);
+        fileDoc->OnNewDocument();
+        adapter = std::make_unique<FileDocAdapter>(*fileDoc);
+        return Show(*adapter, size);
+    }
+
+    CMainFrame& Show(FrameDocument& frameDocument, QSize size) {
         frame_ = std::make_unique<CMainFrame>(
-            CMainFrame::Services{device.fs(), device.settings(), prompt, shell, *document});
+            CMainFrame::Services{device.fs(), device.settings(), prompt, shell, frameDocument});
         frame_->resize(size);
         frame_->show();
         QApplication::setActiveWindow(frame_.get());
@@ -91,6 +112,9 @@ protected:
     RecordingPrompt prompt;
     QString binPath = QStringLiteral("*~Recycle");
     std::unique_ptr<StandaloneDocument> document;
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
+    std::unique_ptr<CFileDoc> fileDoc;
+    std::unique_ptr<FileDocAdapter> adapter;
 
 private:
     std::unique_ptr<CMainFrame> frame_;
