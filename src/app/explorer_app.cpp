@@ -18,11 +18,11 @@
 #include "platform/host_device_fs.h"
 #include "recycle/file_doc.h"
 #include "resources/ids.h"
-#include "shell/screenshot_dialog.h"
 #include "shell/command_line.h"
 #include "shell/file_doc_adapter.h"
 #include "shell/main_frame.h"
 #include "shell/qt_user_prompt.h"
+#include "shell/screenshot_dialog.h"
 #include "shell/single_instance.h"
 #include "shell/standalone_document.h"
 
@@ -145,6 +145,9 @@ int CExplorerApp::Run(const QStringList& arguments) {
     frame_ = std::make_unique<CMainFrame>(
         CMainFrame::Services{*fs_, *settings_, *prompt_, *shell_, *document_});
     prompt_->SetOwner(frame_.get());
+    prompt_->SetDevice(fs_.get());
+    prompt_->SetIconLookup(
+        [frame = frame_.get()](const QString& name) { return frame->ListIcon(name); });
     if (screenshot) return Screenshot();
 
     QObject::connect(instance_guard_.get(), &SingleInstance::commandLineReceived, frame_.get(),
@@ -172,13 +175,14 @@ void CExplorerApp::HandleSecondStart(const QString& commandLine) {
 int CExplorerApp::Screenshot() {
     QWidget* target = frame_.get();
     std::unique_ptr<QWidget> dialog;
+    // Dialogs size themselves to the window they belong to.
+    frame_->setAttribute(Qt::WA_DontShowOnScreen);
+    frame_->resize(screenshotSize_);
     if (dialogId_ != 0) {
         dialog = MakeScreenshotDialog(dialogId_, *frame_);
         if (!dialog) return Fail(QStringLiteral("no dialog %1").arg(dialogId_));
         target = dialog.get();
     }
-    frame_->setAttribute(Qt::WA_DontShowOnScreen);
-    frame_->resize(screenshotSize_);
     frame_->show();
     frame_->GetTreeView()->setFocus();
     if (dialog) {

@@ -51,3 +51,26 @@ private:
     ProgressState state_;
     bool cancelled_ = false;
 };
+
+// Lets the work on one item run to its end when the user cancels, and stops the run between
+// items: a half-moved folder or a half-copied tree is never left behind.
+class ItemProgress : public Progress {
+public:
+    explicit ItemProgress(Progress* sink) : sink_(sink) {}
+    bool Update(const ProgressState& state) override {
+        if (!cancelled_ && sink_ && !sink_->Update(state)) cancelled_ = true;
+        return true;
+    }
+    // Before each item; false once the user has cancelled.
+    bool BeginItem(const QString& path) {
+        ProgressState state;
+        state.currentPath = path;
+        Update(state);
+        return !cancelled_;
+    }
+    Progress* sink() { return sink_ ? this : nullptr; }
+
+private:
+    Progress* sink_;
+    bool cancelled_ = false;
+};

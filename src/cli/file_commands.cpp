@@ -112,9 +112,6 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
             case TransferOutcome::Missing:
                 context.Fail(FormatStr(IDS_FILE_NOT_FOUND, source));
                 break;
-            case TransferOutcome::IntoItself:
-                context.Fail(QString::fromUtf8(kTextIntoItself).arg(source));
-                break;
             case TransferOutcome::CopyFailed:
                 context.Fail(QString::fromUtf8(kTextCannotCopy).arg(source));
                 break;

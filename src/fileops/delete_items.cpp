@@ -2,6 +2,7 @@
 
 #include "app/message.h"
 #include "app/path_helpers.h"
+#include "app/progress.h"
 #include "app/user_prompt.h"
 #include "fileops/tree_ops.h"
 #include "platform/device_fs.h"
@@ -12,6 +13,7 @@ namespace {
 
 struct Run {
     bool recycle = false;
+    int answer = CONFIRM_YES;
     int readOnlyAnswer = CONFIRM_YES;
     bool romMessageDue = true;
 };
@@ -46,10 +48,39 @@ bool PrepareBin(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
     return false;
 }
 
+// The item question; false skips the item (No) or ends the run (Cancel).
+bool AskForItem(UserPrompt& prompt, const QString& path, bool folder, const DeleteOptions& options,
+                Run& run) {
+    switch (options.ask) {
+        case DeleteOptions::Ask::Nothing:
+            return true;
+        case DeleteOptions::Ask::FolderByMessage:
+            run.answer = ShowFilledMessage(prompt, IDS_CONFIRM_DELETE_FOLDER,
+                                           FormatStr(IDS_CONFIRM_DELETE_FOLDER, path),
+                                           MB_YESNO_QUESTION) == IDYES
+                             ? CONFIRM_YES
+                             : CONFIRM_NO;
+            return run.answer == CONFIRM_YES;
+        case DeleteOptions::Ask::EachItem:
+            break;
+    }
+    if (run.answer == CONFIRM_YES_TO_ALL) return true;
+    const int textId = folder ? IDS_CONFIRM_DELETE_FOLDER : IDS_CONFIRM_DELETE_FILE;
+    ConfirmRequest request;
+    request.templateId = IDD_CONFIRM;
+    request.textId = textId;
+    request.text = FormatStr(textId, FileNamePart(path));
+    run.answer = prompt.Confirm(request);
+    return run.answer == CONFIRM_YES || run.answer == CONFIRM_YES_TO_ALL;
+}
+
 DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
                         const DeleteOptions& options, Progress* progress, Run& run) {
     FindData record;
     if (!PathExists(fs, path, &record)) return DeleteOutcome::Done;
+    if (!AskForItem(prompt, path, record.IsFolder(), options, run)) {
+        return run.answer == CONFIRM_CANCEL ? DeleteOutcome::NotReached : DeleteOutcome::Declined;
+    }
     const QString name = FileNamePart(path);
     bool clearedReadOnly = false;
     if (!record.IsFolder()) {
@@ -94,9 +125,11 @@ QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QString
                                  const DeleteOptions& options, Progress* progress) {
     QList<DeleteOutcome> outcomes;
     Run run;
-    const bool go = PrepareBin(fs, prompt, paths, options, run);
+    ItemProgress items(progress);
+    bool go = PrepareBin(fs, prompt, paths, options, run);
     for (const QString& path : paths) {
-        outcomes.append(go ? DeleteOne(fs, prompt, path, options, progress, run)
+        go = go && run.answer != CONFIRM_CANCEL && items.BeginItem(path);
+        outcomes.append(go ? DeleteOne(fs, prompt, path, options, items.sink(), run)
                            : DeleteOutcome::NotReached);
     }
     if (options.bin) options.bin->FlushRecycleIndex(false);

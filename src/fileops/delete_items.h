@@ -11,9 +11,9 @@ class UserPrompt;
 enum class DeleteOutcome {
     Done,
     RomFile,     // never deleted (message 67, once per run)
-    Declined,    // a read-only file whose question was not answered Yes
+    Declined,    // answered No, or a read-only file whose question was not answered Yes
     Failed,      // still there afterwards
-    NotReached,  // the run ended before the items (no bin, or no room in it)
+    NotReached,  // the run ended before the item (no bin, no room, Cancel or cancelled)
 };
 
 struct DeleteOptions {
@@ -22,11 +22,17 @@ struct DeleteOptions {
     // Into the bin even when it is turned off, and never for good: an item too large for
     // the bin ends the run with message 135 instead of the question 134.
     bool binOnly = false;
+    // The question before each item: none (the caller asked), question 40 or 48 per item
+    // (Yes to all stops asking, Cancel ends the run), or, for the folder of the tree, one
+    // message box 48 with the full path.
+    enum class Ask { Nothing, EachItem, FolderByMessage };
+    Ask ask = Ask::Nothing;
 };
 
 // The delete command's rules over named items: the bin must exist (message 92) and have
 // room for all of them (question 134: Yes deletes for good, No shows message 135); ROM
 // files stay; a read-only file is deleted only when question 66 is answered Yes (Yes to all
-// stops asking). Folders go whole. The bin's index is flushed at the end.
+// stops asking). Folders go whole. A cancel through the progress sink stops the run after the
+// current item. The bin's index is flushed at the end.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
                                  const DeleteOptions& options, Progress* progress = nullptr);

@@ -2,6 +2,7 @@
 
 #include "app/message.h"
 #include "app/path_helpers.h"
+#include "app/progress.h"
 #include "app/user_prompt.h"
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
@@ -84,8 +85,13 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
         }
         destination = MakeUniqueName(fs, source);
     }
-    // Removing the source would take its own copy with it.
-    if (folder && IsSameOrInside(destination, source)) return TransferOutcome::IntoItself;
+    // Removing the source would take its own copy with it, and a copy would chase itself.
+    if (folder && IsSameOrInside(destination, source)) {
+        ShowFilledMessage(prompt, IDS_CANNOT_MOVE_INTO_ITSELF,
+                          FormatStr(IDS_CANNOT_MOVE_INTO_ITSELF, FileNamePart(source)),
+                          MB_ICONEXCLAMATION);
+        return TransferOutcome::IntoItself;
+    }
 
     FindData existing;
     const bool replacing = PathExists(fs, destination, &existing);
@@ -116,11 +122,12 @@ TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<Trans
                              bool move, Progress* progress) {
     TransferResult result;
     Run run;
+    ItemProgress watch(progress);
     for (const TransferItem& item : items) {
         QString destination = item.destination;
         TransferOutcome outcome = TransferOutcome::NotReached;
-        if (!run.stop) {
-            outcome = TransferOne(fs, prompt, item.source, destination, move, progress, run);
+        if (!run.stop && watch.BeginItem(item.source)) {
+            outcome = TransferOne(fs, prompt, item.source, destination, move, watch.sink(), run);
         }
         result.outcomes.append(outcome);
         result.destinations.append(destination);

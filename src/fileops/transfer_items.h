@@ -19,7 +19,7 @@ enum class TransferOutcome {
     Missing,     // the source is gone
     Declined,    // the replacement question was answered No or Cancel
     RomSource,   // files in ROM are not copied (message 119, once per run)
-    IntoItself,  // a folder into its own subtree
+    IntoItself,  // a folder into its own subtree (refused with a message)
     CopyFailed,  // the copy is incomplete; a moved source stays
     SourceKept,  // moved: the copy is complete, the source could not be removed
     NotReached,  // the run stopped before this item
@@ -34,6 +34,7 @@ struct TransferResult {
 // after the item), the same place (a move shows message 41 titled 42 and ends the run, a
 // copy takes a numbered name), the replacement question (Yes to all stops asking, Cancel
 // ends the run after the item), ROM sources, then the copy and, for a move, the removal of
-// a source whose copy is complete.
+// a source whose copy is complete. A cancel through the progress sink stops the run after the
+// current item.
 TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<TransferItem>& items,
                              bool move, Progress* progress = nullptr);

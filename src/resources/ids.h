@@ -311,6 +311,8 @@ inline constexpr int IDS_CANNOT_OPEN_FILE = 131;
 inline constexpr int IDS_WRONG_PASSWORD = 132;
 inline constexpr int IDS_TOO_LARGE_FOR_RECYCLE_BIN = 134;
 inline constexpr int IDS_ENLARGE_RECYCLE_BIN = 135;
+// Our own: a paste that would put a folder inside itself.
+inline constexpr int IDS_CANNOT_MOVE_INTO_ITSELF = 140;
 
 // Strings: popup-menu texts, stored under their command's number.
 inline constexpr int IDS_UP_ONE_LEVEL = 32775;

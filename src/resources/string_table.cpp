@@ -114,6 +114,7 @@ constexpr StringResourceEntry kStrings[] = {
      u"你所要刪除的檔案太大, 無法放到資源回收筒 地\n你是否要將他直接刪除 ?"},
     {IDS_ENLARGE_RECYCLE_BIN, u"請先刪除一些資源回收筒中的檔案或將資源回收筒的容量加大 !"},
     {IDS_KEY_STORAGE_CARD, u"StorageCard"},
+    {IDS_CANNOT_MOVE_INTO_ITSELF, u"無法將資料匣 '%s' 複製或搬移到它自己的子資料匣內 !"},
     {IDS_MENU_FILE, u"檔案"},
     {IDS_UP_ONE_LEVEL, u"往上移一層"},
     {IDS_MENU_VIEW, u"檢視"},

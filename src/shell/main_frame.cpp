@@ -20,6 +20,10 @@
 #include "app/path_helpers.h"
 #include "app/settings_store.h"
 #include "app/wait_cursor.h"
+#include "browse/file_list_model.h"
+#include "browse/icon_cache.h"
+#include "browse/properties_dlg.h"
+#include "fileops/file_commands.h"
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
 #include "resources/ids.h"
@@ -29,6 +33,7 @@
 #include "shell/main_menu.h"
 #include "shell/nuvio_icon.h"
 #include "shell/progress_window.h"
+#include "shell/settings_dlg.h"
 #include "tools/favorites_list.h"
 
 namespace {
@@ -213,6 +218,9 @@ void CMainFrame::RegisterHandlers() {
     c.SetHandler(ID_VIEW_ADDRESS_BAR, [this] { ToggleAddressBar(); });
     c.SetHandler(ID_VIEW_COLUMN_HEADER, [this] { fileView_->ToggleColumnHeader(); });
     c.SetRangeHandler(ID_FAVORITE_FIRST, ID_FAVORITE_LAST, [this](int id) { OnFavorite(id); });
+    c.SetHandler(ID_FILE_PROPERTIES, [this] { RunPropertiesCommand(*this); });
+    c.SetHandler(ID_FILE_SETTINGS, [this] { RunSettingsCommand(*this); });
+    InstallFileCommands(*this);
 }
 
 bool CMainFrame::OnCommand(int id) {
@@ -317,6 +325,17 @@ std::unique_ptr<QMenu> CMainFrame::BuildPopupMenu(const QList<int>& commandIds) 
 void CMainFrame::ShowPopupMenu(const QList<int>& commandIds, const QPoint& globalPos) {
     std::unique_ptr<QMenu> menu = BuildPopupMenu(commandIds);
     menu->exec(globalPos);
+}
+
+QIcon CMainFrame::ListIcon(const QString& name) const {
+    const int row = fileView_->FindRowByName(name);
+    if (row >= 0) {
+        const QModelIndex index = fileView_->model()->index(row, FileListModel::kName);
+        return qvariant_cast<QIcon>(fileView_->model()->data(index, Qt::DecorationRole));
+    }
+    IconCache& icons = document_.iconCache();
+    if (icons.IsValidIndex(1)) return IconFromNames(icons.At(1).iconNames);
+    return QIcon();
 }
 
 int CMainFrame::RunDialog(QDialog& dialog) {

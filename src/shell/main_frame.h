@@ -77,6 +77,9 @@ public:
     // Writes the window's settings and those of its panes; once.
     void SaveSettings();
 
+    // The icon the file list shows for a row of that name; the unknown-file icon without one.
+    QIcon ListIcon(const QString& name) const;
+
     CFileView* GetFileView() const { return fileView_; }
     NTreeView* GetTreeView() const { return tree_; }
     CAddressBar* GetAddressBar() const { return addressBar_; }

@@ -5,7 +5,9 @@
 #include <QTextStream>
 
 #include "app/load_str.h"
+#include "app/path_helpers.h"
 #include "app/wait_cursor.h"
+#include "fileops/confirm_dlg.h"
 #include "resources/ids.h"
 
 namespace {
@@ -80,21 +82,15 @@ int QtUserPrompt::Confirm(const ConfirmRequest& request) {
         Report(title, request.text);
         return CONFIRM_CANCEL;
     }
-    WaitCursorPause pause;
-    QMessageBox box(QMessageBox::Question, title, request.text, QMessageBox::NoButton, Owner());
-    QPushButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
-    QPushButton* all = box.addButton(
-        request.allButtonId ? LoadStr(request.allButtonId)
-                            : (replace ? QStringLiteral("全部取代") : QStringLiteral("全部刪除")),
-        QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
-    box.exec();
-    const QAbstractButton* clicked = box.clickedButton();
-    if (clicked == yes) return CONFIRM_YES;
-    if (clicked == all) return CONFIRM_YES_TO_ALL;
-    if (clicked == no) return CONFIRM_NO;
-    return CONFIRM_CANCEL;
+    if (!fs_) return CONFIRM_CANCEL;
+    CConfirmDlg dialog(request.templateId, *fs_, Owner());
+    dialog.SetMessage(request.text);
+    dialog.titleId = request.titleId;
+    dialog.allButtonId = request.allButtonId;
+    if (replace) {
+        dialog.SetExistingFile(request.existingPath);
+        const QString name = FileNamePart(request.newPath);
+        dialog.SetNewFile(request.newPath, iconLookup_ ? iconLookup_(name) : QIcon());
+    }
+    return dialog.Ask();
 }

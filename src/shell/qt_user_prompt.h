@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QIcon>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "app/user_prompt.h"
+
+class DeviceFs;
 
 // The application's prompt: real modal message boxes owned by the main window. Without
 // interaction (screenshots) the texts go to the error stream and the safe answer is taken:
@@ -13,9 +17,15 @@ public:
     explicit QtUserPrompt(bool interactive = true) : interactive_(interactive) {}
 
     void SetOwner(QWidget* owner) { owner_ = owner; }
+    // The device whose files the replacement question describes, and the icon the file list
+    // shows for a name.
+    void SetDevice(DeviceFs* fs) { fs_ = fs; }
+    void SetIconLookup(std::function<QIcon(const QString& name)> lookup) {
+        iconLookup_ = std::move(lookup);
+    }
 
     int ShowMessageBox(const MessageRequest& request) override;
-    // A plain question with Yes, Yes to all, No and Cancel.
+    // The confirmation dialog (templates 6001 and 6002).
     int Confirm(const ConfirmRequest& request) override;
 
 private:
@@ -23,4 +33,6 @@ private:
 
     bool interactive_;
     QPointer<QWidget> owner_;
+    DeviceFs* fs_ = nullptr;
+    std::function<QIcon(const QString& name)> iconLookup_;
 };

@@ -75,7 +75,7 @@ TEST_F(CliFileCommandsTest, MoveRemovesSourcesOnlyAfterTheirCopies) {
     const QStringList before = device().Snapshot();
     const CliResult inside = Run({"mv", "\\B\\T", "\\B\\T\\deep"});
     EXPECT_EQ(inside.code, 1);
-    EXPECT_TRUE(inside.err.contains("\\B\\T"));
+    EXPECT_TRUE(Reported(inside.err, FormatStr(IDS_CANNOT_MOVE_INTO_ITSELF, "T")));
     const CliResult same = Run({"mv", "--yes", "\\B\\a.txt", "\\b\\A.TXT"});
     EXPECT_EQ(same.code, 1);
     EXPECT_TRUE(Reported(same.err, LoadStr(IDS_SAME_SOURCE_AND_DESTINATION)));

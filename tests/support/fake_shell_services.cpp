@@ -1,6 +1,7 @@
 #include "support/fake_shell_services.h"
 
 #include "app/path_helpers.h"
+#include "platform/device_fs.h"
 #include "platform/file_attributes.h"
 #include "resources/ids.h"
 
@@ -45,6 +46,11 @@ std::optional<QString> FakeShellServices::GetShortcutCommand(const QString& shor
 bool FakeShellServices::CreateShortcut(const QString& shortcutPath, const QString& target) {
     createdShortcuts.append({shortcutPath, target});
     if (!createShortcutSucceeds) return false;
+    if (device) {
+        std::unique_ptr<DeviceFile> file = device->Open(shortcutPath, OpenMode::CreateAlways);
+        const QByteArray text = target.toUtf8();
+        if (!file || !file->Write(text.constData(), text.size()) || !file->Close()) return false;
+    }
     shortcuts.insert(shortcutPath, target);
     return true;
 }

@@ -6,6 +6,8 @@
 
 #include "platform/shell_services.h"
 
+class DeviceFs;
+
 // A ShellServices that types files from a table of extensions and records every question.
 class FakeShellServices : public ShellServices {
 public:
@@ -23,6 +25,8 @@ public:
     QHash<QString, QString> shortcuts;
     QList<QPair<QString, QString>> createdShortcuts;  // (shortcut path, target)
     bool createShortcutSucceeds = true;
+    // When set, a created shortcut is also written as a file on this device.
+    DeviceFs* device = nullptr;
 
     QHash<int, QString> specialFolders;
     QList<bool> inputPanelCalls;  // every ShowInputPanel argument, in order

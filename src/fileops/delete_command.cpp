@@ -1,0 +1,41 @@
+#include "fileops/delete_command.h"
+
+#include "app/load_str.h"
+#include "app/path_helpers.h"
+#include "app/progress.h"
+#include "app/wait_cursor.h"
+#include "browse/file_view.h"
+#include "browse/folder_tree.h"
+#include "fileops/delete_items.h"
+#include "fileops/selected_items.h"
+#include "resources/ids.h"
+#include "shell/frame_document.h"
+#include "shell/main_frame.h"
+
+void RunDeleteCommand(CMainFrame& frame) {
+    const SelectedItems items = GatherSelectedItems(frame);
+    if (items.names.isEmpty()) return;
+    DeleteOptions options;
+    options.bin = frame.GetDocument().bin();
+    options.ask =
+        items.fromTree ? DeleteOptions::Ask::FolderByMessage : DeleteOptions::Ask::EachItem;
+    const QStringList paths = items.Paths();
+
+    std::unique_ptr<Progress> progress = frame.BeginProgress(LoadStr(IDS_DELETE));
+    const QList<DeleteOutcome> outcomes =
+        DeleteItems(frame.fs(), frame.prompt(), paths, options, progress.get());
+    progress.reset();
+
+    const bool anyDeleted = outcomes.contains(DeleteOutcome::Done);
+    if (items.fromTree) {
+        if (!anyDeleted) return;
+        NTreeView& tree = *frame.GetTreeView();
+        tree.RemoveChild();
+        frame.SetCurrentFolder(items.folder, true);
+        return;
+    }
+    if (!anyDeleted) return;
+    frame.GetFileView()->RemoveRows(false);
+    frame.GetTreeView()->RefreshSelected();
+    frame.UpdateCommandUi();
+}

@@ -1,0 +1,115 @@
+#include "shell/settings_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/load_str.h"
+#include "browse/file_view.h"
+#include "platform/shell_services.h"
+#include "resources/ids.h"
+#include "shell/main_frame.h"
+
+namespace {
+
+QCheckBox* MakeBox(const QString& text, int id, bool checked, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::number(id));
+    box->setChecked(checked);
+    return box;
+}
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, QWidget* parent)
+    : QDialog(parent), values_(settings) {
+    setObjectName(QString::number(IDD_SETTINGS));
+    setWindowTitle(QStringLiteral("設定"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(new QLabel(QStringLiteral("操作設定 :"), this));
+    doubleTap_ = MakeBox(QStringLiteral("按兩下才能開啟檔案"), IDC_DOUBLE_TAP_TO_OPEN,
+                         values_.doubleTapToOpen, this);
+    layout->addWidget(doubleTap_);
+
+    auto* group = new QGroupBox(QStringLiteral("檔案瀏覽設定"), this);
+    auto* browse = new QVBoxLayout(group);
+    browse->setContentsMargins(4, 4, 4, 4);
+    hideHidden_ = MakeBox(QStringLiteral("不顯示隱藏檔"), IDC_HIDE_HIDDEN_FILES,
+                          values_.hideHiddenFiles, group);
+    hideRom_ = MakeBox(QStringLiteral("不顯示在唯讀記憶體中的檔案"), IDC_HIDE_ROM_FILES,
+                       values_.hideRomFiles, group);
+    hideSystem_ = MakeBox(QStringLiteral("不顯示 *.DLL;*.CPL;*DRV;*.HTP"),
+                          IDC_HIDE_SYSTEM_EXTENSIONS, values_.hideSystemExtensions, group);
+    showOnly_ = MakeBox(QStringLiteral("只顯示下列的檔案 :"), IDC_SHOW_ONLY_MATCHING,
+                        values_.showOnlyMatching, group);
+    for (QCheckBox* box : {hideHidden_, hideRom_, hideSystem_, showOnly_})
+        browse->addWidget(box);
+    filter_ = new QComboBox(group);
+    filter_->setObjectName(QString::number(IDC_FILTER_COMBO));
+    filter_->setEditable(true);
+    filter_->setInsertPolicy(QComboBox::NoInsert);
+    filter_->lineEdit()->setMaxLength(kMaxFilterLength);
+    // Long presets must not widen the dialog past a small screen.
+    filter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    filter_->setMinimumContentsLength(8);
+    filter_->addItems({LoadStr(IDS_FILTER_PICTURES), LoadStr(IDS_FILTER_PROGRAMS),
+                       LoadStr(IDS_FILTER_DOCUMENTS)});
+    filter_->setEditText(values_.filterText.isEmpty() ? QStringLiteral("*") : values_.filterText);
+    filter_->setEnabled(values_.showOnlyMatching);
+    auto* indented = new QHBoxLayout;
+    indented->addSpacing(16);
+    indented->addWidget(filter_, 1);
+    browse->addLayout(indented);
+    layout->addWidget(group);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QString::number(IDOK));
+    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QString::number(IDCANCEL));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(showOnly_, &QCheckBox::clicked, this, [this](bool checked) {
+        values_.showOnlyMatching = checked;
+        filter_->setEnabled(checked);
+    });
+    connect(filter_, &QComboBox::activated, this, [&shell] { shell.ShowInputPanel(true); });
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = frameGeometry();
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+void CSettingsDlg::accept() {
+    values_.filterText = filter_->currentText().left(kMaxFilterLength);
+    values_.doubleTapToOpen = doubleTap_->checkState() != Qt::Unchecked;
+    values_.showOnlyMatching = showOnly_->isChecked();
+    values_.hideRomFiles = hideRom_->isChecked();
+    values_.hideHiddenFiles = hideHidden_->isChecked();
+    values_.hideSystemExtensions = hideSystem_->isChecked();
+    QDialog::accept();
+}
+
+void RunSettingsCommand(CMainFrame& frame) {
+    CFileView& list = *frame.GetFileView();
+    CSettingsDlg dialog(ListSettings::From(list.listing(), list.tapAction()), frame.shell(),
+                        &frame);
+    if (frame.RunDialog(dialog) != QDialog::Accepted) return;
+    int tapAction = list.tapAction();
+    const bool refill = dialog.values().ApplyTo(list.listing(), tapAction);
+    list.SetTapAction(tapAction);
+    if (refill) list.FillList();
+}

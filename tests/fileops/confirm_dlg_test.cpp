@@ -1,0 +1,78 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "fileops/confirm_dlg.h"
+#include "resources/ids.h"
+#include "shell/frame_fixture.h"
+
+namespace {
+
+class ConfirmDlgTest : public FrameTest {
+protected:
+    // Shows the prepared dialog without a modal loop and returns its answer after the action.
+    int Answer(CConfirmDlg& dialog, const std::function<void()>& action) {
+        dialog.Prepare();
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        action();
+        Settle();
+        EXPECT_FALSE(dialog.isVisible());
+        return dialog.answer();
+    }
+    static QString Text(QWidget& dialog, int id) {
+        return dialog.findChild<QLabel*>(QString::number(id))->text();
+    }
+    static QPushButton* Button(QWidget& dialog, int id) {
+        return dialog.findChild<QPushButton*>(QString::number(id));
+    }
+};
+
+}  // namespace
+
+TEST_F(ConfirmDlgTest, KeysAndButtonsGiveTheFourAnswers) {
+    CConfirmDlg dialog(IDD_CONFIRM, device.fs());
+    dialog.SetMessage("你是否要刪除 'a.txt' ?");
+    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); }), CONFIRM_YES);
+    EXPECT_EQ(Text(dialog, IDC_CONFIRM_MESSAGE), "你是否要刪除 'a.txt' ?");
+    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }), CONFIRM_CANCEL);
+    EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDNO)->click(); }), CONFIRM_NO);
+    EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDC_CONFIRM_ALL)->click(); }),
+              CONFIRM_YES_TO_ALL);
+    EXPECT_EQ(Answer(dialog, [&] { dialog.close(); }), CONFIRM_CANCEL);
+    EXPECT_EQ(dialog.windowTitle(), "檔案刪除確認");
+    EXPECT_EQ(Button(dialog, IDC_CONFIRM_ALL)->text(), "全部刪除");
+}
+
+TEST_F(ConfirmDlgTest, FolderReplacementUsesItsOwnTitleAndAllButton) {
+    CConfirmDlg dialog(IDD_CONFIRM, device.fs());
+    dialog.titleId = IDS_REPLACE_FOLDER_TITLE;
+    dialog.allButtonId = IDS_REPLACE_ALL;
+    Answer(dialog, [&] { Button(dialog, IDCANCEL)->click(); });
+    EXPECT_EQ(dialog.windowTitle(), "取代資料匣確定");
+    EXPECT_EQ(Button(dialog, IDC_CONFIRM_ALL)->text(), "全部取代");
+}
+
+TEST_F(ConfirmDlgTest, ReplacementShowsBothFilesSizes) {
+    device.Make({"\\old.txt#1024", "\\new.txt#1023", "\\big.bin#1536000"});
+    CConfirmDlg dialog(IDD_CONFIRM_REPLACE, device.fs());
+    dialog.SetExistingFile("\\old.txt");
+    dialog.SetNewFile("\\new.txt", QIcon());
+    Answer(dialog, [&] { Button(dialog, IDOK)->click(); });
+    EXPECT_EQ(dialog.windowTitle(), "檔案取代確認");
+    EXPECT_EQ(Text(dialog, IDC_EXISTING_SIZE), "1KB");
+    EXPECT_EQ(Text(dialog, IDC_NEW_SIZE), "1,023B");
+    EXPECT_FALSE(Text(dialog, IDC_EXISTING_DATE).isEmpty());
+    EXPECT_TRUE(Text(dialog, IDC_EXISTING_DATE).contains("  "));
+
+    dialog.SetExistingFile("\\big.bin");
+    Answer(dialog, [&] { Button(dialog, IDOK)->click(); });
+    EXPECT_EQ(Text(dialog, IDC_EXISTING_SIZE), "1,500KB");
+}
+
+TEST_F(ConfirmDlgTest, TheNewFilesIconComesFromItsListRowOrTheUnknownFile) {
+    device.Make({"\\My Documents\\a.txt=a"});
+    Open();
+    EXPECT_FALSE(frame().ListIcon("a.txt").isNull());
+    EXPECT_FALSE(frame().ListIcon("not listed.doc").isNull());
+}

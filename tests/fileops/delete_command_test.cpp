@@ -1,0 +1,94 @@
+#include <QDir>
+
+#include "recycle/recycle_bin.h"
+#include "resources/ids.h"
+#include "shell/frame_fixture.h"
+
+namespace {
+
+class DeleteCommandTest : public FrameTest {
+protected:
+    void Select(const QStringList& names) {
+        FocusList();
+        list().SelectRows(0);
+        for (const QString& name : names) {
+            list().SelectRow(list().FindRowByName(name), true, false, false);
+        }
+    }
+    void Delete() {
+        frame().OnCommand(ID_EDIT_DELETE);
+        Settle();
+    }
+};
+
+}  // namespace
+
+TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c",
+                 "\\My Documents\\keep.txt=k"});
+    OpenWithDocument();
+    Select({"a.txt", "b.txt", "c.txt"});
+    prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    Delete();
+    EXPECT_EQ(prompt.confirms.size(), 1);
+    EXPECT_EQ(RowNames(), QStringList({"keep.txt"}));
+    EXPECT_EQ(fileDoc->bin().entries.size(), 3);
+    EXPECT_EQ(device.List("\\My Documents"), QStringList({"keep.txt"}));
+}
+
+TEST_F(DeleteCommandTest, NoKeepsItsRowAndCancelStops) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c"});
+    Open();  // no bin: deleted for good
+    Select({"a.txt", "b.txt", "c.txt"});
+    prompt.confirmAnswers = {CONFIRM_NO, CONFIRM_YES, CONFIRM_CANCEL};
+    Delete();
+    EXPECT_EQ(RowNames(), QStringList({"a.txt", "c.txt"}));
+    EXPECT_EQ(device.List("\\My Documents"), QStringList({"a.txt", "c.txt"}));
+}
+
+TEST_F(DeleteCommandTest, TooBigForTheBinAsksToDeleteForGood) {
+    device.Make({"\\My Documents\\big.bin#2000000", "\\My Documents\\small.txt=s"});
+    device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY, 1);
+    device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, 1);
+    OpenWithDocument();
+    Select({"big.bin"});
+    prompt.messageAnswers = {IDNO, IDOK};
+    Delete();
+    EXPECT_EQ(prompt.MessageIds(),
+              QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_ENLARGE_RECYCLE_BIN}));
+    EXPECT_TRUE(prompt.confirms.isEmpty());
+    EXPECT_TRUE(device.Exists("\\My Documents\\big.bin"));
+
+    prompt.messages.clear();
+    prompt.messageAnswers = {IDYES};
+    Delete();
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN}));
+    EXPECT_FALSE(device.Exists("\\My Documents\\big.bin"));
+    EXPECT_TRUE(fileDoc->bin().entries.isEmpty());
+    EXPECT_EQ(RowNames(), QStringList({"small.txt"}));
+}
+
+TEST_F(DeleteCommandTest, AMissingBinFolderStopsEverything) {
+    device.Make({"\\My Documents\\a.txt=a"});
+    OpenWithDocument();
+    ASSERT_TRUE(QDir(device.fs().HostPath(fileDoc->bin().binPath)).removeRecursively());
+    Select({"a.txt"});
+    Delete();
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_RECYCLE_BIN_NOT_FOUND}));
+    EXPECT_TRUE(device.Exists("\\My Documents\\a.txt"));
+}
+
+TEST_F(DeleteCommandTest, TheTreeFolderIsAskedByPathAndItsParentShownAfter) {
+    device.Make({"\\My Documents\\Old\\x.txt=x", "\\My Documents\\y.txt=y"});
+    Open();
+    frame().SetCurrentFolder("\\My Documents\\Old", true);
+    Settle();
+    FocusTree();
+    prompt.messageAnswers = {IDYES};
+    Delete();
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CONFIRM_DELETE_FOLDER}));
+    EXPECT_EQ(prompt.messages[0].text, "你是否要刪除資料匣 - '\\My Documents\\Old' ?");
+    EXPECT_FALSE(device.Exists("\\My Documents\\Old"));
+    EXPECT_EQ(frame().GetCurrentFolder(), "\\My Documents");
+    EXPECT_EQ(RowNames(), QStringList({"y.txt"}));
+}

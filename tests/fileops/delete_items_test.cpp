@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "app/clock.h"
+#include "app/progress.h"
+#include "fileops/delete_items.h"
+#include "platform/file_attributes.h"
+#include "recycle/recycle_bin.h"
+#include "resources/ids.h"
+#include "support/recording_prompt.h"
+#include "support/temp_device.h"
+
+namespace {
+
+struct DeleteRig {
+    DeleteRig() { dev.Make({"\\D\\a.txt=a", "\\D\\b.txt=b", "\\D\\c.txt=c", "\\D\\Sub\\d.txt=d"}); }
+    QList<DeleteOutcome> Run(const QStringList& names, DeleteOptions::Ask ask,
+                             Progress* progress = nullptr) {
+        QStringList paths;
+        for (const QString& name : names)
+            paths.append("\\D\\" + name);
+        DeleteOptions options;
+        options.ask = ask;
+        return DeleteItems(dev.fs(), prompt, paths, options, progress);
+    }
+    TempDevice dev;
+    RecordingPrompt prompt;
+};
+
+// Cancels when asked for the n-th time.
+struct CancelAt : Progress {
+    explicit CancelAt(int n) : left(n) {}
+    bool Update(const ProgressState&) override { return --left > 0; }
+    int left;
+};
+
+}  // namespace
+
+TEST(DeleteItems, YesToAllAsksOnceAndNoSkipsOnlyItsItem) {
+    DeleteRig rig;
+    rig.prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    rig.Run({"a.txt", "b.txt", "c.txt"}, DeleteOptions::Ask::EachItem);
+    ASSERT_EQ(rig.prompt.confirms.size(), 1);
+    EXPECT_EQ(rig.prompt.confirms[0].textId, IDS_CONFIRM_DELETE_FILE);
+    EXPECT_EQ(rig.prompt.confirms[0].text, "你是否要刪除 'a.txt' ?");
+    EXPECT_EQ(rig.dev.List("\\D"), QStringList({"Sub\\"}));
+
+    DeleteRig other;
+    other.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_NO, CONFIRM_YES};
+    const auto outcomes = other.Run({"a.txt", "b.txt", "Sub"}, DeleteOptions::Ask::EachItem);
+    EXPECT_EQ(outcomes, QList<DeleteOutcome>(
+                            {DeleteOutcome::Done, DeleteOutcome::Declined, DeleteOutcome::Done}));
+    EXPECT_EQ(other.prompt.confirms[2].textId, IDS_CONFIRM_DELETE_FOLDER);
+    EXPECT_EQ(other.dev.List("\\D"), QStringList({"b.txt", "c.txt"}));
+}
+
+TEST(DeleteItems, CancelKeepsWhatWasDeletedAndStops) {
+    DeleteRig rig;
+    rig.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_CANCEL};
+    const auto outcomes = rig.Run({"a.txt", "b.txt", "c.txt"}, DeleteOptions::Ask::EachItem);
+    EXPECT_EQ(outcomes, QList<DeleteOutcome>({DeleteOutcome::Done, DeleteOutcome::NotReached,
+                                              DeleteOutcome::NotReached}));
+    EXPECT_EQ(rig.prompt.confirms.size(), 2);
+    EXPECT_EQ(rig.dev.List("\\D"), QStringList({"b.txt", "c.txt", "Sub\\"}));
+
+    // The progress window's Cancel stops after the item at hand, not inside it.
+    DeleteRig cancelled;
+    CancelAt cancel(2);
+    const auto stopped =
+        cancelled.Run({"Sub", "a.txt", "b.txt"}, DeleteOptions::Ask::Nothing, &cancel);
+    EXPECT_EQ(stopped[0], DeleteOutcome::Done);
+    EXPECT_EQ(stopped[2], DeleteOutcome::NotReached);
+    EXPECT_TRUE(cancelled.dev.Exists("\\D\\b.txt"));
+    EXPECT_FALSE(cancelled.dev.Exists("\\D\\Sub"));
+}
+
+TEST(DeleteItems, ReadOnlyFilesAskTwiceAndTheirYesToAllCountsApart) {
+    DeleteRig rig;
+    for (const char* name : {"\\D\\a.txt", "\\D\\b.txt"}) {
+        rig.dev.SetRawAttributes(name, Attr::kReadOnly | Attr::kArchive);
+    }
+    // Item question Yes, read-only Yes to all; the second file still gets its item question.
+    rig.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_YES_TO_ALL, CONFIRM_YES};
+    rig.Run({"a.txt", "b.txt"}, DeleteOptions::Ask::EachItem);
+    ASSERT_EQ(rig.prompt.confirms.size(), 3);
+    EXPECT_EQ(rig.prompt.confirms[1].textId, IDS_CONFIRM_DELETE_READ_ONLY);
+    EXPECT_EQ(rig.prompt.confirms[2].textId, IDS_CONFIRM_DELETE_FILE);
+    EXPECT_FALSE(rig.dev.Exists("\\D\\a.txt"));
+    EXPECT_FALSE(rig.dev.Exists("\\D\\b.txt"));
+
+    // No on the read-only question keeps the file, read-only as before.
+    DeleteRig kept;
+    kept.dev.SetRawAttributes("\\D\\a.txt", Attr::kReadOnly);
+    kept.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_NO};
+    EXPECT_EQ(kept.Run({"a.txt"}, DeleteOptions::Ask::EachItem)[0], DeleteOutcome::Declined);
+    EXPECT_EQ(*kept.dev.fs().GetAttributes("\\D\\a.txt") & Attr::kReadOnly, Attr::kReadOnly);
+}
+
+TEST(DeleteItems, TreeFolderIsAskedByMessageWithItsFullPath) {
+    DeleteRig rig;
+    rig.prompt.messageAnswers = {IDNO};
+    EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Declined);
+    ASSERT_EQ(rig.prompt.messages.size(), 1);
+    EXPECT_EQ(rig.prompt.messages[0].text, "你是否要刪除資料匣 - '\\D\\Sub' ?");
+    EXPECT_EQ(rig.prompt.messages[0].style, MB_YESNO_QUESTION);
+    EXPECT_TRUE(rig.dev.Exists("\\D\\Sub"));
+
+    rig.prompt.messageAnswers = {IDYES};
+    EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Done);
+    EXPECT_FALSE(rig.dev.Exists("\\D\\Sub"));
+}
