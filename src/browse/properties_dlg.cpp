@@ -18,6 +18,7 @@
 #include "browse/format.h"
 #include "browse/properties_summary.h"
 #include "resources/ids.h"
+#include "shell/dialog_layout.h"
 #include "shell/main_frame.h"
 #include "shell/nuvio_icon.h"
 
@@ -109,14 +110,7 @@ CPropertiesDlg::CPropertiesDlg(CMainFrame& frame, bool folderMode, QWidget* pare
     attributes->addWidget(romBox_, 2, 1);
     layout->addLayout(attributes);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QString::number(IDOK));
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QString::number(IDCANCEL));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddOkCancelButtons(*this, *layout);
 
     BeginWaitCursor();
     Fill();

@@ -16,6 +16,7 @@
 #include "platform/device_fs.h"
 #include "platform/file_time.h"
 #include "resources/ids.h"
+#include "shell/dialog_layout.h"
 #include "shell/nuvio_icon.h"
 
 namespace {
@@ -119,11 +120,7 @@ void CConfirmDlg::Prepare() {
     // Never wider than the window it asks for: a device screen may be 240 pixels wide.
     if (const QWidget* owner = parentWidget()) setMaximumWidth(qMax(200, owner->window()->width()));
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = frameGeometry();
-        area.moveCenter(screen->availableGeometry().center());
-        move(area.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 int CConfirmDlg::Ask() {

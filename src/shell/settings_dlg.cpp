@@ -15,6 +15,7 @@
 #include "browse/file_view.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
+#include "shell/dialog_layout.h"
 #include "shell/main_frame.h"
 
 namespace {
@@ -70,14 +71,7 @@ CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, Q
     browse->addLayout(indented);
     layout->addWidget(group);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QString::number(IDOK));
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QString::number(IDCANCEL));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    AddOkCancelButtons(*this, *layout);
 
     connect(showOnly_, &QCheckBox::clicked, this, [this](bool checked) {
         values_.showOnlyMatching = checked;
@@ -86,11 +80,7 @@ CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, Q
     connect(filter_, &QComboBox::activated, this, [&shell] { shell.ShowInputPanel(true); });
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = frameGeometry();
-        area.moveCenter(screen->availableGeometry().center());
-        move(area.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 void CSettingsDlg::accept() {

@@ -10,13 +10,6 @@ namespace {
 
 class PropertiesTest : public FrameTest {
 protected:
-    void Select(const QStringList& names) {
-        FocusList();
-        list().SelectRows(0);
-        for (const QString& name : names) {
-            list().SelectRow(list().FindRowByName(name), true, false, false);
-        }
-    }
     // Runs the command; the dialog is inspected and answered by the given step.
     void RunProperties(const std::function<int(CPropertiesDlg&)>& step) {
         frame().SetDialogRunner([&](QDialog& dialog) {
@@ -41,7 +34,7 @@ protected:
 TEST_F(PropertiesTest, OneFileShowsItsSizeTypeAndTimes) {
     device.Make({"\\My Documents\\a.txt#1536"});
     Open();
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     RunProperties([](CPropertiesDlg& dialog) {
         EXPECT_EQ(Text(dialog, IDC_PROPERTIES_NAME), "a.txt");
         EXPECT_EQ(Text(dialog, IDC_PROPERTIES_LOCATION), "\\My Documents");
@@ -57,7 +50,7 @@ TEST_F(PropertiesTest, OneFileShowsItsSizeTypeAndTimes) {
 TEST_F(PropertiesTest, AFolderIsMeasuredAndItsBoxesAreDisabled) {
     device.Make({"\\My Documents\\F\\a.bin#1048000", "\\My Documents\\F\\G\\b.bin#576"});
     Open();
-    Select({"F"});
+    SelectNames({"F"});
     RunProperties([](CPropertiesDlg& dialog) {
         EXPECT_EQ(Text(dialog, IDC_PROPERTIES_SIZE), "1024.0KB (1048576 位元組)");
         EXPECT_EQ(Text(dialog, IDC_PROPERTIES_CONTENTS), "2 個檔案, 1 個資料匣");
@@ -73,7 +66,7 @@ TEST_F(PropertiesTest, MixedReadOnlyStaysPerFileUntilTheUserChoosesForBoth) {
     device.SetRawAttributes("\\My Documents\\r.txt", Attr::kReadOnly | Attr::kArchive);
     device.SetRawAttributes("\\My Documents\\w.txt", Attr::kArchive);
     Open();
-    Select({"r.txt", "w.txt"});
+    SelectNames({"r.txt", "w.txt"});
     RunProperties([](CPropertiesDlg& dialog) {
         QCheckBox* readOnly = Box(dialog, IDC_ATTR_READ_ONLY);
         EXPECT_EQ(readOnly->checkState(), Qt::PartiallyChecked);

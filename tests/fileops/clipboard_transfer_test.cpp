@@ -20,15 +20,6 @@ protected:
         frame().SetCurrentFolder(folder, true);
         Settle();
     }
-    void Select(const QStringList& names) {
-        FocusList();
-        list().SelectRows(0);
-        for (const QString& name : names) {
-            const int row = list().FindRowByName(name);
-            ASSERT_GE(row, 0) << name.toStdString();
-            list().SelectRow(row, true, false, false);
-        }
-    }
     void Command(int id) {
         frame().OnCommand(id);
         Settle();
@@ -50,7 +41,7 @@ protected:
 TEST_F(ClipboardTest, CopiesIntoTheSameFolderTakeNumberedNames) {
     device.Make({"\\My Documents\\a.txt=a"});
     Open();
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Command(ID_EDIT_COPY);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
@@ -76,7 +67,7 @@ TEST_F(ClipboardTest, CopiesIntoTheSameFolderTakeNumberedNames) {
 TEST_F(ClipboardTest, CutIntoTheSameFolderIsRefusedAndConsumed) {
     device.Make({"\\My Documents\\a.txt=a"});
     Open();
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Command(ID_EDIT_CUT);
     EXPECT_TRUE(frame().cutMark());
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE_SHORTCUT));
@@ -99,7 +90,7 @@ TEST_F(ClipboardTest, YesToAllReplacesLaterFilesAndMergesFolders) {
                  "\\My Documents\\F\\x.txt=old x", "\\My Documents\\F\\y.txt=old y"});
     Open();
     ShowFolder("\\S");
-    Select({"a.txt", "b.txt", "F"});
+    SelectNames({"a.txt", "b.txt", "F"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     list().SelectRows(0);
@@ -122,7 +113,7 @@ TEST_F(ClipboardTest, FolderQuestionNoAndCancel) {
                  "\\My Documents\\g.txt=old", "\\My Documents\\h.txt=old"});
     Open();
     ShowFolder("\\S");
-    Select({"F", "g.txt", "h.txt"});
+    SelectNames({"F", "g.txt", "h.txt"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     prompt.confirmAnswers = {CONFIRM_NO, CONFIRM_CANCEL};
@@ -145,7 +136,7 @@ TEST_F(ClipboardTest, NamesWithAPlusArriveWhole) {
     device.Make({"\\S\\a+b.txt=plus", "\\S\\b.txt=other"});
     Open();
     ShowFolder("\\S");
-    Select({"a+b.txt"});
+    SelectNames({"a+b.txt"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE);
@@ -164,7 +155,7 @@ TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
     device.Make({"\\S\\a.txt=a"});
     Open();
     ShowFolder("\\S");
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Command(ID_EDIT_CUT);
     ShowFolder("\\My Documents");
     // The menu offers no shortcut after a cut; the operation itself still consumes the cut.
@@ -177,7 +168,7 @@ TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
     EXPECT_FALSE(HasOffer());
 
     ShowFolder("\\S");
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE_SHORTCUT);
@@ -192,7 +183,7 @@ TEST_F(ClipboardTest, TooLittleSpaceStopsThePaste) {
     ASSERT_TRUE(huge.resize(qint64(1) << 43));
     Open();
     ShowFolder("\\S");
-    Select({"a.txt", "b.txt"});
+    SelectNames({"a.txt", "b.txt"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE);
@@ -208,7 +199,7 @@ TEST_F(ClipboardTest, RomSourcesAreReportedOnce) {
     device.settings().SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_HIDE_ROM_FILE, 0);
     Open();
     ShowFolder("\\S");
-    Select({"r1.txt", "r2.txt", "ok.txt"});
+    SelectNames({"r1.txt", "r2.txt", "ok.txt"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE);
@@ -220,7 +211,7 @@ TEST_F(ClipboardTest, RomSourcesAreReportedOnce) {
 TEST_F(ClipboardTest, AFolderIsNeverMovedIntoItself) {
     device.Make({"\\My Documents\\A\\B\\x.txt=x"});
     Open();
-    Select({"A"});
+    SelectNames({"A"});
     Command(ID_EDIT_CUT);
     ShowFolder("\\My Documents\\A\\B");
     const QStringList before = device.Snapshot();
@@ -234,7 +225,7 @@ TEST_F(ClipboardTest, CutAndPasteMovesAndTheTreeFolderCanBeCopied) {
     device.Make({"\\S\\a.txt=a", "\\S\\Sub\\y.txt=y"});
     Open();
     ShowFolder("\\S");
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Command(ID_EDIT_CUT);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE);
@@ -258,7 +249,7 @@ TEST_F(ClipboardTest, CutAndPasteMovesAndTheTreeFolderCanBeCopied) {
 TEST_F(ClipboardTest, TheListIsGoneFromTheClipboardAtExit) {
     device.Make({"\\My Documents\\a.txt=a"});
     Open();
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Command(ID_EDIT_COPY);
     ASSERT_TRUE(HasOffer());
     frame().close();

@@ -8,13 +8,6 @@ namespace {
 
 class DeleteCommandTest : public FrameTest {
 protected:
-    void Select(const QStringList& names) {
-        FocusList();
-        list().SelectRows(0);
-        for (const QString& name : names) {
-            list().SelectRow(list().FindRowByName(name), true, false, false);
-        }
-    }
     void Delete() {
         frame().OnCommand(ID_EDIT_DELETE);
         Settle();
@@ -27,7 +20,7 @@ TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
     device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c",
                  "\\My Documents\\keep.txt=k"});
     OpenWithDocument();
-    Select({"a.txt", "b.txt", "c.txt"});
+    SelectNames({"a.txt", "b.txt", "c.txt"});
     prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
     Delete();
     EXPECT_EQ(prompt.confirms.size(), 1);
@@ -39,7 +32,7 @@ TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
 TEST_F(DeleteCommandTest, NoKeepsItsRowAndCancelStops) {
     device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c"});
     Open();  // no bin: deleted for good
-    Select({"a.txt", "b.txt", "c.txt"});
+    SelectNames({"a.txt", "b.txt", "c.txt"});
     prompt.confirmAnswers = {CONFIRM_NO, CONFIRM_YES, CONFIRM_CANCEL};
     Delete();
     EXPECT_EQ(RowNames(), QStringList({"a.txt", "c.txt"}));
@@ -51,7 +44,7 @@ TEST_F(DeleteCommandTest, TooBigForTheBinAsksToDeleteForGood) {
     device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY, 1);
     device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, 1);
     OpenWithDocument();
-    Select({"big.bin"});
+    SelectNames({"big.bin"});
     prompt.messageAnswers = {IDNO, IDOK};
     Delete();
     EXPECT_EQ(prompt.MessageIds(),
@@ -72,7 +65,7 @@ TEST_F(DeleteCommandTest, AMissingBinFolderStopsEverything) {
     device.Make({"\\My Documents\\a.txt=a"});
     OpenWithDocument();
     ASSERT_TRUE(QDir(device.fs().HostPath(fileDoc->bin().binPath)).removeRecursively());
-    Select({"a.txt"});
+    SelectNames({"a.txt"});
     Delete();
     EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_RECYCLE_BIN_NOT_FOUND}));
     EXPECT_TRUE(device.Exists("\\My Documents\\a.txt"));

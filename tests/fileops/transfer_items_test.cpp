@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/progress.h"
 #include "fileops/transfer_items.h"
 #include "resources/ids.h"
 #include "support/recording_prompt.h"
@@ -29,4 +30,21 @@ TEST(TransferItems, AMoveWhoseCopyFailsKeepsItsSource) {
         TransferItems(dev.fs(), prompt, {{"\\S\\a.txt", "\\Missing\\a.txt"}}, true);
     EXPECT_NE(result.outcomes[0], TransferOutcome::Done);
     EXPECT_EQ(dev.Read("\\S\\a.txt"), "data");
+}
+
+TEST(TransferItems, ACancelStopsBetweenItemsWithTheCurrentOneWhole) {
+    TempDevice dev;
+    dev.Make({"\\S\\F\\1.txt=1", "\\S\\F\\2.txt=2", "\\S\\b.txt=b", "\\T\\"});
+    struct CancelAtOnce : Progress {
+        int calls = 0;
+        bool Update(const ProgressState&) override { return ++calls < 2; }
+    } cancel;
+    RecordingPrompt prompt;
+    const TransferResult result = TransferItems(
+        dev.fs(), prompt, {{"\\S\\F", "\\T\\F"}, {"\\S\\b.txt", "\\T\\b.txt"}}, true, &cancel);
+    EXPECT_EQ(result.outcomes,
+              QList<TransferOutcome>({TransferOutcome::Done, TransferOutcome::NotReached}));
+    EXPECT_EQ(dev.List("\\T\\F"), QStringList({"1.txt", "2.txt"}));
+    EXPECT_FALSE(dev.Exists("\\S\\F"));
+    EXPECT_TRUE(dev.Exists("\\S\\b.txt"));
 }

@@ -86,6 +86,16 @@ protected:
         list().ActiveView()->setFocus();
         Settle();
     }
+    // Focuses the list and selects exactly the rows of these names.
+    void SelectNames(const QStringList& names) {
+        FocusList();
+        list().SelectRows(0);
+        for (const QString& name : names) {
+            const int row = list().FindRowByName(name);
+            EXPECT_GE(row, 0) << name.toStdString();
+            if (row >= 0) list().SelectRow(row, true, false, false);
+        }
+    }
     void FocusTree() {
         tree().setFocus();
         Settle();

@@ -1,0 +1,30 @@
+#include "shell/dialog_layout.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+#include "resources/ids.h"
+
+QDialogButtonBox* AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* ok = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QString::number(IDOK));
+    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QString::number(IDCANCEL));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout.addWidget(buttons);
+    return buttons;
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect area = window.frameGeometry();
+    area.moveCenter(screen->availableGeometry().center());
+    window.move(area.topLeft());
+}
