@@ -19,7 +19,8 @@ QString GroupDigits(const QString& digits) {
     return out;
 }
 
-// The locale's short time format with its seconds field and the separator before it removed.
+}  // namespace
+
 QString TimeFormatWithoutSeconds(const QLocale& locale) {
     const QString format = locale.timeFormat(QLocale::ShortFormat);
     QString out;
@@ -27,6 +28,12 @@ QString TimeFormatWithoutSeconds(const QLocale& locale) {
     for (qsizetype i = 0; i < format.size(); ++i) {
         const QChar c = format[i];
         if (c == QLatin1Char('\'')) quoted = !quoted;
+        // The day period "B" of newer locale data is printed literally by this Qt
+        // ("B21:05"); "AP" gives the same words ("下午9:05").
+        if (!quoted && c == QLatin1Char('B')) {
+            out += QStringLiteral("AP");
+            continue;
+        }
         if (quoted || c != QLatin1Char('s')) {
             out += c;
             continue;
@@ -41,8 +48,6 @@ QString TimeFormatWithoutSeconds(const QLocale& locale) {
     }
     return out;
 }
-
-}  // namespace
 
 QString FormatNumber(qint64 n) {
     // Through the unsigned magnitude, so that the smallest value has one too.

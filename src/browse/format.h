@@ -13,6 +13,8 @@ QString FormatNumber(qint64 n);
 QString FormatDecimal(double x);
 // Below 1024 bytes "512B", else whole kilobytes rounded down: "1,500K".
 QString FormatSizeText(quint64 size);
+// The locale's short time format without seconds, its day period in a form this Qt prints.
+QString TimeFormatWithoutSeconds(const QLocale& locale);
 // The local time of a file time as the locale's short date, a space, and its time without
 // seconds.
 QString FormatDateText(FileTime time, const QLocale& locale = QLocale::system());

@@ -145,7 +145,7 @@ void CConfirmDlg::FillLines(const QString& path, QLabel* size, QLabel* date) {
     const QLocale locale = QLocale::system();
     date->setText(local.isValid()
                       ? locale.toString(local.date(), QLocale::ShortFormat) + QStringLiteral("  ") +
-                            locale.toString(local.time(), QLocale::ShortFormat)
+                            locale.toString(local.time(), TimeFormatWithoutSeconds(locale))
                       : QString());
 }
 
