@@ -20,8 +20,10 @@
 #include "app/path_helpers.h"
 #include "app/settings_store.h"
 #include "app/wait_cursor.h"
+#include "crypt/crypt_file_commands.h"
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
+#include "recycle/recycle_commands.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/command_table.h"
@@ -29,6 +31,7 @@
 #include "shell/main_menu.h"
 #include "shell/nuvio_icon.h"
 #include "shell/progress_window.h"
+#include "tools/favorite_commands.h"
 #include "tools/favorites_list.h"
 
 namespace {
@@ -213,6 +216,9 @@ void CMainFrame::RegisterHandlers() {
     c.SetHandler(ID_VIEW_ADDRESS_BAR, [this] { ToggleAddressBar(); });
     c.SetHandler(ID_VIEW_COLUMN_HEADER, [this] { fileView_->ToggleColumnHeader(); });
     c.SetRangeHandler(ID_FAVORITE_FIRST, ID_FAVORITE_LAST, [this](int id) { OnFavorite(id); });
+    InstallCryptCommands(*this);
+    InstallRecycleCommands(*this);
+    InstallFavoriteCommands(*this);
 }
 
 bool CMainFrame::OnCommand(int id) {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QBoxLayout;
+class QDialog;
+class QPushButton;
+class QWidget;
+
+// A push button of a dialog carrying its control id; it never takes the Enter key from the
+// dialog's default button.
+QPushButton* MakeDialogButton(const QString& text, int id, QWidget* parent);
+
+// "確定" (IDOK) and "取消" (IDCANCEL) at the bottom of a dialog, routed to its accept and
+// reject, which the dialog may override.
+void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout);
