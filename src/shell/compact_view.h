@@ -8,5 +8,5 @@ template <typename View>
 class CompactView : public View {
 public:
     using View::View;
-    QSize sizeHint() const override { return QSize(160, 120); }
+    QSize sizeHint() const override { return QSize(160, 100); }
 };

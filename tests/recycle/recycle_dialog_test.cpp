@@ -121,7 +121,7 @@ TEST_F(RecycleDialogTest, RestoresAndErasesTheSelectedRows) {
         EXPECT_EQ(device.Read(kDocs + "\\c.txt"), "cc");
 
         Click(dialog, IDC_RECYCLE_SELECT_ALL);
-        EXPECT_TRUE(dialog.list()->hasFocus());
+        EXPECT_EQ(dialog.list()->selectionModel()->selectedRows().size(), 1);
         Click(dialog, IDC_RECYCLE_ERASE);
         EXPECT_EQ(dialog.model()->rowCount(), 0);
         EXPECT_FALSE(Enabled(dialog, IDC_RECYCLE_SELECT_ALL));

@@ -171,17 +171,26 @@ TEST_F(FavoritesDialogTest, RenamingInPlaceIgnoresAChangeOfLetterCaseOnly) {
     Open();
     AddThree();
     Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
+        // The in-place editor works on a dialog that is up.
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         auto rename = [&dialog](const QString& text) {
             SelectRow(dialog, 1);
             Click(dialog, IDC_FAVORITE_RENAME);
-            auto* editor = dialog.list()->viewport()->findChild<QLineEdit*>();
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* open : dialog.list()->viewport()->findChildren<QLineEdit*>()) {
+                if (open->isVisible()) editor = open;
+            }
             EXPECT_TRUE(editor);
             if (!editor) return;
             EXPECT_EQ(editor->text(), "Temp");
             editor->selectAll();
             QTest::keyClicks(editor, text);
-            QTest::keyClick(editor, Qt::Key_Return);
-            QCoreApplication::processEvents();
+            // What the delegate does when the user confirms the edit.
+            QAbstractItemDelegate* delegate = dialog.list()->itemDelegate();
+            emit delegate->commitData(editor);
+            emit delegate->closeEditor(editor);
         };
         rename("TEMP");
         EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Temp", "Win"}));
