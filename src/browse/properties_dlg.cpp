@@ -110,7 +110,7 @@ CPropertiesDlg::CPropertiesDlg(CMainFrame& frame, bool folderMode, QWidget* pare
     attributes->addWidget(romBox_, 2, 1);
     layout->addLayout(attributes);
 
-    AddOkCancelButtons(*this, *layout);
+    AddOkCancelButtons(this, layout);
 
     BeginWaitCursor();
     Fill();

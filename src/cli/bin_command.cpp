@@ -177,10 +177,7 @@ int Move(CliContext& context, const ParsedArgs& args) {
     // The bin finds its card through this setting, as after the dialog's OK.
     settings.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, card);
     const int position = card == QLatin1String("\\") ? 0 : 1;
-    if (!bin.SetBinLocation(position, true)) {
-        settings.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, oldCard);
-        context.Fail(LoadStr(IDS_STORAGE_CARD_REMOVED));
-    }
+    if (!bin.RelocateBin(position, oldCard)) context.Fail(LoadStr(IDS_STORAGE_CARD_REMOVED));
     bin.FlushRecycleIndex(false);
     return context.ExitCode();
 }

@@ -12,6 +12,7 @@
 #include "crypt/encrypt_file.h"
 #include "crypt/encrypted_file_reader.h"
 #include "crypt/encrypted_format.h"
+#include "crypt/report_crypt_failure.h"
 #include "fileops/file_names.h"
 #include "resources/ids.h"
 
@@ -73,34 +74,17 @@ std::optional<QString> GetPassword(CliContext& context, const ParsedArgs& args, 
     return password;
 }
 
-// "%s\n%s": a file name over a message of the string table.
-void Report(CliContext& context, const QString& name, int textId, int style) {
-    ShowFilledMessage(context.prompt(), textId, name + QLatin1Char('\n') + LoadStr(textId), style);
-}
-
-// The message of a failed encryption or decryption; false when the command ends.
+// The failure's message; false when the command ends. Unlike the explorer, which shows the
+// ROM message alone, the terminal names the file: a run may name many.
 bool ReportFailure(CliContext& context, CryptResult result, const QString& name,
                    const QString& target) {
-    switch (result) {
-        case CryptResult::RomFile:
-            Report(context, name, IDS_CANNOT_ENCRYPT_ROM_FILE, MB_ICONEXCLAMATION);
-            return true;
-        case CryptResult::NotEncrypted:
-            Report(context, name, IDS_NOT_ENCRYPTED_FILE, MB_ICONEXCLAMATION);
-            return true;
-        case CryptResult::CipherFailed:
-            Report(context, name, IDS_CANNOT_ENCRYPT, MB_ICONEXCLAMATION);
-            return true;
-        case CryptResult::WrongPassword:
-            Report(context, name, IDS_WRONG_PASSWORD, MB_ICONEXCLAMATION);
-            return true;
-        case CryptResult::WriteFailed:
-            Report(context, target, IDS_CANNOT_OPEN_FILE, MB_ICONSTOP);
-            return false;
-        default:  // cannot be opened or read
-            Report(context, name, IDS_CANNOT_OPEN_FILE, MB_ICONEXCLAMATION);
-            return true;
+    if (result == CryptResult::RomFile) {
+        ShowFilledMessage(context.prompt(), IDS_CANNOT_ENCRYPT_ROM_FILE,
+                          name + QLatin1Char('\n') + LoadStr(IDS_CANNOT_ENCRYPT_ROM_FILE),
+                          MB_ICONEXCLAMATION);
+        return true;
     }
+    return ReportCryptFailure(context.prompt(), result, name, target);
 }
 
 void DeleteOriginal(CliContext& context, const QString& path) {

@@ -28,9 +28,7 @@ QLabel* MakeLabel(int id, QWidget* parent) {
 }
 
 QPushButton* MakeButton(const QString& text, int id, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::number(id));
-    button->setAutoDefault(false);
+    QPushButton* button = MakeDialogButton(text, id, parent);
     // Four buttons share a 240-pixel screen: as narrow as their texts allow.
     button->setMinimumWidth(button->fontMetrics().horizontalAdvance(text) + 12);
     button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);

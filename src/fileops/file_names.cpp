@@ -58,13 +58,17 @@ bool GetStorageCardFolder(DeviceFs& fs, const SettingsStore& settings, QString* 
     return true;
 }
 
-int CountStorageCards(DeviceFs& fs) {
-    int count = 0;
+QStringList ListStorageCards(DeviceFs& fs) {
+    QStringList cards;
     FindData entry;
     auto handle = fs.FindFirst(QStringLiteral("\\*.*"), entry);
-    if (!handle) return 0;
+    if (!handle) return cards;
     do {
-        if (IsStorageCard(entry.attributes)) ++count;
+        if (IsStorageCard(entry.attributes)) cards.append(entry.name);
     } while (handle->Next(entry));
-    return count;
+    return cards;
+}
+
+int CountStorageCards(DeviceFs& fs) {
+    return int(ListStorageCards(fs).size());
 }

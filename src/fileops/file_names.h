@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class DeviceFs;
 class SettingsStore;
@@ -22,4 +23,6 @@ quint64 GetFreeSpace(DeviceFs& fs, const QString& path);
 bool GetStorageCardFolder(DeviceFs& fs, const SettingsStore& settings, QString* folder,
                           bool bareName = false);
 
+// The names of the mounted storage cards in the order the root lists them.
+QStringList ListStorageCards(DeviceFs& fs);
 int CountStorageCards(DeviceFs& fs);

@@ -73,12 +73,20 @@ quint64 RecycleBin::GetMaxCapacity(bool inBytes) const {
 quint64 RecycleBin::GetRoomLeft() {
     const quint64 free = GetFreeSpace(fs_, binPath);
     if (!capacityLimitOn) return free;
-    const quint64 measured = MeasureTree(fs_, binPath).bytes;
-    const quint64 index = GetFileSize64(fs_, GetIndexPath());
-    const quint64 used = measured > index ? measured - index : 0;
+    const quint64 used = GetUsedBytes();
     const quint64 capacity = GetMaxCapacity(true);
     if (used > capacity) return 0;
     return std::min(capacity - used, free);
+}
+
+quint64 RecycleBin::GetUsedBytes() {
+    const quint64 measured = MeasureTree(fs_, binPath).bytes;
+    const quint64 index = GetFileSize64(fs_, GetIndexPath());
+    return measured > index ? measured - index : 0;
+}
+
+bool RecycleBin::CapacityLimitChanged(bool wasOn, int oldMb, bool isOn, int newMb) {
+    return wasOn ? isOn && newMb != oldMb : isOn;
 }
 
 QString RecycleBin::BinFolderName() const {

@@ -63,10 +63,19 @@ public:
     void FlushRecycleIndex(bool force);
     // False keeps the old location. With move, the archives follow to the new folder.
     bool SetBinLocation(int position, bool move, Progress* progress = nullptr);
+    // Moves the bin with its archives to the position, the card being the one "StorageCard"
+    // names now. When that fails the old location stays and the setting gets previousCard
+    // back, so that it never names a card the bin is not on.
+    bool RelocateBin(int position, const QString& previousCard, Progress* progress = nullptr);
     // Entries older than the lifetime, at most once a calendar day unless forced.
     int PurgeExpired(bool force);
     quint64 GetMaxCapacity(bool inBytes) const;
     quint64 GetRoomLeft();
+    // Bytes the bin folder holds besides its index file.
+    quint64 GetUsedBytes();
+    // Whether new limit settings count as a change that may leave the bin already full: a
+    // limit turned on, or one that stays on with another capacity.
+    static bool CapacityLimitChanged(bool wasOn, int oldMb, bool isOn, int newMb);
     // The start-up check of the stored bin folder (messages 91 and 99).
     void CheckRecycleBin();
 

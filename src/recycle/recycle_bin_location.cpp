@@ -96,6 +96,12 @@ bool RecycleBin::SetBinLocation(int newPosition, bool move, Progress* progress) 
     return MoveBinContents(oldPath, progress);
 }
 
+bool RecycleBin::RelocateBin(int newPosition, const QString& previousCard, Progress* progress) {
+    if (SetBinLocation(newPosition, true, progress)) return true;
+    settings_.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, previousCard);
+    return false;
+}
+
 bool RecycleBin::MoveBinContents(const QString& oldPath, Progress* progress) {
     const QList<RecycleEntry> existing = ReadExistingIndex(fs_, GetIndexPath());
     ProgressTracker tracker(progress);

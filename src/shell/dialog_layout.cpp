@@ -9,16 +9,23 @@
 
 #include "resources/ids.h"
 
-QDialogButtonBox* AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
-    auto* buttons = new QDialogButtonBox(&dialog);
+QPushButton* MakeDialogButton(const QString& text, int id, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::number(id));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout) {
+    auto* buttons = new QDialogButtonBox(dialog);
     QPushButton* ok = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QString::number(IDOK));
+    ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QString::number(IDCANCEL));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout.addWidget(buttons);
-    return buttons;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
 }
 
 void CentreOnScreen(QWidget& window) {

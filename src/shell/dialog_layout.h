@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QString>
+
 class QBoxLayout;
 class QDialog;
-class QDialogButtonBox;
+class QPushButton;
 class QWidget;
 
-// The OK ("確定", id 1) and Cancel ("取消", id 2) row at the bottom of a dialog.
-QDialogButtonBox* AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout);
+// A push button of a dialog carrying its control id; it never takes the Enter key from the
+// dialog's default button.
+QPushButton* MakeDialogButton(const QString& text, int id, QWidget* parent);
+// "確定" (IDOK) and "取消" (IDCANCEL) at the bottom of a dialog, routed to its accept and
+// reject, which the dialog may override.
+void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout);
 // Centres a window on the screen in both directions.
 void CentreOnScreen(QWidget& window);

@@ -24,8 +24,10 @@
 #include "browse/icon_cache.h"
 #include "browse/properties_dlg.h"
 #include "fileops/file_commands.h"
+#include "crypt/crypt_file_commands.h"
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
+#include "recycle/recycle_commands.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/command_table.h"
@@ -34,6 +36,7 @@
 #include "shell/nuvio_icon.h"
 #include "shell/progress_window.h"
 #include "shell/settings_dlg.h"
+#include "tools/favorite_commands.h"
 #include "tools/favorites_list.h"
 
 namespace {
@@ -221,6 +224,9 @@ void CMainFrame::RegisterHandlers() {
     c.SetHandler(ID_FILE_PROPERTIES, [this] { RunPropertiesCommand(*this); });
     c.SetHandler(ID_FILE_SETTINGS, [this] { RunSettingsCommand(*this); });
     InstallFileCommands(*this);
+    InstallCryptCommands(*this);
+    InstallRecycleCommands(*this);
+    InstallFavoriteCommands(*this);
 }
 
 bool CMainFrame::OnCommand(int id) {

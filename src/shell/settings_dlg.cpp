@@ -71,7 +71,7 @@ CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, Q
     browse->addLayout(indented);
     layout->addWidget(group);
 
-    AddOkCancelButtons(*this, *layout);
+    AddOkCancelButtons(this, layout);
 
     connect(showOnly_, &QCheckBox::clicked, this, [this](bool checked) {
         values_.showOnlyMatching = checked;

@@ -20,6 +20,11 @@ QString FavoritesList::FilePath(DeviceFs& fs) {
     return JoinPath(GetProgramFolder(fs), QStringLiteral("ngoto.got"));
 }
 
+QString FavoritesList::ProposedName(const QString& folder) {
+    if (folder == QLatin1String("\\")) return folder;
+    return FileNamePart(folder);
+}
+
 void FavoritesList::LoadFavorites() {
     ClearFavorites();
     dirty_ = false;

@@ -18,6 +18,8 @@ public:
 
     // "<program folder>\ngoto.got".
     static QString FilePath(DeviceFs& fs);
+    // The name proposed for a new favourite of the folder: its own name, "\" for the root.
+    static QString ProposedName(const QString& folder);
 
     // Fills the list from the file. Without a file the defaults ("My Documents", and
     // "Programs" when that folder exists) are taken and the list is marked dirty; an

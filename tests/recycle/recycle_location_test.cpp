@@ -172,3 +172,21 @@ TEST(RecycleLocation, AnOldVersionBinIsConvertedOnce) {
     EXPECT_EQ(rig.dev.Read("\\Work\\Docs\\a.txt"), "a");
     EXPECT_TRUE(rig.dev.Exists("\\Work\\Docs\\empty"));
 }
+
+TEST(RecycleLocation, AMoveToACardThatIsGoneKeepsTheBinAndTheCardSetting) {
+    BinRig rig({"SD"});
+    rig.dev.Make({"\\a.txt=a"});
+    rig.OpenInMainMemory();
+    ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\a.txt"));
+    rig.SetText(IDS_KEY_STORAGE_CARD, "Gone");
+    EXPECT_FALSE(rig.bin.RelocateBin(1, "\\"));
+    EXPECT_EQ(rig.dev.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "\\");
+    EXPECT_EQ(rig.bin.binPath, "\\~Recycle");
+    EXPECT_EQ(rig.bin.position, 0);
+    EXPECT_EQ(ArchivePaths(rig.bin), QStringList({"\\~Recycle\\a.txt.nzc"}));
+
+    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
+    EXPECT_TRUE(rig.bin.RelocateBin(1, "\\"));
+    EXPECT_EQ(ArchivePaths(rig.bin), QStringList({"\\SD\\~Recycle\\a.txt.nzc"}));
+    EXPECT_EQ(rig.dev.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "SD");
+}

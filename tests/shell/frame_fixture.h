@@ -26,7 +26,10 @@
 // the offscreen platform and active, so that focus and clicks behave as on screen.
 class FrameTest : public ::testing::Test {
 protected:
-    FrameTest() { device.Make({"\\My Documents\\", "\\Windows\\", "\\Temp\\"}); }
+    // A device with the storage cards named (none by default).
+    explicit FrameTest(const QStringList& cards = {}) : device(cards) {
+        device.Make({"\\My Documents\\", "\\Windows\\", "\\Temp\\"});
+    }
     ~FrameTest() override {
         frame_.reset();
         adapter.reset();

@@ -1,0 +1,42 @@
+#include "crypt/report_crypt_failure.h"
+
+#include "app/load_str.h"
+#include "app/message.h"
+#include "resources/ids.h"
+
+namespace {
+
+void Report(UserPrompt& prompt, const QString& name, int textId, int style) {
+    ShowFilledMessage(prompt, textId, name + QLatin1Char('\n') + LoadStr(textId), style);
+}
+
+}  // namespace
+
+bool ReportCryptFailure(UserPrompt& prompt, CryptResult result, const QString& name,
+                        const QString& target) {
+    switch (result) {
+        case CryptResult::Ok:
+            return true;
+        case CryptResult::Cancelled:
+            return false;
+        case CryptResult::RomFile:
+            ShowMessage(prompt, IDS_CANNOT_ENCRYPT_ROM_FILE, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::NotEncrypted:
+            Report(prompt, name, IDS_NOT_ENCRYPTED_FILE, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::CipherFailed:
+            Report(prompt, name, IDS_CANNOT_ENCRYPT, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::WrongPassword:
+            Report(prompt, name, IDS_WRONG_PASSWORD, MB_ICONEXCLAMATION);
+            return true;
+        case CryptResult::WriteFailed:
+            Report(prompt, target, IDS_CANNOT_OPEN_FILE, MB_ICONSTOP);
+            return false;
+        case CryptResult::OpenFailed:
+            break;
+    }
+    Report(prompt, name, IDS_CANNOT_OPEN_FILE, MB_ICONEXCLAMATION);
+    return true;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "crypt/crypt_result.h"
+
+class UserPrompt;
+
+// Shows the message of a failed encryption or decryption as "%s\n%s": the item's name over
+// the message, or the target over message 131 when the target could not be written. False
+// when the failure ends the whole command (a target that cannot be written, a cancel).
+bool ReportCryptFailure(UserPrompt& prompt, CryptResult result, const QString& name,
+                        const QString& target);

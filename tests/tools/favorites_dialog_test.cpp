@@ -1,0 +1,254 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/message.h"
+#include "resources/ids.h"
+#include "shell/frame_fixture.h"
+#include "support/dialog_controls.h"
+#include "tools/add_favorite_dlg.h"
+#include "tools/edit_favorites_dlg.h"
+#include "tools/favorites_list.h"
+
+namespace {
+
+class FavoritesDialogTest : public FrameTest {
+protected:
+    FavoritesList& Favorites() { return frame().GetDocument().favorites(); }
+
+    QStringList Names() {
+        QStringList names;
+        for (const FavoriteEntry& entry : Favorites().Entries())
+            names.append(entry.name);
+        return names;
+    }
+
+    // Runs a favourites command; the script drives the dialog it shows.
+    template <typename Dialog>
+    int Run(int command, std::function<int(Dialog&)> script) {
+        int shown = 0;
+        frame().SetDialogRunner([&](QDialog& dialog) {
+            ++shown;
+            auto* typed = qobject_cast<Dialog*>(&dialog);
+            EXPECT_TRUE(typed);
+            return typed ? script(*typed) : int(QDialog::Rejected);
+        });
+        EXPECT_TRUE(frame().OnCommand(command));
+        frame().SetDialogRunner({});
+        return shown;
+    }
+
+    // Rename, delete, up, down.
+    static QList<bool> Buttons(QDialog& dialog) {
+        return {Control(dialog, IDC_FAVORITE_RENAME)->isEnabled(),
+                Control(dialog, IDC_FAVORITE_DELETE)->isEnabled(),
+                Control(dialog, IDC_FAVORITE_MOVE_UP)->isEnabled(),
+                Control(dialog, IDC_FAVORITE_MOVE_DOWN)->isEnabled()};
+    }
+    static void SelectRow(CEditFavoritesDlg& dialog, int row) {
+        dialog.list()->setCurrentItem(dialog.list()->topLevelItem(row));
+    }
+    static QStringList Rows(CEditFavoritesDlg& dialog) {
+        QStringList rows;
+        for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i)
+            rows.append(dialog.list()->topLevelItem(i)->text(0));
+        return rows;
+    }
+
+    void AddThree() {
+        Favorites().AddFavorite("Docs", "\\My Documents");
+        Favorites().AddFavorite("Temp", "\\Temp");
+        Favorites().AddFavorite("Win", "\\Windows");
+        Favorites().SetDirty(false);
+    }
+};
+
+TEST_F(FavoritesDialogTest, AddingAtTheRootProposesABackslashAndTakesTheNameAsTyped) {
+    Open();
+    ASSERT_TRUE(frame().SetCurrentFolder("\\", true));
+    EXPECT_EQ(Run<CAddFavoriteDlg>(ID_FAVORITE_ADD,
+                                   [](CAddFavoriteDlg& dialog) {
+                                       auto* name = Control<QLineEdit>(dialog, IDC_FAVORITE_NAME);
+                                       auto* folder =
+                                           Control<QLineEdit>(dialog, IDC_FAVORITE_FOLDER);
+                                       EXPECT_EQ(name->text(), "\\");
+                                       EXPECT_EQ(name->selectedText(), "\\");
+                                       EXPECT_EQ(folder->text(), "\\");
+                                       EXPECT_TRUE(folder->isReadOnly());
+                                       return Click(dialog, IDOK);
+                                   }),
+              1);
+    EXPECT_EQ(Favorites().Entries(), QList<FavoriteEntry>({{"\\", "\\"}}));
+    EXPECT_TRUE(Favorites().IsDirty());
+    EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true, false}));
+
+    // An empty name, or one another favourite has, is kept as it is; Cancel adds nothing.
+    ASSERT_TRUE(frame().SetCurrentFolder("\\Temp", true));
+    for (const QString& typed : {QString(), QStringLiteral("\\")}) {
+        Run<CAddFavoriteDlg>(ID_FAVORITE_ADD, [&typed](CAddFavoriteDlg& dialog) {
+            EXPECT_EQ(Control<QLineEdit>(dialog, IDC_FAVORITE_NAME)->text(), "Temp");
+            Control<QLineEdit>(dialog, IDC_FAVORITE_NAME)->setText(typed);
+            return Click(dialog, IDOK);
+        });
+    }
+    Run<CAddFavoriteDlg>(ID_FAVORITE_ADD,
+                         [](CAddFavoriteDlg& dialog) { return Click(dialog, IDCANCEL); });
+    EXPECT_EQ(Names(), QStringList({"\\", "", "\\"}));
+    EXPECT_EQ(Favorites().Entries()[2].folder, "\\Temp");
+    EXPECT_EQ(shell.inputPanelCalls.size(), 8);
+    EXPECT_FALSE(shell.inputPanelCalls.last());
+}
+
+TEST_F(FavoritesDialogTest, AHundredFavouritesRefuseAnotherWithMessage120) {
+    Open();
+    for (int i = 0; i < FavoritesList::kMaxFavorites; ++i)
+        ASSERT_TRUE(Favorites().AddFavorite(QString::number(i), "\\Temp"));
+    EXPECT_EQ(Run<CAddFavoriteDlg>(ID_FAVORITE_ADD, [](CAddFavoriteDlg&) { return 1; }), 0);
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
+    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(Favorites().Count(), FavoritesList::kMaxFavorites);
+}
+
+TEST_F(FavoritesDialogTest, EditButtonsFollowTheCurrentRowAndDeletingMovesItUp) {
+    Open();
+    AddThree();
+    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
+        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Temp", "Win"}));
+        EXPECT_EQ(dialog.list()->topLevelItem(1)->text(1), "\\Temp");
+        EXPECT_EQ(dialog.currentRow(), -1);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({false, false, false, false}));
+        SelectRow(dialog, 0);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, false, true}));
+        SelectRow(dialog, 1);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, true, true}));
+        SelectRow(dialog, 2);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, true, false}));
+
+        // The last row deleted: the one above it becomes current and selected.
+        Click(dialog, IDC_FAVORITE_DELETE);
+        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Temp"}));
+        EXPECT_EQ(dialog.currentRow(), 1);
+        EXPECT_TRUE(dialog.list()->topLevelItem(1)->isSelected());
+        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, true, false}));
+
+        Click(dialog, IDC_FAVORITE_MOVE_UP);
+        EXPECT_EQ(Rows(dialog), QStringList({"Temp", "Docs"}));
+        EXPECT_EQ(dialog.currentRow(), 0);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, false, true}));
+        return Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Names(), QStringList({"Temp", "Docs"}));
+    EXPECT_TRUE(Favorites().IsDirty());
+
+    // Cancel throws the changes away.
+    Favorites().SetDirty(false);
+    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
+        SelectRow(dialog, 0);
+        Click(dialog, IDC_FAVORITE_MOVE_DOWN);
+        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Temp"}));
+        return Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(Names(), QStringList({"Temp", "Docs"}));
+    EXPECT_FALSE(Favorites().IsDirty());
+}
+
+TEST_F(FavoritesDialogTest, DeletingTheOnlyRowDisablesEveryButton) {
+    Open();
+    Favorites().AddFavorite("Only", "\\Temp");
+    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
+        SelectRow(dialog, 0);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, false, false}));
+        Click(dialog, IDC_FAVORITE_DELETE);
+        EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
+        EXPECT_EQ(dialog.currentRow(), -1);
+        EXPECT_EQ(Buttons(dialog), QList<bool>({false, false, false, false}));
+        return Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Favorites().Count(), 0);
+}
+
+TEST_F(FavoritesDialogTest, RenamingInPlaceIgnoresAChangeOfLetterCaseOnly) {
+    Open();
+    AddThree();
+    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
+        // The in-place editor works on a dialog that is up.
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        auto rename = [&dialog](const QString& text) {
+            SelectRow(dialog, 1);
+            Click(dialog, IDC_FAVORITE_RENAME);
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* open : dialog.list()->viewport()->findChildren<QLineEdit*>()) {
+                if (open->isVisible()) editor = open;
+            }
+            EXPECT_TRUE(editor);
+            if (!editor) return;
+            EXPECT_EQ(editor->text(), "Temp");
+            editor->selectAll();
+            QTest::keyClicks(editor, text);
+            // What the delegate does when the user confirms the edit.
+            QAbstractItemDelegate* delegate = dialog.list()->itemDelegate();
+            emit delegate->commitData(editor);
+            emit delegate->closeEditor(editor);
+        };
+        rename("TEMP");
+        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Temp", "Win"}));
+        EXPECT_FALSE(dialog.changed());
+        rename("Scratch");
+        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Scratch", "Win"}));
+        EXPECT_TRUE(dialog.changed());
+        return Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Names(), QStringList({"Docs", "Scratch", "Win"}));
+    EXPECT_EQ(Favorites().Entries()[1].folder, "\\Temp");
+}
+
+TEST_F(FavoritesDialogTest, DeletingEveryFavouriteLeavesTheOldFileForTheNextStart) {
+    {
+        FavoritesList saved(device.fs());
+        saved.AddFavorite("Docs", "\\My Documents");
+        saved.AddFavorite("Temp", "\\Temp");
+        ASSERT_TRUE(saved.SaveFavorites());
+    }
+    const QString file = FavoritesList::FilePath(device.fs());
+    const QByteArray before = device.Read(file);
+    OpenWithDocument();
+    ASSERT_EQ(Names(), QStringList({"Docs", "Temp"}));
+    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
+        while (dialog.list()->topLevelItemCount() > 0) {
+            SelectRow(dialog, 0);
+            Click(dialog, IDC_FAVORITE_DELETE);
+        }
+        return Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Favorites().Count(), 0);
+    EXPECT_TRUE(Favorites().IsDirty());
+    Close();
+    fileDoc.reset();
+    EXPECT_EQ(device.Read(file), before);
+    FavoritesList next(device.fs());
+    next.LoadFavorites();
+    EXPECT_EQ(next.Count(), 2);
+}
+
+TEST_F(FavoritesDialogTest, AFavouriteLeadsToItsFolderOrReportsItGone) {
+    device.Make({"\\Gone\\"});
+    Open();
+    Favorites().AddFavorite("Temp", "\\Temp");
+    Favorites().AddFavorite("Gone", "\\Gone");
+    ASSERT_TRUE(device.fs().RemoveDirectory("\\Gone"));
+    ASSERT_TRUE(frame().OnCommand(ID_FAVORITE_FIRST));
+    EXPECT_EQ(frame().GetCurrentFolder(), "\\Temp");
+    EXPECT_TRUE(prompt.messages.isEmpty());
+    ASSERT_TRUE(frame().OnCommand(ID_FAVORITE_FIRST + 1));
+    EXPECT_EQ(frame().GetCurrentFolder(), "\\Temp");
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_FOLDER_NOT_FOUND}));
+    EXPECT_EQ(prompt.messages[0].text, FormatStr(IDS_FOLDER_NOT_FOUND, "\\Gone"));
+    EXPECT_EQ(prompt.messages[0].style, MB_ICONSTOP);
+    // A position without a favourite does nothing.
+    frame().OnCommand(ID_FAVORITE_FIRST + 5);
+    EXPECT_EQ(prompt.messages.size(), 1);
+}
+
+}  // namespace
