@@ -22,6 +22,7 @@
 #include "app/wait_cursor.h"
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
+#include "platform/shell_services.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/command_table.h"
@@ -29,7 +30,9 @@
 #include "shell/main_menu.h"
 #include "shell/nuvio_icon.h"
 #include "shell/progress_window.h"
+#include "shell/send_receive.h"
 #include "tools/favorites_list.h"
+#include "tools/tool_dialog_commands.h"
 
 namespace {
 
@@ -213,6 +216,8 @@ void CMainFrame::RegisterHandlers() {
     c.SetHandler(ID_VIEW_ADDRESS_BAR, [this] { ToggleAddressBar(); });
     c.SetHandler(ID_VIEW_COLUMN_HEADER, [this] { fileView_->ToggleColumnHeader(); });
     c.SetRangeHandler(ID_FAVORITE_FIRST, ID_FAVORITE_LAST, [this](int id) { OnFavorite(id); });
+    InstallSendReceiveCommands(*this);
+    InstallToolCommands(*this);
 }
 
 bool CMainFrame::OnCommand(int id) {
@@ -275,6 +280,9 @@ CommandFacts CMainFrame::GatherFacts() const {
     f.sortMethod = fileView_->listing().sortMethod();
     f.addressBarShown = IsAddressBarShown();
     f.columnHeaderShown = fileView_->IsColumnHeaderShown();
+    f.mailService = shell_.HasTransferService(TransferService::Mail);
+    f.linkSendService = shell_.HasTransferService(TransferService::LinkSend);
+    f.linkReceiveService = shell_.HasTransferService(TransferService::LinkReceive);
     return f;
 }
 
