@@ -33,18 +33,20 @@ std::unique_ptr<QWidget> FindFilesSample(CMainFrame& frame) {
     return FillScreen(std::move(dialog), frame);
 }
 
-// The first file of the current folder; none when the folder holds no file.
+// The largest file of the current folder, for a full page; none when it holds no file.
 std::unique_ptr<QWidget> FileDumpSample(CMainFrame& frame) {
     CFileView* view = frame.GetFileView();
+    int largest = -1;
     for (int row = 0; row < view->RowCount(); ++row) {
         const FileItem* item = view->Item(row);
-        QString path;
-        if (!item || item->IsFolder() || !view->GetItemPath(row, &path)) continue;
-        std::unique_ptr<DumpFile> file = DumpFile::Open(frame.fs(), path, frame.prompt());
-        if (!file) return nullptr;
-        return FillScreen(std::make_unique<CFileDumpDlg>(std::move(file), &frame), frame);
+        if (item && !item->IsFolder() && (largest < 0 || item->size > view->Item(largest)->size))
+            largest = row;
     }
-    return nullptr;
+    QString path;
+    if (largest < 0 || !view->GetItemPath(largest, &path)) return nullptr;
+    std::unique_ptr<DumpFile> file = DumpFile::Open(frame.fs(), path, frame.prompt());
+    if (!file) return nullptr;
+    return FillScreen(std::make_unique<CFileDumpDlg>(std::move(file), &frame), frame);
 }
 
 }  // namespace

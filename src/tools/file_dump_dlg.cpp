@@ -1,6 +1,7 @@
 #include "tools/file_dump_dlg.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,20 +20,28 @@ const QString kFieldStyle =
 constexpr int kFontPixels = 11;
 // Characters of one half of a hex row: nine "XX " groups.
 constexpr int kHalfHexChars = kDumpHalfBytes * 3;
+// Offsets of files up to 1 MiB; larger files widen the field as their offsets need.
+constexpr int kOffsetChars = 5;
 
-QLabel* Field(int id, const QFont& font, QWidget* parent) {
+// A field as wide as its widest text: characters of the fixed-pitch font.
+QLabel* Field(int id, const QFont& font, int characters, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::number(id));
     label->setFont(font);
     label->setStyleSheet(kFieldStyle);
     label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(characters, u'0')) + 4);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return label;
 }
 
+// Narrower than the style's usual button, so that four fit a 240-pixel screen.
 QPushButton* Button(const QString& text, int id, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(text) + 12);
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return button;
 }
 
@@ -57,12 +66,14 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     secondHalf_ = Button(QStringLiteral(">"), IDC_DUMP_SECOND_HALF, this);
     for (QPushButton* small : {firstHalf_, secondHalf_}) {
         small->setFixedWidth(small->fontMetrics().horizontalAdvance(QLatin1Char('>')) + 16);
+        small->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         heading->addWidget(small);
     }
     grid->addLayout(heading, 0, 1);
     for (int r = 0; r < kDumpRows; ++r) {
-        offsets_[r] = Field(IDC_DUMP_OFFSET_FIRST + r, font, this);
-        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, this);
+        offsets_[r] = Field(IDC_DUMP_OFFSET_FIRST + r, font, kOffsetChars, this);
+        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, kHalfHexChars, this);
+        offsets_[r]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grid->addWidget(offsets_[r], r + 1, 0);
         grid->addWidget(rows_[r], r + 1, 1);
     }
