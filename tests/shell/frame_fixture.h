@@ -82,6 +82,13 @@ protected:
         return names;
     }
 
+    // Selects the rows of those names in the list, and no others.
+    void SelectOnly(const QStringList& names) {
+        list().SelectRows(0);
+        for (const QString& name : names)
+            list().SelectRow(list().FindRowByName(name), true, false, false);
+    }
+
     void FocusList() {
         list().ActiveView()->setFocus();
         Settle();

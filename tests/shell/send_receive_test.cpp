@@ -11,11 +11,6 @@ protected:
         device.Make(
             {"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\Sub\\"});
     }
-    void SelectOnly(const QStringList& names) {
-        list().SelectRows(0);
-        for (const QString& name : names)
-            list().SelectRow(list().FindRowByName(name), true, false, false);
-    }
 };
 
 TEST_F(SendReceiveTest, TheSelectedFileGoesToTheServiceAndNothingIsReported) {

@@ -6,23 +6,10 @@
 #include "app/message.h"
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
+#include "support/dump_bytes.h"
 #include "tools/file_dump_dlg.h"
 
 namespace {
-
-QByteArray Counting(int size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i);
-    return bytes;
-}
-
-QString Repeat(const char* group, int times) {
-    QString out;
-    for (int i = 0; i < times; ++i)
-        out += QLatin1String(group);
-    return out;
-}
 
 class FileDumpCommandTest : public FrameTest {
 protected:
@@ -30,8 +17,7 @@ protected:
     bool Dump(const QString& name, const std::function<void(CFileDumpDlg&)>& check) {
         Open();
         FocusList();
-        list().SelectRows(0);
-        list().SelectRow(list().FindRowByName(name), true, true, false);
+        SelectOnly({name});
         bool shown = false;
         frame().SetDialogRunner([&](QDialog& dialog) {
             shown = true;
@@ -56,7 +42,7 @@ protected:
 };
 
 TEST_F(FileDumpCommandTest, PagesThroughTwoHundredBytesAndShowsEitherHalf) {
-    device.File(QStringLiteral("\\My Documents\\d.bin"), Counting(200));
+    device.File(QStringLiteral("\\My Documents\\d.bin"), CountingBytes(200));
     EXPECT_TRUE(Dump(QStringLiteral("d.bin"), [](CFileDumpDlg& dialog) {
         EXPECT_TRUE(Button<QRadioButton>(dialog, IDC_DUMP_HEX_MODE)->isChecked());
         EXPECT_FALSE(Button(dialog, IDC_DUMP_FIRST_HALF)->isEnabled());
@@ -67,8 +53,8 @@ TEST_F(FileDumpCommandTest, PagesThroughTwoHundredBytesAndShowsEitherHalf) {
         Button(dialog, IDC_DUMP_NEXT_PAGE)->click();
         EXPECT_EQ(dialog.pageOffset(), 180);
         EXPECT_EQ(Offset(dialog, 0), "000B4");
-        EXPECT_EQ(Row(dialog, 1), "C6 C7 " + Repeat("-- ", 7));
-        EXPECT_EQ(Row(dialog, 9), Repeat("-- ", 9));
+        EXPECT_EQ(Row(dialog, 1), "C6 C7 " + RepeatText("-- ", 7));
+        EXPECT_EQ(Row(dialog, 9), RepeatText("-- ", 9));
         Button(dialog, IDC_DUMP_NEXT_PAGE)->click();
         EXPECT_EQ(dialog.pageOffset(), 180);
 
@@ -90,7 +76,7 @@ TEST_F(FileDumpCommandTest, PagesThroughTwoHundredBytesAndShowsEitherHalf) {
         Button<QRadioButton>(dialog, IDC_DUMP_CHAR_MODE)->click();
         EXPECT_EQ(dialog.mode(), DumpMode::Characters);
         EXPECT_EQ(Offset(dialog, 0), "00000");
-        EXPECT_EQ(Row(dialog, 0), Repeat(".", 18));
+        EXPECT_EQ(Row(dialog, 0), RepeatText(".", 18));
         EXPECT_FALSE(Button(dialog, IDC_DUMP_FIRST_HALF)->isEnabled());
         EXPECT_FALSE(Button(dialog, IDC_DUMP_SECOND_HALF)->isEnabled());
         Button<QRadioButton>(dialog, IDC_DUMP_HEX_MODE)->click();
@@ -104,17 +90,17 @@ TEST_F(FileDumpCommandTest, PagesThroughTwoHundredBytesAndShowsEitherHalf) {
 
 TEST_F(FileDumpCommandTest, EmptyFullPageAndCharacterFiles) {
     device.File(QStringLiteral("\\My Documents\\empty.bin"), {});
-    device.File(QStringLiteral("\\My Documents\\page.bin"), Counting(180));
+    device.File(QStringLiteral("\\My Documents\\page.bin"), CountingBytes(180));
     device.File(QStringLiteral("\\My Documents\\a.bin"), QByteArray("A\0~", 3));
     EXPECT_TRUE(Dump(QStringLiteral("empty.bin"), [](CFileDumpDlg& dialog) {
         for (int r = 0; r < kDumpRows; ++r)
-            EXPECT_EQ(Row(dialog, r), Repeat("-- ", 9)) << r;
+            EXPECT_EQ(Row(dialog, r), RepeatText("-- ", 9)) << r;
         EXPECT_EQ(Offset(dialog, 9), "000A2");
         Button(dialog, IDC_DUMP_LAST_PAGE)->click();
         EXPECT_EQ(dialog.pageOffset(), 0);
         Button<QRadioButton>(dialog, IDC_DUMP_CHAR_MODE)->click();
         for (int r = 0; r < kDumpRows; ++r)
-            EXPECT_EQ(Row(dialog, r), Repeat(" ", 18)) << r;
+            EXPECT_EQ(Row(dialog, r), RepeatText(" ", 18)) << r;
     }));
     EXPECT_TRUE(Dump(QStringLiteral("page.bin"), [](CFileDumpDlg& dialog) {
         Button(dialog, IDC_DUMP_NEXT_PAGE)->click();
@@ -125,7 +111,7 @@ TEST_F(FileDumpCommandTest, EmptyFullPageAndCharacterFiles) {
     }));
     EXPECT_TRUE(Dump(QStringLiteral("a.bin"), [](CFileDumpDlg& dialog) {
         Button<QRadioButton>(dialog, IDC_DUMP_CHAR_MODE)->click();
-        EXPECT_EQ(Row(dialog, 0), "A.~" + Repeat(" ", 15));
+        EXPECT_EQ(Row(dialog, 0), "A.~" + RepeatText(" ", 15));
     }));
     EXPECT_TRUE(prompt.messages.isEmpty());
 }

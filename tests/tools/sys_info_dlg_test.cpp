@@ -1,31 +1,13 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
-#include <map>
 
-#include "platform/faulty_device_fs.h"
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
+#include "support/fixed_space_fs.h"
 #include "tools/sys_info_dlg.h"
 
 namespace {
-
-// A device whose volumes report chosen figures; a volume left out cannot be queried.
-class FixedSpaceFs : public FaultyDeviceFs {
-public:
-    using FaultyDeviceFs::FaultyDeviceFs;
-    QStringList cards;
-    std::map<QString, VolumeSpace> spaces;
-    QStringList queries;
-
-    QStringList StorageCards() override { return cards; }
-    std::optional<VolumeSpace> GetDiskFreeSpace(const QString& path) override {
-        queries.append(path);
-        auto it = spaces.find(path);
-        if (it == spaces.end()) return std::nullopt;
-        return it->second;
-    }
-};
 
 VolumeSpace Space(quint64 totalKb, quint64 freeKb) {
     return VolumeSpace{freeKb * 1024, totalKb * 1024, freeKb * 1024};
