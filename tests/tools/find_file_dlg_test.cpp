@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 #include <functional>
 
@@ -167,6 +169,20 @@ TEST_F(FindFileDlgTest, StartButtonStopsARunningSearchWithTheResultsSoFar) {
     EXPECT_EQ(Rows(dialog).size(), 2);
     EXPECT_EQ(Status(dialog), "找到 2 個檔案.");
     EXPECT_EQ(start->text(), "開始尋找");
+}
+
+TEST_F(FindFileDlgTest, ALongSearchStillTakesClicks) {
+    for (int i = 0; i < 5; ++i)
+        device.File(QStringLiteral("\\My Documents\\f%1.txt").arg(i), "x");
+    CFindFileDlg dialog(device.fs(), device.settings(), shell, documentIcons);
+    dialog.show();
+    auto* start = Control<QPushButton>(dialog, IDC_FIND_START);
+    // Each result is slow; a click waiting in the event queue is seen before the next one.
+    shell.onType = [] { QThread::msleep(80); };
+    QTimer::singleShot(0, start, [start] { start->click(); });
+    Search(dialog, QStringLiteral("*.txt"), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(Rows(dialog).size(), 1);
+    EXPECT_EQ(Status(dialog), "找到 1 個檔案.");
 }
 
 TEST_F(FindFileDlgTest, ClosingDuringASearchEndsItFirst) {
