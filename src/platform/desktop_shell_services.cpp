@@ -110,3 +110,37 @@ std::optional<QString> DesktopShellServices::GetSpecialFolder(int folderId, bool
 void DesktopShellServices::ShowInputPanel(bool on) {
     if (inputPanel_) inputPanel_(on);
 }
+
+const TransferCommands& DesktopShellServices::Transfers() const {
+    if (!transfers_) transfers_ = TransferCommands::FromSystem();
+    return *transfers_;
+}
+
+bool DesktopShellServices::HasTransferService(TransferService service) const {
+    return Transfers().For(service).has_value();
+}
+
+bool DesktopShellServices::StartTransfer(TransferService service, const QString& path,
+                                         bool folder) {
+    const std::optional<TransferCommand>& command = Transfers().For(service);
+    if (!command) return false;
+    const QString host = fs_.HostPath(path);
+    if (host.isEmpty()) return false;
+    const QFileInfo info(host);
+    if (!info.exists() || info.isDir() != folder) return false;
+    const QString workingFolder = folder ? info.absoluteFilePath() : info.absolutePath();
+    return QProcess::startDetached(command->program, command->ArgumentsFor(info.absoluteFilePath()),
+                                   workingFolder);
+}
+
+bool DesktopShellServices::SendByMail(const QString& path) {
+    return StartTransfer(TransferService::Mail, path, false);
+}
+
+bool DesktopShellServices::SendOverLink(const QString& path) {
+    return StartTransfer(TransferService::LinkSend, path, false);
+}
+
+bool DesktopShellServices::ReceiveOverLink(const QString& folder) {
+    return StartTransfer(TransferService::LinkReceive, folder, true);
+}

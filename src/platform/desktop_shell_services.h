@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/mime_shell_services.h"
+#include "platform/transfer_commands.h"
 
 class DeviceFs;
 
@@ -19,6 +20,13 @@ public:
     bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
     std::optional<QString> GetSpecialFolder(int folderId, bool create) override;
     void ShowInputPanel(bool on) override;
+    bool HasTransferService(TransferService service) const override;
+    bool SendByMail(const QString& path) override;
+    bool SendOverLink(const QString& path) override;
+    bool ReceiveOverLink(const QString& folder) override;
+
+    // The programs are looked up once, at the first question; tests set their own.
+    void SetTransferCommands(TransferCommands commands) { transfers_ = std::move(commands); }
 
     void SetInputPanelHook(std::function<void(bool)> hook) { inputPanel_ = std::move(hook); }
 
@@ -30,6 +38,11 @@ public:
     static constexpr qint64 kMaxShortcutBytes = 4096;
 
 private:
+    const TransferCommands& Transfers() const;
+    // Starts the service's program on the host path of an existing file or folder.
+    bool StartTransfer(TransferService service, const QString& path, bool folder);
+
     DeviceFs& fs_;
+    mutable std::optional<TransferCommands> transfers_;
     std::function<void(bool)> inputPanel_;
 };

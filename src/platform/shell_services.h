@@ -19,6 +19,9 @@ struct FileTypeInfo {
 // (IDI_FOLDER ... IDI_MULTIPLE_FILES).
 QString BuiltInIconName(int iconId);
 
+// The transfers the platform carries out itself.
+enum class TransferService { Mail, LinkSend, LinkReceive };
+
 // Folders the shell knows by number.
 inline constexpr int kSpecialFolderPrograms = 2;  // "\Windows\Start Menu\Programs"
 inline constexpr int kSpecialFolderPersonal = 5;  // "\My Documents"
@@ -66,4 +69,25 @@ public:
 
     // Shows or hides the soft input panel.
     virtual void ShowInputPanel(bool on) { Q_UNUSED(on); }
+
+    // Whether the platform offers a transfer; the commands of a missing one are disabled.
+    virtual bool HasTransferService(TransferService service) const {
+        Q_UNUSED(service);
+        return false;
+    }
+    // Hand a file (a device path) to the platform to send as an e-mail attachment or over the
+    // short-range link, or let it receive files over the link into a folder. False when the
+    // transfer could not be started; anything the user needs to know the platform tells.
+    virtual bool SendByMail(const QString& path) {
+        Q_UNUSED(path);
+        return false;
+    }
+    virtual bool SendOverLink(const QString& path) {
+        Q_UNUSED(path);
+        return false;
+    }
+    virtual bool ReceiveOverLink(const QString& folder) {
+        Q_UNUSED(folder);
+        return false;
+    }
 };

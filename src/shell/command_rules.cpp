@@ -39,8 +39,11 @@ CommandUpdate UpdateRule(int id, const CommandFacts& f) {
         case ID_FILE_DECRYPT:
             return Enabled(f.selectedCount >= 1);
         case ID_FILE_SEND_MAIL:
+            return Enabled(f.selectedCount == 1 && f.firstSelectedIsFile && f.mailService);
         case ID_FILE_SEND_INFRARED:
-            return Enabled(f.selectedCount == 1 && f.firstSelectedIsFile);
+            return Enabled(f.selectedCount == 1 && f.firstSelectedIsFile && f.linkSendService);
+        case ID_FILE_RECEIVE_INFRARED:
+            return Enabled(f.linkReceiveService);
         case ID_FILE_PROPERTIES:
             return Enabled(f.focus == Focus::Tree || f.selectedCount >= 1);
         case ID_EDIT_CUT:

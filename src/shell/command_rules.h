@@ -17,6 +17,10 @@ struct CommandFacts {
     int sortMethod = 0;
     bool addressBarShown = true;
     bool columnHeaderShown = true;
+    // The platform's transfer services (a missing one disables its commands).
+    bool mailService = true;
+    bool linkSendService = true;
+    bool linkReceiveService = true;
 };
 
 struct CommandUpdate {

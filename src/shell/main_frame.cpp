@@ -28,6 +28,7 @@
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
 #include "recycle/recycle_commands.h"
+#include "platform/shell_services.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/command_table.h"
@@ -37,7 +38,9 @@
 #include "shell/progress_window.h"
 #include "shell/settings_dlg.h"
 #include "tools/favorite_commands.h"
+#include "shell/send_receive.h"
 #include "tools/favorites_list.h"
+#include "tools/tool_dialog_commands.h"
 
 namespace {
 
@@ -227,6 +230,8 @@ void CMainFrame::RegisterHandlers() {
     InstallCryptCommands(*this);
     InstallRecycleCommands(*this);
     InstallFavoriteCommands(*this);
+    InstallSendReceiveCommands(*this);
+    InstallToolCommands(*this);
 }
 
 bool CMainFrame::OnCommand(int id) {
@@ -289,6 +294,9 @@ CommandFacts CMainFrame::GatherFacts() const {
     f.sortMethod = fileView_->listing().sortMethod();
     f.addressBarShown = IsAddressBarShown();
     f.columnHeaderShown = fileView_->IsColumnHeaderShown();
+    f.mailService = shell_.HasTransferService(TransferService::Mail);
+    f.linkSendService = shell_.HasTransferService(TransferService::LinkSend);
+    f.linkReceiveService = shell_.HasTransferService(TransferService::LinkReceive);
     return f;
 }
 

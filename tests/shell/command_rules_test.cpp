@@ -14,12 +14,6 @@ protected:
         device.Make(
             {"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\Sub\\"});
     }
-
-    void SelectOnly(const QStringList& names) {
-        list().SelectRows(0);
-        for (const QString& name : names)
-            list().SelectRow(list().FindRowByName(name), true, false, false);
-    }
 };
 
 TEST_F(CommandRulesTest, TheTopItemOfTheTreeAllowsPropertiesButNoChange) {
@@ -227,7 +221,6 @@ TEST_F(CommandRulesTest, LaterCommandsRunTheirPluggedInHandlers) {
     FocusList();
     SelectOnly({"a.txt"});
     int runs = 0;
-    EXPECT_FALSE(frame().OnCommand(ID_FILE_DUMP));
     frame().commands().SetHandler(ID_FILE_DUMP, [&runs] { ++runs; });
     EXPECT_TRUE(frame().OnCommand(ID_FILE_DUMP));
     list().SelectRows(0);

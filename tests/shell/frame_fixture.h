@@ -85,6 +85,16 @@ protected:
         return names;
     }
 
+    // Selects the rows of those names in the list, and no others.
+    void SelectOnly(const QStringList& names) {
+        list().SelectRows(0);
+        for (const QString& name : names) {
+            const int row = list().FindRowByName(name);
+            EXPECT_GE(row, 0) << name.toStdString();
+            if (row >= 0) list().SelectRow(row, true, false, false);
+        }
+    }
+
     void FocusList() {
         list().ActiveView()->setFocus();
         Settle();
@@ -92,12 +102,7 @@ protected:
     // Focuses the list and selects exactly the rows of these names.
     void SelectNames(const QStringList& names) {
         FocusList();
-        list().SelectRows(0);
-        for (const QString& name : names) {
-            const int row = list().FindRowByName(name);
-            EXPECT_GE(row, 0) << name.toStdString();
-            if (row >= 0) list().SelectRow(row, true, false, false);
-        }
+        SelectOnly(names);
     }
     void FocusTree() {
         tree().setFocus();

@@ -65,3 +65,22 @@ std::optional<QString> FakeShellServices::GetSpecialFolder(int folderId, bool cr
 void FakeShellServices::ShowInputPanel(bool on) {
     inputPanelCalls.append(on);
 }
+
+bool FakeShellServices::HasTransferService(TransferService service) const {
+    return !missingTransfers.contains(service);
+}
+
+bool FakeShellServices::SendByMail(const QString& path) {
+    mailed.append(path);
+    return transferStarts;
+}
+
+bool FakeShellServices::SendOverLink(const QString& path) {
+    sentOverLink.append(path);
+    return transferStarts;
+}
+
+bool FakeShellServices::ReceiveOverLink(const QString& folder) {
+    receivedInto.append(folder);
+    return transferStarts;
+}

@@ -31,6 +31,14 @@ public:
     QHash<int, QString> specialFolders;
     QList<bool> inputPanelCalls;  // every ShowInputPanel argument, in order
 
+    // Every transfer service is offered unless listed; a start fails while transferStarts is
+    // false. The paths handed on, in order.
+    QList<TransferService> missingTransfers;
+    bool transferStarts = true;
+    QStringList mailed;
+    QStringList sentOverLink;
+    QStringList receivedInto;
+
     FakeShellServices();
     void AddType(const QString& extension, const QString& text, const QString& iconName);
 
@@ -41,4 +49,8 @@ public:
     bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
     std::optional<QString> GetSpecialFolder(int folderId, bool create) override;
     void ShowInputPanel(bool on) override;
+    bool HasTransferService(TransferService service) const override;
+    bool SendByMail(const QString& path) override;
+    bool SendOverLink(const QString& path) override;
+    bool ReceiveOverLink(const QString& folder) override;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/device_fs.h"
 #include "resources/ids.h"
+#include "support/dump_bytes.h"
 #include "support/recording_prompt.h"
 #include "support/temp_device.h"
 #include "tools/dump_file.h"
@@ -10,20 +11,6 @@
 
 namespace {
 
-QByteArray Counting(int size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i);
-    return bytes;
-}
-
-QString Repeat(const char* group, int times) {
-    QString out;
-    for (int i = 0; i < times; ++i)
-        out += QLatin1String(group);
-    return out;
-}
-
 TEST(DumpPage, EmptyFileShowsPlaceholders) {
     const DumpPage hex = BuildDumpPage({}, 0, 0, DumpMode::Hex, DumpHalf::First);
     const DumpPage chars = BuildDumpPage({}, 0, 0, DumpMode::Characters, DumpHalf::First);
@@ -31,14 +18,14 @@ TEST(DumpPage, EmptyFileShowsPlaceholders) {
                                  "0005A", "0006C", "0007E", "00090", "000A2"};
     for (int r = 0; r < kDumpRows; ++r) {
         EXPECT_EQ(hex[r].offsetText, offsets[r]);
-        EXPECT_EQ(hex[r].text, Repeat("-- ", kDumpRowBytes));
-        EXPECT_EQ(chars[r].text, Repeat(" ", kDumpRowBytes));
+        EXPECT_EQ(hex[r].text, RepeatText("-- ", kDumpRowBytes));
+        EXPECT_EQ(chars[r].text, RepeatText(" ", kDumpRowBytes));
     }
 }
 
 TEST(DumpPage, TwoHundredBytesPageByPage) {
     const qint64 size = 200;
-    const QByteArray file = Counting(size);
+    const QByteArray file = CountingBytes(size);
     EXPECT_EQ(MoveDumpPage(DumpMove::Next, 0, size), 180);
     EXPECT_EQ(MoveDumpPage(DumpMove::Next, 180, size), 180);
     EXPECT_EQ(MoveDumpPage(DumpMove::Last, 0, size), 20);
@@ -50,8 +37,8 @@ TEST(DumpPage, TwoHundredBytesPageByPage) {
     EXPECT_EQ(page[0].offsetText, "000B4");
     EXPECT_TRUE(page[0].text.startsWith("B4 B5 B6 "));
     EXPECT_TRUE(page[0].text.endsWith("C4 C5 "));
-    EXPECT_EQ(page[1].text, "C6 C7 " + Repeat("-- ", 16));
-    EXPECT_EQ(page[9].text, Repeat("-- ", kDumpRowBytes));
+    EXPECT_EQ(page[1].text, "C6 C7 " + RepeatText("-- ", 16));
+    EXPECT_EQ(page[9].text, RepeatText("-- ", kDumpRowBytes));
     EXPECT_EQ(page[0].shownText, page[0].text);
 
     // A file of exactly one page does not move.
@@ -60,7 +47,7 @@ TEST(DumpPage, TwoHundredBytesPageByPage) {
 }
 
 TEST(DumpPage, SecondHalfAndCharacters) {
-    QByteArray bytes = Counting(kDumpPageBytes);
+    QByteArray bytes = CountingBytes(kDumpPageBytes);
     const DumpPage second = BuildDumpPage(bytes, 0, 1000, DumpMode::Hex, DumpHalf::Second);
     EXPECT_EQ(second[0].offsetText, "00009");
     EXPECT_EQ(second[1].offsetText, "0001B");
@@ -96,16 +83,16 @@ TEST(DumpPage, OffsetsStayExactInLargeFiles) {
 
 TEST(DumpFile, ReadsPagesAndRefusesWhatItCannotOpen) {
     TempDevice device;
-    device.File(QStringLiteral("\\d.bin"), Counting(200));
+    device.File(QStringLiteral("\\d.bin"), CountingBytes(200));
     device.Folder(QStringLiteral("\\Folder"));
     RecordingPrompt prompt;
 
     auto file = DumpFile::Open(device.fs(), QStringLiteral("\\d.bin"), prompt);
     ASSERT_TRUE(file);
     EXPECT_EQ(file->Size(), 200);
-    EXPECT_EQ(file->ReadPage(0), Counting(180));
-    EXPECT_EQ(file->ReadPage(180), Counting(200).mid(180));
-    EXPECT_EQ(file->ReadPage(20), Counting(200).mid(20));
+    EXPECT_EQ(file->ReadPage(0), CountingBytes(180));
+    EXPECT_EQ(file->ReadPage(180), CountingBytes(200).mid(180));
+    EXPECT_EQ(file->ReadPage(20), CountingBytes(200).mid(20));
     EXPECT_TRUE(file->ReadPage(200).isEmpty());
     EXPECT_TRUE(prompt.messages.isEmpty());
 

@@ -1,28 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "browse/format.h"
-#include "platform/faulty_device_fs.h"
+#include "support/fixed_space_fs.h"
 #include "support/temp_device.h"
 #include "tools/system_figures.h"
 
 namespace {
-
-// A device whose volumes report chosen figures; a volume left out cannot be queried.
-class FixedSpaceFs : public FaultyDeviceFs {
-public:
-    using FaultyDeviceFs::FaultyDeviceFs;
-    QStringList cards;
-    std::map<QString, VolumeSpace> spaces;
-
-    QStringList StorageCards() override { return cards; }
-    std::optional<VolumeSpace> GetDiskFreeSpace(const QString& path) override {
-        auto it = spaces.find(path);
-        if (it == spaces.end()) return std::nullopt;
-        return it->second;
-    }
-};
 
 VolumeSpace Space(quint64 totalKb, quint64 freeKb) {
     // Bytes below a whole kilobyte are dropped, as the figures count whole kilobytes.

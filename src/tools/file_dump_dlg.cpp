@@ -1,0 +1,153 @@
+#include "tools/file_dump_dlg.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "resources/ids.h"
+#include "tools/dump_file.h"
+
+namespace {
+
+// Dark blue on light grey, in a fixed-pitch face, so that the columns of bytes line up.
+const QString kFieldStyle =
+    QStringLiteral("QLabel { background-color: #c0c0c0; color: #000080; padding: 0px 2px; }");
+constexpr int kFontPixels = 11;
+// Characters of one half of a hex row: nine "XX " groups.
+constexpr int kHalfHexChars = kDumpHalfBytes * 3;
+// Offsets of files up to 1 MiB; larger files widen the field as their offsets need.
+constexpr int kOffsetChars = 5;
+
+// A field as wide as its widest text: characters of the fixed-pitch font.
+QLabel* Field(int id, const QFont& font, int characters, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::number(id));
+    label->setFont(font);
+    label->setStyleSheet(kFieldStyle);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(characters, u'0')) + 4);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return label;
+}
+
+// Narrower than the style's usual button, so that four fit a 240-pixel screen.
+QPushButton* Button(const QString& text, int id, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::number(id));
+    button->setAutoDefault(false);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(text) + 12);
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return button;
+}
+
+}  // namespace
+
+CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
+    : QDialog(parent), file_(std::move(file)) {
+    setObjectName(QString::number(IDD_FILE_DUMP));
+    setWindowTitle(QStringLiteral("資料傾倒"));
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(kFontPixels);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(new QLabel(QStringLiteral("  位移"), this), 0, 0);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(new QLabel(QStringLiteral("  檔案內容"), this), 1);
+    firstHalf_ = Button(QStringLiteral("<"), IDC_DUMP_FIRST_HALF, this);
+    secondHalf_ = Button(QStringLiteral(">"), IDC_DUMP_SECOND_HALF, this);
+    for (QPushButton* small : {firstHalf_, secondHalf_}) {
+        small->setFixedWidth(small->fontMetrics().horizontalAdvance(QLatin1Char('>')) + 16);
+        small->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        heading->addWidget(small);
+    }
+    grid->addLayout(heading, 0, 1);
+    for (int r = 0; r < kDumpRows; ++r) {
+        offsets_[r] = Field(IDC_DUMP_OFFSET_FIRST + r, font, kOffsetChars, this);
+        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, kHalfHexChars, this);
+        offsets_[r]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        grid->addWidget(offsets_[r], r + 1, 0);
+        grid->addWidget(rows_[r], r + 1, 1);
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto* pages = new QHBoxLayout;
+    pages->setSpacing(2);
+    const struct {
+        const char16_t* text;
+        int id;
+        DumpMove move;
+    } kPageButtons[] = {{u"最前面", IDC_DUMP_FIRST_PAGE, DumpMove::First},
+                        {u"上一頁", IDC_DUMP_PREVIOUS_PAGE, DumpMove::Previous},
+                        {u"下一頁", IDC_DUMP_NEXT_PAGE, DumpMove::Next},
+                        {u"最後面", IDC_DUMP_LAST_PAGE, DumpMove::Last}};
+    for (const auto& page : kPageButtons) {
+        QPushButton* button = Button(QString::fromUtf16(page.text), page.id, this);
+        const DumpMove move = page.move;
+        connect(button, &QPushButton::clicked, this, [this, move] { Move(move); });
+        pages->addWidget(button);
+    }
+
+    auto* modes = new QHBoxLayout;
+    hexMode_ = new QRadioButton(QStringLiteral("16 進位模式"), this);
+    hexMode_->setObjectName(QString::number(IDC_DUMP_HEX_MODE));
+    charMode_ = new QRadioButton(QStringLiteral("字元模式"), this);
+    charMode_->setObjectName(QString::number(IDC_DUMP_CHAR_MODE));
+    modes->addWidget(hexMode_);
+    modes->addWidget(charMode_);
+    modes->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addLayout(grid);
+    layout->addLayout(pages);
+    layout->addLayout(modes);
+    layout->addStretch(1);
+
+    connect(firstHalf_, &QPushButton::clicked, this, [this] { ShowHalf(DumpHalf::First); });
+    connect(secondHalf_, &QPushButton::clicked, this, [this] { ShowHalf(DumpHalf::Second); });
+    connect(hexMode_, &QRadioButton::clicked, this, [this] { ShowMode(DumpMode::Hex); });
+    connect(charMode_, &QRadioButton::clicked, this, [this] { ShowMode(DumpMode::Characters); });
+
+    hexMode_->setChecked(true);
+    ShowMode(DumpMode::Hex);
+}
+
+CFileDumpDlg::~CFileDumpDlg() = default;
+
+void CFileDumpDlg::Move(DumpMove move) {
+    offset_ = MoveDumpPage(move, offset_, file_->Size());
+    BuildPage();
+}
+
+void CFileDumpDlg::ShowHalf(DumpHalf half) {
+    half_ = half;
+    ShowMode(mode_);
+}
+
+void CFileDumpDlg::ShowMode(DumpMode mode) {
+    mode_ = mode;
+    firstHalf_->setEnabled(DumpFirstHalfEnabled(mode_, half_));
+    secondHalf_->setEnabled(DumpSecondHalfEnabled(mode_, half_));
+    BuildPage();
+}
+
+void CFileDumpDlg::BuildPage() {
+    const DumpPage page =
+        BuildDumpPage(file_->ReadPage(offset_), offset_, file_->Size(), mode_, half_);
+    for (int r = 0; r < kDumpRows; ++r) {
+        offsets_[r]->setText(page[r].offsetText);
+        // Nine bytes of a hex row fit the screen: the half chosen with "<" and ">".
+        rows_[r]->setText(mode_ == DumpMode::Hex ? page[r].shownText.left(kHalfHexChars)
+                                                 : page[r].shownText);
+    }
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class CMainFrame;
+
+// The tool commands of the menus: find files, file dump and system information, each a
+// modal dialog over the frame's device.
+void InstallToolCommands(CMainFrame& frame);
