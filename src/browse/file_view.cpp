@@ -18,6 +18,7 @@
 #include "app/path_helpers.h"
 #include "app/settings_store.h"
 #include "app/wait_cursor.h"
+#include "browse/column_order.h"
 #include "browse/file_header_view.h"
 #include "browse/file_list_model.h"
 #include "fileops/file_names.h"
@@ -439,27 +440,18 @@ void CFileView::SetSortMark(int newColumn, int oldColumn) {
 }
 
 void CFileView::ReadColumnOrder() {
-    const QStringList pieces = settings_.GetText(IDS_SECTION_FILEVIEW, IDS_KEY_COLUMN_ORDER)
-                                   .split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    QList<int> order;
-    for (const QString& piece : pieces.mid(0, kColumnCount)) {
-        bool ok = false;
-        const int column = piece.trimmed().toInt(&ok);
-        if (ok) order.append(column);
-    }
-    // Only a whole order of the five columns is taken; anything else leaves them as they are.
-    QList<int> sorted = order;
-    std::sort(sorted.begin(), sorted.end());
-    if (sorted != QList<int>({0, 1, 2, 3, 4})) return;
+    const std::optional<QList<int>> order = ParseColumnOrder(
+        settings_.GetText(IDS_SECTION_FILEVIEW, IDS_KEY_COLUMN_ORDER), kColumnCount);
+    if (!order) return;
     for (int visual = 0; visual < kColumnCount; ++visual)
-        header_->moveSection(header_->visualIndex(order[visual]), visual);
+        header_->moveSection(header_->visualIndex((*order)[visual]), visual);
 }
 
 QString CFileView::ColumnOrderText() const {
-    QString text;
+    QList<int> order;
     for (int visual = 0; visual < kColumnCount; ++visual)
-        text += QString::number(header_->logicalIndex(visual)) + QLatin1Char(';');
-    return text;
+        order.append(header_->logicalIndex(visual));
+    return FormatColumnOrder(order);
 }
 
 void CFileView::OpenItemAt(QAbstractItemView* view, const QPoint& viewportPoint) {
