@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
         ++done;
     }
     std::printf("INFO: replayed %lld seed inputs\n", static_cast<long long>(corpus.size()));
-    Mutator mutator(unsigned(seed));
+    Mutator mutator{unsigned(seed)};
     std::mt19937 pick(unsigned(seed) + 1);
     while ((runs < 0 || done < runs) && (maxTime <= 0 || clock.elapsed() < maxTime * 1000)) {
         if (runs < 0 && maxTime <= 0) break;  // neither given: the seeds only
