@@ -7,13 +7,14 @@ docs/reliability.md.
 import argparse
 import json
 import os
-import platform
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
+
+import report_page
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CORPUS = os.path.join(ROOT, "tests", "reliability", "corpus")
@@ -148,6 +149,10 @@ def main():
     line = (f"reliability: {tried} cases tried, {injected} faults injected, {fuzzed} inputs "
             f"fuzzed, {lost} bytes lost")
     print(f"\n{line}" + (f"; FAILED: {', '.join(failures)}" if failures else "; all clean"))
+    # One check per fuzz target and per case, in the closing form CI reads.
+    checks = len(fuzz) + len(cases) + (1 if tests else 0)
+    failed = len(failures) + (1 if lost and not failures else 0)
+    print(f"reliability: {checks - failed} passed, {failed} failed")
     if not args.short:
         write_doc(args.doc, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failures,
                   time.time() - started)
@@ -155,20 +160,12 @@ def main():
 
 
 def write_doc(path, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failures, took):
-    begin, end = "<!-- reliability:begin -->", "<!-- reliability:end -->"
-    cpu = ""
-    try:
-        with open("/proc/cpuinfo") as f:
-            cpu = next(l.split(":", 1)[1].strip() for l in f if l.startswith("model name"))
-    except (OSError, StopIteration):
-        pass
-    out = [begin,
-           f"Written by `bench/reliability` on {time.strftime('%Y-%m-%d')} in "
-           f"{took / 60:.0f} minutes. Machine: {os.cpu_count()} cores, {cpu}, "
-           f"{platform.system()} {platform.release()}.", "",
+    out = [f"Written by `bench/reliability` on {time.strftime('%Y-%m-%d')} in "
+           f"{took / 60:.0f} minutes. Machine: {report_page.machine_text()}.", "",
            f"**{line}**" + (f" — FAILED: {', '.join(failures)}" if failures else "."), ""]
     if tests:
-        out += ["| test suite (clang, ASan + UBSan) | tests | failed | time |", "|---|---|---|---|",
+        out += ["| test suite (clang, ASan + UBSan) | tests | failed | time |",
+                "|---|---|---|---|",
                 f"| ctest | {tests[0]} | {tests[1]} | {tests[2]:.0f} s |", ""]
     engine = "libFuzzer" if libfuzzer else "replay-and-mutate driver"
     out += [f"| fuzz target ({engine}, {seconds} s each) | seeds | inputs | result |",
@@ -178,19 +175,7 @@ def write_doc(path, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failur
             "half-written files | unrestorable entries |", "|---|---|---|---|---|---|"]
     out += [f"| {c['kind']}: {c['name']} | {c['runs']} | {c['faults']} | {c['bytesLost']} | "
             f"{c['strays']} | {c['unrestorable']} |" for c in cases]
-    out.append(end)
-    generated = "\n".join(out)
-    try:
-        with open(path) as f:
-            page = f.read()
-    except FileNotFoundError:
-        page = "# Reliability\n\n"
-    if begin in page and end in page:
-        page = page[:page.index(begin)] + generated + page[page.index(end) + len(end):]
-    else:
-        page = page.rstrip("\n") + "\n\n" + generated + "\n"
-    with open(path, "w") as f:
-        f.write(page)
+    report_page.write_generated(path, "reliability", "\n".join(out), "Reliability")
 
 
 if __name__ == "__main__":
