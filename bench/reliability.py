@@ -67,7 +67,8 @@ def run_fuzz(build, target, seconds, work, libfuzzer):
         cmd += ["-rss_limit_mb=2048", "-print_final_stats=1",
                 f"-artifact_prefix={artifacts}/{target}-", found]
     cmd.append(seeds)
-    result = subprocess.run(cmd, cwd=artifacts, env=env_with(SANITIZER_ENV),
+    result = subprocess.run(cmd, cwd=artifacts,
+                            env=env_with(SANITIZER_ENV, {"NUVIO_SCRATCH_DIR": work}),
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                             timeout=seconds + 120)
     runs = re.findall(r"Done (\d+) runs", result.stdout)
