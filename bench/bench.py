@@ -7,8 +7,8 @@ ratio of medians (ours / reference) and the target, and the peak resident memory
 """
 import argparse
 import os
-import platform
 import random
+import re
 import shutil
 import statistics
 import subprocess
@@ -16,19 +16,34 @@ import sys
 import tempfile
 import time
 
+import report_page
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
+# Data set sizes: the full one the targets are about, a quick one, and a smoke one that only
+# checks that every case runs.
+SIZES = {
+    "full": {"tree_files": 10000, "tree_mib": 1024, "entries": 100000, "big_mib": 1024,
+             "texts": 10000},
+    "quick": {"tree_files": 1000, "tree_mib": 100, "entries": 10000, "big_mib": 64,
+              "texts": 1000},
+    "smoke": {"tree_files": 100, "tree_mib": 4, "entries": 1000, "big_mib": 4, "texts": 100},
+}
 
-def run_timed(cmd, cwd=None):
+
+def run_timed(cmd, cwd=None, timing=None):
     """Wall time and peak resident memory of one run (GNU time measures the child itself:
-    a child forked from this process would report this process's memory as its peak)."""
+    a child forked from this process would report this process's memory as its peak).
+    timing, when given, takes the time from the child's own output instead."""
     with tempfile.NamedTemporaryFile("r") as mem:
         start = time.perf_counter()
         result = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", mem.name, *cmd], cwd=cwd,
-                                stdout=subprocess.DEVNULL)
+                                stdout=subprocess.PIPE if timing else subprocess.DEVNULL)
         elapsed = time.perf_counter() - start
         if result.returncode != 0:
             raise SystemExit(f"failed: {' '.join(cmd)}")
+        if timing:
+            elapsed = timing(result.stdout.decode())
         return elapsed, int(mem.read().split()[-1])  # seconds, KiB
 
 
@@ -60,15 +75,16 @@ class Bench:
     def __init__(self, args):
         self.bin = os.path.join(ROOT, args.bin)
         self.runs = args.runs
-        self.quick = args.quick
+        self.size = SIZES[args.size]
         base = os.environ.get("NUVIO_BENCH_DIR", "/var/tmp")
         self.work = tempfile.mkdtemp(prefix="nuvio-bench-", dir=base)
         self.rows = []
+        self.notes = []
 
     def tool(self, *args):
         return [os.path.join(self.bin, "bench", "nuvio-bench"), *args]
 
-    def compare(self, name, ours, reference, target, prepare=None, better="time"):
+    def compare(self, name, ours, reference, target, prepare=None, ours_timing=None):
         times = {"ours": [], "ref": []}
         rss = {"ours": 0, "ref": 0}
         for _ in range(self.runs):
@@ -76,7 +92,7 @@ class Bench:
                 if prepare:
                     prepare()
                 subprocess.run(["sync"], check=False)
-                t, m = run_timed(cmd)
+                t, m = run_timed(cmd, timing=ours_timing if side == "ours" else None)
                 times[side].append(t)
                 rss[side] = max(rss[side], m)
         ratio = statistics.median(times["ours"]) / statistics.median(times["ref"])
@@ -102,11 +118,16 @@ class Bench:
     def tree(self):
         top = os.path.join(self.work, "root", "tree")
         if not os.path.isdir(top):
-            files = 1000 if self.quick else 10000
-            total = (100 if self.quick else 1024) << 20
+            files = self.size["tree_files"]
+            total = self.size["tree_mib"] << 20
             print(f"generating {files} files, {total >> 20} MiB ...", file=sys.stderr)
             make_tree(top, files, total)
         return top
+
+    def tree_label(self):
+        mib = self.size["tree_mib"]
+        return f"{self.size['tree_files']:,} files, " + (
+            f"{mib >> 10} GiB" if mib >= 1024 else f"{mib} MiB")
 
     def case_copy(self):
         self.tree()
@@ -115,7 +136,7 @@ class Bench:
         def clean():
             shutil.rmtree(dest, ignore_errors=True)
 
-        self.compare("CopyTree vs cp -r (10,000 files, 1 GiB)",
+        self.compare(f"CopyTree vs cp -r ({self.tree_label()})",
                      self.tool(os.path.join(self.work, "root"), "copytree", "\\tree", "\\copy"),
                      ["cp", "-r", os.path.join(self.work, "root", "tree"), dest],
                      (1 / 0.9, "throughput >= 0.9x"), prepare=clean)
@@ -129,18 +150,23 @@ class Bench:
             shutil.rmtree(victim, ignore_errors=True)
             subprocess.run(["cp", "-r", top, victim], check=True)
 
-        self.compare("RemoveTree vs rm -rf (10,000 files, 1 GiB)",
+        self.compare(f"RemoveTree vs rm -rf ({self.tree_label()})",
                      self.tool(os.path.join(self.work, "root"), "removetree", "\\victim"),
                      ["rm", "-rf", victim], (1.2, "time <= 1.2x"), prepare=fresh)
 
 
-def case_filllist(self):
+def many_files(self):
     folder = os.path.join(self.work, "root", "many")
-    count = 10000 if self.quick else 100000
+    count = self.size["entries"]
     if not os.path.isdir(folder):
         os.makedirs(folder)
         for i in range(count):
             open(os.path.join(folder, f"file{i:06d}.txt"), "wb").close()
+    return folder, count
+
+
+def case_filllist(self):
+    folder, count = self.many_files()
     self.compare(f"FillList vs ls -l -U ({count:,} entries)",
                  self.tool(os.path.join(self.work, "root"), "filllist", "\\many"),
                  ["sh", "-c", f"ls -l -U '{folder}' > /dev/null"], (1.0, "time <= 1.0x"))
@@ -149,7 +175,7 @@ def case_filllist(self):
 def case_encrypt(self):
     root = os.path.join(self.work, "root")
     source = os.path.join(root, "big.bin")
-    size = (64 if self.quick else 1024) << 20
+    size = self.size["big_mib"] << 20
     if not os.path.exists(source):
         with open(source, "wb") as f:
             block = os.urandom(1 << 20)
@@ -186,7 +212,7 @@ def case_recycle(self):
                 os.path.exists(path) and os.remove(path))
         subprocess.run(["cp", "-r", top, victim], check=True)
 
-    self.compare("recycle put vs zip -r -6 -q (10,000 files, 1 GiB)",
+    self.compare(f"recycle put vs zip -r -6 -q ({self.tree_label()})",
                  self.tool(root, "binput", "\\victim"),
                  ["sh", "-c", f"cd '{root}' && zip -r -6 -q '{zipped}' victim"],
                  (1.0, "time <= 1.0x"), prepare=fresh_tree)
@@ -196,7 +222,7 @@ def case_recycle(self):
         subprocess.run(self.tool(root, "binput", "\\victim"), check=True)
         subprocess.run(["sh", "-c", f"cd '{root}' && zip -r -6 -q '{zipped}' tree"], check=True)
 
-    self.compare("recycle restore vs unzip -q (10,000 files, 1 GiB)",
+    self.compare(f"recycle restore vs unzip -q ({self.tree_label()})",
                  self.tool(root, "binrestore"),
                  ["unzip", "-q", zipped, "-d", unzipped],
                  (1.0, "time <= 1.0x"), prepare=packed)
@@ -206,7 +232,7 @@ def case_recycle(self):
 
 def case_find(self):
     top = os.path.join(self.work, "root", "texts")
-    files = 1000 if self.quick else 10000
+    files = self.size["texts"]
     if not os.path.isdir(top):
         rnd = random.Random(2)
         words = ["alpha", "beta", "gamma", "delta", "檔案", "資料匣", "needle"[::-1], "omega"]
@@ -225,48 +251,80 @@ def case_find(self):
                  (1 / 0.8, "throughput >= 0.8x"))
 
 
+def case_paint(self):
+    """The main window opened offscreen on the folder until its list has painted, against
+    FillList alone on the same folder (whole process): painting may add 20% at most."""
+    folder, count = self.many_files()
+    scrolls = []
+
+    def painted(output):
+        m = re.search(r"open\+paint (\d+) ms; scroll \d+ pages (\d+) ms, worst page ([\d.]+) ms",
+                      output)
+        if not m:
+            raise SystemExit(f"nuvio-bench-ui said: {output!r}")
+        scrolls.append((float(m.group(2)), float(m.group(3))))
+        return float(m.group(1)) / 1000
+
+    self.compare(f"file list paint vs FillList ({count:,} rows)",
+                 [os.path.join(self.bin, "bench", "nuvio-bench-ui"),
+                  os.path.join(self.work, "root"), "\\many"],
+                 self.tool(os.path.join(self.work, "root"), "filllist", "\\many"),
+                 (1.2, "time <= 1.2x"), ours_timing=painted)
+    self.notes.append(
+        f"File list on {count:,} rows: 200 scroll steps of three pages took "
+        f"{statistics.median(s[0] for s in scrolls):.0f} ms (median of {len(scrolls)} runs), "
+        f"the slowest step {max(s[1] for s in scrolls):.1f} ms.")
+
+
+Bench.case_paint = case_paint
+Bench.many_files = many_files
 Bench.case_find = case_find
 Bench.case_recycle = case_recycle
 Bench.case_filllist = case_filllist
 Bench.case_encrypt = case_encrypt
 
 
+def write_doc(path, machine, table, notes):
+    body = (f"Written by `bench/run` on {time.strftime('%Y-%m-%d')}. Machine: {machine}.\n\n"
+            "Each case runs ours and the standard tool alternately after an untimed "
+            "preparation (fresh copies, `sync`); the ratio is of the medians "
+            "(ours / reference), so below 1 means faster than the tool.\n\n"
+            f"{table}\n" + "".join(f"\n{note}\n" for note in notes))
+    report_page.write_generated(path, "bench", body.rstrip("\n"), "Benchmarks")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", default="build-release")
     parser.add_argument("--runs", type=int, default=5)
-    parser.add_argument("--quick", action="store_true", help="small data sets")
+    parser.add_argument("--size", choices=sorted(SIZES), default="full",
+                        help="data set sizes; only a full run is written to the page")
+    parser.add_argument("--quick", action="store_const", dest="size", const="quick",
+                        help="same as --size quick")
     parser.add_argument("--keep", action="store_true", help="keep the generated data")
     parser.add_argument("--doc", help="also write the table to this Markdown file")
-    parser.add_argument("cases", nargs="*")
+    parser.add_argument("cases", nargs="*",
+                        help="copy remove filllist paint encrypt find recycle (none: all)")
     args = parser.parse_args()
     bench = Bench(args)
-    names = args.cases or [m[5:] for m in dir(bench) if m.startswith("case_")]
+    names = args.cases or ["filllist", "paint", "copy", "remove", "recycle", "encrypt", "find"]
     try:
         for name in names:
             getattr(bench, "case_" + name)()
     finally:
         if not args.keep:
             shutil.rmtree(bench.work, ignore_errors=True)
-    cpu = ""
-    try:
-        with open("/proc/cpuinfo") as f:
-            cpu = next(l.split(":", 1)[1].strip() for l in f if l.startswith("model name"))
-    except (OSError, StopIteration):
-        pass
-    machine = (f"{os.cpu_count()} cores, {cpu}, {platform.system()} {platform.release()}; "
-               f"runs per case: {args.runs}{' (quick data sets)' if args.quick else ''}")
+    size = "" if args.size == "full" else f" ({args.size} data sets)"
+    machine = f"{report_page.machine_text()}; runs per case: {args.runs}{size}"
     table = bench.table()
     print(f"Machine: {machine}\n")
     print(table)
-    if args.doc:
-        with open(args.doc, "w") as f:
-            f.write("# Benchmarks\n\nWritten by `bench/run` on "
-                    f"{time.strftime('%Y-%m-%d')}. Machine: {machine}.\n\n"
-                    "Each case runs ours and the standard tool alternately after an untimed "
-                    "preparation (fresh copies, `sync`); the ratio is of the medians "
-                    "(ours / reference), so below 1 means faster than the tool.\n\n")
-            f.write(table + "\n")
+    for note in bench.notes:
+        print(f"\n{note}")
+    if args.doc and args.size == "full" and not args.cases:
+        write_doc(args.doc, machine, table, bench.notes)
+    elif args.doc:
+        print(f"\n(not written to {args.doc}: only a full run of every case is)")
 
 
 if __name__ == "__main__":

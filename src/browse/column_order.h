@@ -2,11 +2,12 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
-// The "ColumnOrder" settings of the lists: logical column numbers in visual order, each
-// followed by ";" ("0;1;2;3;4;" for the unchanged order).
+// The "ColumnOrder" setting of the details view: the logical column at each visual place,
+// as numbers each followed by ";".
 
-// The order the text holds when it is a whole order of the columns (every column once among
-// the first count numbers); otherwise nothing, and the columns stay as they are.
-QList<int> ParseColumnOrder(const QString& text, int count);
+// The order of columnCount columns; none unless the text names each of them exactly once
+// (anything else leaves the columns as they are).
+std::optional<QList<int>> ParseColumnOrder(const QString& text, int columnCount);
 QString FormatColumnOrder(const QList<int>& order);

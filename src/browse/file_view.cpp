@@ -440,12 +440,11 @@ void CFileView::SetSortMark(int newColumn, int oldColumn) {
 }
 
 void CFileView::ReadColumnOrder() {
-    // Only a whole order of the five columns is taken; anything else leaves them as they are.
-    const QList<int> order = ParseColumnOrder(
+    const std::optional<QList<int>> order = ParseColumnOrder(
         settings_.GetText(IDS_SECTION_FILEVIEW, IDS_KEY_COLUMN_ORDER), kColumnCount);
-    if (order.isEmpty()) return;
+    if (!order) return;
     for (int visual = 0; visual < kColumnCount; ++visual)
-        header_->moveSection(header_->visualIndex(order[visual]), visual);
+        header_->moveSection(header_->visualIndex((*order)[visual]), visual);
 }
 
 QString CFileView::ColumnOrderText() const {

@@ -60,7 +60,12 @@ std::optional<QString> DesktopShellServices::ParseShortcut(const QByteArray& con
         command.chop(1);
     if (length <= 0 || length > command.size()) return std::nullopt;
     command.truncate(int(length));
-    if (command.contains(QChar(0))) return std::nullopt;
+    // A length that cuts a character in two is malformed.
+    if (command.back().isHighSurrogate()) return std::nullopt;
+    // The command is one line: a line break inside it would not survive being written back.
+    for (QChar c : {QChar(0), QChar(u'\n'), QChar(u'\r')}) {
+        if (command.contains(c)) return std::nullopt;
+    }
     return command;
 }
 

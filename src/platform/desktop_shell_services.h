@@ -31,7 +31,8 @@ public:
     void SetInputPanelHook(std::function<void(bool)> hook) { inputPanel_ = std::move(hook); }
 
     // Reads "N#command": N decimal digits giving the length of the command in UTF-16 units.
-    // Line ends after the command are ignored; anything else malformed gives nothing.
+    // Line ends after the command are ignored; a command holding a line break or NUL, or
+    // anything else malformed, gives nothing.
     static std::optional<QString> ParseShortcut(const QByteArray& content);
     static QByteArray FormatShortcut(const QString& command);
     // Shortcut files are tiny; anything larger is no shortcut.

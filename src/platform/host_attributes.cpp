@@ -62,8 +62,10 @@ bool WithOwnerWrite(const QByteArray& path, mode_t mode, F&& write) {
 
 bool HostStatAt(int dirFd, const char* name, HostStat* out, bool* isLink) {
     struct statx sx {};
-    if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT,
-              STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) {
+    // An empty name asks about the open file itself.
+    const int flags =
+        AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT | (name[0] == '\0' ? AT_EMPTY_PATH : 0);
+    if (statx(dirFd, name, flags, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) {
         return false;
     }
     *isLink = S_ISLNK(sx.stx_mode);

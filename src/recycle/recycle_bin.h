@@ -18,6 +18,10 @@ class UserPrompt;
 // Owned by the document; every question and message goes through the prompt.
 class RecycleBin {
 public:
+    // An archive is packed under its name with this suffix and renamed when complete, so
+    // that what a crash leaves of a pack is known as such and removed at the next reading.
+    static constexpr char kUnfinishedSuffix[] = ".part";
+
     RecycleBin(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt, const Clock& clock);
     ~RecycleBin();
     RecycleBin(const RecycleBin&) = delete;
@@ -103,6 +107,7 @@ private:
 
     QString BinFolderName() const;
     void AdoptUnlistedArchives();
+    void RemoveUnfinishedArchives();
     bool RemoveBinItem(const QString& path);
     bool AskToReplace(const RecycleEntry& entry, RestoreRun& run);
     RowResult RestoreRow(const RecycleEntry& entry, RestoreRun& run, Progress* progress);

@@ -185,11 +185,12 @@ void CRecycleBinDlg::ApplyColumnSettings() {
     for (int column = 0; column < RecycleListModel::kColumnCount; ++column) {
         header->resizeSection(column, settings.GetInt(IDS_SECTION_RECYCLEBIN, kWidthKeys[column]));
     }
-    const QList<int> order =
+    const std::optional<QList<int>> order =
         ParseColumnOrder(settings.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_COLUMN_ORDER),
                          RecycleListModel::kColumnCount);
-    for (int visual = 0; visual < order.size(); ++visual)
-        header->moveSection(header->visualIndex(order[visual]), visual);
+    if (!order) return;
+    for (int visual = 0; visual < order->size(); ++visual)
+        header->moveSection(header->visualIndex((*order)[visual]), visual);
 }
 
 void CRecycleBinDlg::SaveColumnSettings() {

@@ -3,6 +3,7 @@
 
 #include "app/path_helpers.h"
 #include "app/system_file.h"
+#include "fileops/file_names.h"
 #include "platform/device_fs.h"
 #include "platform/file_time.h"
 #include "recycle/recycle_archive_entries.h"
@@ -20,13 +21,14 @@ QString RecycleBin::GetIndexPath() const {
 //  2. the records whose archives still exist, in the file's order (none when there is no
 //     index file or it cannot be read),
 //  3. the archives of the bin folder that no record lists (a crash came between packing and
-//     writing the index), rebuilt from their entries.
+//     writing the index), rebuilt from their entries; archives a crash left unfinished go.
 void RecycleBin::LoadRecycleIndex() {
     ClearRecycleList();
     if (!PathExists(fs_, binPath)) return;
     binReady = true;
     const std::optional<QByteArray> data =
         ReadWholeFile(fs_, GetIndexPath(), kRecycleIndexMaxBytes);
+    RemoveUnfinishedArchives();
     if (!data) {
         AdoptUnlistedArchives();
         return;
@@ -39,6 +41,19 @@ void RecycleBin::LoadRecycleIndex() {
         if (PathExists(fs_, entry.archivePath)) entries.append(entry);
     }
     AdoptUnlistedArchives();
+}
+
+void RecycleBin::RemoveUnfinishedArchives() {
+    QStringList unfinished;
+    FindData record;
+    auto handle = fs_.FindFirst(
+        JoinPath(binPath, QLatin1Char('*') + QLatin1String(kUnfinishedSuffix)), record);
+    for (bool more = handle != nullptr; more; more = handle->Next(record)) {
+        if (!record.IsFolder()) unfinished.append(JoinPath(binPath, record.name));
+    }
+    handle.reset();
+    for (const QString& path : unfinished)
+        DeleteFileForce(fs_, path);
 }
 
 void RecycleBin::AdoptUnlistedArchives() {

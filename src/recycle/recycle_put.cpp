@@ -25,8 +25,9 @@ bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder) {
 
 // Putting an item into the bin:
 //  1. find the item; read the bin's index first when that has not happened yet,
-//  2. pack it into a free archive name, "<name>.nzc", "<name>(2).nzc", ...; a pack that is
-//     not complete (a failed write, a cancel) leaves the item untouched and no archive,
+//  2. pack it into a free archive name, "<name>.nzc", "<name>(2).nzc", ..., written as
+//     "<name>.nzc.part" and renamed when complete; a pack that is not complete (a failed
+//     write, a cancel) leaves the item untouched and no archive,
 //  3. delete the item; when nothing of it could be deleted, the archive goes instead,
 //  4. record the entry with the local time of deletion.
 std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Progress* sink) {
@@ -43,8 +44,13 @@ std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Pr
     WaitCursorScope wait;
     const QString archivePath =
         MakeUniqueName(fs_, JoinPath(binPath, FileNamePart(item) + QStringLiteral(".nzc")));
-    const PackResult pack = PackIntoArchive(fs_, item, archivePath, sink);
+    const QString unfinished = archivePath + QLatin1String(kUnfinishedSuffix);
+    const PackResult pack = PackIntoArchive(fs_, item, unfinished, sink);
     if (!pack.packed) return std::nullopt;
+    if (!fs_.MoveFile(unfinished, archivePath)) {
+        DeleteFileForce(fs_, unfinished);
+        return std::nullopt;
+    }
     if (!RemoveOriginal(fs_, item, pack.isFolder)) {
         DeleteFileForce(fs_, archivePath);
         return std::nullopt;

@@ -22,6 +22,7 @@ struct Stream {
     qint64 bufferLength = 0;
     qint64 position = 0;  // where the next read starts
     qint64 filePosition = 0;
+    qint64 end = -1;  // where a read found the end of the file, once one did
 };
 
 constexpr qint64 kReadBuffer = 64 * 1024;
@@ -90,12 +91,18 @@ uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) 
     while (done < qint64(size)) {
         const qint64 at = s->position - s->bufferStart;
         if (at < 0 || at >= s->bufferLength) {
+            // minizip reads on past the end of a damaged header field by field, up to 64 KiB
+            // of them: the end is asked of the file once.
+            if (s->end >= 0 && s->position >= s->end) break;
             if (!Refill(s)) {
                 s->failed = true;
                 Io(opaque)->failed_ = true;
                 return 0;
             }
-            if (s->bufferLength == 0) break;  // end of the file
+            if (s->bufferLength == 0) {
+                s->end = s->position;
+                break;
+            }
             continue;
         }
         const qint64 n = std::min(qint64(size) - done, s->bufferLength - at);

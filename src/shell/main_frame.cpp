@@ -130,6 +130,12 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    // Closing the window still moves the focus and destroys the children; none of that may
+    // reach this object's slots once its own members are gone.
+    disconnect(qApp, nullptr, this, nullptr);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        disconnect(clipboard, nullptr, this, nullptr);
+    disconnect(fileView_, nullptr, this, nullptr);
     SaveSettings();
 }
 

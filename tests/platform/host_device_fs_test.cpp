@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <QDir>
@@ -249,6 +250,13 @@ TEST(DeviceFs, OpenModesAndReplace) {
     ASSERT_TRUE(file->Close());
     EXPECT_EQ(d.Read("\\index.bin"), "abXYef");
     EXPECT_EQ(Attributes(d, "\\index.bin"), Attr::kHidden | Attr::kArchive);
+    // Created with attributes, the file keeps the permissions of any new file (tests run as
+    // root, who reads a file whatever its permission bits say).
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(d.fs().HostPath("\\index.bin")).constData(), &st), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
 
     // A replacement takes the new content and keeps the old file's attributes.
     d.Make({"\\index.tmp=fresh"});

@@ -4,6 +4,7 @@
 
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
+#include "platform/faulty_device_fs.h"
 #include "platform/file_time.h"
 #include "recycle/recycle_archive.h"
 #include "recycle/recycle_archive_entries.h"
@@ -159,6 +160,29 @@ TEST_F(RecycleArchiveTest, APlainFileIsNoArchive) {
     EXPECT_TRUE(ExtractArchive(fs, QStringLiteral("\\~Recycle\\old.txt")).NotAnArchive());
     EXPECT_EQ(ReadArchiveEntries(fs, QStringLiteral("\\~Recycle\\old.txt")).code, kArchiveNotZip);
     EXPECT_EQ(ExtractArchive(fs, QStringLiteral("\\~Recycle\\gone.nzc")).code, kArchiveUnreadable);
+}
+
+TEST_F(RecycleArchiveTest, AHeaderFieldRunningPastTheEndIsReadInFewCalls) {
+    dev.Make({"\\Docs\\a.txt=alpha", "\\Docs\\b.txt=beta"});
+    ASSERT_TRUE(PackIntoArchive(fs, "\\Docs", archive).packed);
+    // Each central header claims 64 KiB of extra fields that the file does not hold; the
+    // library reads on field by field.
+    QByteArray bytes = dev.Read(archive);
+    for (qsizetype at = bytes.indexOf("PK\x01\x02"); at >= 0;
+         at = bytes.indexOf("PK\x01\x02", at + 4)) {
+        bytes[at + 30] = char(0xff);
+        bytes[at + 31] = char(0xff);
+    }
+    dev.File(archive, bytes);
+    FaultyDeviceFs counting(fs);
+    int reads = 0;
+    counting.FailWhen([&](FaultyDeviceFs::Op op, const QString&) {
+        reads += op == FaultyDeviceFs::Op::Read;
+        return false;
+    });
+    ReadArchiveEntries(counting, archive);
+    ExtractArchive(counting, archive);
+    EXPECT_LT(reads, 100);
 }
 
 TEST_F(RecycleArchiveTest, ACancelledPutLeavesTheItemAndNoArchive) {

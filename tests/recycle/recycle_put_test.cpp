@@ -102,7 +102,7 @@ TEST_F(RecyclePut, ACancelledOrFailedPackLeavesTheItemAndNoArchive) {
 
     FaultyDeviceFs faulty(fs);
     faulty.FailWhen([](FaultyDeviceFs::Op op, const QString& path) {
-        return op == FaultyDeviceFs::Op::OpenForWrite && path.endsWith(".nzc");
+        return op == FaultyDeviceFs::Op::OpenForWrite && path.contains(".nzc");
     });
     RecycleBin faultyBin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
     faultyBin.binPath = bin.binPath;
@@ -163,4 +163,18 @@ TEST_F(RecyclePut, AFaultAtAnyWriteOfAPutLosesNothing) {
             }
         }
     }
+}
+
+TEST_F(RecyclePut, APackACrashCutShortIsRemovedWhileACompleteOneIsTakenIn) {
+    rig.dev.Make({"\\a.txt=alpha", "\\b.txt=beta"});
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\a.txt"));
+    // As a crash leaves them: one archive complete but not in the index yet, and one still
+    // being written under its working name.
+    ASSERT_TRUE(fs.MoveFile("\\~Recycle\\a.txt.nzc", "\\~Recycle\\b.txt.nzc.part"));
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\b.txt"));
+    ASSERT_TRUE(fs.MoveFile("\\~Recycle\\b.txt.nzc", "\\~Recycle\\late.nzc"));
+    bin.LoadRecycleIndex();
+    EXPECT_EQ(rig.dev.List("\\~Recycle"), QStringList{"late.nzc"});
+    ASSERT_EQ(bin.entries.size(), 1);
+    EXPECT_EQ(bin.entries[0].originalPath, "\\b.txt");
 }

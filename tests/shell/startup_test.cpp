@@ -200,7 +200,8 @@ TEST(DesktopShellServices, ShortcutFilesInTheHandheldForm) {
     EXPECT_EQ(D::ParseShortcut("16#\"\\Windows\\a.exe\"\r\n"),
               QStringLiteral("\"\\Windows\\a.exe\""));
     EXPECT_EQ(D::ParseShortcut("3#abcdef"), QStringLiteral("abc"));
-    for (const char* bad : {"", "#abc", "x3#abc", "9#abc", "0#", "12345678901#a", "3abc"})
+    for (const char* bad : {"", "#abc", "x3#abc", "9#abc", "0#", "12345678901#a", "3abc",
+                            "6#1f'\n\"\n06#1f'\n", "2#a\xf0\x9f\x98\x80"})
         EXPECT_FALSE(D::ParseShortcut(bad)) << bad;
     EXPECT_EQ(D::FormatShortcut(QStringLiteral("\"\\中文\"")), QByteArray("5#\"\\中文\""));
 

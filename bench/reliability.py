@@ -1,0 +1,186 @@
+#!/usr/bin/env python3
+"""The reliability suite after its build (see bench/reliability): the test suite under the
+sanitizers, each fuzz target for a fixed time from the seed corpus in the repository, the
+fault-injection cases and the crash test. Prints one summary; a full run keeps it in
+docs/reliability.md.
+"""
+import argparse
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import report_page
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CORPUS = os.path.join(ROOT, "tests", "reliability", "corpus")
+TARGETS = [
+    "recycle_index", "favorites", "encrypted_file", "shortcut", "column_order", "unzip",
+    "clipboard_payload",
+]
+TEST_ENV = {"QT_QPA_PLATFORM": "offscreen", "TZ": "Asia/Taipei", "LANG": "C.UTF-8",
+            "LC_ALL": "C.UTF-8"}
+SANITIZER_ENV = {
+    "ASAN_OPTIONS": "detect_leaks=1:abort_on_error=1:strict_string_checks=1",
+    "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
+    "LSAN_OPTIONS": f"suppressions={os.path.join(ROOT, 'bench', 'lsan.supp')}",
+}
+
+
+def scratch_parent():
+    """A memory file system for the many small writes, where there is one."""
+    shm = "/dev/shm"
+    return shm if os.path.isdir(shm) and os.access(shm, os.W_OK) else None
+
+
+def env_with(*extra):
+    env = dict(os.environ)
+    for e in extra:
+        env.update(e)
+    return env
+
+
+def run_ctest(build):
+    """The whole test suite of a build; (tests run, failed, seconds)."""
+    start = time.time()
+    result = subprocess.run(["ctest", "--output-on-failure", "-j2", "--timeout", "600"],
+                            cwd=build, env=env_with(TEST_ENV, SANITIZER_ENV),
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    sys.stdout.write(result.stdout[-20000:])
+    match = re.search(r"(\d+)% tests passed, (\d+) tests failed out of (\d+)", result.stdout)
+    if not match:
+        return 0, 1, time.time() - start
+    return int(match.group(3)), int(match.group(2)), time.time() - start
+
+
+def run_fuzz(build, target, seconds, work, libfuzzer):
+    """One target for a fixed time; (inputs run, ok, message)."""
+    binary = os.path.join(build, "tests", "reliability", f"fuzz_{target}")
+    seeds = os.path.join(CORPUS, target)
+    found = os.path.join(work, "corpus", target)  # new inputs go here, not into the repo
+    os.makedirs(found, exist_ok=True)
+    artifacts = os.path.join(work, "artifacts")
+    os.makedirs(artifacts, exist_ok=True)
+    cmd = [binary, f"-max_total_time={seconds}", "-timeout=10", "-seed=1"]
+    if libfuzzer:
+        cmd += ["-rss_limit_mb=2048", "-print_final_stats=1",
+                f"-artifact_prefix={artifacts}/{target}-", found]
+    cmd.append(seeds)
+    result = subprocess.run(cmd, cwd=artifacts,
+                            env=env_with(SANITIZER_ENV, {"NUVIO_SCRATCH_DIR": work}),
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                            timeout=seconds + 120)
+    runs = re.findall(r"Done (\d+) runs", result.stdout)
+    ok = result.returncode == 0 and bool(runs)
+    message = "no crash, no hang" if ok else next(
+        (line for line in result.stdout.splitlines()
+         if "ERROR" in line or "check failed" in line or "outside" in line or "fuzz:" in line),
+        f"exit code {result.returncode}")
+    if not ok:
+        sys.stdout.write(result.stdout[-6000:])
+    return int(runs[-1]) if runs else 0, ok, message
+
+
+def run_faults(build, crash_rounds, work):
+    """The fault-injection and crash cases; (cases from their summary, ok)."""
+    summary = os.path.join(work, "faults.json")
+    env = env_with(TEST_ENV, SANITIZER_ENV, {"NUVIO_RELIABILITY_SUMMARY": summary,
+                                             "NUVIO_CRASH_ROUNDS": str(crash_rounds)})
+    if scratch_parent():
+        env["TMPDIR"] = scratch_parent()
+    result = subprocess.run([os.path.join(build, "tests", "reliability", "nuvio_reliability")],
+                            env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    lines = [l for l in result.stdout.splitlines()
+             if not l.startswith("[ RUN") and not l.startswith("[       OK")]
+    print("\n".join(lines[-60:]))
+    try:
+        with open(summary) as f:
+            cases = json.load(f)["cases"]
+    except (OSError, ValueError):
+        cases = []
+    return cases, result.returncode == 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--short", action="store_true",
+                        help="CI's run: the normal build, seconds per target, few crashes")
+    parser.add_argument("--build", help="build folder (build-asan, or build with --short)")
+    parser.add_argument("--fuzz-seconds", type=int, help="per target (60, 3 with --short)")
+    parser.add_argument("--crash-rounds", type=int, help="kills (100, 5 with --short)")
+    parser.add_argument("--doc", default=os.path.join(ROOT, "docs", "reliability.md"),
+                        help="where a full run keeps its summary")
+    args = parser.parse_args()
+    build = os.path.join(ROOT, args.build or ("build" if args.short else "build-asan"))
+    seconds = args.fuzz_seconds or (3 if args.short else 60)
+    rounds = args.crash_rounds if args.crash_rounds is not None else (5 if args.short else 100)
+    libfuzzer = not args.short and "NUVIO_FUZZ:BOOL=ON" in open(
+        os.path.join(build, "CMakeCache.txt")).read()
+    work = tempfile.mkdtemp(prefix="nuvio-reliability-", dir=scratch_parent())
+    started = time.time()
+    failures = []
+    try:
+        tests = None
+        if not args.short:
+            print("== the test suite under ASan and UBSan", flush=True)
+            tests = run_ctest(build)
+            if tests[1] or not tests[0]:
+                failures.append("sanitizer test suite")
+        print("== fuzz targets", flush=True)
+        fuzz = []
+        for target in TARGETS:
+            seeds = len(os.listdir(os.path.join(CORPUS, target)))
+            runs, ok, message = run_fuzz(build, target, seconds, work, libfuzzer)
+            print(f"  {target}: {runs} inputs in {seconds} s: {message}", flush=True)
+            fuzz.append((target, seeds, runs, ok, message))
+            if not ok:
+                failures.append(f"fuzz_{target}")
+        print("== fault injection and crash test", flush=True)
+        cases, faults_ok = run_faults(build, rounds, work)
+        if not faults_ok:
+            failures.append("fault injection or crash test")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+    tried = sum(c["runs"] for c in cases)
+    injected = sum(c["faults"] for c in cases)
+    lost = sum(c["bytesLost"] for c in cases)
+    fuzzed = sum(f[2] for f in fuzz)
+    line = (f"reliability: {tried} cases tried, {injected} faults injected, {fuzzed} inputs "
+            f"fuzzed, {lost} bytes lost")
+    print(f"\n{line}" + (f"; FAILED: {', '.join(failures)}" if failures else "; all clean"))
+    # One check per fuzz target and per case, in the closing form CI reads.
+    checks = len(fuzz) + len(cases) + (1 if tests else 0)
+    failed = len(failures) + (1 if lost and not failures else 0)
+    print(f"reliability: {checks - failed} passed, {failed} failed")
+    if not args.short:
+        write_doc(args.doc, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failures,
+                  time.time() - started)
+    return 1 if failures or lost else 0
+
+
+def write_doc(path, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failures, took):
+    out = [f"Written by `bench/reliability` on {time.strftime('%Y-%m-%d')} in "
+           f"{took / 60:.0f} minutes. Machine: {report_page.machine_text()}.", "",
+           f"**{line}**" + (f" — FAILED: {', '.join(failures)}" if failures else "."), ""]
+    if tests:
+        out += ["| test suite (clang, ASan + UBSan) | tests | failed | time |",
+                "|---|---|---|---|",
+                f"| ctest | {tests[0]} | {tests[1]} | {tests[2]:.0f} s |", ""]
+    engine = "libFuzzer" if libfuzzer else "replay-and-mutate driver"
+    out += [f"| fuzz target ({engine}, {seconds} s each) | seeds | inputs | result |",
+            "|---|---|---|---|"]
+    out += [f"| `fuzz_{t}` | {s} | {r:,} | {m} |" for t, s, r, ok, m in fuzz]
+    out += ["", f"| case (crash test: {rounds} kills) | runs | faults or kills | bytes lost | "
+            "half-written files | unrestorable entries |", "|---|---|---|---|---|---|"]
+    out += [f"| {c['kind']}: {c['name']} | {c['runs']} | {c['faults']} | {c['bytesLost']} | "
+            f"{c['strays']} | {c['unrestorable']} |" for c in cases]
+    report_page.write_generated(path, "reliability", "\n".join(out), "Reliability")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

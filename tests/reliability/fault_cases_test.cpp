@@ -1,0 +1,232 @@
+// Fault injection through the device layer: each operation runs again and again with its
+// first, second, third... write, rename or delete failing (disk full or I/O error in turn)
+// until it runs without a fault. After each fault, and after the bin was read again as on
+// the next start and everything in it restored, every byte the user had must still be there,
+// and no file may be left that is neither as before nor as after the operation.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <functional>
+#include <optional>
+
+#include "app/clock.h"
+#include "app/path_helpers.h"
+#include "app/settings_store.h"
+#include "crypt/decrypt_file.h"
+#include "crypt/encrypt_file.h"
+#include "device_picture.h"
+#include "fileops/delete_items.h"
+#include "fileops/transfer_items.h"
+#include "platform/faulty_device_fs.h"
+#include "recycle/recycle_bin.h"
+#include "recycle/recycle_index.h"
+#include "reliability_tally.h"
+#include "resources/ids.h"
+#include "support/ignore_library_leaks.h"
+#include "support/recording_prompt.h"
+#include "support/temp_device.h"
+#include "tools/favorites_list.h"
+
+namespace {
+
+const QString kPassword = QStringLiteral("pw");
+// Every file and folder gets this write time, so that archives made in two rigs are equal.
+constexpr FileTime kFixedTime = 133000000000000000LL;
+
+// A device with a storage card, a bin in main memory over a faulty wrapper, and a scripted
+// prompt that answers Yes.
+struct FaultRig {
+    FaultRig()
+        : dev({QStringLiteral("SD")}),
+          clock(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), Qt::LocalTime)),
+          faulty(dev.fs()),
+          bin(faulty, dev.settings(), prompt, clock),
+          favorites(faulty) {
+        dev.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, 0);
+        dev.settings().SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, "SD");
+        bin.Open();
+    }
+
+    // Builds files (see TempDevice::Make) with the fixed write time.
+    void Make(const QStringList& description) {
+        dev.Make(description);
+        FixTimes(QStringLiteral("\\"));
+    }
+    void FixTimes(const QString& folder) {
+        for (const QString& name : dev.List(folder)) {
+            const bool isFolder = name.endsWith(QLatin1Char('\\'));
+            const QString path = JoinPath(folder, isFolder ? name.chopped(1) : name);
+            if (isFolder) FixTimes(path);
+            dev.fs().SetTimes(path, nullptr, nullptr, &kFixedTime);
+        }
+    }
+    // The user's files now are what the case must not lose (default: just before the run).
+    void MarkOrigin() { origin = DevicePicture::Take(dev).WithoutBins(); }
+    void Put(const QString& path) { ASSERT_TRUE(bin.MoveToRecycleBin(path)) << path; }
+
+    TempDevice dev;
+    RecordingPrompt prompt;
+    FixedClock clock;
+    FaultyDeviceFs faulty;
+    RecycleBin bin;
+    FavoritesList favorites;
+    std::optional<DevicePicture> origin;
+};
+
+struct FaultCase {
+    const char* name;
+    std::function<void(FaultRig&)> prepare;
+    std::function<void(FaultRig&)> run;  // through rig.faulty (or rig.bin, which uses it)
+};
+
+const QStringList kTree = {
+    "\\Docs\\a.bin#70000", "\\Docs\\sub\\b.txt=bee",
+    "\\Docs\\empty\\",     QString::fromUtf16(u"\\Docs\\中文.txt=內容"),
+    "\\f.bin#30000",
+};
+
+void PutBoth(FaultRig& rig) {
+    rig.Make(kTree);
+    rig.MarkOrigin();
+    rig.Put("\\Docs");
+    rig.Put("\\f.bin");
+    ASSERT_TRUE(rig.bin.SaveRecycleIndex());
+}
+
+QList<TransferItem> Items(const QString& folder) {
+    return {{"\\Docs", JoinPath(folder, "Docs")}, {"\\f.bin", JoinPath(folder, "f.bin")}};
+}
+
+const FaultCase kCases[] = {
+    {"PutFileIntoBin", [](FaultRig& r) { r.Make(kTree); },
+     [](FaultRig& r) { r.bin.MoveToRecycleBin("\\f.bin"); }},
+    {"PutTreeIntoBin", [](FaultRig& r) { r.Make(kTree); },
+     [](FaultRig& r) { r.bin.MoveToRecycleBin("\\Docs"); }},
+    {"RestoreFromBin",
+     [](FaultRig& r) {
+         PutBoth(r);
+         // A newer file stands where an item comes back; the question is answered Yes.
+         r.Make({"\\Docs\\sub\\b.txt=newer bee"});
+     },
+     [](FaultRig& r) {
+         r.bin.RestoreFromBin({0, 1});
+     }},
+    {"EraseFromBin", PutBoth,
+     [](FaultRig& r) {
+         r.bin.EraseFromBin({0, 1});
+     }},
+    {"MoveBinToCard", PutBoth, [](FaultRig& r) { r.bin.SetBinLocation(1, true); }},
+    {"SaveRecycleIndex",
+     [](FaultRig& r) {
+         r.Make(kTree);
+         r.MarkOrigin();
+         r.Put("\\f.bin");
+         ASSERT_TRUE(r.bin.SaveRecycleIndex());
+         r.Put("\\Docs");
+     },
+     [](FaultRig& r) { r.bin.SaveRecycleIndex(); }},
+    {"SaveFavorites",
+     [](FaultRig& r) {
+         r.favorites.LoadFavorites();
+         ASSERT_TRUE(r.favorites.SaveFavorites());
+         ASSERT_TRUE(r.favorites.AddFavorite(QString::fromUtf16(u"文件"), "\\Docs"));
+         r.FixTimes("\\");
+     },
+     [](FaultRig& r) { r.favorites.SaveFavorites(); }},
+    {"PasteCopy", [](FaultRig& r) { r.Make(kTree + QStringList{"\\Dest\\f.bin=older"}); },
+     [](FaultRig& r) { TransferItems(r.faulty, r.prompt, Items("\\Dest"), false); }},
+    {"PasteMove", [](FaultRig& r) { r.Make(kTree + QStringList{"\\Dest\\f.bin=older"}); },
+     [](FaultRig& r) { TransferItems(r.faulty, r.prompt, Items("\\Dest"), true); }},
+    {"PasteMoveToCard", [](FaultRig& r) { r.Make(kTree + QStringList{"\\SD\\Dest\\"}); },
+     [](FaultRig& r) { TransferItems(r.faulty, r.prompt, Items("\\SD\\Dest"), true); }},
+    {"DeleteForGood", [](FaultRig& r) { r.Make(kTree); },
+     [](FaultRig& r) {
+         DeleteItems(r.faulty, r.prompt, {"\\Docs", "\\f.bin"}, {});
+     }},
+    {"DeleteIntoBin", [](FaultRig& r) { r.Make(kTree); },
+     [](FaultRig& r) {
+         DeleteOptions options;
+         options.bin = &r.bin;
+         DeleteItems(r.faulty, r.prompt, {"\\Docs", "\\f.bin"}, options);
+     }},
+    {"Encrypt", [](FaultRig& r) { r.Make({"\\D\\a.txt#150000"}); },
+     [](FaultRig& r) { EncryptFile(r.faulty, "\\D\\a.txt", "\\D\\a.txt.enc", kPassword); }},
+    {"Decrypt",
+     [](FaultRig& r) {
+         r.Make({"\\D\\a.txt#150000"});
+         ASSERT_EQ(EncryptFile(r.dev.fs(), "\\D\\a.txt", "\\D\\a.txt.enc", kPassword),
+                   CryptResult::Ok);
+         r.Make({"\\D\\a.txt=the user's newer text"});
+     },
+     [](FaultRig& r) { DecryptFile(r.faulty, "\\D\\a.txt.enc", "\\D\\a.txt", kPassword); }},
+};
+
+// As on the next start after the fault: the session ends normally (settings and index
+// written), the bin is read again and everything in it is restored. Returns the entries
+// that could not be.
+int Recover(FaultRig& rig) {
+    rig.bin.SaveSettings();
+    rig.bin.Close();
+    RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
+    next.Open();
+    QList<int> rows;
+    for (int row = 0; row < next.entries.size(); ++row)
+        rows.append(row);
+    next.RestoreFromBin(rows);
+    return int(next.entries.size());
+}
+
+class FaultInjection : public ::testing::TestWithParam<FaultCase> {};
+
+}  // namespace
+
+TEST_P(FaultInjection, EveryFaultLosesNothingAndLeavesNoHalfFile) {
+    const FaultCase& c = GetParam();
+    DevicePicture done;
+    {
+        FaultRig rig;
+        c.prepare(rig);
+        c.run(rig);
+        done = DevicePicture::Take(rig.dev);
+    }
+    ReliabilityTally tally{QStringLiteral("fault"), QString::fromLatin1(c.name)};
+    for (int n = 1;; ++n) {
+        ASSERT_LT(n, 2000) << "the operation never ran without a fault";
+        FaultRig rig;
+        c.prepare(rig);
+        ASSERT_FALSE(HasFatalFailure());
+        const DevicePicture before = DevicePicture::Take(rig.dev);
+        const DevicePicture origin = rig.origin.value_or(before.WithoutBins());
+        rig.faulty.FailMutatingCall(n, n % 2 ? DeviceError::DiskFull : DeviceError::Io);
+        {
+            [[maybe_unused]] IgnoreLibraryLeaks ignore;
+            c.run(rig);
+        }
+        const int injected = rig.faulty.FaultsInjected();
+        rig.faulty.Reset();
+        const DevicePicture afterFault = DevicePicture::Take(rig.dev);
+        for (const QString& path : afterFault.files.keys()) {
+            if (!IsBinIndex(path)) continue;
+            const RecycleIndexContent index = DecodeRecycleIndex(rig.dev.Read(path));
+            EXPECT_TRUE(index.complete && index.version == RecycleIndexContent::Version::Current)
+                << path << " unreadable after a fault at call " << n;
+        }
+        const int unrestorable = Recover(rig);
+        const FaultVerdict verdict =
+            Judge(origin, before, done, afterFault, DevicePicture::Take(rig.dev));
+        ++tally.runs;
+        tally.faults += injected;
+        tally.bytesLost += verdict.bytesLost;
+        tally.strays += int(verdict.strays.size());
+        tally.unrestorable += unrestorable;
+        EXPECT_EQ(verdict.bytesLost, 0) << "fault at call " << n << ": " << verdict.lost.join(", ");
+        EXPECT_EQ(verdict.strays, QStringList()) << "fault at call " << n;
+        EXPECT_EQ(unrestorable, 0) << "fault at call " << n;
+        if (injected == 0) break;
+    }
+    RecordTally(tally);
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, FaultInjection, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
