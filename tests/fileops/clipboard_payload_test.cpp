@@ -2,19 +2,7 @@
 
 #include "fileops/clipboard_payload.h"
 #include "support/qt_printers.h"
-
-namespace {
-
-QByteArray Utf16(const QString& text) {
-    QByteArray data;
-    for (QChar c : text) {
-        data.append(char(c.unicode() & 0xff));
-        data.append(char(c.unicode() >> 8));
-    }
-    return data;
-}
-
-}  // namespace
+#include "support/utf16_bytes.h"
 
 TEST(ClipboardPayload, EncodesFolderAndNamesAsTerminatedUtf16) {
     const QByteArray data = EncodeClipboardPayload({"\\My Documents", {"a.txt", "b.txt"}});

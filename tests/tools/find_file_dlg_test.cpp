@@ -14,6 +14,7 @@
 #include "shell/frame_fixture.h"
 #include "support/fake_shell_services.h"
 #include "support/temp_device.h"
+#include "support/utf16_bytes.h"
 #include "tools/find_file_dlg.h"
 
 namespace {
@@ -52,10 +53,6 @@ QStringList Rows(QWidget& dialog) {
         out.append(item->text(0) + QLatin1Char('|') + item->text(1));
     }
     return out;
-}
-
-QByteArray Utf16(const QString& text) {
-    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
 }
 
 class FindFileDlgTest : public ::testing::Test {

@@ -4,19 +4,11 @@
 #include "app/progress.h"
 #include "platform/faulty_device_fs.h"
 #include "support/temp_device.h"
+#include "support/utf16_bytes.h"
 #include "tools/find_content_matcher.h"
 #include "tools/find_files.h"
 
 namespace {
-
-QByteArray Utf16(const QString& text) {
-    QByteArray out;
-    for (QChar c : text) {
-        out.append(char(c.unicode() & 0xff));
-        out.append(char(c.unicode() >> 8));
-    }
-    return out;
-}
 
 int Depth(const QString& folder) {
     return int(folder.count(QLatin1Char('\\')));

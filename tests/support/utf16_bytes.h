@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A text as UTF-16LE bytes without terminator, as files and the clipboard hold it.
+inline QByteArray Utf16(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (QChar c : text) {
+        out.append(char(c.unicode() & 0xff));
+        out.append(char(c.unicode() >> 8));
+    }
+    return out;
+}
