@@ -47,6 +47,10 @@ public:
     virtual bool Flush() = 0;
     // Closes the file; false when buffered data could not be written.
     virtual bool Close() = 0;
+    // The host permission bits (rwx for owner, group, others), so that what we write is never
+    // readable by more people than its source.
+    virtual std::optional<quint32> Permissions() const = 0;
+    virtual bool SetPermissions(quint32 mode) = 0;
 };
 
 class FindHandle {
@@ -91,6 +95,20 @@ public:
 
     virtual std::unique_ptr<DeviceFile> Open(const QString& path, OpenMode mode,
                                              quint32 createAttributes = 0) = 0;
+
+    // A new, empty file private to the user (0600) under a name unique to this writer in the
+    // folder, never listed, walked or copied. While it stays open it is marked live, so that no
+    // other process removes it as a leftover; *path receives its device path, for MoveFile or
+    // ReplaceFile once it is complete. Leftovers of such files that no live process holds are
+    // removed the first time a process writes into their folder.
+    virtual std::unique_ptr<DeviceFile> CreateTempFile(const QString& folder, QString* path) = 0;
+
+    // Opens (creating when missing, private to the user) a lock file and waits for its
+    // exclusive advisory lock, held across processes until the returned file is destroyed.
+    virtual std::unique_ptr<DeviceFile> LockFile(const QString& path) = 0;
+
+    // The host permission bits of an existing entry.
+    virtual std::optional<quint32> GetPermissions(const QString& path) = 0;
 
     virtual bool GetTimes(const QString& path, FileTime* creation, FileTime* access,
                           FileTime* write) = 0;

@@ -32,6 +32,11 @@ public:
         if (fs_->Check(FaultyDeviceFs::Op::Flush, path_)) return false;
         return inner_->Flush();
     }
+    std::optional<quint32> Permissions() const override { return inner_->Permissions(); }
+    bool SetPermissions(quint32 mode) override {
+        if (fs_->Check(FaultyDeviceFs::Op::SetAttributes, path_)) return false;
+        return inner_->SetPermissions(mode);
+    }
     bool Close() override {
         // Closing a file that was only read writes nothing.
         if (writable_ && fs_->Check(FaultyDeviceFs::Op::Close, path_)) {
@@ -137,6 +142,13 @@ std::unique_ptr<DeviceFile> FaultyDeviceFs::Open(const QString& path, OpenMode m
     auto file = inner_.Open(path, mode, createAttributes);
     if (!file) return nullptr;
     return std::make_unique<FaultyFile>(this, std::move(file), path, mode != OpenMode::Read);
+}
+
+std::unique_ptr<DeviceFile> FaultyDeviceFs::CreateTempFile(const QString& folder, QString* path) {
+    if (Check(Op::OpenForWrite, folder)) return nullptr;
+    auto file = inner_.CreateTempFile(folder, path);
+    if (!file) return nullptr;
+    return std::make_unique<FaultyFile>(this, std::move(file), *path, true);
 }
 
 bool FaultyDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime* access,

@@ -55,6 +55,13 @@ public:
     bool ReplaceFile(const QString& source, const QString& target) override;
     std::unique_ptr<DeviceFile> Open(const QString& path, OpenMode mode,
                                      quint32 createAttributes = 0) override;
+    std::unique_ptr<DeviceFile> CreateTempFile(const QString& folder, QString* path) override;
+    std::unique_ptr<DeviceFile> LockFile(const QString& path) override {
+        return inner_.LockFile(path);
+    }
+    std::optional<quint32> GetPermissions(const QString& path) override {
+        return inner_.GetPermissions(path);
+    }
     bool GetTimes(const QString& path, FileTime* creation, FileTime* access,
                   FileTime* write) override;
     bool SetTimes(const QString& path, const FileTime* creation, const FileTime* access,

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -68,8 +69,10 @@ bool StatHost(const QByteArray& host, HostStat* st) {
 }
 
 QByteArray TempNameIn(const QByteArray& folder) {
+    // The process id makes the name unique to its writer across processes.
     quint64 r = QRandomGenerator::global()->generate64();
-    return Join(folder, QByteArray(kTempPrefix) + QByteArray::number(r, 16));
+    return Join(folder, QByteArray(kTempPrefix) + QByteArray::number(getpid()) + '-' +
+                            QByteArray::number(r, 16));
 }
 
 DeviceError ErrorFromErrno(int err) {
@@ -213,6 +216,12 @@ public:
         return futimens(fd_, times) == 0;
     }
     bool Flush() override { return fsync(fd_) == 0; }
+    std::optional<quint32> Permissions() const override {
+        struct stat st {};
+        if (fstat(fd_, &st) != 0) return std::nullopt;
+        return quint32(st.st_mode & 0777);
+    }
+    bool SetPermissions(quint32 mode) override { return fchmod(fd_, mode & 0777) == 0; }
     bool Close() override {
         int fd = fd_;
         fd_ = -1;
@@ -776,6 +785,63 @@ std::unique_ptr<DeviceFile> HostDeviceFs::Open(const QString& path, OpenMode mod
         }
     }
     return std::make_unique<HostFile>(fd);
+}
+
+std::unique_ptr<DeviceFile> HostDeviceFs::CreateTempFile(const QString& folder, QString* path) {
+    Resolved r;
+    if (!ResolveExisting(folder, &r)) return nullptr;
+    if (!r.isDir) {
+        Fail(DeviceError::NotFound);
+        return nullptr;
+    }
+    if (r.volume->readOnly) {
+        Fail(DeviceError::AccessDenied);
+        return nullptr;
+    }
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QByteArray host = TempNameIn(r.host);
+        int fd = open(host.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) {
+            FailErrno(errno);
+            return nullptr;
+        }
+        flock(fd, LOCK_EX | LOCK_NB);  // marks it live for other processes
+        const QString name = QString::fromLatin1(host.mid(host.lastIndexOf('/') + 1));
+        *path = folder.endsWith(QLatin1Char('\\')) ? folder + name
+                                                    : folder + QLatin1Char('\\') + name;
+        return std::make_unique<HostFile>(fd);
+    }
+    Fail(DeviceError::Exists);
+    return nullptr;
+}
+
+std::unique_ptr<DeviceFile> HostDeviceFs::LockFile(const QString& path) {
+    Resolved r;
+    if (!Resolve(path, &r)) return nullptr;
+    if (r.exists && r.isDir) {
+        Fail(DeviceError::AccessDenied);
+        return nullptr;
+    }
+    int fd = open(r.host.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        FailErrno(errno);
+        return nullptr;
+    }
+    while (flock(fd, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        int err = errno;
+        close(fd);
+        FailErrno(err);
+        return nullptr;
+    }
+    return std::make_unique<HostFile>(fd);
+}
+
+std::optional<quint32> HostDeviceFs::GetPermissions(const QString& path) {
+    Resolved r;
+    if (!ResolveExisting(path, &r)) return std::nullopt;
+    return quint32(r.st.mode & 0777);
 }
 
 bool HostDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime* access,
