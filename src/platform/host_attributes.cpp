@@ -46,14 +46,19 @@ int OpenForIoctl(const QByteArray& path, bool isDir) {
     return open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | (isDir ? O_DIRECTORY : 0));
 }
 
+// Never through a link that replaced the entry meanwhile.
+int ChmodNoFollow(const QByteArray& path, mode_t mode) {
+    return fchmodat(AT_FDCWD, path.constData(), mode, AT_SYMLINK_NOFOLLOW);
+}
+
 // A user xattr can only be written with write permission; lend the owner's bit meanwhile.
 template <typename F>
 bool WithOwnerWrite(const QByteArray& path, mode_t mode, F&& write) {
     bool lend = (mode & S_IWUSR) == 0;
-    if (lend && chmod(path.constData(), (mode & 07777) | S_IWUSR) != 0) return write();
+    if (lend && ChmodNoFollow(path, (mode & 07777) | S_IWUSR) != 0) return write();
     bool ok = write();
     int saved = errno;
-    if (lend) chmod(path.constData(), mode & 07777);
+    if (lend) ChmodNoFollow(path, mode & 07777);
     errno = saved;
     return ok;
 }
@@ -198,7 +203,7 @@ bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32
     if (readOnly != ((current & Attr::kReadOnly) != 0)) {
         mode_t mode = st.mode & 07777;
         mode = readOnly ? (mode & ~mode_t(0222)) : (mode | S_IWUSR);
-        if (chmod(path, mode) != 0) {
+        if (ChmodNoFollow(hostPath, mode) != 0) {
             *err = errno;
             return false;
         }
@@ -212,7 +217,9 @@ bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool 
     for (const char* key : {kDosAttrib, kNuvioAttrib}) {
         if ((key == kDosAttrib ? storedDos : storedOwn) == false) continue;
         if (auto raw = GetXattr(from, key)) {
-            if (fsetxattr(toFd, key, raw->constData(), size_t(raw->size()), 0) != 0 && !fatVolume) {
+            // A file system without extended attributes still takes the copy.
+            if (fsetxattr(toFd, key, raw->constData(), size_t(raw->size()), 0) != 0 &&
+                !fatVolume && errno != ENOTSUP) {
                 return false;
             }
         }
@@ -225,5 +232,6 @@ bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool 
         }
         if (fd >= 0) close(fd);
     }
-    return fchmod(toFd, fromMode & 07777) == 0;
+    // Where permissions are fixed by the mount (FAT, exFAT), there is nothing to keep.
+    return fchmod(toFd, fromMode & 07777) == 0 || errno == EPERM || errno == ENOTSUP;
 }

@@ -4,11 +4,14 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
+#include <linux/openat2.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <QDateTime>
 #include <QDir>
@@ -38,8 +41,9 @@ QString DecodeHostName(const char* raw) {
     return name;
 }
 
+// Our own files (temporaries, lock files) are never device entries.
 bool IsTempName(const char* raw) {
-    return std::strncmp(raw, kTempPrefix, 11) == 0;
+    return std::strncmp(raw, ".nuvio-", 7) == 0;
 }
 
 QByteArray Join(const QByteArray& folder, const QByteArray& name) {
@@ -68,11 +72,41 @@ bool StatHost(const QByteArray& host, HostStat* st) {
     return HostStatAt(AT_FDCWD, host.constData(), st, &link) && !link;
 }
 
-QByteArray TempNameIn(const QByteArray& folder) {
-    // The process id makes the name unique to its writer across processes.
+bool StatAt(int dirFd, const QByteArray& name, HostStat* st) {
+    bool link = false;
+    return HostStatAt(dirFd, name.constData(), st, &link) && !link;
+}
+
+// The process id makes the name unique to its writer across processes, and tells a later
+// sweep whether the writer still lives.
+QByteArray TempName() {
     quint64 r = QRandomGenerator::global()->generate64();
-    return Join(folder, QByteArray(kTempPrefix) + QByteArray::number(getpid()) + '-' +
-                            QByteArray::number(r, 16));
+    return QByteArray(kTempPrefix) + QByteArray::number(getpid()) + '-' +
+           QByteArray::number(r, 16);
+}
+
+// A leftover of a writer that is gone: its lock is free and its process no longer runs.
+bool IsDeadLeftover(int dirFd, const char* raw) {
+    const char* pidText = raw + sizeof kTempPrefix - 1;
+    char* end = nullptr;
+    long pid = std::strtol(pidText, &end, 10);
+    if (end == pidText || *end != '-' || pid <= 0) return false;
+    if (pid == getpid() || kill(pid_t(pid), 0) == 0 || errno != ESRCH) return false;
+    int fd = openat(dirFd, raw, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd);
+    return free;
+}
+
+int OpenDirAt(int dirFd, const char* name) {
+    return openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+QByteArray ProcPath(int fd, const QByteArray& name) {
+    QByteArray out = "/proc/self/fd/" + QByteArray::number(fd);
+    if (name != ".") out += '/' + name;
+    return out;
 }
 
 DeviceError ErrorFromErrno(int err) {
@@ -235,16 +269,16 @@ private:
 }  // namespace
 
 // Enumerates one host folder (plus the storage cards when it is the root).
+// Enumerates one host folder (plus the storage cards when it is the root).
 class HostFindHandle : public FindHandle {
 public:
-    HostFindHandle(HostDeviceFs* fs, const HostDeviceFs::Volume* volume, QByteArray folder,
+    HostFindHandle(HostDeviceFs* fs, const HostDeviceFs::Volume* volume, int folderFd,
                    QString pattern, QList<FindData> extra)
-        : fs_(fs),
-          volume_(volume),
-          folder_(std::move(folder)),
-          pattern_(std::move(pattern)),
-          extra_(std::move(extra)) {
-        dir_ = opendir(folder_.constData());
+        : fs_(fs), volume_(volume), pattern_(std::move(pattern)), extra_(std::move(extra)) {
+        if (folderFd >= 0) {
+            dir_ = fdopendir(folderFd);
+            if (!dir_) close(folderFd);
+        }
         matchAll_ = pattern_ == QLatin1String("*.*") || pattern_ == QLatin1String("*");
     }
     ~HostFindHandle() override {
@@ -271,9 +305,8 @@ public:
             HostStat st;
             bool link = false;
             if (!HostStatAt(dirfd(dir_), raw, &st, &link) || link) continue;
-            QByteArray host = Join(folder_, raw);
-            quint32 attributes =
-                ReadHostAttributes(host, st, name, volume_->readOnly, volume_->fat);
+            quint32 attributes = ReadHostAttributes(ProcPath(dirfd(dir_), raw), st, name,
+                                                    volume_->readOnly, volume_->fat);
             FillFind(st, attributes, name, &out);
             return true;
         }
@@ -283,7 +316,6 @@ public:
 private:
     HostDeviceFs* fs_;
     const HostDeviceFs::Volume* volume_;
-    QByteArray folder_;
     QString pattern_;
     QList<FindData> extra_;
     DIR* dir_ = nullptr;
@@ -304,7 +336,38 @@ HostDeviceFs::Volume MakeVolume(const QString& name, const QString& hostDir) {
     return v;
 }
 
+// Opens a folder below dirFd in one call, refusing links and anything outside; -1 with errno
+// ENOSYS where the kernel lacks openat2.
+int OpenBeneath(int dirFd, const QByteArray& relative) {
+    open_how how {};
+    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+    long fd;
+    do {
+        fd = syscall(SYS_openat2, dirFd, relative.constData(), &how, sizeof how);
+    } while (fd < 0 && errno == EAGAIN);
+    return int(fd);
+}
+
 }  // namespace
+
+HostDeviceFs::Resolved::~Resolved() {
+    if (dir >= 0) close(dir);
+}
+
+void HostDeviceFs::Resolved::Reset() {
+    if (dir >= 0) close(dir);
+    dir = -1;
+    volume = nullptr;
+    name.clear();
+    host.clear();
+    exists = isDir = isVolumeRoot = false;
+    st = HostStat();
+}
+
+QByteArray HostDeviceFs::Resolved::At() const {
+    return ProcPath(dir, name);
+}
 
 HostDeviceFs::HostDeviceFs(Config config) : config_(std::move(config)) {
     root_ = MakeVolume(QString(), config_.rootDir);
@@ -344,12 +407,31 @@ void HostDeviceFs::RefreshVolumes() {
     }
 }
 
+bool HostDeviceFs::NameTaken(const QString& name) {
+    for (const Volume& v : cards_) {
+        if (v.name.compare(name, Qt::CaseInsensitive) == 0) return true;
+    }
+    int rootFd = open(root_.hostRoot.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (rootFd < 0) return false;
+    HostStat st;
+    QByteArray actual;
+    bool taken = StatAt(rootFd, Encode(name), &st) ||
+                 FindCaseVariant(rootFd, root_.hostRoot, name, &actual);
+    close(rootFd);
+    return taken;
+}
+
 void HostDeviceFs::AddCard(const QString& name, const QString& hostDir) {
     if (!IsValidDeviceName(name)) return;
+    Volume volume = MakeVolume(name, hostDir);
     for (const Volume& v : cards_) {
-        if (v.name.compare(name, Qt::CaseInsensitive) == 0) return;
+        if (v.hostRoot == volume.hostRoot) return;
     }
-    cards_.push_back(MakeVolume(name, hostDir));
+    // A medium never hides a folder of the root or another card: a clashing name gets a
+    // number, as a copy does.
+    for (int n = 2; NameTaken(volume.name); ++n)
+        volume.name = name + QStringLiteral(" (%1)").arg(n);
+    cards_.push_back(volume);
 }
 
 bool HostDeviceFs::Mounted(const Volume& volume) {
@@ -373,54 +455,53 @@ bool HostDeviceFs::FailErrno(int err) {
     return Fail(ErrorFromErrno(err));
 }
 
-void HostDeviceFs::RememberFolder(const QByteArray& host) {
-    if (verified_.size() >= 4096) verified_.clear();
-    verified_.insert(host);
-}
-
-bool HostDeviceFs::FindCaseVariant(const QByteArray& folder, const QString& name,
+bool HostDeviceFs::FindCaseVariant(int dirFd, const QByteArray& folder, const QString& name,
                                    QByteArray* actual) {
     struct statx sx {};
-    if (statx(AT_FDCWD, folder.constData(), AT_SYMLINK_NOFOLLOW, STATX_CTIME, &sx) != 0) {
-        return false;
-    }
+    if (statx(dirFd, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) != 0) return false;
     CaseIndex& index = caseIndex_[folder];
-    if (index.changeSec != sx.stx_ctime.tv_sec || index.changeNsec != sx.stx_ctime.tv_nsec) {
+    if (index.inode != sx.stx_ino || index.changeSec != sx.stx_ctime.tv_sec ||
+        index.changeNsec != sx.stx_ctime.tv_nsec) {
         if (caseIndex_.size() > 64) {
             caseIndex_.clear();
-            return FindCaseVariant(folder, name, actual);
+            return FindCaseVariant(dirFd, folder, name, actual);
         }
         index.names.clear();
-        DIR* dir = opendir(folder.constData());
-        if (!dir) return false;
+        int fd = OpenDirAt(dirFd, ".");
+        DIR* dir = fd >= 0 ? fdopendir(fd) : nullptr;
+        if (!dir) {
+            if (fd >= 0) close(fd);
+            caseIndex_.remove(folder);
+            return false;
+        }
         while (dirent* entry = readdir(dir)) {
             if (entry->d_type == DT_LNK || IsTempName(entry->d_name)) continue;
             QString entryName = DecodeHostName(entry->d_name);
             if (!entryName.isEmpty()) index.names.insert(entryName.toCaseFolded(), entry->d_name);
         }
         closedir(dir);
+        index.inode = sx.stx_ino;
         index.changeSec = sx.stx_ctime.tv_sec;
         index.changeNsec = sx.stx_ctime.tv_nsec;
     }
     auto it = index.names.constFind(name.toCaseFolded());
     if (it == index.names.constEnd()) return false;
-    *actual = Join(folder, *it);
+    *actual = *it;
     return true;
 }
 
-void HostDeviceFs::NoteEntry(const QByteArray& hostPath, bool added) {
-    const int cut = hostPath.lastIndexOf('/');
-    auto it = caseIndex_.find(hostPath.left(cut));
+void HostDeviceFs::NoteEntry(const Resolved& r, const QByteArray& name, bool added) {
+    auto it = caseIndex_.find(r.host.left(r.host.lastIndexOf('/')));
     if (it == caseIndex_.end()) return;
-    const QByteArray raw = hostPath.mid(cut + 1);
-    const QString name = DecodeHostName(raw.constData()).toCaseFolded();
+    const QString folded = DecodeHostName(name.constData()).toCaseFolded();
     if (added) {
-        it->names.insert(name, raw);
+        it->names.insert(folded, name);
     } else {
-        it->names.remove(name);
+        it->names.remove(folded);
     }
     struct statx sx {};
-    if (statx(AT_FDCWD, it.key().constData(), AT_SYMLINK_NOFOLLOW, STATX_CTIME, &sx) == 0) {
+    if (statx(r.dir, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) == 0 &&
+        sx.stx_ino == it->inode) {
         it->changeSec = sx.stx_ctime.tv_sec;
         it->changeNsec = sx.stx_ctime.tv_nsec;
     } else {
@@ -428,14 +509,25 @@ void HostDeviceFs::NoteEntry(const QByteArray& hostPath, bool added) {
     }
 }
 
-void HostDeviceFs::ForgetFolder(const QByteArray& host) {
-    const QByteArray below = host + '/';
-    verified_.removeIf(
-        [&](const QByteArray& folder) { return folder == host || folder.startsWith(below); });
+void HostDeviceFs::SweepLeftovers(const QByteArray& folder, int folderFd) {
+    if (swept_.contains(folder)) return;
+    if (swept_.size() >= 4096) swept_.clear();
+    swept_.insert(folder);
+    int fd = OpenDirAt(folderFd, ".");
+    DIR* dir = fd >= 0 ? fdopendir(fd) : nullptr;
+    if (!dir) {
+        if (fd >= 0) close(fd);
+        return;
+    }
+    while (dirent* entry = readdir(dir)) {
+        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0) continue;
+        if (IsDeadLeftover(dirfd(dir), entry->d_name)) unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
 }
 
 bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
-    *out = Resolved();
+    out->Reset();
     QStringList parts;
     if (!SplitDevicePath(path, &parts)) return Fail(DeviceError::InvalidPath);
     RefreshVolumes();
@@ -448,68 +540,71 @@ bool HostDeviceFs::Resolve(const QString& path, Resolved* out) {
         }
     }
     out->host = out->volume->hostRoot;
+    int rootFd = open(out->host.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (rootFd < 0) return FailErrno(errno);
     if (first == parts.size()) {
-        out->exists = StatHost(out->host, &out->st) && out->st.isDir;
+        out->dir = rootFd;
+        out->name = ".";
+        bool link = false;
+        out->exists = HostStatAt(rootFd, "", &out->st, &link) && out->st.isDir;
         out->isDir = true;
         out->isVolumeRoot = true;
         return out->exists ? true : Fail(DeviceError::NotFound);
     }
-    // Fast path: a folder checked before (every component a real folder, spelled as stored)
-    // needs one lookup for the last component.
-    QByteArray parent = out->host;
-    for (int i = first; i < parts.size() - 1; ++i)
-        parent = Join(parent, Encode(parts[i]));
-    if (verified_.contains(parent)) {
-        QByteArray candidate = Join(parent, Encode(parts.last()));
-        QByteArray alt;
-        if (StatHost(candidate, &out->st) ||
-            (FindCaseVariant(parent, parts.last(), &alt) && StatHost(candidate = alt, &out->st))) {
-            out->host = candidate;
-            out->exists = true;
-            out->isDir = out->st.isDir;
-            if (out->isDir) RememberFolder(candidate);
-            return true;
-        }
-        out->host = candidate;
-        return true;  // a path that may be created
-    }
-    for (int i = first; i < parts.size(); ++i) {
-        const bool last = i == parts.size() - 1;
-        QByteArray candidate = Join(out->host, Encode(parts[i]));
-        HostStat& st = out->st;
-        bool found = StatHost(candidate, &st);
-        if (!found) {
-            QByteArray alt;
-            if (FindCaseVariant(out->host, parts[i], &alt) && StatHost(alt, &st)) {
-                candidate = alt;
-                found = true;
+    // The parent folder: one call when every name is spelled as stored, else a folder at a
+    // time with the case-insensitive lookup. Links are never followed.
+    int dir = rootFd;
+    if (parts.size() - first > 1) {
+        QByteArray relative;
+        for (int i = first; i < parts.size() - 1; ++i)
+            relative += (relative.isEmpty() ? "" : "/") + Encode(parts[i]);
+        int fd = noOpenat2_ ? -1 : OpenBeneath(rootFd, relative);
+        if (fd < 0 && errno == ENOSYS) noOpenat2_ = true;
+        if (fd >= 0) {
+            close(rootFd);
+            dir = fd;
+            out->host = Join(out->host, relative);
+        } else {
+            for (int i = first; i < parts.size() - 1; ++i) {
+                QByteArray name = Encode(parts[i]);
+                int next = openat(dir, name.constData(),
+                                  O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (next < 0 && errno == ENOENT &&
+                    FindCaseVariant(dir, out->host, parts[i], &name)) {
+                    next = openat(dir, name.constData(),
+                                  O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                }
+                close(dir);
+                if (next < 0) {
+                    out->host.clear();
+                    return Fail(DeviceError::NotFound);
+                }
+                dir = next;
+                out->host = Join(out->host, name);
             }
         }
-        if (last) RememberFolder(out->host);
-        out->host = candidate;
-        if (!found) {
-            if (!last) {
-                out->host.clear();
-                return Fail(DeviceError::NotFound);
-            }
-            return true;  // a path that may be created
-        }
-        if (!last && !st.isDir) {
-            out->host.clear();
-            return Fail(DeviceError::NotFound);
-        }
-        if (last) {
-            out->exists = true;
-            out->isDir = st.isDir;
-            if (st.isDir) RememberFolder(candidate);
-        }
     }
-    return true;
+    out->dir = dir;
+    out->name = Encode(parts.last());
+    out->exists = StatAt(dir, out->name, &out->st);
+    QByteArray alt;
+    if (!out->exists && FindCaseVariant(dir, out->host, parts.last(), &alt) &&
+        StatAt(dir, alt, &out->st)) {
+        out->name = alt;
+        out->exists = true;
+    }
+    out->isDir = out->exists && out->st.isDir;
+    out->host = Join(out->host, out->name);
+    return true;  // an entry that exists, or one that may be created
 }
 
 bool HostDeviceFs::ResolveExisting(const QString& path, Resolved* out) {
     if (!Resolve(path, out)) return false;
     return out->exists ? true : Fail(DeviceError::NotFound);
+}
+
+int HostDeviceFs::OpenEntry(const Resolved& r, int flags) {
+    return openat(r.dir, r.name.constData(), flags | O_NOFOLLOW | O_CLOEXEC);
 }
 
 std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, FindData& first,
@@ -528,14 +623,13 @@ std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, Find
             return nullptr;
         }
         const HostStat& st = r.st;
-        QString name = r.isVolumeRoot
-                           ? r.volume->name
-                           : DecodeHostName(r.host.mid(r.host.lastIndexOf('/') + 1).constData());
-        quint32 attributes = r.isVolumeRoot ? Attr::kDirectory | Attr::kTemporary
-                                            : ReadHostAttributes(r.host, st, name,
-                                                                 r.volume->readOnly, r.volume->fat);
+        QString name = r.isVolumeRoot ? r.volume->name : DecodeHostName(r.name.constData());
+        quint32 attributes =
+            r.isVolumeRoot
+                ? Attr::kDirectory | Attr::kTemporary
+                : ReadHostAttributes(r.At(), st, name, r.volume->readOnly, r.volume->fat);
         FillFind(st, attributes, name, &first);
-        return std::make_unique<HostFindHandle>(this, r.volume, QByteArray(), QString(),
+        return std::make_unique<HostFindHandle>(this, r.volume, -1, QString(),
                                                 QList<FindData>());
     }
     QString folder = cut == 0 ? QStringLiteral("\\") : pattern.left(cut);
@@ -555,10 +649,12 @@ std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, Find
             cards.append(fd);
         }
     }
-    auto handle = std::make_unique<HostFindHandle>(this, r.volume, r.host, namePattern, cards);
+    const int folderFd = OpenEntry(r, O_RDONLY | O_DIRECTORY);
+    const int openError = errno;
+    auto handle = std::make_unique<HostFindHandle>(this, r.volume, folderFd, namePattern, cards);
     handle->SetFoldersOnly(foldersOnly);
     if (!handle->Valid() || !handle->Next(first)) {
-        Fail(handle->Valid() ? DeviceError::NotFound : ErrorFromErrno(errno));
+        Fail(handle->Valid() ? DeviceError::NotFound : ErrorFromErrno(openError));
         return nullptr;
     }
     return handle;
@@ -570,23 +666,31 @@ std::optional<quint32> HostDeviceFs::GetAttributes(const QString& path) {
     if (r.isVolumeRoot) {
         return r.volume == &root_ ? Attr::kDirectory : Attr::kDirectory | Attr::kTemporary;
     }
-    const HostStat& st = r.st;
     QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
-    return ReadHostAttributes(r.host, st, name, r.volume->readOnly, r.volume->fat);
+    return ReadHostAttributes(r.At(), r.st, name, r.volume->readOnly, r.volume->fat);
 }
 
 bool HostDeviceFs::SetAttributes(const QString& path, quint32 attributes) {
     Resolved r;
     if (!ResolveExisting(path, &r)) return false;
     if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
-    const HostStat& st = r.st;
     QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
-    quint32 current = ReadHostAttributes(r.host, st, name, false, r.volume->fat);
+    const QByteArray at = r.At();
+    quint32 current = ReadHostAttributes(at, r.st, name, false, r.volume->fat);
     if (IsRomFile(current)) return Fail(DeviceError::AccessDenied);
     int err = 0;
-    if (!WriteHostAttributes(r.host, st, current, attributes, r.volume->fat, &err)) {
+    if (!WriteHostAttributes(at, r.st, current, attributes, r.volume->fat, &err)) {
         return FailErrno(err);
     }
+    // Some file systems take a change and keep nothing (fixed permissions, no extended
+    // attributes): a change that did not stick is a failure, not a success.
+    constexpr quint32 kStored = Attr::kReadOnly | Attr::kHidden | Attr::kSystem |
+                                Attr::kArchive | Attr::kInRom | Attr::kTemporary |
+                                Attr::kRomModule;
+    HostStat after;
+    if (!StatAt(r.dir, r.name, &after)) return FailErrno(errno);
+    quint32 stored = ReadHostAttributes(at, after, name, false, r.volume->fat);
+    if ((stored & kStored) != (attributes & kStored)) return Fail(DeviceError::Unsupported);
     return true;
 }
 
@@ -595,8 +699,8 @@ bool HostDeviceFs::CreateDirectory(const QString& path) {
     if (!Resolve(path, &r)) return false;
     if (r.exists) return Fail(DeviceError::Exists);
     if (r.volume->readOnly) return Fail(DeviceError::AccessDenied);
-    if (mkdir(r.host.constData(), 0777) != 0) return FailErrno(errno);
-    NoteEntry(r.host, true);
+    if (mkdirat(r.dir, r.name.constData(), 0777) != 0) return FailErrno(errno);
+    NoteEntry(r, r.name, true);
     return true;
 }
 
@@ -605,15 +709,14 @@ bool HostDeviceFs::RemoveDirectory(const QString& path) {
     if (!ResolveExisting(path, &r)) return false;
     if (!r.isDir) return Fail(DeviceError::NotFound);
     if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
-    if (rmdir(r.host.constData()) != 0) return FailErrno(errno);
-    ForgetFolder(r.host);
-    NoteEntry(r.host, false);
+    if (unlinkat(r.dir, r.name.constData(), AT_REMOVEDIR) != 0) return FailErrno(errno);
+    caseIndex_.remove(r.host);
+    NoteEntry(r, r.name, false);
     return true;
 }
 
 bool HostDeviceFs::WritableFile(const Resolved& r) {
-    const HostStat& st = r.st;
-    quint32 a = ReadHostAttributes(r.host, st, QString(), r.volume->readOnly, r.volume->fat);
+    quint32 a = ReadHostAttributes(r.At(), r.st, QString(), r.volume->readOnly, r.volume->fat);
     if (IsRomFile(a) || (a & Attr::kReadOnly)) return Fail(DeviceError::AccessDenied);
     return true;
 }
@@ -623,8 +726,8 @@ bool HostDeviceFs::DeleteFile(const QString& path) {
     if (!ResolveExisting(path, &r)) return false;
     if (r.isDir) return Fail(DeviceError::AccessDenied);
     if (!WritableFile(r)) return false;
-    if (unlink(r.host.constData()) != 0) return FailErrno(errno);
-    NoteEntry(r.host, false);
+    if (unlinkat(r.dir, r.name.constData(), 0) != 0) return FailErrno(errno);
+    NoteEntry(r, r.name, false);
     return true;
 }
 
@@ -633,7 +736,7 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
     if (!ResolveExisting(source, &src)) return false;
     if (src.isDir) return Fail(DeviceError::AccessDenied);
     const HostStat st = src.st;
-    if (src.volume->readOnly || HasOwnRomBits(src.host)) return Fail(DeviceError::AccessDenied);
+    if (src.volume->readOnly || HasOwnRomBits(src.At())) return Fail(DeviceError::AccessDenied);
     if (!Resolve(destination, &dst)) return false;
     if (dst.exists) {
         if (dst.isDir || dst.isVolumeRoot) return Fail(DeviceError::AccessDenied);
@@ -642,22 +745,23 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
     }
     if (dst.volume->readOnly) return Fail(DeviceError::AccessDenied);
 
-    // An existing destination is replaced by a temporary file renamed over it only when
-    // complete, so a failed copy never damages it; a new one is written in place and removed
-    // again when the copy fails.
-    int in = open(src.host.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // Written under a temporary name and renamed over the destination only when complete:
+    // a failed or killed copy never leaves a partial file under the final name.
+    SweepLeftovers(dst.host.left(dst.host.lastIndexOf('/')), dst.dir);
+    int in = OpenEntry(src, O_RDONLY);
     if (in < 0) return FailErrno(errno);
-    QByteArray folder = dst.host.left(dst.host.lastIndexOf('/'));
-    const QByteArray temp = dst.exists ? TempNameIn(folder) : dst.host;
-    int out = open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const QByteArray temp = TempName();
+    int out = openat(dst.dir, temp.constData(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (out < 0) {
         int err = errno;
         close(in);
         return FailErrno(err);
     }
+    flock(out, LOCK_EX | LOCK_NB);
     int err = 0;
     bool ok = CopyContent(in, out, qint64(st.size), &cloneFails_, &err);
-    if (ok && !CopyHostAttributes(src.host, out, st.mode, dst.volume->fat)) {
+    if (ok && !CopyHostAttributes(src.At(), out, st.mode, dst.volume->fat)) {
         ok = false;
         err = errno;
     }
@@ -666,19 +770,22 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
         futimens(out, times);
     }
     close(in);
-    if (close(out) != 0 && ok) {
-        ok = false;
-        err = errno;
+    if (ok && renameat2(dst.dir, temp.constData(), dst.dir, dst.name.constData(),
+                        dst.exists ? 0 : RENAME_NOREPLACE) != 0) {
+        // Some file systems cannot refuse to replace; the name was free a moment ago.
+        if (errno == EINVAL && !dst.exists &&
+            renameat(dst.dir, temp.constData(), dst.dir, dst.name.constData()) == 0) {
+        } else {
+            ok = false;
+            err = errno;
+        }
     }
-    if (ok && dst.exists && rename(temp.constData(), dst.host.constData()) != 0) {
-        ok = false;
-        err = errno;
-    }
+    close(out);
     if (!ok) {
-        unlink(temp.constData());
+        unlinkat(dst.dir, temp.constData(), 0);
         return FailErrno(err ? err : EIO);
     }
-    NoteEntry(dst.host, true);
+    NoteEntry(dst, dst.name, true);
     return true;
 }
 
@@ -688,37 +795,37 @@ bool HostDeviceFs::MoveFile(const QString& oldPath, const QString& newPath) {
     if (from.isVolumeRoot || from.volume->readOnly) return Fail(DeviceError::AccessDenied);
     const HostStat& st = from.st;
     if (!st.isDir &&
-        IsRomFile(ReadHostAttributes(from.host, st, QString(), false, from.volume->fat))) {
+        IsRomFile(ReadHostAttributes(from.At(), st, QString(), false, from.volume->fat))) {
         return Fail(DeviceError::AccessDenied);
     }
     if (!Resolve(newPath, &to)) return false;
     if (to.isVolumeRoot || to.volume->readOnly) return Fail(DeviceError::AccessDenied);
-    QByteArray target = to.host;
+    QByteArray target = to.name;
     if (to.exists) {
         if (to.host != from.host) return Fail(DeviceError::Exists);
         // The same entry in other letters: take the new spelling.
-        QString newName = newPath.mid(newPath.lastIndexOf(QLatin1Char('\\')) + 1);
-        target = Join(to.host.left(to.host.lastIndexOf('/')), Encode(newName));
-        if (target == from.host) return true;
+        target = Encode(newPath.mid(newPath.lastIndexOf(QLatin1Char('\\')) + 1));
+        if (target == from.name) return true;
     }
     if (to.volume != from.volume) {
         // Across volumes only files move: copy, then remove the original.
         if (st.isDir) return Fail(DeviceError::Unsupported);
         if (!CopyFile(oldPath, newPath)) return false;
-        if (unlink(from.host.constData()) != 0) return FailErrno(errno);
-        NoteEntry(from.host, false);
+        if (unlinkat(from.dir, from.name.constData(), 0) != 0) return FailErrno(errno);
+        NoteEntry(from, from.name, false);
         return true;
     }
-    if (st.isDir && (target + '/').startsWith(from.host + '/')) {
+    const QByteArray targetHost = to.host.left(to.host.lastIndexOf('/') + 1) + target;
+    if (st.isDir && (targetHost + '/').startsWith(from.host + '/')) {
         return Fail(DeviceError::InvalidPath);  // into its own subtree
     }
-    if (renameat2(AT_FDCWD, from.host.constData(), AT_FDCWD, target.constData(),
+    if (renameat2(from.dir, from.name.constData(), to.dir, target.constData(),
                   to.exists ? 0 : RENAME_NOREPLACE) != 0) {
         return FailErrno(errno);
     }
-    if (st.isDir) ForgetFolder(from.host);
-    NoteEntry(from.host, false);
-    NoteEntry(target, true);
+    if (st.isDir) caseIndex_.remove(from.host);
+    NoteEntry(from, from.name, false);
+    NoteEntry(to, target, true);
     return true;
 }
 
@@ -731,16 +838,17 @@ bool HostDeviceFs::ReplaceFile(const QString& source, const QString& target) {
     if (dst.exists) {
         if (dst.isDir) return Fail(DeviceError::AccessDenied);
         if (!WritableFile(dst)) return false;
-        const HostStat& st = dst.st;
-        int fd = open(src.host.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        int fd = OpenEntry(src, O_RDONLY);
         if (fd < 0) return FailErrno(errno);
-        bool ok = CopyHostAttributes(dst.host, fd, st.mode, dst.volume->fat);
+        bool ok = CopyHostAttributes(dst.At(), fd, dst.st.mode, dst.volume->fat);
         close(fd);
         if (!ok) return FailErrno(errno);
     }
-    if (rename(src.host.constData(), dst.host.constData()) != 0) return FailErrno(errno);
-    NoteEntry(src.host, false);
-    NoteEntry(dst.host, true);
+    if (renameat(src.dir, src.name.constData(), dst.dir, dst.name.constData()) != 0) {
+        return FailErrno(errno);
+    }
+    NoteEntry(src, src.name, false);
+    NoteEntry(dst, dst.name, true);
     return true;
 }
 
@@ -754,7 +862,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::Open(const QString& path, OpenMode mod
         Fail(DeviceError::AccessDenied);
         return nullptr;
     }
-    int flags = O_NOFOLLOW | O_CLOEXEC;
+    int flags = 0;
     if (mode == OpenMode::Read) {
         flags |= O_RDONLY;
     } else {
@@ -764,21 +872,22 @@ std::unique_ptr<DeviceFile> HostDeviceFs::Open(const QString& path, OpenMode mod
         }
         flags |= mode == OpenMode::ReadWrite ? O_RDWR : (O_WRONLY | O_CREAT | O_TRUNC);
     }
-    int fd = open(r.host.constData(), flags, 0666);
+    int fd = openat(r.dir, r.name.constData(), flags | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         FailErrno(errno);
         return nullptr;
     }
-    if (!r.exists && mode == OpenMode::CreateAlways) NoteEntry(r.host, true);
+    if (!r.exists && mode == OpenMode::CreateAlways) NoteEntry(r, r.name, true);
     if (mode == OpenMode::CreateAlways && createAttributes != 0) {
         HostStat st;
         bool link = false;
         HostStatAt(fd, "", &st, &link);
         QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
-        quint32 current = ReadHostAttributes(r.host, st, name, false, r.volume->fat);
+        const QByteArray at = r.At();
+        quint32 current = ReadHostAttributes(at, st, name, false, r.volume->fat);
         int err = 0;
         quint32 wanted = (current & ~quint32(0x27)) | (createAttributes & 0x26) | Attr::kArchive;
-        if (!WriteHostAttributes(r.host, st, current, wanted, r.volume->fat, &err)) {
+        if (!WriteHostAttributes(at, st, current, wanted, r.volume->fat, &err)) {
             close(fd);
             FailErrno(err);
             return nullptr;
@@ -790,30 +899,34 @@ std::unique_ptr<DeviceFile> HostDeviceFs::Open(const QString& path, OpenMode mod
 std::unique_ptr<DeviceFile> HostDeviceFs::CreateTempFile(const QString& folder, QString* path) {
     Resolved r;
     if (!ResolveExisting(folder, &r)) return nullptr;
-    if (!r.isDir) {
-        Fail(DeviceError::NotFound);
+    if (!r.isDir || r.volume->readOnly) {
+        Fail(r.isDir ? DeviceError::AccessDenied : DeviceError::NotFound);
         return nullptr;
     }
-    if (r.volume->readOnly) {
-        Fail(DeviceError::AccessDenied);
+    const int folderFd = OpenEntry(r, O_PATH | O_DIRECTORY);
+    if (folderFd < 0) {
+        FailErrno(errno);
         return nullptr;
     }
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QByteArray host = TempNameIn(r.host);
-        int fd = open(host.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) {
-            FailErrno(errno);
-            return nullptr;
-        }
-        flock(fd, LOCK_EX | LOCK_NB);  // marks it live for other processes
-        const QString name = QString::fromLatin1(host.mid(host.lastIndexOf('/') + 1));
-        *path = folder.endsWith(QLatin1Char('\\')) ? folder + name
-                                                    : folder + QLatin1Char('\\') + name;
-        return std::make_unique<HostFile>(fd);
+    SweepLeftovers(r.host, folderFd);
+    int fd = -1;
+    QByteArray name;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        name = TempName();
+        fd = openat(folderFd, name.constData(),
+                    O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) break;
     }
-    Fail(DeviceError::Exists);
-    return nullptr;
+    const int err = errno;
+    close(folderFd);
+    if (fd < 0) {
+        FailErrno(err);
+        return nullptr;
+    }
+    flock(fd, LOCK_EX | LOCK_NB);  // marks it live for other processes
+    *path = (folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\')) +
+            QString::fromLatin1(name);
+    return std::make_unique<HostFile>(fd);
 }
 
 std::unique_ptr<DeviceFile> HostDeviceFs::LockFile(const QString& path) {
@@ -823,7 +936,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::LockFile(const QString& path) {
         Fail(DeviceError::AccessDenied);
         return nullptr;
     }
-    int fd = open(r.host.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int fd = openat(r.dir, r.name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         FailErrno(errno);
         return nullptr;
@@ -848,9 +961,8 @@ bool HostDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime* a
                             FileTime* write) {
     Resolved r;
     if (!ResolveExisting(path, &r)) return false;
-    const HostStat& st = r.st;
     FindData fd;
-    FillFind(st, 0, {}, &fd);
+    FillFind(r.st, 0, {}, &fd);
     if (creation) *creation = fd.creationTime;
     if (access) *access = fd.lastAccessTime;
     if (write) *write = fd.lastWriteTime;
@@ -863,7 +975,7 @@ bool HostDeviceFs::SetTimes(const QString& path, const FileTime*, const FileTime
     if (!ResolveExisting(path, &r)) return false;
     if (r.volume->readOnly) return Fail(DeviceError::AccessDenied);
     timespec times[2] = {ToTimespec(access), ToTimespec(write)};
-    if (utimensat(AT_FDCWD, r.host.constData(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (utimensat(r.dir, r.name.constData(), times, AT_SYMLINK_NOFOLLOW) != 0) {
         return FailErrno(errno);
     }
     return true;
@@ -873,7 +985,7 @@ std::optional<VolumeSpace> HostDeviceFs::GetDiskFreeSpace(const QString& path) {
     Resolved r;
     if (!ResolveExisting(path, &r)) return std::nullopt;
     struct statvfs vfs {};
-    if (statvfs(r.host.constData(), &vfs) != 0) {
+    if (fstatvfs(r.dir, &vfs) != 0) {
         FailErrno(errno);
         return std::nullopt;
     }

@@ -59,49 +59,66 @@ public:
 
     struct Volume {
         QString name;  // empty for the root volume
-        QByteArray hostRoot;
+        QByteArray hostRoot;  // trusted: given by the user or found as a mount point
         bool readOnly = false;
         bool fat = false;
     };
 
 private:
+    // A device path resolved beneath its volume without following links: the open parent
+    // folder and the entry's host name in it ("." for a volume root). Every change is made
+    // relative to that descriptor, so a folder swapped for a link meanwhile redirects nothing.
     struct Resolved {
         const Volume* volume = nullptr;
-        QByteArray host;
+        int dir = -1;  // owned; O_PATH
+        QByteArray name;
+        QByteArray host;  // the host path, for desktop programs and caches
         bool exists = false;
         bool isDir = false;
         bool isVolumeRoot = false;
         HostStat st;  // of the entry, when it exists
+        Resolved() = default;
+        Resolved(const Resolved&) = delete;
+        Resolved& operator=(const Resolved&) = delete;
+        ~Resolved();
+        void Reset();
+        // "/proc/self/fd/N/name": the entry through its parent's descriptor, for the calls
+        // that only take a path (extended attributes).
+        QByteArray At() const;
     };
 
     bool Resolve(const QString& path, Resolved* out);
     bool ResolveExisting(const QString& path, Resolved* out);
+    // Opens the existing entry itself (flags get O_NOFOLLOW and O_CLOEXEC).
+    int OpenEntry(const Resolved& r, int flags);
     void RefreshVolumes();
     void AddCard(const QString& name, const QString& hostDir);
+    bool NameTaken(const QString& name);
     bool Mounted(const Volume& volume);
     const Volume* FindCard(const QString& name);
     bool Fail(DeviceError error);
     bool FailErrno(int err);
     bool WritableFile(const Resolved& r);
-    void RememberFolder(const QByteArray& host);
     // The stored spelling of a name in a host folder, found without regard to case.
-    bool FindCaseVariant(const QByteArray& folder, const QString& name, QByteArray* actual);
+    bool FindCaseVariant(int dirFd, const QByteArray& folder, const QString& name,
+                         QByteArray* actual);
     // Keeps the folder's name index in step with a change made here.
-    void NoteEntry(const QByteArray& hostPath, bool added);
-    void ForgetFolder(const QByteArray& host);
+    void NoteEntry(const Resolved& r, const QByteArray& name, bool added);
+    // Removes our own temporary files that no live process holds, once per folder and process.
+    void SweepLeftovers(const QByteArray& folder, int folderFd);
 
     Config config_;
     Volume root_;
     std::deque<Volume> cards_;  // never shrinks: find handles keep pointers
     qint64 cardsScannedAt_ = -1;
     DeviceError lastError_ = DeviceError::None;
-    // Host folders known to be real folders reached without links; lets a path resolve with
-    // one lookup. A folder removed or moved is forgotten with everything below it.
-    QSet<QByteArray> verified_;
     bool cloneFails_ = false;
+    bool noOpenat2_ = false;
+    QSet<QByteArray> swept_;
     // Folded names of recently searched folders, valid while the folder's change time is the
     // one recorded: a case-insensitive miss then costs one lookup, not a folder scan.
     struct CaseIndex {
+        quint64 inode = 0;
         qint64 changeSec = -1, changeNsec = 0;
         QHash<QString, QByteArray> names;
     };

@@ -1,10 +1,13 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <functional>
+#include <vector>
 
 #include "app/path_helpers.h"
 #include "platform/device_fs.h"
@@ -218,6 +221,9 @@ TEST(DeviceFs, CopyReplacesTheDestinationAndKeepsAttributesAndWriteTime) {
     ASSERT_TRUE(d.fs().GetTimes("\\dst.txt", nullptr, nullptr, &copied));
     EXPECT_EQ(copied, written);
     EXPECT_EQ(d.List("\\"), (QStringList{"dst.txt", "src.txt"}));  // no temporary left
+    ASSERT_EQ(chmod(QFile::encodeName(d.fs().HostPath("\\src.txt")).constData(), 0600), 0);
+    ASSERT_TRUE(d.fs().CopyFile("\\src.txt", "\\new.txt"));
+    EXPECT_EQ(d.fs().GetPermissions("\\new.txt"), 0600u);  // never wider than the source
     EXPECT_FALSE(d.fs().CopyFile("\\src.txt", "\\src.txt"));
     EXPECT_EQ(d.Read("\\src.txt"), "new content");
     EXPECT_FALSE(d.fs().CopyFile("\\src.txt", "\\Missing\\x.txt"));
@@ -286,4 +292,99 @@ TEST(DeviceFs, FileTimesAndSizesAre64Bit) {
     auto space = d.fs().GetDiskFreeSpace("\\");
     ASSERT_TRUE(space);
     EXPECT_GT(space->total, 0u);
+}
+
+TEST(DeviceFs, NothingFollowsAFolderSwappedForALink) {
+    TempDevice d;
+    d.Make({"\\A\\f.txt=1", "\\A\\Sub\\", "\\src.txt=data"});
+    const QString outside = d.BaseDir() + "/outside";
+    QDir().mkpath(outside + "/vdir");
+    QFile victim(outside + "/victim.txt");
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("keep");
+    victim.close();
+    // Every path below \A was used once, so that nothing learnt then is trusted later.
+    EXPECT_EQ(d.Read("\\A\\f.txt"), "1");
+    d.File("\\A\\Sub\\warm.txt", "w");
+    const QByteArray host = QFile::encodeName(d.HostRoot() + "/A");
+    ASSERT_EQ(rename(host.constData(), (host + ".real").constData()), 0);
+    ASSERT_EQ(symlink(QFile::encodeName(outside).constData(), host.constData()), 0);
+    FileTime t = 130000000000000000ULL;
+    QString temp;
+    const std::vector<std::pair<const char*, std::function<bool()>>> attacks = {
+        {"copy", [&] { return d.fs().CopyFile("\\src.txt", "\\A\\new.txt"); }},
+        {"create", [&] { return bool(d.fs().Open("\\A\\new2.txt", OpenMode::CreateAlways)); }},
+        {"open", [&] { return bool(d.fs().Open("\\A\\victim.txt", OpenMode::ReadWrite)); }},
+        {"mkdir", [&] { return d.fs().CreateDirectory("\\A\\dir"); }},
+        {"delete", [&] { return d.fs().DeleteFile("\\A\\victim.txt"); }},
+        {"rmdir", [&] { return d.fs().RemoveDirectory("\\A\\vdir"); }},
+        {"move in", [&] { return d.fs().MoveFile("\\src.txt", "\\A\\moved.txt"); }},
+        {"move out", [&] { return d.fs().MoveFile("\\A\\victim.txt", "\\stolen.txt"); }},
+        {"attributes", [&] { return d.fs().SetAttributes("\\A\\victim.txt", Attr::kReadOnly); }},
+        {"times", [&] { return d.fs().SetTimes("\\A\\victim.txt", nullptr, &t, &t); }},
+        {"temporary", [&] { return bool(d.fs().CreateTempFile("\\A", &temp)); }},
+        {"below", [&] { return d.fs().CopyFile("\\src.txt", "\\A\\vdir\\x.txt"); }},
+    };
+    for (const auto& [name, attack] : attacks)
+        EXPECT_FALSE(attack()) << name;
+    EXPECT_EQ(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"vdir", "victim.txt"}));
+    EXPECT_TRUE(QDir(outside + "/vdir").isEmpty());
+    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victim.readAll(), "keep");
+    EXPECT_EQ(d.Read("\\src.txt"), "data");
+}
+
+TEST(DeviceFs, MediaNeverHideARootFolderOrAnotherCard) {
+    TempDevice d;
+    d.Make({"\\My Documents\\mine.txt=1"});
+    HostDeviceFs::Config config;
+    config.rootDir = d.HostRoot();
+    for (const char* card : {"My Documents", "Card", "CARD", "Card (2)"}) {
+        const QString dir = d.BaseDir() + "/media/" + card;
+        QDir().mkpath(dir);
+        QFile(dir + "/stick.txt").open(QIODevice::WriteOnly);
+        config.cards.append({card, dir});
+    }
+    HostDeviceFs fs(config);
+    EXPECT_EQ(fs.StorageCards(),
+              (QStringList{"My Documents (2)", "Card", "CARD (2)", "Card (2) (2)"}));
+    FindData record;
+    ASSERT_TRUE(PathExists(fs, QStringLiteral("\\My Documents\\mine.txt"), &record));
+    EXPECT_FALSE(PathExists(fs, QStringLiteral("\\My Documents\\stick.txt"), &record));
+    EXPECT_TRUE(PathExists(fs, QStringLiteral("\\My Documents (2)\\stick.txt"), &record));
+}
+
+TEST(DeviceFs, TemporaryFilesArePrivateHiddenAndSweptOnlyWhenTheirWriterIsGone) {
+    TempDevice d;
+    d.Make({"\\F\\", "\\src.txt=s"});
+    const QString host = d.fs().HostPath("\\F");
+    pid_t child = fork();
+    if (child == 0) _exit(0);
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+    const QString dead = ".nuvio-tmp-" + QString::number(child) + "-1";
+    const QString live = ".nuvio-tmp-1-2";  // pid 1 runs as long as the machine
+    for (const QString& name : {dead, live}) {
+        QFile f(host + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QString temp;
+    auto file = d.fs().CreateTempFile("\\F", &temp);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(temp.startsWith("\\F\\.nuvio-tmp-"));
+    EXPECT_EQ(file->Permissions(), 0600u);
+    ASSERT_TRUE(file->Write("t", 1));
+    EXPECT_TRUE(d.List("\\F").isEmpty());  // never listed
+    // A second device (another process) writing here keeps what a live writer holds.
+    HostDeviceFs::Config config;
+    config.rootDir = d.HostRoot();
+    HostDeviceFs second(config);
+    ASSERT_TRUE(second.CopyFile("\\src.txt", "\\F\\copy.txt"));
+    EXPECT_FALSE(QFile::exists(host + "/" + dead));
+    EXPECT_TRUE(QFile::exists(host + "/" + live));
+    EXPECT_TRUE(QFile::exists(d.fs().HostPath(temp)));
+    ASSERT_TRUE(file->Close());
+    ASSERT_TRUE(d.fs().MoveFile(temp, "\\F\\done.txt"));
+    EXPECT_EQ(d.List("\\F"), (QStringList{"copy.txt", "done.txt"}));
 }
