@@ -295,16 +295,24 @@ public:
         if (!dir_) return false;
         while (dirent* entry = readdir(dir_)) {
             const char* raw = entry->d_name;
-            if (entry->d_type == DT_LNK || IsTempName(raw)) continue;
-            if (foldersOnly_ && entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN) continue;
+            if (IsTempName(raw)) continue;
             if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
             QString name = DecodeHostName(raw);
-            if (name.isEmpty()) continue;
+            // Links are never followed and some host names cannot be device names: a walk
+            // reports both instead of missing them silently.
+            if (name.isEmpty() || entry->d_type == DT_LNK) {
+                if (matchAll_) skipped_.append(QString::fromUtf8(raw));
+                continue;
+            }
+            if (foldersOnly_ && entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN) continue;
             if (!matchAll_ && !MatchPattern(pattern_, name)) continue;
             if (volume_->name.isEmpty() && fs_->FindCard(name)) continue;  // the card wins
             HostStat st;
             bool link = false;
-            if (!HostStatAt(dirfd(dir_), raw, &st, &link) || link) continue;
+            if (!HostStatAt(dirfd(dir_), raw, &st, &link) || link) {
+                if (link) skipped_.append(name);
+                continue;
+            }
             quint32 attributes = ReadHostAttributes(ProcPath(dirfd(dir_), raw), st, name,
                                                     volume_->readOnly, volume_->fat);
             FillFind(st, attributes, name, &out);
@@ -313,9 +321,12 @@ public:
         return false;
     }
 
+    QStringList Skipped() const override { return skipped_; }
+
 private:
     HostDeviceFs* fs_;
     const HostDeviceFs::Volume* volume_;
+    QStringList skipped_;
     QString pattern_;
     QList<FindData> extra_;
     DIR* dir_ = nullptr;
@@ -744,6 +755,8 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
         if (!WritableFile(dst)) return false;
     }
     if (dst.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    // FAT holds files below 4 GiB: refuse before writing gigabytes that cannot stay.
+    if (dst.volume->fat && st.size > 0xffffffffULL) return Fail(DeviceError::DiskFull);
 
     // Written under a temporary name and renamed over the destination only when complete:
     // a failed or killed copy never leaves a partial file under the final name.

@@ -117,6 +117,15 @@ TEST(DeviceFs, HostEntriesThatCannotBeDeviceNamesOrLeadOutsideAreNotShown) {
     ASSERT_EQ(symlink(d.BaseDir().toUtf8().constData(), (host + "/outside").toUtf8().constData()),
               0);
     EXPECT_EQ(d.List("\\F"), QStringList{"ok.txt"});
+    // A walk learns what was left out, to report it.
+    FindData first;
+    auto handle = d.fs().FindFirst("\\F\\*.*", first);
+    ASSERT_TRUE(handle);
+    while (handle->Next(first)) {
+    }
+    QStringList skipped = handle->Skipped();
+    skipped.sort();
+    EXPECT_EQ(skipped, (QStringList{"a:b.txt", "back\\slash", "bad\uFFFD.txt", "outside"}));
     EXPECT_FALSE(d.Exists("\\F\\outside"));
     EXPECT_FALSE(d.fs().Open("\\F\\outside\\settings.ini", OpenMode::Read));
     EXPECT_FALSE(d.fs().Open("\\F\\outside", OpenMode::CreateAlways));
