@@ -20,11 +20,6 @@ protected:
 
 TEST_F(CommandRulesTest, TheWindowGathersFocusSelectionClipboardAndPlace) {
     Open();
-    FocusTree();
-    tree().setCurrentItem(tree().TopItem());
-    EXPECT_FALSE(Enabled(ID_EDIT_DELETE));
-    EXPECT_TRUE(Enabled(ID_FILE_PROPERTIES));
-
     FocusList();
     SelectOnly({"a.txt", "b.txt"});
     EXPECT_FALSE(Enabled(ID_EDIT_RENAME));
@@ -47,8 +42,14 @@ TEST_F(CommandRulesTest, TheWindowGathersFocusSelectionClipboardAndPlace) {
 
     ASSERT_TRUE(frame().OnCommand(ID_FILE_UP));
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\"));
+    EXPECT_FALSE(Enabled(ID_ADDRESS_UP));
     EXPECT_FALSE(frame().GetAddressBar()->upButton()->isEnabled());
     EXPECT_FALSE(frame().OnCommand(ID_FILE_UP));
+
+    FocusTree();
+    tree().setCurrentItem(tree().TopItem());
+    EXPECT_FALSE(Enabled(ID_EDIT_DELETE));
+    EXPECT_TRUE(Enabled(ID_FILE_PROPERTIES));
 }
 
 TEST_F(CommandRulesTest, MenusApplyTheRulesWhenTheyOpen) {
