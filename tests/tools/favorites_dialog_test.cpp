@@ -6,8 +6,10 @@
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
 #include "support/dialog_controls.h"
+#include "support/fake_command_host.h"
 #include "tools/add_favorite_dlg.h"
 #include "tools/edit_favorites_dlg.h"
+#include "tools/favorite_commands.h"
 #include "tools/favorites_list.h"
 
 namespace {
@@ -62,6 +64,20 @@ protected:
         Favorites().SetDirty(false);
     }
 };
+
+// Commands need no window: a fake host stands in for it.
+TEST(FavoriteCommands, AFullListIsReportedBeforeAnyDialog) {
+    TempDevice device;
+    RecordingPrompt prompt;
+    FakeShellServices shell;
+    StandaloneDocument document(device.fs());
+    FakeCommandHost host(device.fs(), device.settings(), prompt, shell, document);
+    for (int i = 0; i < FavoritesList::kMaxFavorites; ++i)
+        ASSERT_TRUE(document.favorites().AddFavorite(QString::number(i), "\\Temp"));
+    AddFavorite(host);
+    EXPECT_EQ(host.dialogsRun, 0);
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
+}
 
 TEST_F(FavoritesDialogTest, AddingAtTheRootProposesABackslashAndTakesTheNameAsTyped) {
     Open();
