@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/explorer_app.h"
+#include "shell/explorer_app.h"
 
 int main(int argc, char** argv) {
     // Without a display the window can still be rendered to a picture.

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/command_host.h"
 #include "app/load_str.h"
 #include "app/path_helpers.h"
 #include "app/wait_cursor.h"
@@ -18,8 +19,8 @@
 #include "browse/format.h"
 #include "browse/properties_summary.h"
 #include "resources/ids.h"
+#include "shell/command_rules.h"
 #include "shell/dialog_layout.h"
-#include "shell/main_frame.h"
 #include "shell/nuvio_icon.h"
 
 namespace {
@@ -43,7 +44,7 @@ QString BuiltInIcon(int id) {
 
 }  // namespace
 
-CPropertiesDlg::CPropertiesDlg(CMainFrame& frame, bool folderMode, QWidget* parent)
+CPropertiesDlg::CPropertiesDlg(CommandHost& frame, bool folderMode, QWidget* parent)
     : QDialog(parent), frame_(frame), folderMode_(folderMode) {
     setObjectName(QString::number(IDD_PROPERTIES));
     setWindowTitle(QStringLiteral("內容"));
@@ -242,8 +243,8 @@ void CPropertiesDlg::accept() {
     QDialog::accept();
 }
 
-void RunPropertiesCommand(CMainFrame& frame) {
+void RunPropertiesCommand(CommandHost& frame) {
     const bool treeFocused = frame.GatherFacts().focus == CommandFacts::Focus::Tree;
-    CPropertiesDlg dialog(frame, treeFocused, &frame);
+    CPropertiesDlg dialog(frame, treeFocused, frame.DialogParent());
     frame.RunDialog(dialog);
 }

@@ -5,7 +5,7 @@
 #include <QList>
 #include <array>
 
-class CMainFrame;
+class CommandHost;
 class QCheckBox;
 class QLabel;
 
@@ -15,7 +15,7 @@ class QLabel;
 class CPropertiesDlg : public QDialog {
     Q_OBJECT
 public:
-    CPropertiesDlg(CMainFrame& frame, bool folderMode, QWidget* parent = nullptr);
+    CPropertiesDlg(CommandHost& frame, bool folderMode, QWidget* parent = nullptr);
 
     bool folderMode() const { return folderMode_; }
     bool attributesChanged() const { return attributesChanged_; }
@@ -30,7 +30,7 @@ private:
     void Fill();
     QLabel* Value(int id);
 
-    CMainFrame& frame_;
+    CommandHost& frame_;
     bool folderMode_;
     bool attributesChanged_ = false;
     bool applied_ = false;
@@ -40,4 +40,4 @@ private:
 };
 
 // The properties command: the dialog in folder mode when the tree has the focus.
-void RunPropertiesCommand(CMainFrame& frame);
+void RunPropertiesCommand(CommandHost& frame);

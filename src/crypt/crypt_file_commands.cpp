@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 
+#include "app/command_host.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -19,7 +20,6 @@
 #include "resources/ids.h"
 #include "shell/command_table.h"
 #include "shell/frame_document.h"
-#include "shell/main_frame.h"
 
 namespace {
 
@@ -28,12 +28,12 @@ namespace {
 // produced added to the list, the first selected alone.
 class CryptRun {
 public:
-    explicit CryptRun(CMainFrame& frame)
+    explicit CryptRun(CommandHost& frame)
         : frame_(frame), list_(*frame.GetFileView()), folder_(frame.GetCurrentFolder()) {}
 
     // Shows the password dialog; false when it was cancelled.
     bool AskPassword(CPasswordDlg::Mode mode) {
-        CPasswordDlg dialog(frame_.prompt(), mode, &frame_);
+        CPasswordDlg dialog(frame_.prompt(), mode, frame_.DialogParent());
         frame_.shell().ShowInputPanel(true);
         const int answer = frame_.RunDialog(dialog);
         frame_.shell().ShowInputPanel(false);
@@ -91,7 +91,7 @@ public:
     QString provider() const { return frame_.GetDocument().cryptoProviderName(); }
 
 private:
-    CMainFrame& frame_;
+    CommandHost& frame_;
     CFileView& list_;
     const QString folder_;
     QString password_;
@@ -104,12 +104,12 @@ private:
 
 }  // namespace
 
-void InstallCryptCommands(CMainFrame& frame) {
+void InstallCryptCommands(CommandHost& frame) {
     frame.commands().SetHandler(ID_FILE_ENCRYPT, [&frame] { EncryptSelectedFiles(frame); });
     frame.commands().SetHandler(ID_FILE_DECRYPT, [&frame] { DecryptSelectedFiles(frame); });
 }
 
-void EncryptSelectedFiles(CMainFrame& frame) {
+void EncryptSelectedFiles(CommandHost& frame) {
     CryptRun run(frame);
     if (!run.AskPassword(CPasswordDlg::kEncrypt)) return;
     run.ForEachSelected([&](int row, const QString& name, quint32 attributes, const QString& path) {
@@ -129,7 +129,7 @@ void EncryptSelectedFiles(CMainFrame& frame) {
     });
 }
 
-void DecryptSelectedFiles(CMainFrame& frame) {
+void DecryptSelectedFiles(CommandHost& frame) {
     CryptRun run(frame);
     if (!run.AskPassword(CPasswordDlg::kDecrypt)) return;
     run.ForEachSelected([&](int row, const QString& name, quint32, const QString& path) {

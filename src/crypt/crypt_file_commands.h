@@ -1,8 +1,8 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // The encrypt (32810) and decrypt (32811) commands over the files selected in the list.
-void InstallCryptCommands(CMainFrame& frame);
-void EncryptSelectedFiles(CMainFrame& frame);
-void DecryptSelectedFiles(CMainFrame& frame);
+void InstallCryptCommands(CommandHost& frame);
+void EncryptSelectedFiles(CommandHost& frame);
+void DecryptSelectedFiles(CommandHost& frame);

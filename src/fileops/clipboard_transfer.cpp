@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/command_host.h"
 #include "app/load_str.h"
 #include "app/path_helpers.h"
 #include "app/progress.h"
@@ -23,7 +24,6 @@
 #include "platform/device_fs.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
-#include "shell/main_frame.h"
 
 namespace {
 
@@ -36,11 +36,11 @@ QByteArray EncodeExactNames(const QStringList& names) {
     return names.join(QChar(0)).toUtf8();
 }
 
-bool PutOnClipboard(CMainFrame& frame, bool cut) {
+bool PutOnClipboard(CommandHost& frame, bool cut) {
     const SelectedItems items = GatherSelectedItems(frame);
     if (items.names.isEmpty()) return false;
     auto data = std::make_unique<QMimeData>();
-    data->setData(CMainFrame::ClipboardFormat(),
+    data->setData(CommandHost::ClipboardFormat(),
                   EncodeClipboardPayload({items.folder, items.names}));
     data->setData(kExactNamesFormat, EncodeExactNames(items.names));
     // Other file managers read host file URLs; the list above stays the one paste reads.
@@ -64,8 +64,8 @@ bool PutOnClipboard(CMainFrame& frame, bool cut) {
 
 std::optional<ClipboardPayload> ReadClipboard() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(CMainFrame::ClipboardFormat())) return std::nullopt;
-    const QByteArray list = data->data(CMainFrame::ClipboardFormat());
+    if (!data || !data->hasFormat(CommandHost::ClipboardFormat())) return std::nullopt;
+    const QByteArray list = data->data(CommandHost::ClipboardFormat());
     std::optional<ClipboardPayload> payload = DecodeClipboardPayload(list);
     // The exact names count only while they describe the very same list.
     if (payload && data->hasFormat(kExactNamesFormat)) {
@@ -79,7 +79,7 @@ std::optional<ClipboardPayload> ReadClipboard() {
 // Brings the list up to date with the pasted items.
 class PastedRows {
 public:
-    explicit PastedRows(CMainFrame& frame)
+    explicit PastedRows(CommandHost& frame)
         : frame_(frame),
           list_(*frame.GetFileView()),
           select_(frame.GetFileView()->SelectedCount() == 0) {}
@@ -106,14 +106,14 @@ public:
     }
 
 private:
-    CMainFrame& frame_;
+    CommandHost& frame_;
     CFileView& list_;
     const bool select_;
     int count_ = 0;
     bool folderAdded_ = false;
 };
 
-void PasteItems(CMainFrame& frame, bool shortcuts) {
+void PasteItems(CommandHost& frame, bool shortcuts) {
     const bool cut = frame.cutMark();
     PastedRows rows(frame);
     if (const std::optional<ClipboardPayload> payload = ReadClipboard()) {
@@ -158,19 +158,19 @@ void PasteItems(CMainFrame& frame, bool shortcuts) {
 
 namespace ClipboardTransfer {
 
-bool Copy(CMainFrame& frame) {
+bool Copy(CommandHost& frame) {
     return PutOnClipboard(frame, false);
 }
 
-bool Cut(CMainFrame& frame) {
+bool Cut(CommandHost& frame) {
     return PutOnClipboard(frame, true);
 }
 
-void Paste(CMainFrame& frame) {
+void Paste(CommandHost& frame) {
     PasteItems(frame, false);
 }
 
-void PasteShortcut(CMainFrame& frame) {
+void PasteShortcut(CommandHost& frame) {
     PasteItems(frame, true);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // Copy, cut, paste and paste as shortcut through the system clipboard. Copy and cut put the
 // selected names (or, with the tree focused, the current folder) on the clipboard under the
@@ -9,9 +9,9 @@ class CMainFrame;
 namespace ClipboardTransfer {
 
 // False when nothing was selected (the clipboard is left as it was).
-bool Copy(CMainFrame& frame);
-bool Cut(CMainFrame& frame);
-void Paste(CMainFrame& frame);
-void PasteShortcut(CMainFrame& frame);
+bool Copy(CommandHost& frame);
+bool Cut(CommandHost& frame);
+void Paste(CommandHost& frame);
+void PasteShortcut(CommandHost& frame);
 
 }  // namespace ClipboardTransfer

@@ -1,5 +1,6 @@
 #include "fileops/delete_command.h"
 
+#include "app/command_host.h"
 #include "app/load_str.h"
 #include "app/path_helpers.h"
 #include "app/progress.h"
@@ -10,9 +11,8 @@
 #include "fileops/selected_items.h"
 #include "resources/ids.h"
 #include "shell/frame_document.h"
-#include "shell/main_frame.h"
 
-void RunDeleteCommand(CMainFrame& frame) {
+void RunDeleteCommand(CommandHost& frame) {
     const SelectedItems items = GatherSelectedItems(frame);
     if (items.names.isEmpty()) return;
     DeleteOptions options;

@@ -1,8 +1,8 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // The delete command: the rows selected in the file list, or with the tree focused the
 // current folder, go into the recycle bin (or for good) after their questions; the list and
 // the tree are brought up to date.
-void RunDeleteCommand(CMainFrame& frame);
+void RunDeleteCommand(CommandHost& frame);

@@ -1,14 +1,14 @@
 #include "fileops/file_commands.h"
 
+#include "app/command_host.h"
 #include "fileops/clipboard_transfer.h"
 #include "fileops/delete_command.h"
 #include "resources/ids.h"
 #include "shell/command_table.h"
-#include "shell/main_frame.h"
 
-void InstallFileCommands(CMainFrame& frame) {
+void InstallFileCommands(CommandHost& frame) {
     CommandTable& commands = frame.commands();
-    CMainFrame* f = &frame;
+    CommandHost* f = &frame;
     commands.SetHandler(ID_EDIT_COPY, [f] { ClipboardTransfer::Copy(*f); });
     commands.SetHandler(ID_EDIT_CUT, [f] { ClipboardTransfer::Cut(*f); });
     commands.SetHandler(ID_EDIT_PASTE, [f] { ClipboardTransfer::Paste(*f); });

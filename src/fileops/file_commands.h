@@ -1,6 +1,6 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // Plugs copy, cut, paste, paste as shortcut and delete into the frame's command table.
-void InstallFileCommands(CMainFrame& frame);
+void InstallFileCommands(CommandHost& frame);

@@ -1,9 +1,10 @@
 #include "fileops/selected_items.h"
 
+#include "app/command_host.h"
 #include "app/path_helpers.h"
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
-#include "shell/main_frame.h"
+#include "shell/command_rules.h"
 
 QStringList SelectedItems::Paths() const {
     QStringList paths;
@@ -13,7 +14,7 @@ QStringList SelectedItems::Paths() const {
     return paths;
 }
 
-SelectedItems GatherSelectedItems(const CMainFrame& frame) {
+SelectedItems GatherSelectedItems(const CommandHost& frame) {
     SelectedItems items;
     const QString current = frame.GetCurrentFolder();
     if (frame.GatherFacts().focus == CommandFacts::Focus::Tree) {

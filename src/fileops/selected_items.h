@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-class CMainFrame;
+class CommandHost;
 
 // What copy, cut and delete act on: the rows selected in the file list, in list order, or,
 // with the folder tree focused, the current folder inside its parent.
@@ -14,4 +14,4 @@ struct SelectedItems {
     QStringList Paths() const;
 };
 
-SelectedItems GatherSelectedItems(const CMainFrame& frame);
+SelectedItems GatherSelectedItems(const CommandHost& frame);

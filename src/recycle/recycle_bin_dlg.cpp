@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/command_host.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/progress.h"
@@ -29,7 +30,6 @@
 #include "shell/compact_view.h"
 #include "shell/dialog_layout.h"
 #include "shell/frame_document.h"
-#include "shell/main_frame.h"
 #include "shell/nuvio_icon.h"
 
 namespace {
@@ -43,7 +43,7 @@ constexpr int kWidthKeys[RecycleListModel::kColumnCount] = {IDS_KEY_NAME_WIDTH, 
 // refreshed or added, and selected when the list had no selection before.
 class RestoreListSync {
 public:
-    explicit RestoreListSync(CMainFrame& frame)
+    explicit RestoreListSync(CommandHost& frame)
         : frame_(frame), list_(*frame.GetFileView()), hadSelection_(list_.SelectedCount() > 0) {}
 
     void Restored(const QString& path, bool existedBefore) {
@@ -74,7 +74,7 @@ public:
     }
 
 private:
-    CMainFrame& frame_;
+    CommandHost& frame_;
     CFileView& list_;
     const bool hadSelection_;
     bool added_ = false;
@@ -84,8 +84,12 @@ private:
 
 }  // namespace
 
-CRecycleBinDlg::CRecycleBinDlg(CMainFrame& frame, RecycleBin& bin, bool enabled, int position)
-    : QDialog(&frame), frame_(frame), bin_(bin), enabled_(enabled), position_(position) {
+CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled, int position)
+    : QDialog(frame.DialogParent()),
+      frame_(frame),
+      bin_(bin),
+      enabled_(enabled),
+      position_(position) {
     setObjectName(QString::number(IDD_RECYCLE_BIN));
     setWindowTitle(QStringLiteral("資源回收筒"));
 

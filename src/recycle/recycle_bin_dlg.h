@@ -4,7 +4,7 @@
 
 #include "browse/icon_cache.h"
 
-class CMainFrame;
+class CommandHost;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,7 +19,7 @@ class RecycleListModel;
 class CRecycleBinDlg : public QDialog {
     Q_OBJECT
 public:
-    CRecycleBinDlg(CMainFrame& frame, RecycleBin& bin, bool enabled, int position);
+    CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled, int position);
     ~CRecycleBinDlg() override;
 
     // Set by OK when the enable flag, the position or the chosen card differ from what the
@@ -46,7 +46,7 @@ private:
     void OnSelectAll();
     void OnAdvanced();
 
-    CMainFrame& frame_;
+    CommandHost& frame_;
     RecycleBin& bin_;
     IconCache icons_;
     bool enabled_;

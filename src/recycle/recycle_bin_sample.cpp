@@ -1,15 +1,15 @@
 #include "recycle/recycle_bin_sample.h"
 
 #include "app/clock.h"
+#include "app/command_host.h"
 #include "recycle/recycle_bin.h"
 #include "recycle/recycle_bin_dlg.h"
-#include "shell/main_frame.h"
 
 namespace {
 
 // Built before the dialog that lists it, and gone after it.
 struct SampleBinHolder {
-    explicit SampleBinHolder(CMainFrame& frame)
+    explicit SampleBinHolder(CommandHost& frame)
         : bin(frame.fs(), frame.settings(), frame.prompt(), clock) {
         bin.binPath = QStringLiteral("*~Recycle");
         bin.binReady = true;
@@ -30,12 +30,12 @@ struct SampleBinHolder {
 
 class SampleRecycleBinDlg : private SampleBinHolder, public CRecycleBinDlg {
 public:
-    explicit SampleRecycleBinDlg(CMainFrame& frame)
+    explicit SampleRecycleBinDlg(CommandHost& frame)
         : SampleBinHolder(frame), CRecycleBinDlg(frame, bin, true, 0) {}
 };
 
 }  // namespace
 
-std::unique_ptr<QWidget> MakeRecycleBinSample(CMainFrame& frame) {
+std::unique_ptr<QWidget> MakeRecycleBinSample(CommandHost& frame) {
     return std::make_unique<SampleRecycleBinDlg>(frame);
 }

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-class CMainFrame;
+class CommandHost;
 
 // The recycle-bin dialog over a bin of sample entries that lives as long as the dialog,
 // for `--screenshot --dialog 6009`. Nothing is written to the device.
-std::unique_ptr<QWidget> MakeRecycleBinSample(CMainFrame& frame);
+std::unique_ptr<QWidget> MakeRecycleBinSample(CommandHost& frame);

@@ -1,5 +1,6 @@
 #include "recycle/recycle_commands.h"
 
+#include "app/command_host.h"
 #include "app/progress.h"
 #include "app/settings_store.h"
 #include "recycle/recycle_bin.h"
@@ -7,9 +8,8 @@
 #include "resources/ids.h"
 #include "shell/command_table.h"
 #include "shell/frame_document.h"
-#include "shell/main_frame.h"
 
-void InstallRecycleCommands(CMainFrame& frame) {
+void InstallRecycleCommands(CommandHost& frame) {
     frame.commands().SetHandler(ID_FILE_RECYCLE_BIN, [&frame] { ShowRecycleBin(frame); });
 }
 
@@ -17,7 +17,7 @@ void InstallRecycleCommands(CMainFrame& frame) {
 //  1. show the dialog; restores, erasures and advanced settings take effect inside it,
 //  2. on OK, apply the enable flag and move the bin when its place changed,
 //  3. purge, forced when the lifetime changed, and write the index of a bin on a card.
-void ShowRecycleBin(CMainFrame& frame) {
+void ShowRecycleBin(CommandHost& frame) {
     RecycleBin* bin = frame.GetDocument().bin();
     if (!bin) return;
     const int keptLifetime = bin->lifetime;

@@ -1,8 +1,8 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // The recycle-bin command (32807): the dialog, then the location, enable flag and purge it
 // decided.
-void InstallRecycleCommands(CMainFrame& frame);
-void ShowRecycleBin(CMainFrame& frame);
+void InstallRecycleCommands(CommandHost& frame);
+void ShowRecycleBin(CommandHost& frame);

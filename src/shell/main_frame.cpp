@@ -58,7 +58,7 @@ bool SameFolder(const QString& a, const QString& b) {
 
 }  // namespace
 
-QString CMainFrame::ClipboardFormat() {
+QString CommandHost::ClipboardFormat() {
     return QStringLiteral("application/x-qt-windows-mime;value=\"NuvioCopyFile\"");
 }
 

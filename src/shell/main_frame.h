@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/command_host.h"
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
 #include "shell/address_bar.h"
@@ -25,6 +26,7 @@ class UserPrompt;
 // the folder tree above the file list. Every command goes through its command table; the
 // private messages that finish start-up and a second start arrive as queued calls.
 class CMainFrame : public QMainWindow,
+                   public CommandHost,
                    public FileViewHost,
                    public FolderTreeHost,
                    public AddressBarHost {
@@ -41,10 +43,6 @@ public:
     explicit CMainFrame(const Services& services, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // The clipboard format by which the system knows its own cut and copy data (the
-    // registered format "NuvioCopyFile" where the platform has registered formats).
-    static QString ClipboardFormat();
-
     // False, changing nothing, when the path is not an existing folder or is the current
     // one. With synchronise, the tree walks there and the list is refilled.
     bool SetCurrentFolder(const QString& path, bool synchronise) override;
@@ -58,18 +56,18 @@ public:
     void PostMessage(int message);
     void OnMessage(int message);
 
-    CommandTable& commands() { return *commands_; }
-    CommandFacts GatherFacts() const;
+    CommandTable& commands() override { return *commands_; }
+    CommandFacts GatherFacts() const override;
     // Applies every update rule (menus run it when they open; tool buttons when idle).
-    void UpdateCommandUi();
+    void UpdateCommandUi() override;
     // A popup menu of commands (0: a separator) with their string-table texts, enabled by
     // their rules, routed to OnCommand.
     std::unique_ptr<QMenu> BuildPopupMenu(const QList<int>& commandIds);
     QMenu* MenuBarPopup(int index) const;
 
     // The clipboard transfer marks content that comes from a cut.
-    void SetCutMark(bool on);
-    bool cutMark() const { return cutMark_; }
+    void SetCutMark(bool on) override;
+    bool cutMark() const override { return cutMark_; }
 
     void ToggleAddressBar();
     bool IsAddressBarShown() const;
@@ -80,25 +78,26 @@ public:
     // The icon the file list shows for a row of that name; the unknown-file icon without one.
     QIcon ListIcon(const QString& name) const;
 
-    CFileView* GetFileView() const { return fileView_; }
-    NTreeView* GetTreeView() const { return tree_; }
+    CFileView* GetFileView() const override { return fileView_; }
+    NTreeView* GetTreeView() const override { return tree_; }
     CAddressBar* GetAddressBar() const { return addressBar_; }
     QSplitter* splitter() const { return splitter_; }
-    FrameDocument& GetDocument() const { return document_; }
-    DeviceFs& fs() const { return fs_; }
-    SettingsStore& settings() const { return settings_; }
-    UserPrompt& prompt() const { return prompt_; }
-    ShellServices& shell() const { return shell_; }
+    FrameDocument& GetDocument() const override { return document_; }
+    DeviceFs& fs() const override { return fs_; }
+    SettingsStore& settings() const override { return settings_; }
+    UserPrompt& prompt() const override { return prompt_; }
+    ShellServices& shell() const override { return shell_; }
+    QWidget* DialogParent() override { return this; }
 
     // Every modal dialog of a command runs through here, so that tests can drive the real
     // dialog and answer it without a modal loop.
     using DialogRunner = std::function<int(QDialog& dialog)>;
-    int RunDialog(QDialog& dialog);
+    int RunDialog(QDialog& dialog) override;
     void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
     // The progress sink of long work: a progress window that appears once the work has
     // lasted about a second; tests put their own sink here.
     using ProgressFactory = std::function<std::unique_ptr<Progress>(const QString& title)>;
-    std::unique_ptr<Progress> BeginProgress(const QString& title);
+    std::unique_ptr<Progress> BeginProgress(const QString& title) override;
     void SetProgressFactory(ProgressFactory factory) { progressFactory_ = std::move(factory); }
 
     // FileViewHost, FolderTreeHost, AddressBarHost.

@@ -1,28 +1,28 @@
 #include "tools/favorite_commands.h"
 
+#include "app/command_host.h"
 #include "app/message.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
 #include "shell/command_table.h"
 #include "shell/frame_document.h"
-#include "shell/main_frame.h"
 #include "tools/add_favorite_dlg.h"
 #include "tools/edit_favorites_dlg.h"
 #include "tools/favorites_list.h"
 
-void InstallFavoriteCommands(CMainFrame& frame) {
+void InstallFavoriteCommands(CommandHost& frame) {
     frame.commands().SetHandler(ID_FAVORITE_ADD, [&frame] { AddFavorite(frame); });
     frame.commands().SetHandler(ID_FAVORITE_EDIT, [&frame] { EditFavorites(frame); });
 }
 
-void AddFavorite(CMainFrame& frame) {
+void AddFavorite(CommandHost& frame) {
     FavoritesList& favorites = frame.GetDocument().favorites();
     if (favorites.IsFull()) {
         ShowMessage(frame.prompt(), IDS_TOO_MANY_FAVORITES, IDS_APP_TITLE, MB_ICONEXCLAMATION);
         return;
     }
     const QString folder = frame.GetCurrentFolder();
-    CAddFavoriteDlg dialog(FavoritesList::ProposedName(folder), folder, &frame);
+    CAddFavoriteDlg dialog(FavoritesList::ProposedName(folder), folder, frame.DialogParent());
     frame.shell().ShowInputPanel(true);
     const int answer = frame.RunDialog(dialog);
     frame.shell().ShowInputPanel(false);
@@ -31,7 +31,7 @@ void AddFavorite(CMainFrame& frame) {
     favorites.AddFavorite(dialog.name(), folder);
 }
 
-void EditFavorites(CMainFrame& frame) {
-    CEditFavoritesDlg dialog(frame.GetDocument().favorites(), &frame);
+void EditFavorites(CommandHost& frame) {
+    CEditFavoritesDlg dialog(frame.GetDocument().favorites(), frame.DialogParent());
     frame.RunDialog(dialog);
 }

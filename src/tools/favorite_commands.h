@@ -1,8 +1,8 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // The favourites commands: add the folder shown (32800) and edit the list (32801).
-void InstallFavoriteCommands(CMainFrame& frame);
-void AddFavorite(CMainFrame& frame);
-void EditFavorites(CMainFrame& frame);
+void InstallFavoriteCommands(CommandHost& frame);
+void AddFavorite(CommandHost& frame);
+void EditFavorites(CommandHost& frame);

@@ -1,7 +1,7 @@
 #pragma once
 
-class CMainFrame;
+class CommandHost;
 
 // The tool commands of the menus: find files, file dump and system information, each a
 // modal dialog over the frame's device.
-void InstallToolCommands(CMainFrame& frame);
+void InstallToolCommands(CommandHost& frame);

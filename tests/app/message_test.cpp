@@ -19,16 +19,6 @@ TEST(Message, ShowMessageLoadsTextAndCaptionByIdAndReturnsTheAnswer) {
     EXPECT_EQ(m.style, MB_ICONEXCLAMATION);
 }
 
-TEST(Message, StringsAreReturnedByValue) {
-    // Earlier results stay valid however many strings are loaded after them.
-    QString first = LoadStr(IDS_APP_TITLE);
-    for (int i = 0; i < 8; ++i)
-        LoadStr(IDS_NEW_FOLDER);
-    EXPECT_EQ(first, "Nuvio File Explorer 中文版");
-    EXPECT_TRUE(LoadStr(1).isNull());
-    EXPECT_EQ(FormatStr(IDS_FOLDER_NOT_FOUND, QStringLiteral("\\X")), "找不到資料匣 \"\\X\" !");
-}
-
 TEST(Message, WaitCursorNestsOnceAndPausesForQuestions) {
     int on = 0, off = 0;
     SetWaitCursorHooks([&] { ++on; }, [&] { ++off; });

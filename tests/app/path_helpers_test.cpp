@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/path_helpers.h"
+#include "platform/device_path.h"
 #include "support/temp_device.h"
 
 TEST(PathHelpers, JoinPathNeverDoublesTheSeparator) {
@@ -8,6 +9,15 @@ TEST(PathHelpers, JoinPathNeverDoublesTheSeparator) {
     EXPECT_EQ(JoinPath("\\A", "x"), "\\A\\x");
     EXPECT_EQ(JoinPath("\\A\\", "x"), "\\A\\x");
     EXPECT_EQ(JoinPath("\\A", "\\x"), "\\A\\x");
+}
+
+// A copy must not chase itself, and nothing may count as inside a folder it only starts like.
+TEST(PathHelpers, InsideMeansBelowAWholeComponent) {
+    EXPECT_TRUE(IsSameOrInside("\\a\\b", "\\A\\B"));
+    EXPECT_TRUE(IsSameOrInside("\\A\\B\\c", "\\A\\B"));
+    EXPECT_TRUE(IsSameOrInside("\\X", "\\"));
+    EXPECT_FALSE(IsSameOrInside("\\A\\BC", "\\A\\B"));
+    EXPECT_FALSE(IsSameOrInside("\\A", "\\A\\B"));
 }
 
 TEST(PathHelpers, FolderNameAndExtensionParts) {

@@ -11,13 +11,7 @@ TEST(SettingsStore, AbsentValuesGiveDefaultsAndNothingIsWrittenUntilSaved) {
     const QString file = dir.filePath("settings.ini");
     auto store = SettingsStore::FromFile(file);
     EXPECT_EQ(store->GetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT, 42), 42);
-    EXPECT_EQ(store->GetInt(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT), 100);
     EXPECT_EQ(store->GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY), "\\My Documents");
-    EXPECT_EQ(store->GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "\\");
-    // The same value name has its own default in each section.
-    EXPECT_EQ(store->GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_SIZE_WIDTH), 50);
-    EXPECT_EQ(store->GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_NAME_WIDTH), 100);
-    EXPECT_EQ(store->GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_PATH_WIDTH), 150);
     store->Sync();
     EXPECT_FALSE(QFile::exists(file));
 }

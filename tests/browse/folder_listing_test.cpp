@@ -226,23 +226,6 @@ TEST_F(FolderListingTest, IconCacheGrowsByOneRecordPerFileShownAndIsTrimmedAtEac
     EXPECT_EQ(icons.Count(), 3);
 }
 
-TEST_F(FolderListingTest, UnknownTypesShareTheBuiltInRecordAndCardsAskTheShell) {
-    device.Make({"\\odd.xyz", "\\Plain\\"});
-    auto listing = Listing();
-    listing->FillList("\\", QString());
-
-    const int odd = listing->FindRowByName("ODD.XYZ");
-    EXPECT_EQ(listing->EnsureItemIcon(odd), IconCache::kUnknownFileIcon);
-    EXPECT_EQ(listing->Item(odd).typeName, LoadStr(IDS_UNKNOWN_FILE_TYPE));
-    EXPECT_EQ(icons.Count(), 3);
-
-    listing->EnsureItemIcon(listing->FindRowByName("Plain"));
-    const int card = listing->FindRowByName("Storage Card");
-    EXPECT_EQ(listing->EnsureItemIcon(card), 3);
-    EXPECT_EQ(listing->Item(card).typeName, QStringLiteral("Card"));
-    EXPECT_EQ(shell.typeQueries, QStringList({"\\odd.xyz", "\\Storage Card"}));
-}
-
 TEST_F(FolderListingTest, InsertFindRefreshAndDeleteRows) {
     device.Make({"\\A\\a.txt=1", "\\A\\c.txt=3"});
     auto listing = Listing();

@@ -2,116 +2,74 @@
 
 #include <gtest/gtest.h>
 
-#include "support/qt_printers.h"
-
 namespace {
 
 constexpr quint32 kFile = Attr::kArchive;
 constexpr quint32 kFolder = Attr::kDirectory;
 
-bool Shown(const ListFilter& filter, const char* name, quint32 attributes = kFile) {
-    return filter.Passes(attributes, QString::fromUtf8(name));
-}
-
-TEST(ListFilter, DefaultsHideHiddenRomAndSystemFilesButNoFolderByExtension) {
-    ListFilter filter;
-    filter.SetFilterString(QStringLiteral("*"));
-    EXPECT_FALSE(Shown(filter, "secret.txt", kFile | Attr::kHidden));
-    EXPECT_FALSE(Shown(filter, "boot.txt", kFile | Attr::kInRom));
-    EXPECT_FALSE(Shown(filter, "module.txt", kFile | Attr::kRomModule));
-    EXPECT_FALSE(Shown(filter, "x.DLL"));
-    EXPECT_FALSE(Shown(filter, "x.cpl"));
-    EXPECT_FALSE(Shown(filter, "x.drv"));
-    EXPECT_FALSE(Shown(filter, "x.htp"));
-    EXPECT_FALSE(Shown(filter, "Hidden Folder", kFolder | Attr::kHidden));
-    EXPECT_FALSE(Shown(filter, "Rom Folder", kFolder | Attr::kInRom));
-    EXPECT_TRUE(Shown(filter, "sys.dll", kFolder));
-    EXPECT_TRUE(Shown(filter, "a.txt"));
-    EXPECT_TRUE(Shown(filter, "archive.dll.bak"));
-}
-
-// Whole extensions: a part of a listed one is not listed, and no extension is in no list.
-TEST(ListFilter, SystemExtensionsCompareWholeExtensions) {
-    ListFilter filter;
-    EXPECT_TRUE(Shown(filter, "run.pl"));
-    EXPECT_TRUE(Shown(filter, "x.ll"));
-    EXPECT_TRUE(Shown(filter, "x.dlls"));
-    EXPECT_TRUE(Shown(filter, "readme"));
-    EXPECT_TRUE(Shown(filter, "trailing."));
-}
-
-TEST(ListFilter, ShowOnlyListsFilesOfTheFilterExtensions) {
-    ListFilter filter;
-    filter.showOnly = true;
-    filter.SetFilterString(QStringLiteral("bmp;jpg"));
-    EXPECT_TRUE(filter.PatternActive());
-    EXPECT_TRUE(Shown(filter, "a.JPG"));
-    EXPECT_TRUE(Shown(filter, "b.bmp"));
-    EXPECT_FALSE(Shown(filter, "a.txt"));
-    EXPECT_FALSE(Shown(filter, "a.jp"));
-    EXPECT_FALSE(Shown(filter, "a.mp"));
-    EXPECT_FALSE(Shown(filter, "readme"));
-    EXPECT_TRUE(Shown(filter, "Pictures", kFolder));
-    EXPECT_TRUE(Shown(filter, "old.txt", kFolder));
-    // The other rules still apply to listed extensions.
-    EXPECT_FALSE(Shown(filter, "h.jpg", kFile | Attr::kHidden));
-}
-
-TEST(ListFilter, FilterTokensMayCarryWildcardPrefixesAndSpaces) {
-    ListFilter filter;
-    filter.showOnly = true;
-    filter.SetFilterString(QStringLiteral("*.txt; *.Doc ;.psw;;"));
-    EXPECT_TRUE(Shown(filter, "a.txt"));
-    EXPECT_TRUE(Shown(filter, "b.DOC"));
-    EXPECT_TRUE(Shown(filter, "c.psw"));
-    EXPECT_FALSE(Shown(filter, "d.xt"));
-    EXPECT_FALSE(Shown(filter, "e.docx"));
-    EXPECT_EQ(filter.FilterString(), QStringLiteral("*.txt; *.Doc ;.psw;;"));
-}
-
-TEST(ListFilter, StarOrShowOnlyOffMeansNoPatternFiltering) {
-    ListFilter filter;
-    filter.showOnly = true;
-    filter.SetFilterString(QStringLiteral("*"));
-    EXPECT_FALSE(filter.PatternActive());
-    EXPECT_TRUE(Shown(filter, "a.txt"));
-    EXPECT_TRUE(Shown(filter, "readme"));
-
-    filter.SetFilterString(QStringLiteral("txt;*.*"));
-    EXPECT_FALSE(filter.PatternActive());
-    EXPECT_TRUE(Shown(filter, "a.zip"));
-
-    // A text naming no extension would hide every file; it filters nothing instead.
-    filter.SetFilterString(QStringLiteral(" ; "));
-    EXPECT_FALSE(filter.PatternActive());
-    EXPECT_TRUE(Shown(filter, "a.zip"));
-
-    filter.SetFilterString(QStringLiteral("txt"));
-    filter.showOnly = false;
-    EXPECT_FALSE(filter.PatternActive());
-    EXPECT_TRUE(Shown(filter, "a.zip"));
-}
-
-TEST(ListFilter, WithEveryRuleOffEverythingIsListed) {
-    ListFilter filter;
-    filter.hideHidden = false;
-    filter.hideRomFiles = false;
-    filter.hideSystemExt = false;
-    EXPECT_TRUE(Shown(filter, "secret.txt", kFile | Attr::kHidden | Attr::kSystem));
-    EXPECT_TRUE(Shown(filter, "boot.bin", kFile | Attr::kInRom | Attr::kRomModule));
-    EXPECT_TRUE(Shown(filter, "x.dll"));
-    EXPECT_TRUE(Shown(filter, "Hidden", kFolder | Attr::kHidden));
+// One row per name: the filter text ("" for the defaults, which show every extension), whether
+// only those extensions are shown, whether the hide rules are on, and the verdict.
+TEST(ListFilter, RowsPassByAttributesExtensionsAndTheBinFolder) {
+    struct Row {
+        const char* filter;
+        bool showOnly, hideRules;
+        const char* name;
+        quint32 attributes;
+        bool shown;
+    } rows[] = {
+        {"*", false, true, "secret.txt", kFile | Attr::kHidden, false},
+        {"*", false, true, "boot.txt", kFile | Attr::kInRom, false},
+        {"*", false, true, "module.txt", kFile | Attr::kRomModule, false},
+        {"*", false, true, "x.DLL", kFile, false},
+        {"*", false, true, "x.cpl", kFile, false},
+        {"*", false, true, "x.drv", kFile, false},
+        {"*", false, true, "x.htp", kFile, false},
+        {"*", false, true, "Hidden Folder", kFolder | Attr::kHidden, false},
+        {"*", false, true, "Rom Folder", kFolder | Attr::kInRom, false},
+        {"*", false, true, "sys.dll", kFolder, true},
+        {"*", false, true, "archive.dll.bak", kFile, true},
+        // Whole extensions: a part of a listed one is not listed.
+        {"", false, true, "x.ll", kFile, true},
+        {"", false, true, "x.dlls", kFile, true},
+        {"", false, true, "trailing.", kFile, true},
+        {"bmp;jpg", true, true, "a.JPG", kFile, true},
+        {"bmp;jpg", true, true, "b.bmp", kFile, true},
+        {"bmp;jpg", true, true, "a.jp", kFile, false},
+        {"bmp;jpg", true, true, "readme", kFile, false},
+        {"bmp;jpg", true, true, "old.txt", kFolder, true},
+        {"bmp;jpg", true, true, "h.jpg", kFile | Attr::kHidden, false},
+        {"*.txt; *.Doc ;.psw;;", true, true, "b.DOC", kFile, true},
+        {"*.txt; *.Doc ;.psw;;", true, true, "c.psw", kFile, true},
+        {"*.txt; *.Doc ;.psw;;", true, true, "d.xt", kFile, false},
+        {"*.txt; *.Doc ;.psw;;", true, true, "e.docx", kFile, false},
+        {"txt;*.*", true, true, "a.zip", kFile, true},
+        // A text naming no extension would hide every file; it filters nothing instead.
+        {" ; ", true, true, "a.zip", kFile, true},
+        {"txt", false, true, "a.zip", kFile, true},
+        {"*", false, false, "secret.txt", kFile | Attr::kHidden | Attr::kSystem, true},
+        {"*", false, false, "boot.bin", kFile | Attr::kInRom | Attr::kRomModule, true},
+        {"*", false, false, "x.dll", kFile, true},
+    };
+    for (const Row& row : rows) {
+        ListFilter filter;
+        filter.showOnly = row.showOnly;
+        filter.hideHidden = filter.hideRomFiles = filter.hideSystemExt = row.hideRules;
+        if (*row.filter) filter.SetFilterString(QString::fromUtf8(row.filter));
+        EXPECT_EQ(filter.Passes(row.attributes, QString::fromUtf8(row.name)), row.shown)
+            << row.filter << " " << row.name;
+    }
 }
 
 TEST(ListFilter, BinFolderIsHiddenOnlyWhileSetAndOnlyAsAFolder) {
     ListFilter filter;
     filter.hideHidden = false;
-    EXPECT_TRUE(Shown(filter, "~Recycle", kFolder | Attr::kHidden));
-    filter.SetHiddenBinFolder(QStringLiteral("~Recycle"));
-    EXPECT_FALSE(Shown(filter, "~recycle", kFolder | Attr::kHidden));
-    EXPECT_TRUE(Shown(filter, "~Recycle"));  // a file of that name is not the bin
+    const QString bin = QStringLiteral("~Recycle");
+    EXPECT_TRUE(filter.Passes(kFolder | Attr::kHidden, bin));
+    filter.SetHiddenBinFolder(bin);
+    EXPECT_FALSE(filter.Passes(kFolder | Attr::kHidden, QStringLiteral("~recycle")));
+    EXPECT_TRUE(filter.Passes(kFile, bin));  // a file of that name is not the bin
     filter.SetHiddenBinFolder(QString());
-    EXPECT_TRUE(Shown(filter, "~Recycle", kFolder));
+    EXPECT_TRUE(filter.Passes(kFolder, bin));
 }
 
 }  // namespace

@@ -44,21 +44,4 @@ TEST(IconCache, WithoutADocumentsFolderTheFolderRecordIsOurOwn) {
     EXPECT_EQ(BuiltInIconName(IDI_FOLDER), QStringLiteral("nuvio-4001"));
 }
 
-TEST(GetTypeAndIcon, EveryKnownFileAddsARecordAndUnknownOnesAddNone) {
-    FakeShellServices shell;
-    IconCache cache;
-    cache.BuildIconCache(QString());
-    QString text;
-    EXPECT_EQ(GetTypeAndIcon(shell, "\\A\\x.TXT", &text, cache), 3);
-    EXPECT_EQ(text, QStringLiteral("Text Document"));
-    EXPECT_EQ(GetTypeAndIcon(shell, "\\A\\y.txt", &text, cache), 4);
-    EXPECT_EQ(cache.At(3).extension, QStringLiteral("TXT"));
-    EXPECT_EQ(cache.At(4).text, QStringLiteral("Text Document"));
-    EXPECT_EQ(cache.At(4).iconNames.first(), QStringLiteral("text-plain"));
-
-    EXPECT_EQ(GetTypeAndIcon(shell, "\\A\\z.unknown", &text, cache), IconCache::kUnknownFileIcon);
-    EXPECT_EQ(text, LoadStr(IDS_UNKNOWN_FILE_TYPE));
-    EXPECT_EQ(cache.Count(), 5);
-}
-
 }  // namespace

@@ -62,19 +62,6 @@ TEST_F(CliListingTest, JsonRowsCarryTheListingFields) {
     EXPECT_TRUE(plain.out.contains("big.txt  2K")) << plain.out.toStdString();
 }
 
-TEST_F(CliListingTest, SortKeysAndReverseKeepFoldersFirst) {
-    device().Make({"\\D\\z\\", "\\D\\a.txt#10", "\\D\\b.txt#30", "\\D\\c.txt#20"});
-    EXPECT_EQ(Names(ListJson({"--sort", "size", "\\D"})),
-              QStringList({"z", "b.txt", "c.txt", "a.txt"}));
-    EXPECT_EQ(Names(ListJson({"--sort", "size", "--reverse", "\\D"})),
-              QStringList({"z", "a.txt", "c.txt", "b.txt"}));
-    // Without --sort the explorer's stored order holds: here names Z to A.
-    SetInt(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, 0);
-    SetInt(IDS_SECTION_MAIN, IDS_KEY_ASCENDING, 1);
-    EXPECT_EQ(Names(ListJson({"\\D"})), QStringList({"z", "c.txt", "b.txt", "a.txt"}));
-    EXPECT_EQ(Settings()->GetInt(IDS_SECTION_MAIN, IDS_KEY_ASCENDING), 1);
-}
-
 TEST_F(CliListingTest, RelativePathsStartAtTheExplorersLastFolder) {
     device().Make({"\\Work\\Inner\\x.txt=x"});
     SetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY, "\\Work");

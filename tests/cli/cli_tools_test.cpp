@@ -85,21 +85,6 @@ TEST_F(CliToolsTest, FavouritesAreSavedAsTheExplorerSavesThem) {
               defaults);
 }
 
-TEST_F(CliToolsTest, FavouritesStopAtOneHundred) {
-    device().Make({"\\Work\\"});
-    const int defaults =
-        int(QJsonDocument::fromJson(Run({"fav", "list", "--json"}).out.toUtf8()).array().size());
-    FavoritesList list(device().fs());
-    list.LoadFavorites();
-    while (!list.IsFull())
-        ASSERT_TRUE(list.AddFavorite("w", "\\Work"));
-    ASSERT_TRUE(list.SaveFavorites());
-    ASSERT_GT(list.Count(), defaults);
-    const CliResult full = Run({"fav", "add", "one more", "\\Work"});
-    EXPECT_EQ(full.code, 1);
-    EXPECT_TRUE(Reported(full.err, LoadStr(IDS_TOO_MANY_FAVORITES)));
-}
-
 class CliInfoTest : public CliCardTest {};
 
 TEST_F(CliInfoTest, InfoShowsMemoryStoreAndCards) {

@@ -44,15 +44,6 @@ TEST_F(ConfirmDlgTest, KeysAndButtonsGiveTheFourAnswers) {
     EXPECT_EQ(Button(dialog, IDC_CONFIRM_ALL)->text(), "全部刪除");
 }
 
-TEST_F(ConfirmDlgTest, FolderReplacementUsesItsOwnTitleAndAllButton) {
-    CConfirmDlg dialog(IDD_CONFIRM, device.fs());
-    dialog.titleId = IDS_REPLACE_FOLDER_TITLE;
-    dialog.allButtonId = IDS_REPLACE_ALL;
-    Answer(dialog, [&] { Button(dialog, IDCANCEL)->click(); });
-    EXPECT_EQ(dialog.windowTitle(), "取代資料匣確定");
-    EXPECT_EQ(Button(dialog, IDC_CONFIRM_ALL)->text(), "全部取代");
-}
-
 TEST_F(ConfirmDlgTest, ReplacementShowsBothFilesSizes) {
     device.Make({"\\old.txt#1024", "\\new.txt#1023", "\\big.bin#1536000"});
     CConfirmDlg dialog(IDD_CONFIRM_REPLACE, device.fs());
@@ -68,11 +59,4 @@ TEST_F(ConfirmDlgTest, ReplacementShowsBothFilesSizes) {
     dialog.SetExistingFile("\\big.bin");
     Answer(dialog, [&] { Button(dialog, IDOK)->click(); });
     EXPECT_EQ(Text(dialog, IDC_EXISTING_SIZE), "1,500KB");
-}
-
-TEST_F(ConfirmDlgTest, TheNewFilesIconComesFromItsListRowOrTheUnknownFile) {
-    device.Make({"\\My Documents\\a.txt=a"});
-    Open();
-    EXPECT_FALSE(frame().ListIcon("a.txt").isNull());
-    EXPECT_FALSE(frame().ListIcon("not listed.doc").isNull());
 }

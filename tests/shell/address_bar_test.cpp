@@ -62,43 +62,6 @@ TEST_F(AddressBarTest, ChoosingAnEntryShowsItsFolderAndKeepsTheOrder) {
     EXPECT_EQ(bar().History().mid(0, 3), QStringList({"\\B", "\\C", "\\A"}));
 }
 
-TEST_F(AddressBarTest, ChoosingTheCurrentOrAVanishedFolderChangesNothing) {
-    device.Make({"\\A\\", "\\B\\"});
-    Open();
-    frame().SetCurrentFolder(QStringLiteral("\\A"), true);
-    frame().SetCurrentFolder(QStringLiteral("\\B"), true);
-    const QStringList before = bar().History();
-    Choose(0);
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\B"));
-    EXPECT_EQ(bar().History(), before);
-
-    ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\A")));
-    Choose(1);
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\B"));
-    EXPECT_EQ(bar().History(), before);
-    EXPECT_EQ(bar().combo()->currentIndex(), 0);
-    EXPECT_FALSE(bar().listBusy());
-}
-
-TEST_F(AddressBarTest, FavouritesMenuListsTheCommandsThenEachFavourite) {
-    Open();
-    std::unique_ptr<QMenu> menu = bar().BuildFavoritesMenu();
-    ASSERT_EQ(menu->actions().size(), 3);
-    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("加到我的最愛..."));
-    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("編輯我的最愛..."));
-    EXPECT_TRUE(menu->actions()[2]->isSeparator());
-
-    device.Folder(QStringLiteral("\\Temp\\R&D"));
-    document->favorites().AddFavorite(QStringLiteral("Docs"), QStringLiteral("\\My Documents"));
-    document->favorites().AddFavorite(QStringLiteral("R&D"), QStringLiteral("\\Temp\\R&D"));
-    menu = bar().BuildFavoritesMenu();
-    ASSERT_EQ(menu->actions().size(), 5);
-    EXPECT_EQ(menu->actions()[3]->text(), QStringLiteral("Docs"));
-    EXPECT_EQ(menu->actions()[4]->objectName(), QString::number(ID_FAVORITE_FIRST + 1));
-    menu->actions()[4]->trigger();
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Temp\\R&D"));
-}
-
 TEST_F(AddressBarTest, AFavouriteWhoseFolderWentAwayIsReported) {
     device.Folder(QStringLiteral("\\Gone"));
     Open();
@@ -113,16 +76,6 @@ TEST_F(AddressBarTest, AFavouriteWhoseFolderWentAwayIsReported) {
     // No favourite at that position: nothing at all.
     frame().OnCommand(ID_FAVORITE_FIRST + 5);
     EXPECT_EQ(prompt.messages.size(), 1);
-}
-
-TEST_F(AddressBarTest, HiddenBarStaysHiddenAfterARestart) {
-    Open();
-    EXPECT_TRUE(frame().IsAddressBarShown());
-    frame().OnCommand(ID_VIEW_ADDRESS_BAR);
-    EXPECT_FALSE(frame().IsAddressBarShown());
-    Open();
-    EXPECT_FALSE(frame().IsAddressBarShown());
-    EXPECT_EQ(device.settings().GetInt(IDS_SECTION_MAIN, IDS_KEY_SHOW_ADDRESS_BAR), 0);
 }
 
 }  // namespace

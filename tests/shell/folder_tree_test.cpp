@@ -77,15 +77,6 @@ TEST_F(FolderTreeTest, CollapsingForgetsAndExpandingRereads) {
     EXPECT_EQ(Children(windows), QStringList({"Fonts", "Help"}));
 }
 
-TEST_F(FolderTreeTest, CollapsingAboveTheSelectionSelectsTheCollapsedFolder) {
-    device.Make({"\\Windows\\Fonts\\"});
-    Open();
-    frame().SetCurrentFolder(QStringLiteral("\\Windows\\Fonts"), true);
-    Find("\\Windows")->setExpanded(false);
-    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Windows"));
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows"));
-}
-
 TEST_F(FolderTreeTest, RefreshShowsTheButtonOfANewSubFolder) {
     Open();
     frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
@@ -100,24 +91,6 @@ TEST_F(FolderTreeTest, RefreshShowsTheButtonOfANewSubFolder) {
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Temp\\New")));
     frame().OnCommand(ID_FILE_REFRESH);
     EXPECT_EQ(temp->childCount(), 0);
-}
-
-TEST_F(FolderTreeTest, RefreshingTheTopItemListsTheRootOnce) {
-    Open();
-    tree().setCurrentItem(tree().TopItem());
-    frame().OnCommand(ID_FILE_REFRESH);
-    frame().OnCommand(ID_FILE_REFRESH);
-    EXPECT_EQ(Children(tree().TopItem()), QStringList({"My Documents", "Temp", "Windows"}));
-}
-
-TEST_F(FolderTreeTest, TheBinFolderIsHiddenOnlyWhereItLives) {
-    device.Make({"\\~Recycle\\", "\\Temp\\~Recycle\\"});
-    binPath = QStringLiteral("\\~Recycle");
-    Open();
-    EXPECT_FALSE(Children(tree().TopItem()).contains(QStringLiteral("~Recycle")));
-    frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
-    EXPECT_EQ(Children(Find("\\Temp")), QStringList({"~Recycle"}));
-    EXPECT_EQ(RowNames(), QStringList({"~Recycle"}));
 }
 
 TEST_F(FolderTreeTest, SyncToAMissingFolderStopsAtItsDeepestAncestor) {
@@ -151,48 +124,6 @@ TEST_F(FolderTreeTest, RenamingInPlaceMovesTheFolderAndTheWindow) {
     QString path;
     ASSERT_TRUE(list().GetItemPath(0, &path));
     EXPECT_EQ(path, QStringLiteral("\\Temp\\New\\a.txt"));
-}
-
-TEST_F(FolderTreeTest, RenamingOntoASiblingIsRefused) {
-    device.Make({"\\Temp\\Old\\", "\\Temp\\Other\\"});
-    Open();
-    frame().SetCurrentFolder(QStringLiteral("\\Temp\\Old"), true);
-    tree().EndLabelEdit(tree().currentItem(), QStringLiteral("other"));
-    ASSERT_EQ(prompt.messages.size(), 1);
-    EXPECT_EQ(prompt.messages[0].text,
-              QStringLiteral("重新命名失敗 ! \n資料匣已經存在 !\n請使用不同的名稱."));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
-    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Old"));
-    tree().EndLabelEdit(tree().currentItem(), QStringLiteral("a\\b"));
-    EXPECT_EQ(prompt.messages.last().textId, IDS_RENAME_FAILED);
-    EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp\\Old")));
-}
-
-TEST_F(FolderTreeTest, TheTopItemCannotBeRenamed) {
-    Open();
-    tree().setCurrentItem(tree().TopItem());
-    FocusTree();
-    EXPECT_FALSE(frame().OnCommand(ID_EDIT_RENAME));
-    tree().EditSelectedLabel();
-    Settle();
-    EXPECT_FALSE(tree().viewport()->findChild<QLineEdit*>());
-    EXPECT_TRUE(shell.inputPanelCalls.isEmpty());
-}
-
-TEST_F(FolderTreeTest, ARenameInTheListRenamesTheTreeFolder) {
-    device.Make({"\\My Documents\\Old\\"});
-    Open();
-    ASSERT_TRUE(
-        list().RenameItem(list().FindRowByName(QStringLiteral("Old")), QStringLiteral("Fresh")));
-    EXPECT_EQ(Children(Find("\\My Documents")), QStringList({"Fresh"}));
-}
-
-TEST_F(FolderTreeTest, ViewHeightIsKeptAcrossRestarts) {
-    Open();
-    frame().splitter()->setSizes({180, 300});
-    Settle();
-    Open();
-    EXPECT_EQ(tree().height(), 180);
 }
 
 }  // namespace

@@ -87,30 +87,4 @@ TEST_F(OpenItemTest, ShortcutsToFilesOpenTheShortcutAndBrokenOnesNameTheTarget) 
     EXPECT_TRUE(prompt.messages[0].text.startsWith(QStringLiteral("找不到 \"missing.txt\".")));
 }
 
-TEST_F(OpenItemTest, TheOpenCommandNeedsExactlyOneRow) {
-    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b"});
-    Open();
-    FocusList();
-    list().SelectRows(1);
-    EXPECT_FALSE(frame().OnCommand(ID_FILE_OPEN_ITEM));
-    EXPECT_TRUE(shell.openedFiles.isEmpty());
-    list().SelectRow(1, true, true, false);
-    EXPECT_TRUE(frame().OnCommand(ID_FILE_OPEN_ITEM));
-    EXPECT_EQ(shell.openedFiles, QStringList({"\\My Documents\\b.txt"}));
-}
-
-TEST(ShortcutTarget, QuotedTargetsLoseQuotesAndArguments) {
-    FakeShellServices shell;
-    shell.shortcuts.insert(QStringLiteral("q"), QStringLiteral("\"\\A B\\c.exe\" -go"));
-    shell.shortcuts.insert(QStringLiteral("u"), QStringLiteral("\\A\\c.exe -go"));
-    shell.shortcuts.insert(QStringLiteral("e"), QStringLiteral("\"\""));
-    QString target;
-    EXPECT_TRUE(GetShortcutTarget(shell, QStringLiteral("q"), &target));
-    EXPECT_EQ(target, QStringLiteral("\\A B\\c.exe"));
-    EXPECT_TRUE(GetShortcutTarget(shell, QStringLiteral("u"), &target));
-    EXPECT_EQ(target, QStringLiteral("\\A\\c.exe"));
-    EXPECT_FALSE(GetShortcutTarget(shell, QStringLiteral("e"), &target));
-    EXPECT_FALSE(GetShortcutTarget(shell, QStringLiteral("none"), &target));
-}
-
 }  // namespace

@@ -29,18 +29,6 @@ TEST_F(SendReceiveTest, TheSelectedFileGoesToTheServiceAndNothingIsReported) {
     EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
-TEST_F(SendReceiveTest, OnlyOneSelectedFileCanBeSent) {
-    Open();
-    FocusList();
-    for (const QStringList& selection : {QStringList{"a.txt", "b.txt"}, QStringList{"Sub"}}) {
-        SelectOnly(selection);
-        EXPECT_FALSE(frame().OnCommand(ID_FILE_SEND_MAIL));
-        EXPECT_FALSE(frame().OnCommand(ID_FILE_SEND_INFRARED));
-    }
-    EXPECT_TRUE(shell.mailed.isEmpty());
-    EXPECT_TRUE(shell.sentOverLink.isEmpty());
-}
-
 TEST_F(SendReceiveTest, ReceivingGoesIntoTheCurrentFolderWithoutARefill) {
     Open();
     ASSERT_EQ(frame().GetCurrentFolder(), "\\My Documents");
@@ -51,22 +39,6 @@ TEST_F(SendReceiveTest, ReceivingGoesIntoTheCurrentFolderWithoutARefill) {
     device.File(QStringLiteral("\\My Documents\\arrived.txt"), "x");
     Settle();
     EXPECT_EQ(RowNames(), before);
-}
-
-TEST_F(SendReceiveTest, AMissingServiceDisablesItsCommands) {
-    shell.missingTransfers = {TransferService::Mail, TransferService::LinkReceive};
-    Open();
-    FocusList();
-    SelectOnly({"a.txt"});
-    EXPECT_FALSE(Enabled(ID_FILE_SEND_MAIL));
-    EXPECT_TRUE(Enabled(ID_FILE_SEND_INFRARED));
-    EXPECT_FALSE(Enabled(ID_FILE_RECEIVE_INFRARED));
-    EXPECT_FALSE(frame().OnCommand(ID_FILE_RECEIVE_INFRARED));
-    EXPECT_TRUE(shell.receivedInto.isEmpty());
-    // The entries of the File menu follow when it opens.
-    emit frame().MenuBarPopup(0)->aboutToShow();
-    EXPECT_FALSE(frame().commands().Action(ID_FILE_SEND_MAIL)->isEnabled());
-    EXPECT_TRUE(frame().commands().Action(ID_FILE_SEND_INFRARED)->isEnabled());
 }
 
 }  // namespace

@@ -43,33 +43,3 @@ TEST_F(SettingsTest, OpensWithTheListsValuesAndTheComboFollowsShowOnly) {
         return int(QDialog::Rejected);
     });
 }
-
-TEST_F(SettingsTest, OnlyChangesThatAffectTheRowsRefillTheList) {
-    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.exe=b"});
-    Open();
-    // A file that appears behind the list's back shows only after a refill.
-    device.File("\\My Documents\\late.txt", "l");
-    RunSettings([](QDialog& dialog) {
-        Combo(dialog)->setEditText("exe");
-        Box(dialog, IDC_DOUBLE_TAP_TO_OPEN)->click();
-        dialog.accept();
-        return int(QDialog::Accepted);
-    });
-    EXPECT_EQ(list().tapAction(), 1);
-    EXPECT_EQ(list().RowCount(), 2);
-
-    RunSettings([](QDialog& dialog) {
-        EXPECT_EQ(Combo(dialog)->currentText(), "exe");
-        Box(dialog, IDC_SHOW_ONLY_MATCHING)->click();
-        dialog.accept();
-        return int(QDialog::Accepted);
-    });
-    EXPECT_EQ(RowNames(), QStringList({"b.exe"}));
-
-    // Cancel keeps everything.
-    RunSettings([](QDialog& dialog) {
-        Box(dialog, IDC_SHOW_ONLY_MATCHING)->click();
-        return int(QDialog::Rejected);
-    });
-    EXPECT_EQ(RowNames(), QStringList({"b.exe"}));
-}

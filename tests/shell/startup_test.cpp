@@ -180,21 +180,6 @@ TEST(SingleInstance, AStaleSocketDoesNotStopTheFirstInstance) {
     EXPECT_TRUE(next.Listen());
 }
 
-TEST(AboutDialog, NamesTheProgramAndClosesWithContinue) {
-    CAboutDlg dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("關於 File Explorer"));
-    QStringList texts;
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        texts.append(label->text());
-    EXPECT_TRUE(texts.contains(QStringLiteral("Nuvio File Explorer 2.50 中文版")));
-    auto* button = dialog.findChild<QPushButton*>();
-    ASSERT_TRUE(button);
-    EXPECT_EQ(button->text(), QStringLiteral("繼續"));
-    dialog.show();
-    button->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
-
 TEST(DesktopShellServices, ShortcutFilesInTheHandheldForm) {
     using D = DesktopShellServices;
     EXPECT_EQ(D::ParseShortcut("16#\"\\Windows\\a.exe\"\r\n"),

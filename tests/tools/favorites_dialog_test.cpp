@@ -6,8 +6,10 @@
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
 #include "support/dialog_controls.h"
+#include "support/fake_command_host.h"
 #include "tools/add_favorite_dlg.h"
 #include "tools/edit_favorites_dlg.h"
+#include "tools/favorite_commands.h"
 #include "tools/favorites_list.h"
 
 namespace {
@@ -63,6 +65,20 @@ protected:
     }
 };
 
+// Commands need no window: a fake host stands in for it.
+TEST(FavoriteCommands, AFullListIsReportedBeforeAnyDialog) {
+    TempDevice device;
+    RecordingPrompt prompt;
+    FakeShellServices shell;
+    StandaloneDocument document(device.fs());
+    FakeCommandHost host(device.fs(), device.settings(), prompt, shell, document);
+    for (int i = 0; i < FavoritesList::kMaxFavorites; ++i)
+        ASSERT_TRUE(document.favorites().AddFavorite(QString::number(i), "\\Temp"));
+    AddFavorite(host);
+    EXPECT_EQ(host.dialogsRun, 0);
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
+}
+
 TEST_F(FavoritesDialogTest, AddingAtTheRootProposesABackslashAndTakesTheNameAsTyped) {
     Open();
     ASSERT_TRUE(frame().SetCurrentFolder("\\", true));
@@ -97,16 +113,6 @@ TEST_F(FavoritesDialogTest, AddingAtTheRootProposesABackslashAndTakesTheNameAsTy
     EXPECT_EQ(Favorites().Entries()[2].folder, "\\Temp");
     EXPECT_EQ(shell.inputPanelCalls.size(), 8);
     EXPECT_FALSE(shell.inputPanelCalls.last());
-}
-
-TEST_F(FavoritesDialogTest, AHundredFavouritesRefuseAnotherWithMessage120) {
-    Open();
-    for (int i = 0; i < FavoritesList::kMaxFavorites; ++i)
-        ASSERT_TRUE(Favorites().AddFavorite(QString::number(i), "\\Temp"));
-    EXPECT_EQ(Run<CAddFavoriteDlg>(ID_FAVORITE_ADD, [](CAddFavoriteDlg&) { return 1; }), 0);
-    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
-    EXPECT_EQ(Favorites().Count(), FavoritesList::kMaxFavorites);
 }
 
 TEST_F(FavoritesDialogTest, EditButtonsFollowTheCurrentRowAndDeletingMovesItUp) {
@@ -150,105 +156,6 @@ TEST_F(FavoritesDialogTest, EditButtonsFollowTheCurrentRowAndDeletingMovesItUp) 
     });
     EXPECT_EQ(Names(), QStringList({"Temp", "Docs"}));
     EXPECT_FALSE(Favorites().IsDirty());
-}
-
-TEST_F(FavoritesDialogTest, DeletingTheOnlyRowDisablesEveryButton) {
-    Open();
-    Favorites().AddFavorite("Only", "\\Temp");
-    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
-        SelectRow(dialog, 0);
-        EXPECT_EQ(Buttons(dialog), QList<bool>({true, true, false, false}));
-        Click(dialog, IDC_FAVORITE_DELETE);
-        EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
-        EXPECT_EQ(dialog.currentRow(), -1);
-        EXPECT_EQ(Buttons(dialog), QList<bool>({false, false, false, false}));
-        return Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Favorites().Count(), 0);
-}
-
-TEST_F(FavoritesDialogTest, RenamingInPlaceIgnoresAChangeOfLetterCaseOnly) {
-    Open();
-    AddThree();
-    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
-        // The in-place editor works on a dialog that is up.
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        auto rename = [&dialog](const QString& text) {
-            SelectRow(dialog, 1);
-            Click(dialog, IDC_FAVORITE_RENAME);
-            QLineEdit* editor = nullptr;
-            for (QLineEdit* open : dialog.list()->viewport()->findChildren<QLineEdit*>()) {
-                if (open->isVisible()) editor = open;
-            }
-            EXPECT_TRUE(editor);
-            if (!editor) return;
-            EXPECT_EQ(editor->text(), "Temp");
-            editor->selectAll();
-            QTest::keyClicks(editor, text);
-            // What the delegate does when the user confirms the edit.
-            QAbstractItemDelegate* delegate = dialog.list()->itemDelegate();
-            emit delegate->commitData(editor);
-            emit delegate->closeEditor(editor);
-        };
-        rename("TEMP");
-        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Temp", "Win"}));
-        EXPECT_FALSE(dialog.changed());
-        rename("Scratch");
-        EXPECT_EQ(Rows(dialog), QStringList({"Docs", "Scratch", "Win"}));
-        EXPECT_TRUE(dialog.changed());
-        return Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Names(), QStringList({"Docs", "Scratch", "Win"}));
-    EXPECT_EQ(Favorites().Entries()[1].folder, "\\Temp");
-}
-
-TEST_F(FavoritesDialogTest, DeletingEveryFavouriteLeavesTheOldFileForTheNextStart) {
-    {
-        FavoritesList saved(device.fs());
-        saved.AddFavorite("Docs", "\\My Documents");
-        saved.AddFavorite("Temp", "\\Temp");
-        ASSERT_TRUE(saved.SaveFavorites());
-    }
-    const QString file = FavoritesList::FilePath(device.fs());
-    const QByteArray before = device.Read(file);
-    OpenWithDocument();
-    ASSERT_EQ(Names(), QStringList({"Docs", "Temp"}));
-    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
-        while (dialog.list()->topLevelItemCount() > 0) {
-            SelectRow(dialog, 0);
-            Click(dialog, IDC_FAVORITE_DELETE);
-        }
-        return Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Favorites().Count(), 0);
-    EXPECT_TRUE(Favorites().IsDirty());
-    Close();
-    fileDoc.reset();
-    EXPECT_EQ(device.Read(file), before);
-    FavoritesList next(device.fs());
-    next.LoadFavorites();
-    EXPECT_EQ(next.Count(), 2);
-}
-
-TEST_F(FavoritesDialogTest, AFavouriteLeadsToItsFolderOrReportsItGone) {
-    device.Make({"\\Gone\\"});
-    Open();
-    Favorites().AddFavorite("Temp", "\\Temp");
-    Favorites().AddFavorite("Gone", "\\Gone");
-    ASSERT_TRUE(device.fs().RemoveDirectory("\\Gone"));
-    ASSERT_TRUE(frame().OnCommand(ID_FAVORITE_FIRST));
-    EXPECT_EQ(frame().GetCurrentFolder(), "\\Temp");
-    EXPECT_TRUE(prompt.messages.isEmpty());
-    ASSERT_TRUE(frame().OnCommand(ID_FAVORITE_FIRST + 1));
-    EXPECT_EQ(frame().GetCurrentFolder(), "\\Temp");
-    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_FOLDER_NOT_FOUND}));
-    EXPECT_EQ(prompt.messages[0].text, FormatStr(IDS_FOLDER_NOT_FOUND, "\\Gone"));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONSTOP);
-    // A position without a favourite does nothing.
-    frame().OnCommand(ID_FAVORITE_FIRST + 5);
-    EXPECT_EQ(prompt.messages.size(), 1);
 }
 
 }  // namespace

@@ -163,9 +163,3 @@ TEST(FavoritesList, FailedSaveLeavesThePreviousFile) {
     EXPECT_EQ(LoadFrom(d.fs()), expected);
     EXPECT_TRUE(d.fs().GetAttributes(kFile).value_or(0) & Attr::kHidden);
 }
-
-TEST(FavoritesList, TheProposedNameIsTheFolderNameOrABackslashAtTheRoot) {
-    EXPECT_EQ(FavoritesList::ProposedName("\\"), "\\");
-    EXPECT_EQ(FavoritesList::ProposedName("\\My Documents"), "My Documents");
-    EXPECT_EQ(FavoritesList::ProposedName("\\SD\\Photos 2026"), "Photos 2026");
-}

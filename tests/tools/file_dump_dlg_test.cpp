@@ -88,34 +88,6 @@ TEST_F(FileDumpCommandTest, PagesThroughTwoHundredBytesAndShowsEitherHalf) {
     }));
 }
 
-TEST_F(FileDumpCommandTest, EmptyFullPageAndCharacterFiles) {
-    device.File(QStringLiteral("\\My Documents\\empty.bin"), {});
-    device.File(QStringLiteral("\\My Documents\\page.bin"), CountingBytes(180));
-    device.File(QStringLiteral("\\My Documents\\a.bin"), QByteArray("A\0~", 3));
-    EXPECT_TRUE(Dump(QStringLiteral("empty.bin"), [](CFileDumpDlg& dialog) {
-        for (int r = 0; r < kDumpRows; ++r)
-            EXPECT_EQ(Row(dialog, r), RepeatText("-- ", 9)) << r;
-        EXPECT_EQ(Offset(dialog, 9), "000A2");
-        Button(dialog, IDC_DUMP_LAST_PAGE)->click();
-        EXPECT_EQ(dialog.pageOffset(), 0);
-        Button<QRadioButton>(dialog, IDC_DUMP_CHAR_MODE)->click();
-        for (int r = 0; r < kDumpRows; ++r)
-            EXPECT_EQ(Row(dialog, r), RepeatText(" ", 18)) << r;
-    }));
-    EXPECT_TRUE(Dump(QStringLiteral("page.bin"), [](CFileDumpDlg& dialog) {
-        Button(dialog, IDC_DUMP_NEXT_PAGE)->click();
-        EXPECT_EQ(dialog.pageOffset(), 0);
-        Button(dialog, IDC_DUMP_LAST_PAGE)->click();
-        EXPECT_EQ(dialog.pageOffset(), 0);
-        EXPECT_EQ(Row(dialog, 9), "A2 A3 A4 A5 A6 A7 A8 A9 AA ");
-    }));
-    EXPECT_TRUE(Dump(QStringLiteral("a.bin"), [](CFileDumpDlg& dialog) {
-        Button<QRadioButton>(dialog, IDC_DUMP_CHAR_MODE)->click();
-        EXPECT_EQ(Row(dialog, 0), "A.~" + RepeatText(" ", 15));
-    }));
-    EXPECT_TRUE(prompt.messages.isEmpty());
-}
-
 TEST_F(FileDumpCommandTest, AFileThatCannotBeOpenedIsReportedWithoutADialog) {
     device.Folder(QStringLiteral("\\My Documents\\Sub"));
     EXPECT_FALSE(Dump(QStringLiteral("Sub"), [](CFileDumpDlg&) {}));

@@ -68,17 +68,6 @@ TEST_F(FileSearchTest, EmptyTextListsEveryMatchingFileDeepestFirst) {
     EXPECT_EQ(text.found, QStringList({"\\S\\top.txt"}));
 }
 
-TEST_F(FileSearchTest, NothingFoundGivesTheZeroCountLine) {
-    device.Make({"\\S\\a.txt=hello"});
-    Outcome none = Search(device.fs(), QStringLiteral("\\S"), QStringLiteral("*.doc"), {});
-    EXPECT_EQ(none.count, 0);
-    EXPECT_EQ(FileSearch::CountText(none.count), QStringLiteral("找到 0 個檔案."));
-    EXPECT_EQ(FileSearch::CountText(12), QStringLiteral("找到 12 個檔案."));
-    // A missing folder and a pattern reaching into a subfolder find nothing either.
-    EXPECT_EQ(Search(device.fs(), QStringLiteral("\\Gone"), QStringLiteral("*.*"), {}).count, 0);
-    EXPECT_EQ(Search(device.fs(), QStringLiteral("\\"), QStringLiteral("S\\*.txt"), {}).count, 0);
-}
-
 TEST_F(FileSearchTest, ContentIgnoresCaseInUtf16AndUtf8) {
     const QByteArray bom = "\xff\xfe";
     device.File(QStringLiteral("\\u16.txt"), bom + Utf16(QStringLiteral("say hello world")));

@@ -1,4 +1,4 @@
-#include "app/explorer_app.h"
+#include "shell/explorer_app.h"
 
 #include <QApplication>
 #include <QCursor>
