@@ -15,9 +15,10 @@ import sys
 import tempfile
 import time
 
-import reliability_adversary
-import reliability_kill
-import report_page
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+import reliability_adversary  # noqa: E402
+import reliability_kill  # noqa: E402
+import report_page  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CORPUS = os.path.join(ROOT, "tests", "reliability", "corpus")
