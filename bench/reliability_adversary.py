@@ -26,11 +26,17 @@ class Tally:
         self.other_label = ""
         self.skipped = ""
         self.notes = []
+        self.noted = 0
         self.seconds = 0.0
 
     def note(self, text):
+        self.noted += 1
         if len(self.notes) < 6:
             self.notes.append(text)
+        elif len(self.notes) == 6:
+            self.notes.append("")
+        if self.noted > 6:
+            self.notes[6] = f"... and {self.noted - 6} more"
 
     def failed(self):
         return bool(self.bytes_lost or self.written_outside or self.deleted_outside or self.other)
@@ -225,15 +231,17 @@ MEDIA_VICTIM = "\\Program Files"  # what the stick's index names as an archive
 
 
 def media_folder(user):
-    """/media/USER ready for our media, and whether we made it; None when we may not."""
+    """/media/USER ready for our media, and the folder we made for it (None when we may
+    not use it)."""
     base = os.path.join("/media", user)
     if os.path.isdir(base):
         ok = os.access(base, os.W_OK) and not os.listdir(base)
-        return (base, False) if ok else (None, False)
+        return (base, None) if ok else (None, None)
     if os.geteuid() != 0:
-        return None, False
+        return None, None
+    made = "/media" if not os.path.isdir("/media") else base
     os.makedirs(base, mode=0o755)
-    return base, True
+    return base, made
 
 
 def run_media(nuvio, parent):
@@ -302,7 +310,7 @@ def run_media(nuvio, parent):
         for folder in media.values():
             shutil.rmtree(folder, ignore_errors=True)
         if made:
-            shutil.rmtree(base, ignore_errors=True)
+            shutil.rmtree(made, ignore_errors=True)
         dev.remove()
     return tally
 
