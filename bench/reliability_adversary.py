@@ -224,6 +224,38 @@ def run_crafted_archives(nuvio, parent, places):
     return tally
 
 
+# What no command may take whole: the root, a card and the bin folder.
+REFUSED_TARGETS = ["\\", f"\\{CARD}", f"\\{BIN}"]
+REFUSED_COMMANDS = [["rm", "--yes"], ["rm", "--purge", "--yes"], ["bin", "put"]]
+
+
+def run_refused_targets(nuvio, parent):
+    tally = Tally("adversary", "the root, a card and the bin deleted")
+    template, _, before_outside = crafted_device(nuvio, parent, False, False)
+    try:
+        for target in REFUSED_TARGETS:
+            for command in REFUSED_COMMANDS:
+                dev = template.clone()
+                try:
+                    before = dev.device_picture(skip_bin=False)
+                    dev.run(*command, target)
+                    tally.cases += 1
+                    # The bin's archives count; its index may be written again.
+                    gone, gone_bytes, _ = compare(before, dev.device_picture(skip_bin=False),
+                                                  lambda k: k.lower().endswith(".bin"))
+                    w, d = outside_effects(dev, before_outside)
+                    tally.deleted_outside += len(gone) + d
+                    tally.written_outside += w
+                    tally.bytes_lost += gone_bytes
+                    if gone:
+                        tally.note(f"{' '.join(command)} {target}: {len(gone)} files deleted")
+                finally:
+                    dev.remove()
+    finally:
+        template.remove()
+    return tally
+
+
 # ---- (b) removable media whose names clash ----------------------------------------------
 
 MEDIA_NAMES = ["My Documents", "Windows", BIN, "Temp", "usb", "USB"]
@@ -512,6 +544,7 @@ def run(nuvio, parent, short):
     places = [False, True]
     return (timed(run_crafted_indexes, nuvio, parent, places) +
             timed(run_crafted_archives, nuvio, parent, places) +
+            timed(run_refused_targets, nuvio, parent) +
             timed(run_media, nuvio, parent) +
             timed(run_link_swaps, nuvio, parent, 3 if short else 30) +
             timed(run_case_clashes, nuvio, parent) +
