@@ -311,6 +311,11 @@ def run_media(nuvio, parent):
                            MEDIA_VICTIM + "\\app.exe": b"program\n" * 50,
                            "\\Temp\\t.txt": b"device temp\n"}.items():
             dev.write(path, data)
+        # A stick without a clashing name must show, or nothing below was tested.
+        listing = dev.run("ls", "\\").stdout.decode("utf-8", "replace").lower()
+        if "usb" not in listing:
+            tally.other += 1
+            tally.note(f"no medium of /media/{user} shows in the root: nothing tested")
         before = dev.device_picture()
         before_media = picture(base)
         steps = [("ls", "\\My Documents"), ("ls", "\\Windows"), ("bin", "list"),
