@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The reliability suite after its build (see bench/reliability): the test suite under the
 sanitizers, each fuzz target for a fixed time from the seed corpus in the repository, the
-fault-injection cases and the crash test. Prints one summary; a full run keeps it in
-docs/reliability.md.
+fault-injection cases and the crash test, then the adversary section and the concurrency and
+kill section, which drive the real `nuvio` command line. Prints one summary; a full run keeps
+it in docs/reliability.md.
 """
 import argparse
 import json
@@ -14,7 +15,10 @@ import sys
 import tempfile
 import time
 
-import report_page
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+import reliability_adversary  # noqa: E402
+import reliability_kill  # noqa: E402
+import report_page  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CORPUS = os.path.join(ROOT, "tests", "reliability", "corpus")
@@ -105,6 +109,44 @@ def run_faults(build, crash_rounds, work):
     return cases, result.returncode == 0
 
 
+SECTIONS = ["fuzz", "faults", "adversary", "kill"]
+
+
+def run_attacks(build, short, seed, sections, work):
+    """The adversary and kill sections; a list of tally dicts."""
+    nuvio = os.path.join(build, "src", "cli", "nuvio")
+    # The sanitizers' leak report is the test suite's business; an error still aborts.
+    os.environ["ASAN_OPTIONS"] = "detect_leaks=0:abort_on_error=1"
+    os.environ["UBSAN_OPTIONS"] = SANITIZER_ENV["UBSAN_OPTIONS"]
+    tallies = []
+    if "adversary" in sections:
+        print("== adversary: crafted bins and media, link swaps, case clashes, permissions",
+              flush=True)
+        tallies += print_tallies(reliability_adversary.run(nuvio, work, short))
+    if "kill" in sections:
+        print(f"== several processes and kills (seed {seed}; --seed repeats it)", flush=True)
+        tallies += print_tallies(reliability_kill.run(nuvio, work, short, seed, build))
+    return tallies
+
+
+def print_tallies(tallies):
+    out = []
+    for t in tallies:
+        d = t.as_dict()
+        if d["skipped"]:
+            print(f"  {d['name']}: {d['skipped']}", flush=True)
+        else:
+            other = f", {d['other']} {d['other_label']}" if d["other_label"] else ""
+            print(f"  {d['name']}: {d['cases']} cases, {d['kills']} kills, {d['bytes_lost']} "
+                  f"bytes lost, {d['written_outside']} files written and "
+                  f"{d['deleted_outside']} deleted where they must not be{other} "
+                  f"({d['seconds']:.0f} s)", flush=True)
+            for n in d["notes"]:
+                print(f"      {n}", flush=True)
+        out.append(d)
+    return out
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--short", action="store_true",
@@ -114,7 +156,18 @@ def main():
     parser.add_argument("--crash-rounds", type=int, help="kills (100, 5 with --short)")
     parser.add_argument("--doc", default=os.path.join(ROOT, "docs", "reliability.md"),
                         help="where a full run keeps its summary")
+    parser.add_argument("--sections", default=",".join(SECTIONS),
+                        help=f"which sections, comma-separated ({','.join(SECTIONS)}); the "
+                        "full run also runs the test suite first")
+    parser.add_argument("--seed", type=int, help="of the kill moments (printed when chosen)")
+    parser.add_argument("--no-build", action="store_true",
+                        help="use the build as it is (bench/reliability then builds nothing)")
     args = parser.parse_args()
+    sections = [s.strip() for s in args.sections.split(",") if s.strip()]
+    unknown = [s for s in sections if s not in SECTIONS]
+    if unknown:
+        parser.error(f"unknown section {', '.join(unknown)}")
+    seed = args.seed if args.seed is not None else int(time.time()) % 100000
     build = os.path.join(ROOT, args.build or ("build" if args.short else "build-asan"))
     seconds = args.fuzz_seconds or (3 if args.short else 60)
     rounds = args.crash_rounds if args.crash_rounds is not None else (5 if args.short else 100)
@@ -123,47 +176,58 @@ def main():
     work = tempfile.mkdtemp(prefix="nuvio-reliability-", dir=scratch_parent())
     started = time.time()
     failures = []
+    fuzz, cases, attacks = [], [], []
     try:
         tests = None
-        if not args.short:
+        if not args.short and sections == SECTIONS:
             print("== the test suite under ASan and UBSan", flush=True)
             tests = run_ctest(build)
             if tests[1] or not tests[0]:
                 failures.append("sanitizer test suite")
-        print("== fuzz targets", flush=True)
-        fuzz = []
-        for target in TARGETS:
+        if "fuzz" in sections:
+            print("== fuzz targets", flush=True)
+        for target in (TARGETS if "fuzz" in sections else []):
             seeds = len(os.listdir(os.path.join(CORPUS, target)))
             runs, ok, message = run_fuzz(build, target, seconds, work, libfuzzer)
             print(f"  {target}: {runs} inputs in {seconds} s: {message}", flush=True)
             fuzz.append((target, seeds, runs, ok, message))
             if not ok:
                 failures.append(f"fuzz_{target}")
-        print("== fault injection and crash test", flush=True)
-        cases, faults_ok = run_faults(build, rounds, work)
-        if not faults_ok:
-            failures.append("fault injection or crash test")
+        if "faults" in sections:
+            print("== fault injection and crash test", flush=True)
+            cases, faults_ok = run_faults(build, rounds, work)
+            if not faults_ok:
+                failures.append("fault injection or crash test")
+        attacks = run_attacks(build, args.short, seed, sections, work)
+        for a in attacks:
+            if a["bytes_lost"] or a["written_outside"] or a["deleted_outside"] or a["other"]:
+                failures.append(a["name"])
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
-    tried = sum(c["runs"] for c in cases)
+    tried = sum(c["runs"] for c in cases) + sum(a["cases"] for a in attacks)
     injected = sum(c["faults"] for c in cases)
-    lost = sum(c["bytesLost"] for c in cases)
+    kills = sum(a["kills"] for a in attacks)
+    lost = sum(c["bytesLost"] for c in cases) + sum(a["bytes_lost"] for a in attacks)
+    outside = sum(a["written_outside"] + a["deleted_outside"] for a in attacks)
     fuzzed = sum(f[2] for f in fuzz)
-    line = (f"reliability: {tried} cases tried, {injected} faults injected, {fuzzed} inputs "
-            f"fuzzed, {lost} bytes lost")
+    line = (f"reliability: {tried} cases tried, {injected} faults injected, {kills} kills, "
+            f"{fuzzed} inputs fuzzed, {lost} bytes lost, {outside} files written or deleted "
+            "where they must not be")
     print(f"\n{line}" + (f"; FAILED: {', '.join(failures)}" if failures else "; all clean"))
     # One check per fuzz target and per case, in the closing form CI reads.
-    checks = len(fuzz) + len(cases) + (1 if tests else 0)
+    checks = len(fuzz) + len(cases) + len(attacks) + (1 if tests else 0)
     failed = len(failures) + (1 if lost and not failures else 0)
     print(f"reliability: {checks - failed} passed, {failed} failed")
-    if not args.short:
-        write_doc(args.doc, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failures,
-                  time.time() - started)
+    print(f"reliability: took {time.time() - started:.0f} s")
+    if not args.short and sections == SECTIONS:
+        write_doc(args.doc, tests, fuzz, cases, attacks, seconds, rounds, libfuzzer, line,
+                  failures, time.time() - started)
     return 1 if failures or lost else 0
 
 
-def write_doc(path, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failures, took):
+def write_doc(path, tests, fuzz, cases, attacks, seconds, rounds, libfuzzer, line, failures,
+              took):
     out = [f"Written by `bench/reliability` on {time.strftime('%Y-%m-%d')} in "
            f"{took / 60:.0f} minutes. Machine: {report_page.machine_text()}.", "",
            f"**{line}**" + (f" — FAILED: {', '.join(failures)}" if failures else "."), ""]
@@ -179,6 +243,20 @@ def write_doc(path, tests, fuzz, cases, seconds, rounds, libfuzzer, line, failur
             "half-written files | unrestorable entries |", "|---|---|---|---|---|---|"]
     out += [f"| {c['kind']}: {c['name']} | {c['runs']} | {c['faults']} | {c['bytesLost']} | "
             f"{c['strays']} | {c['unrestorable']} |" for c in cases]
+    for section, title in (("adversary", "adversary"), ("kill", "several processes and kills")):
+        rows = [a for a in attacks if a["section"] == section]
+        if not rows:
+            continue
+        out += ["", f"| {title} | cases | kills | bytes lost | files written where they must "
+                "not be | files deleted where they must not be | other |",
+                "|---|---|---|---|---|---|---|"]
+        for a in rows:
+            if a["skipped"]:
+                out.append(f"| {a['name']} | {a['skipped']} | | | | | |")
+                continue
+            other = f"{a['other']} {a['other_label']}" if a["other_label"] else ""
+            out.append(f"| {a['name']} | {a['cases']} | {a['kills']} | {a['bytes_lost']} | "
+                       f"{a['written_outside']} | {a['deleted_outside']} | {other} |")
     report_page.write_generated(path, "reliability", "\n".join(out), "Reliability")
 
 
