@@ -58,6 +58,9 @@ public:
     virtual ~FindHandle() = default;
     // The next matching entry; false at the end.
     virtual bool Next(FindData& out) = 0;
+    // Host names met so far that the search left out because they cannot be device names,
+    // so that a walk reports them instead of silently missing them.
+    virtual QStringList Skipped() const { return {}; }
 };
 
 struct VolumeSpace {
