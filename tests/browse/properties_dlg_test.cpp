@@ -100,6 +100,22 @@ TEST_F(PropertiesTest, MixedReadOnlyStaysPerFileUntilTheUserChoosesForBoth) {
     EXPECT_TRUE(attributes("\\My Documents\\w.txt") & Attr::kReadOnly);
 }
 
+// A change that did not happen (here the ROM file's, which the device refuses) is said.
+TEST_F(PropertiesTest, AChangeThatDidNotHappenIsReported) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\rom.dll=r"});
+    device.SetRawAttributes("\\My Documents\\rom.dll", Attr::kInRom);
+    Open();
+    SelectNames({"a.txt", "rom.dll"});
+    RunProperties([](CPropertiesDlg& dialog) {
+        Box(dialog, IDC_ATTR_HIDDEN)->click();
+        dialog.accept();
+        return int(QDialog::Accepted);
+    });
+    EXPECT_TRUE(*device.fs().GetAttributes("\\My Documents\\a.txt") & Attr::kHidden);
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_SET_ATTRIBUTES}));
+    EXPECT_EQ(prompt.messages[0].text, "無法變更 'rom.dll' 的屬性 !");
+}
+
 TEST_F(PropertiesTest, TheRootInFolderMode) {
     device.Make({"\\x.txt#10"});
     Open();
