@@ -102,10 +102,13 @@ TEST_F(PropertiesTest, MixedReadOnlyStaysPerFileUntilTheUserChoosesForBoth) {
 
 // A change that did not happen (here the ROM file's, which the device refuses) is said.
 TEST_F(PropertiesTest, AChangeThatDidNotHappenIsReported) {
-    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\rom.dll=r"});
-    device.SetRawAttributes("\\My Documents\\rom.dll", Attr::kInRom);
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\rom.txt=r"});
+    device.SetRawAttributes("\\My Documents\\rom.txt", Attr::kInRom);
+    device.settings().SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_HIDE_ROM_FILE, 0);
     Open();
-    SelectNames({"a.txt", "rom.dll"});
+    SelectNames({"a.txt", "rom.txt"});
+    ASSERT_EQ(list().GetSelectedRows().size(), 2);
+    ASSERT_TRUE(*device.fs().GetAttributes("\\My Documents\\rom.txt") & Attr::kInRom);
     RunProperties([](CPropertiesDlg& dialog) {
         Box(dialog, IDC_ATTR_HIDDEN)->click();
         dialog.accept();
@@ -113,7 +116,7 @@ TEST_F(PropertiesTest, AChangeThatDidNotHappenIsReported) {
     });
     EXPECT_TRUE(*device.fs().GetAttributes("\\My Documents\\a.txt") & Attr::kHidden);
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_SET_ATTRIBUTES}));
-    EXPECT_EQ(prompt.messages[0].text, "無法變更 'rom.dll' 的屬性 !");
+    EXPECT_EQ(prompt.messages[0].text, "無法變更 'rom.txt' 的屬性 !");
 }
 
 TEST_F(PropertiesTest, TheRootInFolderMode) {

@@ -240,7 +240,7 @@ TEST(CopyTree, NamesEveryEntryItLeavesOut) {
     EXPECT_FALSE(r.Complete());
     QStringList leftOut = r.leftOut;
     leftOut.sort();
-    EXPECT_EQ(leftOut, (QStringList{"\\S\\bad.txt", "\\S\\Locked", "\\S\\Meeting 10:30.txt",
+    EXPECT_EQ(leftOut, (QStringList{"\\S\\Locked", "\\S\\Meeting 10:30.txt", "\\S\\bad.txt",
                                     "\\S\\rom.dll"}));
     EXPECT_EQ(d.Read("\\D\\a.txt"), "a");
 
