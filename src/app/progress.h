@@ -53,16 +53,32 @@ private:
 };
 
 // Lets the work on one item run to its end when the user cancels, and stops the run between
-// items: a half-moved folder or a half-copied tree is never left behind.
+// items: a half-moved folder or a half-copied tree is never left behind. Once the run's
+// totals are set, each item's own counts add up against them, so the bar crosses the run.
 class ItemProgress : public Progress {
 public:
     explicit ItemProgress(Progress* sink) : sink_(sink) {}
+    void SetTotals(quint64 bytes, quint64 files) {
+        totals_ = true;
+        base_.totalBytes = bytes;
+        base_.totalFiles = files;
+    }
     bool Update(const ProgressState& state) override {
-        if (!cancelled_ && sink_ && !sink_->Update(state)) cancelled_ = true;
+        item_ = state;
+        ProgressState out = state;
+        if (totals_) {
+            out.totalBytes = base_.totalBytes;
+            out.totalFiles = base_.totalFiles;
+            out.doneBytes = base_.doneBytes + state.doneBytes;
+            out.doneFiles = base_.doneFiles + state.doneFiles;
+        }
+        if (!cancelled_ && sink_ && !sink_->Update(out)) cancelled_ = true;
         return true;
     }
     // Before each item; false once the user has cancelled.
     bool BeginItem(const QString& path) {
+        base_.doneBytes += item_.doneBytes;
+        base_.doneFiles += item_.doneFiles;
         ProgressState state;
         state.currentPath = path;
         Update(state);
@@ -72,5 +88,8 @@ public:
 
 private:
     Progress* sink_;
+    ProgressState base_;  // the run's totals and what the finished items did
+    ProgressState item_;  // the last report of the current item
+    bool totals_ = false;
     bool cancelled_ = false;
 };

@@ -12,6 +12,7 @@
 
 #include "app/command_host.h"
 #include "app/load_str.h"
+#include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/wait_cursor.h"
 #include "browse/file_list_model.h"
@@ -230,11 +231,21 @@ void CPropertiesDlg::ApplyToSelection() {
         return;
     }
     const std::array<int, 4> states = BoxStates();
+    QStringList failed;
     for (int row : rows) {
         QString path;
-        if (list.GetItemPath(row, &path) && ApplyAttributes(frame_.fs(), path, states)) {
+        if (!list.GetItemPath(row, &path)) continue;
+        if (ApplyAttributes(frame_.fs(), path, states)) {
             list.RefreshRow(row, false);
+        } else {
+            failed.append(FileNamePart(path));
         }
+    }
+    // A change that did not happen is said, not shown as done.
+    if (!failed.isEmpty()) {
+        ShowFilledMessage(frame_.prompt(), IDS_CANNOT_SET_ATTRIBUTES,
+                          FormatStr(IDS_CANNOT_SET_ATTRIBUTES, failed.join(QStringLiteral("', '"))),
+                          MB_ICONEXCLAMATION);
     }
 }
 

@@ -6,7 +6,6 @@
 #include "cli/cli_args.h"
 #include "cli/cli_context.h"
 #include "cli/cli_output.h"
-#include "cli/cli_texts.h"
 #include "platform/device_fs.h"
 #include "resources/ids.h"
 
@@ -78,8 +77,12 @@ int RunAttrib(CliContext& context, const QStringList& arguments) {
         }
         const quint32 wanted = (record.attributes | set) & ~clear;
         if (wanted == record.attributes) continue;
-        if (IsRomFile(record.attributes) || !context.fs().SetAttributes(path, wanted)) {
-            context.Fail(QString::fromUtf8(kTextCannotSetAttributes).arg(path));
+        // A change counts only when it stuck: a volume that cannot keep a bit must not be
+        // reported as changed.
+        const quint32 asked = set | clear;
+        if (IsRomFile(record.attributes) || !context.fs().SetAttributes(path, wanted) ||
+            (context.fs().GetAttributes(path).value_or(~wanted) & asked) != (wanted & asked)) {
+            context.Fail(FormatStr(IDS_CANNOT_SET_ATTRIBUTES, path));
         }
     }
     if (!table.isEmpty()) WriteOut(FormatTable(table));

@@ -54,6 +54,9 @@ QString CliContext::WorkDirectory() {
 }
 
 QString CliContext::ResolvePath(const QString& argument) {
+    // The document makes the device's standard folders on a fresh device, as the explorer's
+    // start does: it must exist before any argument is looked up.
+    doc();
     QString path = argument;
     path.replace(QLatin1Char('/'), QLatin1Char('\\'));
     if (path.isEmpty()) return path;

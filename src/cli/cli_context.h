@@ -35,7 +35,8 @@ public:
     // The folder the explorer showed last; its default, or the root, when that is gone.
     QString WorkDirectory();
     // The device path an argument names: "/" counts as "\", a relative path starts at the
-    // work directory, trailing separators go. Empty for an empty argument.
+    // work directory, trailing separators go. Empty for an empty argument. Sets up the
+    // document first, so that the standard folders exist.
     QString ResolvePath(const QString& argument);
 
     // Reports a text of the program on standard error and marks the run as failed.

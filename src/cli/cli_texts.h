@@ -6,7 +6,6 @@ inline constexpr char kTextSkipped[] = "skipped: answer with --yes or --no";
 inline constexpr char kTextCannotCreateFolder[] = "cannot create the folder \"%1\"";
 inline constexpr char kTextCannotCopy[] = "cannot copy \"%1\"";
 inline constexpr char kTextCannotDelete[] = "cannot delete \"%1\"";
-inline constexpr char kTextCannotSetAttributes[] = "cannot change the attributes of \"%1\"";
 inline constexpr char kTextCannotCreateShortcut[] = "cannot create the shortcut \"%1\"";
 inline constexpr char kTextNoBinEntry[] = "the recycle bin has no entry %1";
 inline constexpr char kTextNotRestored[] = "entry %1 was not restored";

@@ -6,8 +6,10 @@
 #include "cli/cli_args.h"
 #include "cli/cli_context.h"
 #include "cli/cli_texts.h"
+#include "cli/terminal_progress.h"
 #include "fileops/delete_items.h"
 #include "fileops/file_names.h"
+#include "fileops/left_out_report.h"
 #include "fileops/transfer_items.h"
 #include "platform/device_fs.h"
 #include "platform/shell_services.h"
@@ -27,7 +29,9 @@ constexpr char kCopyUsage[] =
     "ROM are not copied, and replacing an existing item is a question:\n"
     "  --yes   replace every existing item\n"
     "  --no    keep every existing item\n"
-    "Without either, existing items are kept and reported.\n";
+    "Without either, existing items are kept and reported. Two names that differ only in\n"
+    "letter case never replace each other: the second gets a numbered name. Whatever is\n"
+    "left out or renamed is named, with exit status 1. A terminal shows the percentage.\n";
 
 constexpr char kMoveUsage[] =
     "usage: nuvio mv [--yes|--no] SRC... DEST\n"
@@ -105,7 +109,9 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
         items.append(
             {source, intoFolder ? JoinPath(destination, FileNamePart(source)) : destination});
     }
-    const TransferResult result = TransferItems(fs, context.prompt(), items, move);
+    std::unique_ptr<TerminalProgress> progress = TerminalProgress::Create();
+    const TransferResult result = TransferItems(fs, context.prompt(), items, move, progress.get());
+    progress.reset();
     for (int i = 0; i < items.size(); ++i) {
         const QString& source = items[i].source;
         switch (result.outcomes[i]) {
@@ -122,6 +128,9 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
                 break;
         }
     }
+    // Every name is told: a list cut short would hide what to look for.
+    ReportLeftOut(context.prompt(), result.leftOut, result.renamed, int(result.leftOut.size()) +
+                                                                        int(result.renamed.size()));
     return context.ExitCode();
 }
 
@@ -172,8 +181,10 @@ int RunRemove(CliContext& context, const QStringList& arguments) {
 }
 
 int DeleteAndReport(CliContext& context, const QStringList& paths, const DeleteOptions& options) {
+    std::unique_ptr<TerminalProgress> progress = TerminalProgress::Create();
     const QList<DeleteOutcome> outcomes =
-        DeleteItems(context.fs(), context.prompt(), paths, options);
+        DeleteItems(context.fs(), context.prompt(), paths, options, progress.get());
+    progress.reset();
     for (int i = 0; i < paths.size(); ++i) {
         if (outcomes[i] == DeleteOutcome::Failed) {
             context.Fail(QString::fromUtf8(kTextCannotDelete).arg(paths[i]));

@@ -6,10 +6,12 @@
 #include "crypt/encrypted_file_reader.h"
 #include "crypt/encrypted_format.h"
 #include "crypt/staged_target.h"
+#include "platform/device_fs.h"
 
 // Decryption, in order:
 //  1. read the headers and check the password before anything is created,
-//  2. decipher the plain file's bytes piece by piece into a temporary file beside the target,
+//  2. decipher the plain file's bytes piece by piece into a temporary file beside the target
+//     with the encrypted file's permissions,
 //  3. put the temporary file in place of the target once all of it is written.
 CryptResult DecryptFile(DeviceFs& fs, const QString& source, const QString& target,
                         const QString& password, Progress* progress) {
@@ -17,7 +19,7 @@ CryptResult DecryptFile(DeviceFs& fs, const QString& source, const QString& targ
     const CryptResult opened = reader.Open(source, password);
     if (opened != CryptResult::Ok) return opened;
 
-    StagedTarget out(fs, target);
+    StagedTarget out(fs, target, fs.GetPermissions(source));
     if (!out.Open()) return CryptResult::WriteFailed;
     ProgressState state;
     state.totalBytes = reader.Info().contentSize;

@@ -15,7 +15,7 @@
 //  1. refuse ROM files and open the source (its real size counts, not a listed one),
 //  2. start the key stream of the provider and password,
 //  3. write the plain header, then the record's header and the file's bytes enciphered
-//     piece by piece, to a temporary file beside the target,
+//     piece by piece, to a temporary file beside the target with the source's permissions,
 //  4. put the temporary file in place of the target once all of it is written.
 CryptResult EncryptFile(DeviceFs& fs, const QString& source, const QString& target,
                         const QString& password, const QString& provider, Progress* progress) {
@@ -31,7 +31,7 @@ CryptResult EncryptFile(DeviceFs& fs, const QString& source, const QString& targ
     std::unique_ptr<CipherStream> cipher = CipherStream::Create(used, password);
     if (!cipher) return CryptResult::CipherFailed;
 
-    StagedTarget out(fs, target);
+    StagedTarget out(fs, target, in->Permissions());
     if (!out.Open()) return CryptResult::WriteFailed;
     const QByteArray header = BuildFileHeader(0, used);
     QByteArray record = BuildPlainRecordHeader(0, storedName);

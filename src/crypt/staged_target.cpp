@@ -4,7 +4,8 @@
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
 
-StagedTarget::StagedTarget(DeviceFs& fs, QString target) : fs_(fs), target_(std::move(target)) {}
+StagedTarget::StagedTarget(DeviceFs& fs, QString target, std::optional<quint32> mode)
+    : fs_(fs), target_(std::move(target)), mode_(mode) {}
 
 StagedTarget::~StagedTarget() {
     if (!committed_) Discard();
@@ -13,13 +14,14 @@ StagedTarget::~StagedTarget() {
 bool StagedTarget::Open() {
     QString folder;
     if (file_ || !GetFolderPart(target_, &folder)) return false;
-    // A short name, so that a target near the path limit still gets its temporary file.
-    temporary_ = MakeUniqueName(fs_, JoinPath(folder, QStringLiteral("~crypt.tmp")));
-    file_ = fs_.Open(temporary_, OpenMode::CreateAlways);
+    file_ = fs_.CreateTempFile(folder, &temporary_);
     if (!file_) {
         temporary_.clear();
         return false;
     }
+    // The file starts private to the user; a source readable by fewer people narrows it, and
+    // where the volume keeps no modes it simply stays as made.
+    if (mode_) file_->SetPermissions(*mode_ & 0777);
     return true;
 }
 

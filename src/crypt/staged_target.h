@@ -2,16 +2,19 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class DeviceFile;
 class DeviceFs;
 
 // A target written through a temporary file in its folder: the target is replaced (or
-// created) only by Commit, once every byte is written and flushed. The temporary file is
-// removed when the object goes without a successful Commit.
+// created) only by Commit, once every byte is written and flushed. The temporary file is one
+// of the device's own hidden writer-unique files, so a killed run leaves nothing that is
+// listed or packed; it is removed when the object goes without a successful Commit.
 class StagedTarget {
 public:
-    StagedTarget(DeviceFs& fs, QString target);
+    // mode: the source's permission bits, which the target takes (never wider than them).
+    StagedTarget(DeviceFs& fs, QString target, std::optional<quint32> mode);
     ~StagedTarget();
     StagedTarget(const StagedTarget&) = delete;
     StagedTarget& operator=(const StagedTarget&) = delete;
@@ -27,6 +30,7 @@ private:
 
     DeviceFs& fs_;
     QString target_;
+    std::optional<quint32> mode_;
     QString temporary_;
     std::unique_ptr<DeviceFile> file_;
     qint64 written_ = 0;

@@ -3,7 +3,8 @@
 // Paste, in order: read the private list; copy or move the items through the paste rules
 // (space, same place, replacement question, ROM sources, removal of moved sources); bring
 // the list up to date (refresh replaced rows, append new ones, select them when nothing was
-// selected before); consume a cut; refresh the tree when a folder arrived.
+// selected before); name in one summary what was left out or renamed; consume a cut;
+// refresh the tree when a folder arrived.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@
 #include "browse/folder_tree.h"
 #include "fileops/clipboard_payload.h"
 #include "fileops/file_names.h"
+#include "fileops/left_out_report.h"
 #include "fileops/selected_items.h"
 #include "fileops/transfer_items.h"
 #include "platform/device_fs.h"
@@ -116,6 +118,7 @@ private:
 void PasteItems(CommandHost& frame, bool shortcuts) {
     const bool cut = frame.cutMark();
     PastedRows rows(frame);
+    TransferResult result;
     if (const std::optional<ClipboardPayload> payload = ReadClipboard()) {
         const QString destinationFolder = frame.GetCurrentFolder();
         QList<TransferItem> items;
@@ -135,8 +138,7 @@ void PasteItems(CommandHost& frame, bool shortcuts) {
             }
         } else {
             std::unique_ptr<Progress> progress = frame.BeginProgress(LoadStr(IDS_PASTE));
-            const TransferResult result =
-                TransferItems(frame.fs(), frame.prompt(), items, cut, progress.get());
+            result = TransferItems(frame.fs(), frame.prompt(), items, cut, progress.get());
             for (int i = 0; i < items.size(); ++i) {
                 const TransferOutcome outcome = result.outcomes[i];
                 if (outcome == TransferOutcome::Done || outcome == TransferOutcome::SourceKept) {
@@ -146,6 +148,7 @@ void PasteItems(CommandHost& frame, bool shortcuts) {
         }
         EndWaitCursor();
     }
+    ReportLeftOut(frame.prompt(), result.leftOut, result.renamed);
     // A cut is pasted once, whatever came of it.
     if (cut) {
         QGuiApplication::clipboard()->clear();

@@ -1,5 +1,9 @@
+#include <QHash>
+#include <QSet>
+
 #include "app/path_helpers.h"
 #include "app/progress.h"
+#include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
 #include "fileops/tree_walk.h"
 #include "platform/device_fs.h"
@@ -7,40 +11,69 @@
 
 // Copy walk, level by level from the top:
 //  1. create the destination folder (not in archive mode; an existing one is fine),
-//  2. copy each file that is not in ROM, or hand it to the archive writer,
-//  3. in archive mode record a folder without any entry as an empty folder.
+//  2. give each subfolder and file its target name, numbered when a sibling already took
+//     that name in another letter case (the host tells them apart, the device does not),
+//  3. copy each file that is not in ROM, or hand it to the archive writer,
+//  4. in archive mode record a folder without any entry as an empty folder.
+// What the walk cannot see or copy is listed in the result, never silently dropped.
 TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destination,
                     ArchiveWriter* archive, Progress* progress) {
     TreeResult result;
     if (!archive && IsSameOrInside(destination, source)) return result;
     result.ran = true;
     ProgressTracker tracker(progress);
-    const int sourceLength = source.size();
+    QHash<QString, QString> targets;  // source folder -> its target, where renamed
+    targets.insert(source, destination);
 
     WalkTopDown(fs, source, [&](const WalkFolder& folder) {
         if (folder.depth > 0) ++result.folders;
-        const QString target = destination + folder.path.mid(sourceLength);
+        const QString target = archive ? QString() : targets.take(folder.path);
         if (!archive) fs.CreateDirectory(target);
+        for (const QString& skipped : folder.skipped) {
+            result.leftOut.append(skipped);
+            ++result.failedFiles;
+        }
         if (!folder.readable) {
+            result.leftOut.append(folder.path);
             ++result.failedFiles;  // its content is unknown: the copy is not complete
             return true;
         }
         if (archive && folder.empty && !archive->AddEmptyFolder(folder.path)) {
             ++result.failedFiles;
         }
+        // The names this folder's entries take in the target, case-folded.
+        QSet<QString> taken;
+        auto targetFor = [&](const QString& from, const QString& name) {
+            QString to = JoinPath(target, name);
+            if (archive) return to;
+            if (taken.contains(to.toCaseFolded())) {
+                to = MakeUniqueName(fs, to, &taken);
+                result.renamed.append({from, to});
+            }
+            taken.insert(to.toCaseFolded());
+            return to;
+        };
+        for (const QString& name : folder.subfolders) {
+            const QString from = JoinPath(folder.path, name);
+            if (!archive) targets.insert(from, targetFor(from, name));
+        }
         for (const FindData& file : folder.files) {
-            if (IsRomFile(file.attributes)) continue;
             const QString from = JoinPath(folder.path, file.name);
+            if (IsRomFile(file.attributes)) {
+                result.leftOut.append(from);
+                continue;
+            }
             if (!tracker.Begin(from)) {
                 result.cancelled = true;
                 return false;
             }
             result.bytes += file.size;
-            bool ok =
-                archive ? archive->AddFile(from) : fs.CopyFile(from, JoinPath(target, file.name));
+            const bool ok = archive ? archive->AddFile(from)
+                                    : fs.CopyFile(from, targetFor(from, file.name));
             if (ok) {
                 ++result.files;
             } else {
+                result.leftOut.append(from);
                 ++result.failedFiles;
             }
             if (!tracker.Done(file.size)) {

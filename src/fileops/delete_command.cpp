@@ -8,6 +8,7 @@
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
 #include "fileops/delete_items.h"
+#include "fileops/left_out_report.h"
 #include "fileops/selected_items.h"
 #include "resources/ids.h"
 #include "shell/frame_document.h"
@@ -25,6 +26,12 @@ void RunDeleteCommand(CommandHost& frame) {
     const QList<DeleteOutcome> outcomes =
         DeleteItems(frame.fs(), frame.prompt(), paths, options, progress.get());
     progress.reset();
+    // What stayed is named once, not left for the user to find.
+    QStringList stayed;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (outcomes[i] == DeleteOutcome::Failed) stayed.append(paths[i]);
+    }
+    ReportLeftOut(frame.prompt(), stayed, {});
 
     const bool anyDeleted = outcomes.contains(DeleteOutcome::Done);
     if (items.fromTree) {

@@ -14,7 +14,7 @@ bool DeleteFileForce(DeviceFs& fs, const QString& path) {
     return fs.DeleteFile(path);
 }
 
-QString MakeUniqueName(DeviceFs& fs, const QString& path) {
+QString MakeUniqueName(DeviceFs& fs, const QString& path, const QSet<QString>* reserved) {
     // The number goes before the extension of the last component only: a dot in a folder
     // name must not move the number into the folder part.
     int dot = path.lastIndexOf(QLatin1Char('.'));
@@ -23,6 +23,7 @@ QString MakeUniqueName(DeviceFs& fs, const QString& path) {
     const QString extension = path.mid(dot);
     for (qint64 n = 1;; ++n) {
         QString candidate = n == 1 ? path : base + QStringLiteral("(%1)").arg(n) + extension;
+        if (reserved && reserved->contains(candidate.toCaseFolded())) continue;
         if (!PathExists(fs, candidate)) return candidate;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +10,9 @@ class SettingsStore;
 // Deletes a file, clearing its read-only bit and trying once more when the first try fails.
 bool DeleteFileForce(DeviceFs& fs, const QString& path);
 
-// The path itself when free, else "name(2).ext", "name(3).ext", ... (no space).
-QString MakeUniqueName(DeviceFs& fs, const QString& path);
+// The path itself when free, else "name(2).ext", "name(3).ext", ... (no space). A path whose
+// case-folded form is in reserved counts as taken too (names a run has claimed but not made).
+QString MakeUniqueName(DeviceFs& fs, const QString& path, const QSet<QString>* reserved = nullptr);
 
 // "新資料匣", else "新資料匣 (2)", "新資料匣 (3)", ... in the parent folder.
 QString MakeNewFolderName(DeviceFs& fs, const QString& parent);

@@ -1,5 +1,7 @@
 #include "fileops/transfer_items.h"
 
+#include <QSet>
+
 #include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/progress.h"
@@ -17,7 +19,22 @@ struct Run {
     bool romMessageDue = true;
     bool undeletableMessageDue = true;
     bool stop = false;
+    QSet<QString> written;  // case-folded destinations of this run's items
 };
+
+// An item's size and file count, for the space check and the progress totals.
+struct ItemSize {
+    quint64 bytes = 0;
+    quint64 files = 0;
+};
+
+ItemSize MeasureItem(DeviceFs& fs, const QString& path) {
+    FindData record;
+    if (!PathExists(fs, path, &record)) return {};
+    if (!record.IsFolder()) return {record.size, 1};
+    const TreeMeasure measure = MeasureTree(fs, path);
+    return {measure.bytes, measure.files};
+}
 
 bool AskToReplace(UserPrompt& prompt, const QString& destination, const QString& source,
                   bool folder, Run& run) {
@@ -43,10 +60,11 @@ bool AskToReplace(UserPrompt& prompt, const QString& destination, const QString&
 }
 
 // Removes a moved source; a file that will not go is cleared of read-only and tried again.
+// The removal does not report: the run's totals count each item once, when it is copied.
 bool RemoveSource(DeviceFs& fs, UserPrompt& prompt, const QString& source, bool folder,
-                  Progress* progress, Run& run) {
+                  Run& run) {
     if (folder) {
-        RemoveTree(fs, source, progress);
+        RemoveTree(fs, source);
         return !PathExists(fs, source);
     }
     if (fs.DeleteFile(source)) return true;
@@ -64,12 +82,12 @@ bool RemoveSource(DeviceFs& fs, UserPrompt& prompt, const QString& source, bool 
 }
 
 TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& source,
-                            QString& destination, bool move, Progress* progress, Run& run) {
+                            QString& destination, bool move, quint64 size, Progress* progress,
+                            Run& run, TransferResult& result) {
     FindData record;
     if (!PathExists(fs, source, &record)) return TransferOutcome::Missing;
     const bool folder = record.IsFolder();
 
-    const quint64 size = folder ? MeasureTree(fs, source).bytes : record.size;
     if (size > GetFreeSpace(fs, FolderPart(destination))) {
         ShowMessage(prompt, IDS_NOT_ENOUGH_SPACE, IDS_APP_TITLE, MB_ICONEXCLAMATION);
         run.stop = true;
@@ -84,6 +102,11 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
             return TransferOutcome::NotReached;
         }
         destination = MakeUniqueName(fs, source);
+    } else if (run.written.contains(destination.toCaseFolded())) {
+        // Another item of this run went there under a name that differs only in case.
+        const QString numbered = MakeUniqueName(fs, destination, &run.written);
+        result.renamed.append({source, numbered});
+        destination = numbered;
     }
     // Removing the source would take its own copy with it, and a copy would chase itself.
     if (folder && IsSameOrInside(destination, source)) {
@@ -107,10 +130,21 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
         return TransferOutcome::RomSource;
     }
 
-    const bool copied = folder ? CopyTree(fs, source, destination, nullptr, progress).Complete()
-                               : fs.CopyFile(source, destination);
+    run.written.insert(destination.toCaseFolded());
+    bool copied = false;
+    if (folder) {
+        TreeResult tree = CopyTree(fs, source, destination, nullptr, progress);
+        copied = tree.Complete();
+        result.leftOut += tree.leftOut;
+        result.renamed += tree.renamed;
+    } else {
+        ProgressTracker tracker(progress);
+        tracker.Begin(source);
+        copied = fs.CopyFile(source, destination);
+        tracker.Done(record.size);
+    }
     if (!copied) return TransferOutcome::CopyFailed;
-    if (move && !RemoveSource(fs, prompt, source, folder, progress, run)) {
+    if (move && !RemoveSource(fs, prompt, source, folder, run)) {
         return TransferOutcome::SourceKept;
     }
     return TransferOutcome::Done;
@@ -123,11 +157,21 @@ TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<Trans
     TransferResult result;
     Run run;
     ItemProgress watch(progress);
+    QList<ItemSize> sizes;
+    ItemSize total;
     for (const TransferItem& item : items) {
+        sizes.append(MeasureItem(fs, item.source));
+        total.bytes += sizes.last().bytes;
+        total.files += sizes.last().files;
+    }
+    watch.SetTotals(total.bytes, total.files);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const TransferItem& item = items[i];
         QString destination = item.destination;
         TransferOutcome outcome = TransferOutcome::NotReached;
         if (!run.stop && watch.BeginItem(item.source)) {
-            outcome = TransferOne(fs, prompt, item.source, destination, move, watch.sink(), run);
+            outcome = TransferOne(fs, prompt, item.source, destination, move, sizes[i].bytes,
+                                  watch.sink(), run, result);
         }
         result.outcomes.append(outcome);
         result.destinations.append(destination);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
+#include <QStringList>
 #include <QString>
 
 class DeviceFs;
@@ -28,13 +30,18 @@ enum class TransferOutcome {
 struct TransferResult {
     QList<TransferOutcome> outcomes;  // one per item, in order
     QList<QString> destinations;      // where each item went (numbered for a copy in place)
+    // What the copies left out (see TreeResult::leftOut), and the (source, target) pairs
+    // that took a numbered name because a sibling differs from them only in letter case.
+    QStringList leftOut;
+    QList<QPair<QString, QString>> renamed;
 };
 
 // The paste rules over a list of items, in order: free space (message 103 ends the run
 // after the item), the same place (a move shows message 41 titled 42 and ends the run, a
-// copy takes a numbered name), the replacement question (Yes to all stops asking, Cancel
+// copy takes a numbered name), a name another item of the run already took in other letter
+// case (numbered, never replaced), the replacement question (Yes to all stops asking, Cancel
 // ends the run after the item), ROM sources, then the copy and, for a move, the removal of
-// a source whose copy is complete. A cancel through the progress sink stops the run after the
-// current item.
+// a source whose copy is complete. The items are measured first, so that the progress sink
+// hears the run's totals; a cancel through it stops the run after the current item.
 TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<TransferItem>& items,
                              bool move, Progress* progress = nullptr);

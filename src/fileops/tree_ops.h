@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 class DeviceFs;
 class Progress;
@@ -13,6 +16,12 @@ struct TreeResult {
     quint64 failedFiles = 0;  // files that could not be handled (unreadable folders count too)
     quint64 bytes = 0;        // bytes of the files met (ROM files are skipped, not counted)
     quint64 folders = 0;      // folders met below the top
+    // Device paths of what the walk left out: files that failed or stay in ROM, folders it
+    // could not read, and (as folder\name) host entries the device cannot show.
+    QStringList leftOut;
+    // (source, where it went) for an entry whose name differs only in letter case from a
+    // sibling already written: it was stored under a numbered name instead of replacing it.
+    QList<QPair<QString, QString>> renamed;
     bool Complete() const { return ran && !cancelled && failedFiles == 0; }
 };
 
@@ -31,13 +40,16 @@ public:
 };
 
 // Copies a tree top-down, creating each folder before the ones below it and replacing files
-// of the same name; ROM files are skipped. With an archive writer no folder is created: the
-// files (and empty folders) go to the writer. A destination inside the source is refused.
+// of the same name; ROM files are skipped. Two source entries whose names differ only in
+// letter case never land on one target: the second gets a numbered name (a(2).txt). With an
+// archive writer no folder is created: the files (and empty folders) go to the writer. A
+// destination inside the source is refused. Entries the device cannot show count as failed.
 TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destination,
                     ArchiveWriter* archive = nullptr, Progress* progress = nullptr);
 
 // Removes a tree from the deepest level up: read-only files too, ROM files and folders whose
-// names begin with "." stay, and so do the folders that hold them.
+// names begin with "." stay, and so do the folders that hold them. With a progress sink the
+// files are counted while the folders are found, so that the report has totals.
 TreeResult RemoveTree(DeviceFs& fs, const QString& top, Progress* progress = nullptr);
 
 TreeMeasure MeasureTree(DeviceFs& fs, const QString& top);

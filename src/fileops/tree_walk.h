@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -16,8 +17,10 @@ using FolderLevels = std::vector<std::vector<QString>>;
 
 // Enumerates folder\*.* and calls visit for each entry. Returns false when the folder could
 // not be read; true for a readable folder, empty or not (empty set when it held nothing).
+// skipped, when given, receives folder\name for each host entry the device cannot show.
 bool ForEachEntry(DeviceFs& fs, const QString& folder, bool* empty,
-                  const std::function<bool(const FindData&)>& visit, bool foldersOnly = false);
+                  const std::function<bool(const FindData&)>& visit, bool foldersOnly = false,
+                  QStringList* skipped = nullptr);
 
 // Calls onFolder for each folder, level after level from the top, right after the folder was
 // scanned, with its files. Subfolders found are queued for the next level. onFolder returns
@@ -28,12 +31,16 @@ struct WalkFolder {
     bool readable;  // false when the folder could not be enumerated
     bool empty;     // the enumeration found no entry at all
     const std::vector<FindData>& files;
+    const std::vector<QString>& subfolders;  // names of the folders queued below this one
+    const QStringList& skipped;              // host entries left out, as folder\name
 };
 bool WalkTopDown(DeviceFs& fs, const QString& top,
                  const std::function<bool(const WalkFolder&)>& onFolder);
 
-// The folder levels of a tree, for walks that work from the deepest level up.
-FolderLevels DiscoverFolders(DeviceFs& fs, const QString& top);
+// The folder levels of a tree, for walks that work from the deepest level up. With a
+// measure, the files met on the way are counted too (it costs a look-up per file).
+struct TreeMeasure;
+FolderLevels DiscoverFolders(DeviceFs& fs, const QString& top, TreeMeasure* measure = nullptr);
 
 // True for a subfolder the walks descend into.
 inline bool IsWalkedFolder(const FindData& entry) {

@@ -1,10 +1,12 @@
 #include "platform/desktop_shell_services.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "app/path_helpers.h"
 #include "fileops/make_path.h"
 #include "platform/device_fs.h"
 
@@ -30,20 +32,51 @@ QString DefaultApplicationFor(const QString& mimeType) {
 
 DesktopShellServices::DesktopShellServices(DeviceFs& fs) : MimeShellServices(fs), fs_(fs) {}
 
-bool DesktopShellServices::OpenFile(const QString& path) {
+OpenResult DesktopShellServices::OpenFile(const QString& path) {
+    // The first bytes tell a program and the type by content as well as by name.
+    std::unique_ptr<DeviceFile> file = fs_.Open(path, OpenMode::Read);
+    if (!file) return fs_.GetAttributes(path) ? OpenResult::Failed : OpenResult::Gone;
+    QByteArray head(kHeadBytes, '\0');
+    const qint64 got = file->Read(head.data(), head.size());
+    head.truncate(int(std::max<qint64>(got, 0)));
+    file.reset();
+    const QMimeType type = OpeningType(FileNamePart(path), head);
+    const bool executable = (fs_.GetPermissions(path).value_or(0) & 0111) != 0;
+    if (IsProgram(head, type, executable)) return OpenResult::Program;
+
+    const QString host = fs_.HostPath(path);
+    if (host.isEmpty()) return OpenResult::Failed;
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    // xdg-open reports success before the handler runs, so "no association" is asked first.
+    if (opener.isEmpty() || DefaultApplicationFor(type.name()).isEmpty()) {
+        return OpenResult::NoApplication;
+    }
+    const QFileInfo info(host);
+    return QProcess::startDetached(opener, {info.absoluteFilePath()}, info.absolutePath())
+               ? OpenResult::Opened
+               : OpenResult::Failed;
+}
+
+bool DesktopShellServices::RunProgram(const QString& path) {
     const QString host = fs_.HostPath(path);
     if (host.isEmpty()) return false;
     const QFileInfo info(host);
-    if (!info.exists() || info.isDir()) return false;
-    if (info.isExecutable()) {
-        return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath());
-    }
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty()) return false;
-    // xdg-open reports success before the handler runs, so "no association" is asked first.
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
-    if (DefaultApplicationFor(type.name()).isEmpty()) return false;
-    return QProcess::startDetached(opener, {info.absoluteFilePath()}, info.absolutePath());
+    return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath());
+}
+
+QMimeType DesktopShellServices::OpeningType(const QString& name, const QByteArray& head) {
+    // The name decides where it can: "notes.txt" stays a text file whatever its first line.
+    const QMimeDatabase db;
+    const QMimeType byName = db.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+    return byName.isDefault() ? db.mimeTypeForFileNameAndData(name, head) : byName;
+}
+
+bool DesktopShellServices::IsProgram(const QByteArray& head, const QMimeType& type,
+                                     bool executable) {
+    if (!executable) return false;
+    if (head.startsWith("\x7f" "ELF")) return true;
+    // A script runs through its interpreter line; a text file with the bit set is no program.
+    return head.startsWith("#!") && type.inherits(QStringLiteral("application/x-executable"));
 }
 
 std::optional<QString> DesktopShellServices::ParseShortcut(const QByteArray& content) {

@@ -8,14 +8,15 @@
 class DeviceFs;
 
 // The desktop's shell for the application: types from the mime database, opening through
-// the desktop's default handler (xdg-open; programs are started directly), shortcut files
+// the desktop's default handler (xdg-open; real programs only on request), shortcut files
 // in the handheld's text form "N#command" and the device's special folders. The soft input
 // panel needs the window layer, which installs it as a hook.
 class DesktopShellServices : public MimeShellServices {
 public:
     explicit DesktopShellServices(DeviceFs& fs);
 
-    bool OpenFile(const QString& path) override;
+    OpenResult OpenFile(const QString& path) override;
+    bool RunProgram(const QString& path) override;
     std::optional<QString> GetShortcutCommand(const QString& shortcutPath) override;
     bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
     std::optional<QString> GetSpecialFolder(int folderId, bool create) override;
@@ -35,6 +36,12 @@ public:
     // anything else malformed, gives nothing.
     static std::optional<QString> ParseShortcut(const QByteArray& content);
     static QByteArray FormatShortcut(const QString& command);
+    // A real program: an ELF file, or a "#!" script of an executable type, with an execute
+    // bit. Any other file opens with its type's application, whatever its bits.
+    static bool IsProgram(const QByteArray& head, const QMimeType& type, bool executable);
+    // The type a file opens as: by its name, else by its first bytes.
+    static QMimeType OpeningType(const QString& name, const QByteArray& head);
+    static constexpr qint64 kHeadBytes = 4096;
     // Shortcut files are tiny; anything larger is no shortcut.
     static constexpr qint64 kMaxShortcutBytes = 4096;
 

@@ -673,7 +673,10 @@ std::unique_ptr<FindHandle> HostDeviceFs::FindFirst(const QString& pattern, Find
         std::make_unique<HostFindHandle>(this, r.volume, folderFd, r.host, namePattern, cards);
     handle->SetFoldersOnly(foldersOnly);
     if (!handle->Valid() || !handle->Next(first)) {
-        Fail(handle->Valid() ? DeviceError::NotFound : ErrorFromErrno(openError));
+        // A folder whose only entries cannot be shown is not empty: a walk must say so.
+        Fail(!handle->Valid()                 ? ErrorFromErrno(openError)
+             : handle->Skipped().isEmpty() ? DeviceError::NotFound
+                                           : DeviceError::InvalidPath);
         return nullptr;
     }
     return handle;

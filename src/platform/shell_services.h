@@ -19,6 +19,15 @@ struct FileTypeInfo {
 // (IDI_FOLDER ... IDI_MULTIPLE_FILES).
 QString BuiltInIconName(int iconId);
 
+// What came of opening a file.
+enum class OpenResult {
+    Opened,
+    Gone,           // the file does not exist (any more)
+    NoApplication,  // its type has no application
+    Program,        // a real program: started only through RunProgram, after a question
+    Failed,         // the application could not be started
+};
+
 // The transfers the platform carries out itself.
 enum class TransferService { Mail, LinkSend, LinkReceive };
 
@@ -36,10 +45,15 @@ public:
     virtual std::optional<FileTypeInfo> GetFileType(
         const QString& path, std::optional<quint32> attributes = std::nullopt) = 0;
 
-    // Opens the file at a device path with the application associated with its type (a
-    // program is started itself) and returns as soon as it was started. False when the file
-    // is gone or no application is associated with it.
-    virtual bool OpenFile(const QString& path) {
+    // Opens the file at a device path with the default application of its type and returns
+    // as soon as that was started. A real program is never started here, whatever its
+    // execute bit: Program says it is one, for the caller to ask before RunProgram.
+    virtual OpenResult OpenFile(const QString& path) {
+        Q_UNUSED(path);
+        return OpenResult::NoApplication;
+    }
+    // Starts a file that OpenFile called a program. False when it could not be started.
+    virtual bool RunProgram(const QString& path) {
         Q_UNUSED(path);
         return false;
     }

@@ -313,6 +313,14 @@ inline constexpr int IDS_TOO_LARGE_FOR_RECYCLE_BIN = 134;
 inline constexpr int IDS_ENLARGE_RECYCLE_BIN = 135;
 // Our own: a paste that would put a folder inside itself.
 inline constexpr int IDS_CANNOT_MOVE_INTO_ITSELF = 140;
+// Our own: opening a real program asks first.
+inline constexpr int IDS_CONFIRM_RUN_PROGRAM = 150;
+// Our own: what a copy, move or delete left out, and what it stored under another name
+// because a sibling differs from it only in letter case (one line per item).
+inline constexpr int IDS_ITEMS_LEFT_OUT = 151;
+inline constexpr int IDS_ITEMS_RENAMED = 152;
+// Our own: an attribute change that did not happen.
+inline constexpr int IDS_CANNOT_SET_ATTRIBUTES = 153;
 
 // Strings: popup-menu texts, stored under their command's number.
 inline constexpr int IDS_UP_ONE_LEVEL = 32775;

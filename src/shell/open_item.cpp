@@ -1,6 +1,5 @@
 #include "shell/open_item.h"
 
-#include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
 #include "browse/file_item.h"
@@ -19,10 +18,41 @@ bool GetShortcutTarget(ShellServices& shell, const QString& shortcutPath, QStrin
     return true;
 }
 
+namespace {
+
+// Opens a file through the shell: a real program runs only when the user says so; a file
+// that exists never reads as "not found".
+void OpenWithShell(ShellServices& shell, UserPrompt& prompt, const QString& path) {
+    const QString name = FileNamePart(path);
+    switch (shell.OpenFile(path)) {
+        case OpenResult::Opened:
+            return;
+        case OpenResult::Program:
+            if (ShowFilledMessage(prompt, IDS_CONFIRM_RUN_PROGRAM,
+                                  FormatStr(IDS_CONFIRM_RUN_PROGRAM, name),
+                                  MB_YESNO_QUESTION) != IDYES ||
+                shell.RunProgram(path)) {
+                return;
+            }
+            break;
+        case OpenResult::Gone:
+            ShowFilledMessage(prompt, IDS_FILE_NOT_FOUND, FormatStr(IDS_FILE_NOT_FOUND, name),
+                              MB_ICONSTOP);
+            return;
+        case OpenResult::NoApplication:
+            ShowFilledMessage(prompt, IDS_NO_ASSOCIATION, FormatStr(IDS_NO_ASSOCIATION, name),
+                              MB_ICONSTOP);
+            return;
+        case OpenResult::Failed:
+            break;
+    }
+    ShowMessage(prompt, IDS_CANNOT_OPEN_FILE, IDS_APP_TITLE, MB_ICONSTOP);
+}
+
+}  // namespace
+
 void OpenItem(DeviceFs& fs, ShellServices& shell, UserPrompt& prompt, const QString& currentFolder,
               const FileItem& item, const std::function<void(const QString&)>& navigate) {
-    // A row whose type was never derived counts as known.
-    const bool unknownType = item.typeName && *item.typeName == LoadStr(IDS_UNKNOWN_FILE_TYPE);
     const QString path = JoinPath(currentFolder, item.name);
     FindData record;
     if (!PathExists(fs, path, &record)) return;
@@ -30,32 +60,20 @@ void OpenItem(DeviceFs& fs, ShellServices& shell, UserPrompt& prompt, const QStr
         navigate(path);
         return;
     }
-
-    QString failedPath = path;
-    bool opened = false;
     QString target;
-    if (Extension(path).compare(QLatin1String("lnk"), Qt::CaseInsensitive) == 0 &&
-        GetShortcutTarget(shell, path, &target)) {
-        FindData targetRecord;
-        if (!PathExists(fs, target, &targetRecord)) {
-            failedPath = target;
-        } else if (targetRecord.IsFolder()) {
-            navigate(target);
-            return;
-        } else {
-            // The shell follows the shortcut itself.
-            opened = shell.OpenFile(path);
-        }
-    } else {
-        opened = shell.OpenFile(path);
+    if (Extension(path).compare(QLatin1String("lnk"), Qt::CaseInsensitive) != 0 ||
+        !GetShortcutTarget(shell, path, &target)) {
+        OpenWithShell(shell, prompt, path);
+        return;
     }
-    if (opened) return;
-
-    if (unknownType && failedPath == path) {
-        ShowFilledMessage(prompt, IDS_NO_ASSOCIATION, FormatStr(IDS_NO_ASSOCIATION, item.name),
-                          MB_ICONSTOP);
-    } else {
+    // A shortcut opens what it names, under the same rules as the target itself.
+    FindData targetRecord;
+    if (!PathExists(fs, target, &targetRecord)) {
         ShowFilledMessage(prompt, IDS_FILE_NOT_FOUND,
-                          FormatStr(IDS_FILE_NOT_FOUND, FileNamePart(failedPath)), MB_ICONSTOP);
+                          FormatStr(IDS_FILE_NOT_FOUND, FileNamePart(target)), MB_ICONSTOP);
+    } else if (targetRecord.IsFolder()) {
+        navigate(target);
+    } else {
+        OpenWithShell(shell, prompt, target);
     }
 }

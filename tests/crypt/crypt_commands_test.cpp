@@ -1,8 +1,6 @@
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/load_str.h"
 #include "app/message.h"
@@ -220,31 +218,6 @@ TEST(PasswordDialog, OkNeedsAPasswordAndTheConfirmationMustMatchExactly) {
     // At most 127 characters are taken.
     password->setText(QString(200, QLatin1Char('p')));
     EXPECT_EQ(password->text().size(), CPasswordDlg::kMaxPasswordLength);
-}
-
-TEST(PasswordDialog, DecryptModeHidesTheConfirmationAndMovesTheCheckBoxUp) {
-    RecordingPrompt prompt;
-    CPasswordDlg encrypt(prompt, CPasswordDlg::kEncrypt);
-    CPasswordDlg decrypt(prompt, CPasswordDlg::kDecrypt);
-    EXPECT_EQ(decrypt.windowTitle(), LoadStr(IDS_DECRYPT_TITLE));
-    auto place = [](CPasswordDlg& dialog) {
-        dialog.resize(dialog.sizeHint());
-        dialog.layout()->activate();
-        return Control<QCheckBox>(dialog, IDC_DELETE_ORIGINAL)->y();
-    };
-    const int encryptY = place(encrypt);
-    const int decryptY = place(decrypt);
-    EXPECT_LT(decryptY, encryptY);
-    EXPECT_TRUE(Control<QLabel>(decrypt, IDC_PASSWORD_CONFIRM_LABEL)->isHidden());
-    EXPECT_TRUE(Control<QLineEdit>(decrypt, IDC_PASSWORD_CONFIRM)->isHidden());
-
-    // Without a confirmation field any password closes it.
-    Control<QLineEdit>(decrypt, IDC_PASSWORD)->setText("x");
-    Control<QCheckBox>(decrypt, IDC_DELETE_ORIGINAL)->setChecked(true);
-    Control<QPushButton>(decrypt, IDOK)->click();
-    EXPECT_EQ(decrypt.result(), QDialog::Accepted);
-    EXPECT_TRUE(decrypt.deleteOriginal());
-    EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QCryptographicHash>
+#include <QFile>
 #include <functional>
 
 #include "app/progress.h"
@@ -162,12 +165,19 @@ TEST(EncryptFile, RefusesRomMissingAndUnknownProviderWithoutWriting) {
 
 // Fails each mutating call in turn until the run succeeds: every failed run must leave the
 // device exactly as it was (no target, no temporary file, source and old target intact).
+// Narrowing the temporary file's mode is best effort (it starts private), so it is spared.
 static void ExpectNothingLostAtAnyFault(TempDevice& d,
                                         const std::function<CryptResult(DeviceFs&)>& run) {
     const QStringList before = d.Snapshot();
     for (int n = 1; n < 100; ++n) {
         FaultyDeviceFs faulty(d.fs());
-        faulty.FailMutatingCall(n);
+        int calls = 0;
+        faulty.FailWhen(
+            [&](FaultyDeviceFs::Op op, const QString&) {
+                return FaultyDeviceFs::IsMutating(op) && op != FaultyDeviceFs::Op::SetAttributes &&
+                       ++calls == n;
+            },
+            DeviceError::DiskFull);
         const CryptResult result = run(faulty);
         if (faulty.FaultsInjected() == 0) {
             EXPECT_EQ(result, CryptResult::Ok);
@@ -222,4 +232,35 @@ TEST(EncryptFile, CancelOrReadFailureLeavesNothingBehind) {
     reads = 0;
     EXPECT_EQ(EncryptFile(faulty, "\\a.enc", "\\a.enc.enc", kPw), CryptResult::OpenFailed);
     EXPECT_EQ(d.Snapshot(), before);
+}
+
+// What is written is never readable by more people than its source, and a run that dies
+// half-way has nothing visible to leave behind: the partial file is never listed.
+TEST(EncryptFile, TargetsKeepTheSourcesModeAndStayUnlistedUntilComplete) {
+    TempDevice d;
+    d.File("\\D\\a.txt", Pattern(200000));
+    struct ListWhileWriting : Progress {
+        TempDevice& device;
+        QStringList seen;
+        explicit ListWhileWriting(TempDevice& dev) : device(dev) {}
+        bool Update(const ProgressState&) override {
+            if (seen.isEmpty()) seen = device.List("\\D");
+            return true;
+        }
+    };
+    for (quint32 mode : {0600u, 0640u, 0644u}) {
+        ASSERT_EQ(chmod(QFile::encodeName(d.HostRoot() + "/D/a.txt").constData(), mode), 0);
+        ASSERT_EQ(d.fs().GetPermissions("\\D\\a.txt"), mode);
+        ListWhileWriting encrypting(d);
+        ASSERT_EQ(EncryptFile(d.fs(), "\\D\\a.txt", "\\D\\a.enc", kPw, kEnhanced, &encrypting),
+                  CryptResult::Ok);
+        EXPECT_EQ(encrypting.seen, QStringList{"a.txt"}) << mode;
+        EXPECT_EQ(d.fs().GetPermissions("\\D\\a.enc"), mode);
+        ListWhileWriting decrypting(d);
+        ASSERT_EQ(DecryptFile(d.fs(), "\\D\\a.enc", "\\D\\b.txt", kPw, &decrypting),
+                  CryptResult::Ok);
+        EXPECT_EQ(decrypting.seen, (QStringList{"a.enc", "a.txt"})) << mode;
+        EXPECT_EQ(d.fs().GetPermissions("\\D\\b.txt"), mode);
+        ASSERT_TRUE(d.fs().DeleteFile("\\D\\a.enc") && d.fs().DeleteFile("\\D\\b.txt"));
+    }
 }

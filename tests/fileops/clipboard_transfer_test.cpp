@@ -192,20 +192,24 @@ TEST_F(ClipboardTest, TooLittleSpaceStopsThePaste) {
     EXPECT_EQ(device.List("\\My Documents"), QStringList());
 }
 
-TEST_F(ClipboardTest, RomSourcesAreReportedOnce) {
-    device.Make({"\\S\\r1.txt=1", "\\S\\r2.txt=2", "\\S\\ok.txt=ok"});
-    device.SetRawAttributes("\\S\\r1.txt", Attr::kInRom);
-    device.SetRawAttributes("\\S\\r2.txt", Attr::kInRom);
+// ROM sources get message 119 once; what a folder's copy left out is named in one summary.
+TEST_F(ClipboardTest, RomSourcesAreReportedOnceAndWhatAFolderLeftOutAfterwards) {
+    device.Make({"\\S\\r1.txt=1", "\\S\\r2.txt=2", "\\S\\ok.txt=ok", "\\S\\F\\r3.txt=3",
+                 "\\S\\F\\f.txt=f"});
+    for (const char* rom : {"\\S\\r1.txt", "\\S\\r2.txt", "\\S\\F\\r3.txt"})
+        device.SetRawAttributes(rom, Attr::kInRom);
     device.settings().SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_HIDE_ROM_FILE, 0);
     Open();
     ShowFolder("\\S");
-    SelectNames({"r1.txt", "r2.txt", "ok.txt"});
+    SelectNames({"r1.txt", "r2.txt", "ok.txt", "F"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE);
-    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_COPY_ROM_FILE}));
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_COPY_ROM_FILE, IDS_ITEMS_LEFT_OUT}));
     EXPECT_EQ(prompt.messages[0].text, "無法複製放在唯讀記憶體中的檔案 !\n\\S\\r1.txt");
-    EXPECT_EQ(device.List("\\My Documents"), QStringList({"ok.txt"}));
+    EXPECT_EQ(prompt.messages[1].text, "下列項目沒有被處理 :\n\\S\\F\\r3.txt");
+    EXPECT_EQ(device.List("\\My Documents"), QStringList({"F\\", "ok.txt"}));
+    EXPECT_EQ(device.List("\\My Documents\\F"), QStringList({"f.txt"}));
 }
 
 TEST_F(ClipboardTest, AFolderIsNeverMovedIntoItself) {

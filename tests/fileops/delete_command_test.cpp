@@ -85,3 +85,18 @@ TEST_F(DeleteCommandTest, TheTreeFolderIsAskedByPathAndItsParentShownAfter) {
     EXPECT_EQ(frame().GetCurrentFolder(), "\\My Documents");
     EXPECT_EQ(RowNames(), QStringList({"y.txt"}));
 }
+
+// An item that stays after the delete is named in one summary, not left for the user to find.
+TEST_F(DeleteCommandTest, WhatStaysIsNamedInOneSummary) {
+    device.Make({"\\My Documents\\F\\rom.dll=r", "\\My Documents\\F\\x.txt=x",
+                 "\\My Documents\\y.txt=y"});
+    device.SetRawAttributes("\\My Documents\\F\\rom.dll", Attr::kInRom);
+    Open();  // no bin: deleted for good
+    SelectNames({"F", "y.txt"});
+    prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    Delete();
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_ITEMS_LEFT_OUT}));
+    EXPECT_EQ(prompt.messages[0].text, "下列項目沒有被處理 :\n\\My Documents\\F");
+    EXPECT_EQ(device.List("\\My Documents\\F"), QStringList({"rom.dll"}));
+    EXPECT_FALSE(device.Exists("\\My Documents\\y.txt"));
+}

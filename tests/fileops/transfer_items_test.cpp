@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "app/progress.h"
 #include "fileops/transfer_items.h"
 #include "resources/ids.h"
@@ -47,4 +49,60 @@ TEST(TransferItems, ACancelStopsBetweenItemsWithTheCurrentOneWhole) {
     EXPECT_EQ(dev.List("\\T\\F"), QStringList({"1.txt", "2.txt"}));
     EXPECT_FALSE(dev.Exists("\\S\\F"));
     EXPECT_TRUE(dev.Exists("\\S\\b.txt"));
+}
+
+// Items measured first: every report carries the run's totals and the done counts add up
+// across items, so a paste's bar crosses the whole run once.
+TEST(TransferItems, ProgressAddsUpAcrossItemsAgainstTheRunsTotals) {
+    TempDevice dev;
+    dev.Make({"\\S\\F\\a#1000", "\\S\\F\\Sub\\b#24", "\\S\\c#10", "\\T\\"});
+    struct Recorder : Progress {
+        std::vector<ProgressState> states;
+        bool Update(const ProgressState& state) override {
+            states.push_back(state);
+            return true;
+        }
+    } recorder;
+    RecordingPrompt prompt;
+    for (bool move : {false, true}) {
+        recorder.states.clear();
+        const TransferResult result = TransferItems(
+            dev.fs(), prompt,
+            {{"\\S\\F", move ? "\\T\\G" : "\\T\\F"}, {"\\S\\c", move ? "\\T\\d" : "\\T\\c"}},
+            move, &recorder);
+        EXPECT_EQ(result.outcomes,
+                  QList<TransferOutcome>({TransferOutcome::Done, TransferOutcome::Done}));
+        quint64 done = 0;
+        for (const ProgressState& state : recorder.states) {
+            EXPECT_EQ(state.totalBytes, 1034u);
+            EXPECT_EQ(state.totalFiles, 3u);
+            EXPECT_GE(state.doneBytes, done);
+            done = state.doneBytes;
+        }
+        EXPECT_EQ(done, 1034u) << move;
+    }
+}
+
+// Two items of one run whose names differ only in case (the host keeps both) are both
+// kept: the second is numbered, without a replacement question, and the result says so.
+TEST(TransferItems, ItemsThatDifferOnlyInCaseAreNumberedNotReplaced) {
+    TempDevice dev;
+    dev.Make({"\\S\\", "\\T\\"});
+    for (const char* name : {"A.txt", "a.txt"}) {
+        QFile file(dev.HostRoot() + "/S/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    RecordingPrompt prompt;
+    const TransferResult result = TransferItems(
+        dev.fs(), prompt, {{"\\S\\A.txt", "\\T\\A.txt"}, {"\\S\\a.txt", "\\T\\a.txt"}}, true);
+    EXPECT_EQ(result.outcomes,
+              QList<TransferOutcome>({TransferOutcome::Done, TransferOutcome::Done}));
+    EXPECT_TRUE(prompt.confirms.isEmpty());
+    EXPECT_EQ(dev.List("\\T"), QStringList({"a(2).txt", "A.txt"}));
+    EXPECT_EQ(dev.Read("\\T\\a(2).txt"), "a.txt");
+    EXPECT_EQ(result.destinations[1], "\\T\\a(2).txt");
+    ASSERT_EQ(result.renamed.size(), 1);
+    EXPECT_EQ(result.renamed[0], qMakePair(QString("\\S\\a.txt"), QString("\\T\\a(2).txt")));
+    EXPECT_EQ(dev.List("\\S"), QStringList());
 }

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <algorithm>
+
 #include "app/path_helpers.h"
 #include "app/progress.h"
 #include "fileops/tree_ops.h"
@@ -32,6 +37,53 @@ public:
 
 private:
     int files_;
+};
+
+// Files made on the host, where names that differ only in case can sit side by side.
+void HostFiles(TempDevice& d, const QStringList& files) {
+    for (const QString& line : files) {
+        const int eq = line.indexOf('=');
+        const QString path = d.HostRoot() + "/" + line.left(eq);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(line.mid(eq + 1).toUtf8());
+    }
+}
+
+// Every file's content below a folder, sorted: what must all arrive, whatever the names.
+QStringList Contents(TempDevice& d, const QString& folder) {
+    QStringList contents;
+    for (const QString& line : d.Snapshot(folder)) {
+        if (!line.endsWith('\\')) contents.append(line.section(' ', -1));
+    }
+    std::sort(contents.begin(), contents.end());
+    return contents;
+}
+
+// A device whose listings leave out the host names given per folder, as the host's
+// listing leaves out names the device cannot show.
+class SkippingFs : public FaultyDeviceFs {
+public:
+    using FaultyDeviceFs::FaultyDeviceFs;
+    QHash<QString, QStringList> skipped;
+
+    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first,
+                                          bool foldersOnly) override {
+        auto inner = FaultyDeviceFs::FindFirst(pattern, first, foldersOnly);
+        if (!inner) return inner;
+        return std::make_unique<Handle>(std::move(inner), skipped.value(FolderPart(pattern)));
+    }
+
+private:
+    struct Handle : FindHandle {
+        Handle(std::unique_ptr<FindHandle> inner, QStringList names)
+            : inner(std::move(inner)), names(std::move(names)) {}
+        bool Next(FindData& out) override { return inner->Next(out); }
+        QStringList Skipped() const override { return names; }
+        std::unique_ptr<FindHandle> inner;
+        QStringList names;
+    };
 };
 
 QString Deep(int depth) {
@@ -151,4 +203,69 @@ TEST(MeasureTree, CountsFoldersBelowTheTopAndEveryFileWith64BitTotals) {
     EXPECT_EQ(m.files, 3u);
     EXPECT_EQ(m.bytes, 1034u);
     EXPECT_EQ(MeasureTree(d.fs(), "\\Missing").files, 0u);
+}
+
+// The device cannot tell "A.txt" from "a.txt"; a copy of a host folder holding both, onto the
+// root or a card, keeps both: the second is numbered and named in the result.
+TEST(CopyTree, NamesThatDifferOnlyInCaseNeverLandOnOneTarget) {
+    TempDevice d({"Card"});
+    HostFiles(d, {"S/A.txt=upper", "S/a.txt=lower", "S/Sub/x.txt=big x", "S/sub/x.txt=small x",
+                  "S/sub/y.txt=y"});
+    const QStringList everything = Contents(d, "\\S");
+    ASSERT_EQ(everything.size(), 5);
+    for (const QString& destination : {QStringLiteral("\\D"), QStringLiteral("\\Card\\S")}) {
+        const TreeResult r = CopyTree(d.fs(), "\\S", destination);
+        EXPECT_TRUE(r.Complete()) << destination;
+        EXPECT_EQ(Contents(d, destination), everything) << destination;
+        ASSERT_EQ(r.renamed.size(), 2) << destination;
+        for (const auto& [from, to] : r.renamed)
+            EXPECT_TRUE(to.contains("(2)")) << to;
+        EXPECT_EQ(d.List(destination).size(), 4);
+    }
+}
+
+// Whatever a copy cannot see or make is named in the result: host names the device cannot
+// show, a folder that cannot be read, a file whose copy failed, a ROM file.
+TEST(CopyTree, NamesEveryEntryItLeavesOut) {
+    TempDevice d;
+    d.Make({"\\S\\a.txt=a", "\\S\\bad.txt=b", "\\S\\Locked\\c.txt=c", "\\S\\rom.dll=r"});
+    d.SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
+    SkippingFs fs(d.fs());
+    fs.skipped.insert("\\S", {"Meeting 10:30.txt"});
+    fs.FailWhen([](FaultyDeviceFs::Op op, const QString& path) {
+        return (op == FaultyDeviceFs::Op::Find && path.startsWith("\\S\\Locked\\")) ||
+               (op == FaultyDeviceFs::Op::CopyFile && path.endsWith("bad.txt"));
+    });
+    TreeResult r = CopyTree(fs, "\\S", "\\D");
+    EXPECT_FALSE(r.Complete());
+    QStringList leftOut = r.leftOut;
+    leftOut.sort();
+    EXPECT_EQ(leftOut, (QStringList{"\\S\\Locked", "\\S\\Meeting 10:30.txt", "\\S\\bad.txt",
+                                    "\\S\\rom.dll"}));
+    EXPECT_EQ(d.Read("\\D\\a.txt"), "a");
+
+    // Removal names the entries that stay.
+    fs.Reset();
+    r = RemoveTree(fs, "\\S");
+    EXPECT_EQ(r.leftOut, QStringList{"\\S\\Meeting 10:30.txt"});
+}
+
+// A watched removal knows its totals before the first file goes, so the bar advances.
+TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFile) {
+    TempDevice d;
+    d.Make({"\\T\\a#1000", "\\T\\Sub\\b#24", "\\T\\Sub\\Deeper\\c#10"});
+    struct Recorder : Progress {
+        std::vector<ProgressState> states;
+        bool Update(const ProgressState& state) override {
+            states.push_back(state);
+            return true;
+        }
+    } recorder;
+    EXPECT_TRUE(RemoveTree(d.fs(), "\\T", &recorder).Complete());
+    ASSERT_FALSE(recorder.states.empty());
+    for (const ProgressState& state : recorder.states) {
+        EXPECT_EQ(state.totalBytes, 1034u);
+        EXPECT_EQ(state.totalFiles, 3u);
+    }
+    EXPECT_EQ(recorder.states.back().doneBytes, 1034u);
 }

@@ -32,9 +32,17 @@ std::optional<FileTypeInfo> FakeShellServices::GetFileType(const QString& path,
     return *found;
 }
 
-bool FakeShellServices::OpenFile(const QString& path) {
+OpenResult FakeShellServices::OpenFile(const QString& path) {
     openedFiles.append(path);
-    return openSucceeds && !failingOpens.contains(path);
+    auto found = openResults.constFind(path);
+    if (found != openResults.cend()) return *found;
+    return types.contains(Extension(path).toLower()) ? OpenResult::Opened
+                                                     : OpenResult::NoApplication;
+}
+
+bool FakeShellServices::RunProgram(const QString& path) {
+    ranPrograms.append(path);
+    return true;
 }
 
 std::optional<QString> FakeShellServices::GetShortcutCommand(const QString& shortcutPath) {

@@ -16,10 +16,11 @@ public:
     QHash<QString, FileTypeInfo> types;
     QStringList typeQueries;  // every path asked about, in order
 
-    // OpenFile succeeds unless the path (or every path, with openSucceeds false) is listed.
-    bool openSucceeds = true;
-    QSet<QString> failingOpens;
+    // OpenFile answers what openResults holds for the path; else a file of a known type
+    // opens and any other has no application.
+    QHash<QString, OpenResult> openResults;
     QStringList openedFiles;  // every path asked to open, in order
+    QStringList ranPrograms;  // every path RunProgram started, in order
 
     // Shortcut path -> command text; other files are no shortcuts.
     QHash<QString, QString> shortcuts;
@@ -44,7 +45,8 @@ public:
 
     std::optional<FileTypeInfo> GetFileType(const QString& path,
                                             std::optional<quint32> attributes) override;
-    bool OpenFile(const QString& path) override;
+    OpenResult OpenFile(const QString& path) override;
+    bool RunProgram(const QString& path) override;
     std::optional<QString> GetShortcutCommand(const QString& shortcutPath) override;
     bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
     std::optional<QString> GetSpecialFolder(int folderId, bool create) override;

@@ -1,0 +1,55 @@
+#include <QDir>
+#include <QFile>
+
+#include "app/load_str.h"
+#include "app/message.h"
+#include "cli/cli_test_fixture.h"
+#include "platform/device_fs.h"
+#include "resources/ids.h"
+
+// What a command did not do is said, with exit status 1: names numbered for a case clash,
+// entries left out, attribute changes that did not happen. And a fresh device's standard
+// folders exist for the first command.
+class CliPartialResultsTest : public CliTest {
+protected:
+    void HostFile(const QString& relative, const QByteArray& content) {
+        const QString path = device().HostRoot() + "/" + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+};
+
+TEST_F(CliPartialResultsTest, TheFirstCommandOnAFreshDeviceSeesTheStandardFolders) {
+    const CliResult result = Run({"fav", "add", "Docs", "\\My Documents"});
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_TRUE(Run({"fav", "list"}).out.contains("Docs"));
+}
+
+TEST_F(CliPartialResultsTest, CopyNamesWhatItRenamedAndWhatItLeftOut) {
+    HostFile("S/A.txt", "upper");
+    HostFile("S/a.txt", "lower");
+    device().Make({"\\S\\rom.dll=r", "\\D\\"});
+    device().SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
+    const CliResult result = Run({"cp", "\\S", "\\D"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Reported(result.err, FormatStr(IDS_ITEMS_LEFT_OUT, "\\S\\rom.dll")));
+    EXPECT_TRUE(result.err.contains(LoadStr(IDS_ITEMS_RENAMED).section('\n', 0, 0)));
+    EXPECT_TRUE(result.err.contains("(2).txt"));
+    EXPECT_EQ(device().List("\\D\\S").size(), 2);
+    QStringList contents = {device().Read("\\D\\S\\" + device().List("\\D\\S")[0]),
+                            device().Read("\\D\\S\\" + device().List("\\D\\S")[1])};
+    contents.sort();
+    EXPECT_EQ(contents, QStringList({"lower", "upper"}));
+}
+
+TEST_F(CliPartialResultsTest, AnAttributeChangeThatDidNotHappenFails) {
+    device().Make({"\\rom.dll=r", "\\a.txt=a"});
+    device().SetRawAttributes("\\rom.dll", Attr::kInRom);
+    const CliResult result = Run({"attrib", "+h", "\\rom.dll", "\\a.txt"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Reported(result.err, FormatStr(IDS_CANNOT_SET_ATTRIBUTES, "\\rom.dll")));
+    EXPECT_FALSE(Reported(result.err, FormatStr(IDS_CANNOT_SET_ATTRIBUTES, "\\a.txt")));
+    EXPECT_TRUE(Attributes("\\a.txt") & Attr::kHidden);
+}
