@@ -9,6 +9,7 @@ namespace {
 
 constexpr uLong kFlagEncrypted = 0x0001;
 constexpr uLong kFlagUtf8Names = 0x0800;
+constexpr uLong kMadeByUnix = 3;
 
 int DescribeCurrent(unzFile zip, ArchiveEntry* entry) {
     unz_file_info64 info{};
@@ -24,7 +25,8 @@ int DescribeCurrent(unzFile zip, ArchiveEntry* entry) {
     entry->name = DecodeZipEntryName(raw, (info.flag & kFlagUtf8Names) != 0);
     bool folderName = false;
     if (!entry->name.isNull()) DevicePathFromZipEntryName(entry->name, &entry->path, &folderName);
-    entry->attributes = quint32(info.external_fa);
+    entry->attributes = quint32(info.external_fa & 0xffff);
+    if ((info.version >> 8) == kMadeByUnix) entry->mode = quint32(info.external_fa >> 16) & 0777;
     entry->isFolder = folderName || (entry->attributes & Attr::kDirectory);
     entry->size = info.uncompressed_size;
     entry->dosDate = quint32(info.dosDate);
