@@ -120,10 +120,10 @@ bool ReplaceWholeFile(DeviceFs& fs, const QString& path, const QByteArray& data)
     QString temp;
     auto file = fs.CreateTempFile(FolderPart(path), &temp);
     if (!file) return false;
-    const bool ok =
-        file->Write(data.constData(), data.size()) && file->Flush() && fs.ReplaceFile(temp, path);
-    file->Close();  // kept open until renamed: an open temporary file is never swept
-    if (!ok) {
+    bool ok = file->Write(data.constData(), data.size()) && file->Flush();
+    ok = file->Close() && ok;
+    file.reset();
+    if (!ok || !fs.ReplaceFile(temp, path)) {
         fs.DeleteFile(temp);
         return false;
     }

@@ -24,6 +24,11 @@ struct ArchiveEntry {
     quint32 attributes = 0;  // the device attribute bits (low 16 of the external ones)
     quint32 mode = 0;        // the host permission bits of a Unix-made entry; 0 when none
     quint64 size = 0;        // uncompressed
+    quint64 packedSize = 0;  // compressed
+    quint32 crc = 0;
+    // The sizes came from the zip64 extra field, which this minizip does not read on 64-bit
+    // hosts: the entry must be read without the library's size checks.
+    bool zip64Sizes = false;
     quint32 dosDate = 0;
     bool encrypted = false;
 };

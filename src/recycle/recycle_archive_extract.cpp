@@ -2,8 +2,10 @@
 
 #include <minizip/unzip.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
 #include <QHash>
+#include <algorithm>
 #include <vector>
 
 #include "app/path_helpers.h"
@@ -37,10 +39,11 @@ struct MadeFolder {
 
 class Extractor {
 public:
-    Extractor(DeviceFs& fs, unzFile zip, bool withoutFolders, const QString& destination,
-              ArchiveProgress& progress, ExtractResult& result)
+    Extractor(DeviceFs& fs, unzFile zip, const QString& archivePath, bool withoutFolders,
+              const QString& destination, ArchiveProgress& progress, ExtractResult& result)
         : fs_(fs),
           zip_(zip),
+          archivePath_(archivePath),
           withoutFolders_(withoutFolders),
           destination_(destination),
           progress_(progress),
@@ -58,10 +61,13 @@ private:
     void Folder(const QString& target, const ArchiveEntry& entry);
     bool File(const QString& target, const ArchiveEntry& entry);
     bool Copy(DeviceFile& out, quint64* written);
+    bool CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
+    bool Written(DeviceFile& out, const char* data, qint64 count, quint64* written);
     bool Commit(const QString& temp, const QString& target, bool targetExisted);
 
     DeviceFs& fs_;
     unzFile zip_;
+    QString archivePath_;
     bool withoutFolders_;
     QString destination_;
     ArchiveProgress& progress_;
@@ -193,8 +199,10 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     std::unique_ptr<DeviceFile> out = fs_.CreateTempFile(folder, &temp);
     if (!out) return false;
     quint64 written = 0;
-    bool ok = unzOpenCurrentFile(zip_) == UNZ_OK;
-    if (ok) {
+    bool ok = false;
+    if (entry.zip64Sizes) {
+        ok = CopyZip64(*out, entry, &written);
+    } else if (unzOpenCurrentFile(zip_) == UNZ_OK) {
         ok = Copy(*out, &written);
         // Reports a wrong checksum once the whole entry was read.
         if (unzCloseCurrentFile(zip_) != UNZ_OK) ok = false;
@@ -246,6 +254,65 @@ bool Extractor::Copy(DeviceFile& out, quint64* written) {
         // Now and then, so that a large file keeps the window alive and can be cancelled.
         if ((before >> 20) != (*written >> 20) && !progress_.Partial(*written)) return false;
     }
+}
+
+bool Extractor::Written(DeviceFile& out, const char* data, qint64 count, quint64* written) {
+    if (count == 0) return true;
+    if (!out.Write(data, count)) return false;
+    const quint64 before = *written;
+    *written += quint64(count);
+    return (before >> 20) == (*written >> 20) || progress_.Partial(*written);
+}
+
+// An entry whose sizes only the zip64 field holds: the library would stop at 4 GiB, so its
+// data is read here from where the library found it, inflated and checked against the CRC.
+bool Extractor::CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* written) {
+    int method = 0;
+    int level = 0;
+    if (unzOpenCurrentFile2(zip_, &method, &level, 1) != UNZ_OK) return false;
+    const ZPOS64_T start = unzGetCurrentFileZStreamPos64(zip_);
+    unzCloseCurrentFile(zip_);
+    if (method != 0 && method != Z_DEFLATED) return false;
+    std::unique_ptr<DeviceFile> in = fs_.Open(archivePath_, OpenMode::Read);
+    if (!in || !in->Seek(qint64(start))) return false;
+    z_stream stream{};
+    if (method == Z_DEFLATED && inflateInit2(&stream, -MAX_WBITS) != Z_OK) return false;
+    std::vector<char> packed(buffer_.size());
+    quint64 left = entry.packedSize;
+    uLong crc = crc32(0, nullptr, 0);
+    bool ok = true;
+    bool end = false;
+    while (ok && !end) {
+        if (stream.avail_in == 0 && left > 0) {
+            const qint64 n =
+                in->Read(packed.data(), qint64(std::min<quint64>(left, packed.size())));
+            if (n <= 0) {
+                ok = false;
+                break;
+            }
+            left -= quint64(n);
+            stream.next_in = reinterpret_cast<Bytef*>(packed.data());
+            stream.avail_in = uInt(n);
+        }
+        qint64 produced = 0;
+        if (method == 0) {
+            std::copy_n(stream.next_in, stream.avail_in, buffer_.data());
+            produced = stream.avail_in;
+            stream.avail_in = 0;
+            end = left == 0;
+        } else {
+            stream.next_out = reinterpret_cast<Bytef*>(buffer_.data());
+            stream.avail_out = uInt(buffer_.size());
+            const int result = inflate(&stream, Z_NO_FLUSH);
+            produced = qint64(buffer_.size() - stream.avail_out);
+            end = result == Z_STREAM_END;
+            if (!end && result != Z_OK && !(result == Z_BUF_ERROR && left > 0)) ok = false;
+        }
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer_.data()), uInt(produced));
+        ok = ok && Written(out, buffer_.data(), produced, written);
+    }
+    if (method == Z_DEFLATED) inflateEnd(&stream);
+    return ok && *written == entry.size && quint32(crc) == entry.crc;
 }
 
 bool Extractor::Commit(const QString& temp, const QString& target, bool targetExisted) {
@@ -304,7 +371,7 @@ ExtractResult Unzip(DeviceFs& fs, const QString& archivePath, bool withoutFolder
     if (outside) result.code = kArchiveOutsideItem;
     if (result.code == UNZ_OK) {
         relay.SetTotals(totalBytes, totalFiles);
-        Extractor extractor(fs, zip, withoutFolders, destination, relay, result);
+        Extractor extractor(fs, zip, archivePath, withoutFolders, destination, relay, result);
         result.code = ForEachZipEntry(
             zip, [&extractor](const ArchiveEntry& entry) { return extractor.Entry(entry); });
         extractor.FinishFolders();

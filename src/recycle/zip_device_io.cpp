@@ -166,13 +166,22 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
         default:
             return -1;
     }
-    // Offsets past 2^63 cannot name a position; a reader of a damaged archive may ask.
-    if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
+    // Offsets past 2^63 cannot name a position; a reader of a damaged archive may ask. From
+    // the current position minizip also steps back (after reading an extra field), by a
+    // negative offset passed as unsigned.
+    qint64 target = 0;
+    if (origin == ZLIB_FILEFUNC_SEEK_CUR && qint64(offset) < 0) {
+        target = base + qint64(offset);
+        if (base < 0 || target < 0) return -1;
+    } else {
+        if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
+        target = base + qint64(offset);
+    }
     if (!s->writing) {
-        s->position = base + qint64(offset);  // the next refill seeks
+        s->position = target;  // the next refill seeks
         return 0;
     }
-    if (!s->file->Seek(base + qint64(offset))) {
+    if (!s->file->Seek(target)) {
         Io(opaque)->failed_ = true;
         return -1;
     }

@@ -2,10 +2,10 @@
 
 #include "app/clock.h"
 #include "app/progress.h"
-#include "app/settings_store.h"
 #include "fileops/delete_items.h"
 #include "platform/file_attributes.h"
 #include "recycle/recycle_bin.h"
+#include "recycle/recycle_bin_rig.h"
 #include "resources/ids.h"
 #include "support/recording_prompt.h"
 #include "support/temp_device.h"
@@ -113,45 +113,37 @@ TEST(DeleteItems, TreeFolderIsAskedByMessageWithItsFullPath) {
 // The root, a card and the bin folder are refused before anything is touched, from the list
 // and the command line alike, into the bin or for good.
 TEST(DeleteItems, VolumesAndTheBinFolderAreRefusedUntouched) {
-    TempDevice dev({"Storage Card"});
-    dev.Make({"\\~Recycle\\", "\\Storage Card\\keep.txt=k", "\\a.txt=a"});
-    RecordingPrompt prompt;
-    FixedClock clock(QDateTime(QDate(2024, 5, 6), QTime(7, 8), Qt::LocalTime));
-    RecycleBin bin(dev.fs(), dev.settings(), prompt, clock);
-    dev.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, 0);
-    bin.Open();
-    const QStringList before = dev.Snapshot();
-    for (RecycleBin* into : {&bin, static_cast<RecycleBin*>(nullptr)}) {
+    BinRig rig({"Storage Card"});
+    rig.dev.Make({"\\~Recycle\\", "\\Storage Card\\keep.txt=k", "\\a.txt=a"});
+    rig.OpenInMainMemory();
+    const QStringList before = rig.dev.Snapshot();
+    for (RecycleBin* into : {&rig.bin, static_cast<RecycleBin*>(nullptr)}) {
         DeleteOptions options;
         options.bin = into;
         options.binOnly = into != nullptr;
-        prompt.messages.clear();
+        rig.prompt.messages.clear();
         const auto outcomes =
-            DeleteItems(dev.fs(), prompt, {"\\", "\\Storage Card", "\\~Recycle"}, options);
+            DeleteItems(rig.dev.fs(), rig.prompt, {"\\", "\\Storage Card", "\\~Recycle"}, options);
         EXPECT_EQ(outcomes, QList<DeleteOutcome>(3, DeleteOutcome::Refused));
-        EXPECT_EQ(prompt.MessageIds(), QList<int>(3, IDS_CANNOT_DELETE_PROTECTED));
+        EXPECT_EQ(rig.prompt.MessageIds(), QList<int>(3, IDS_CANNOT_DELETE_PROTECTED));
     }
-    EXPECT_EQ(dev.Snapshot(), before);
-    EXPECT_FALSE(bin.MoveToRecycleBin("\\Storage Card"));
+    EXPECT_EQ(rig.dev.Snapshot(), before);
+    EXPECT_FALSE(rig.bin.MoveToRecycleBin("\\Storage Card"));
 }
 
-// A folder that can only partly be removed: all of it is in the bin, and what stayed is named.
+// A folder that can only partly be removed: the rest is in the bin, and what stayed is named.
 TEST(DeleteItems, APartlyRemovedFolderSaysWhatStayedAndWhy) {
-    TempDevice dev;
-    dev.Make({"\\~Recycle\\", "\\D\\a.txt=a", "\\D\\rom.bin=r"});
-    dev.SetRawAttributes("\\D\\rom.bin", Attr::kInRom);
-    RecordingPrompt prompt;
-    FixedClock clock(QDateTime(QDate(2024, 5, 6), QTime(7, 8), Qt::LocalTime));
-    RecycleBin bin(dev.fs(), dev.settings(), prompt, clock);
-    dev.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, 0);
-    bin.Open();
+    BinRig rig;
+    rig.dev.Make({"\\~Recycle\\", "\\D\\a.txt=a", "\\D\\rom.bin=r"});
+    rig.dev.SetRawAttributes("\\D\\rom.bin", Attr::kInRom);
+    rig.OpenInMainMemory();
     DeleteOptions options;
-    options.bin = &bin;
-    const auto outcomes = DeleteItems(dev.fs(), prompt, {"\\D"}, options);
+    options.bin = &rig.bin;
+    const auto outcomes = DeleteItems(rig.dev.fs(), rig.prompt, {"\\D"}, options);
     EXPECT_EQ(outcomes, QList<DeleteOutcome>{DeleteOutcome::Partial});
-    ASSERT_EQ(prompt.MessageIds(), QList<int>{IDS_RECYCLE_PARTIAL});
-    EXPECT_TRUE(prompt.messages[0].text.contains("\\D\\rom.bin (唯讀記憶體中的檔案)"))
-        << prompt.messages[0].text.toStdString();
-    EXPECT_EQ(bin.entries.size(), 1);
-    EXPECT_EQ(dev.List("\\D"), QStringList{"rom.bin"});
+    ASSERT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_PARTIAL});
+    EXPECT_TRUE(rig.prompt.messages[0].text.contains("\\D\\rom.bin (唯讀記憶體中的檔案)"))
+        << rig.prompt.messages[0].text.toStdString();
+    EXPECT_EQ(rig.bin.entries.size(), 1);
+    EXPECT_EQ(rig.dev.List("\\D"), QStringList{"rom.bin"});
 }

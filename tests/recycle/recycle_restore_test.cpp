@@ -126,17 +126,8 @@ TEST_F(RecycleRestore, OldVersionItemsComeBackAsTheyAreAndMissingArchivesAreDrop
     RecycleEntry gone;
     gone.archivePath = "\\~Recycle\\gone.nzc";
     gone.originalPath = "\\Old\\gone.txt";
-    QByteArray old = MakeSystemFileHeader(kRecycleIndexOldMagic, 3);
-    SystemFileWriter writer(old);
-    for (const RecycleEntry& e : {folder, zipped, gone}) {
-        writer.Text(e.archivePath, true);
-        writer.Text(e.originalPath);
-        writer.UInt16(kRecycleTimeBytes);
-        for (quint16 field : e.deleteTime.fields)
-            writer.UInt16(field);
-        writer.UInt32(0);
-        writer.UInt32(e.attributes);
-    }
+    QByteArray old = *EncodeRecycleIndex({folder, zipped, gone});
+    old[4] = '0';  // "NR0"
     rig.dev.File("\\~Recycle\\~Recycle.bin", old);
     bin.LoadRecycleIndex();
     ASSERT_EQ(bin.entries.size(), 2);  // the one whose item is gone is dropped
