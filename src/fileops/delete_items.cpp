@@ -134,12 +134,17 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
 
 }  // namespace
 
+// Deleting named items:
+//  1. take the bin's lock for the whole run (the index is read again when another process
+//     changed it, and saved once at the end),
+//  2. check the bin and its room (messages 92, 134, 135),
+//  3. per item: refuse volumes and bin folders, ask, then put it into the bin or delete it;
+//     a folder that only partly went is reported with what stayed and why.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
                                  const DeleteOptions& options, Progress* progress) {
     QList<DeleteOutcome> outcomes;
     Run run;
     ItemProgress items(progress);
-    // One lock for the whole run; the index is saved as it goes.
     std::optional<RecycleBin::ChangeScope> binLock;
     if (options.bin) binLock.emplace(*options.bin);
     bool go = PrepareBin(fs, prompt, paths, options, run);
