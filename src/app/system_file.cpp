@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <cstring>
 
+#include "app/path_helpers.h"
 #include "platform/device_fs.h"
 
 QByteArray MakeSystemFileHeader(const char* magic, quint16 count) {
@@ -115,8 +116,9 @@ std::optional<QByteArray> ReadWholeFile(DeviceFs& fs, const QString& path, qint6
 }
 
 bool ReplaceWholeFile(DeviceFs& fs, const QString& path, const QByteArray& data) {
-    const QString temp = path + QStringLiteral(".tmp");
-    auto file = fs.Open(temp, OpenMode::CreateAlways, Attr::kHidden);
+    // A temporary name unique to this writer, hidden by the device without an attribute.
+    QString temp;
+    auto file = fs.CreateTempFile(FolderPart(path), &temp);
     if (!file) return false;
     bool ok = file->Write(data.constData(), data.size()) && file->Flush();
     ok = file->Close() && ok;

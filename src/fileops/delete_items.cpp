@@ -1,5 +1,7 @@
 #include "fileops/delete_items.h"
 
+#include <optional>
+
 #include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/progress.h"
@@ -78,6 +80,11 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
                         const DeleteOptions& options, Progress* progress, Run& run) {
     FindData record;
     if (!PathExists(fs, path, &record)) return DeleteOutcome::Done;
+    if (RecycleBin::IsProtectedItem(fs, path, options.bin ? options.bin->binPath : QString())) {
+        ShowFilledMessage(prompt, IDS_CANNOT_DELETE_PROTECTED,
+                          FormatStr(IDS_CANNOT_DELETE_PROTECTED, path), MB_ICONEXCLAMATION);
+        return DeleteOutcome::Refused;
+    }
     if (!AskForItem(prompt, path, record.IsFolder(), options, run)) {
         return run.answer == CONFIRM_CANCEL ? DeleteOutcome::NotReached : DeleteOutcome::Declined;
     }
@@ -106,8 +113,14 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
             clearedReadOnly = fs.SetAttributes(path, record.attributes ^ Attr::kReadOnly);
         }
     }
+    QStringList left;
     if (run.recycle) {
-        options.bin->MoveToRecycleBin(path, progress);
+        if (options.bin->MoveToRecycleBin(path, progress, &left) && PathExists(fs, path)) {
+            QString text = FormatStr(IDS_RECYCLE_PARTIAL, path);
+            text.replace(text.lastIndexOf(QLatin1String("%s")), 2, left.join(QLatin1Char('\n')));
+            ShowFilledMessage(prompt, IDS_RECYCLE_PARTIAL, text, MB_ICONEXCLAMATION);
+            return DeleteOutcome::Partial;
+        }
     } else if (record.IsFolder()) {
         RemoveTree(fs, path, progress);
     } else {
@@ -121,17 +134,24 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
 
 }  // namespace
 
+// Deleting named items:
+//  1. take the bin's lock for the whole run (the index is read again when another process
+//     changed it, and saved once at the end),
+//  2. check the bin and its room (messages 92, 134, 135),
+//  3. per item: refuse volumes and bin folders, ask, then put it into the bin or delete it;
+//     a folder that only partly went is reported with what stayed and why.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
                                  const DeleteOptions& options, Progress* progress) {
     QList<DeleteOutcome> outcomes;
     Run run;
     ItemProgress items(progress);
+    std::optional<RecycleBin::ChangeScope> binLock;
+    if (options.bin) binLock.emplace(*options.bin);
     bool go = PrepareBin(fs, prompt, paths, options, run);
     for (const QString& path : paths) {
         go = go && run.answer != CONFIRM_CANCEL && items.BeginItem(path);
         outcomes.append(go ? DeleteOne(fs, prompt, path, options, items.sink(), run)
                            : DeleteOutcome::NotReached);
     }
-    if (options.bin) options.bin->FlushRecycleIndex(false);
     return outcomes;
 }

@@ -13,6 +13,8 @@ enum class DeleteOutcome {
     RomFile,     // never deleted (message 67, once per run)
     Declined,    // answered No, or a read-only file whose question was not answered Yes
     Failed,      // still there afterwards
+    Refused,     // the root, a storage card or a bin folder: never touched (message 160)
+    Partial,     // into the bin whole, but some of it stayed (message 163 says what and why)
     NotReached,  // the run ended before the item (no bin, no room, Cancel or cancelled)
 };
 
@@ -29,10 +31,11 @@ struct DeleteOptions {
     Ask ask = Ask::Nothing;
 };
 
-// The delete command's rules over named items: the bin must exist (message 92) and have
+// The delete command's rules over named items: the root, a card and the bin folder are
+// refused before anything is touched; the bin must exist (message 92) and have
 // room for all of them (question 134: Yes deletes for good, No shows message 135); ROM
 // files stay; a read-only file is deleted only when question 66 is answered Yes (Yes to all
 // stops asking). Folders go whole. A cancel through the progress sink stops the run after the
-// current item. The bin's index is flushed at the end.
+// current item. The bin's lock is held for the whole run; its index is saved at the end.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
                                  const DeleteOptions& options, Progress* progress = nullptr);

@@ -14,13 +14,25 @@
 namespace {
 
 constexpr uLong kFlagUtf8Names = 0x0800;
-// "Made by" Windows NT: the external attributes are the device's own bits, and unlike a FAT
-// origin it keeps Info-ZIP from taking the UTF-8 names for an OEM code page.
+// "Made by" Unix: the host permission bits go in the high 16 bits of the external attributes
+// (with the file type, as Info-ZIP writes them), the device's attribute bits in the low ones.
+// Without known permission bits, Windows NT: the low bits alone (and unlike a FAT origin it
+// keeps Info-ZIP from taking the UTF-8 names for an OEM code page).
+constexpr uLong kMadeByUnix = 3;
 constexpr uLong kMadeByNtfs = 11;
+constexpr quint32 kUnixFile = 0100000;
+constexpr quint32 kUnixFolder = 0040000;
 constexpr quint64 kObserverStep = 1 << 20;
 
 zipFile Zip(void* zip) {
     return static_cast<zipFile>(zip);
+}
+
+// The external attributes and the "made by" host for an entry.
+uLong ExternalAttributes(quint32 attributes, std::optional<quint32> mode, quint32 type,
+                         uLong* madeBy) {
+    *madeBy = mode ? kMadeByUnix : kMadeByNtfs;
+    return uLong(attributes & 0xffff) | (mode ? uLong(type | (*mode & 0777)) << 16 : 0);
 }
 
 }  // namespace
@@ -51,12 +63,35 @@ RecycleArchive::~RecycleArchive() {
 
 bool RecycleArchive::OpenArchive(const QString& archivePath) {
     if (IsOpen()) return archivePath.compare(archivePath_, Qt::CaseInsensitive) == 0;
+    temp_ = false;
+    return Begin(archivePath);
+}
+
+bool RecycleArchive::OpenTempArchive(const QString& folder) {
+    if (IsOpen()) return false;
+    QString path;
+    std::unique_ptr<DeviceFile> file = fs_.CreateTempFile(folder, &path);
+    if (!file) return false;
+    io_.Adopt(std::move(file));
+    temp_ = true;
+    if (Begin(path)) return true;
+    io_.TakeAdopted();
+    DeleteFileForce(fs_, path);
+    return false;
+}
+
+std::unique_ptr<DeviceFile> RecycleArchive::TakeTempFile() {
+    tempPath_.clear();
+    return io_.TakeAdopted();
+}
+
+bool RecycleArchive::Begin(const QString& archivePath) {
     io_.Reset();
     packedFiles_ = packedBytes_ = failedAdds_ = 0;
     zip_ = zipOpen2_64(&archivePath, APPEND_STATUS_CREATE, nullptr, io_.Functions());
     if (!zip_) {
         // The file may have been created before the library gave up on it.
-        if (!io_.OpenFailed()) DeleteFileForce(fs_, archivePath);
+        if (!io_.OpenFailed() && !temp_) DeleteFileForce(fs_, archivePath);
         return false;
     }
     archivePath_ = archivePath;
@@ -87,19 +122,25 @@ bool RecycleArchive::AddToArchive(const QString& source, const QString& entryNam
     QString check;
     if (!DevicePathFromZipEntryName(QString::fromUtf8(zipName), &check)) return Fail();
     const quint32 dosDate = DosDateFromFileTime(record.lastWriteTime);
-    if (folder) return RecordFolder(zipName, record.attributes, dosDate) || Fail();
+    if (folder) {
+        return RecordFolder(zipName, record.attributes, dosDate, fs_.GetPermissions(source)) ||
+               Fail();
+    }
     if (IsRomFile(record.attributes)) return Fail();
     return PackFile(source, zipName, record.attributes, dosDate) || Fail();
 }
 
-bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate) {
+bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate,
+                                  std::optional<quint32> mode) {
     zip_fileinfo info{};
     info.dosDate = dosDate;
-    info.external_fa = attributes | Attr::kDirectory;
+    uLong madeBy = 0;
+    info.external_fa =
+        ExternalAttributes(attributes | Attr::kDirectory, mode, kUnixFolder, &madeBy);
     int err = zipOpenNewFileInZip4_64(Zip(zip_), name.constData(), &info, nullptr, 0, nullptr, 0,
                                       nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS,
                                       DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                      kMadeByNtfs << 8 | 20, kFlagUtf8Names, 0);
+                                      madeBy << 8 | 20, kFlagUtf8Names, 0);
     if (err != ZIP_OK) return false;
     return zipCloseFileInZip(Zip(zip_)) == ZIP_OK && !io_.Failed();
 }
@@ -112,11 +153,12 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
     const int zip64 = size < 0 || quint64(size) >= zip64Threshold_ ? 1 : 0;
     zip_fileinfo info{};
     info.dosDate = dosDate;
-    info.external_fa = attributes;
+    uLong madeBy = 0;
+    info.external_fa = ExternalAttributes(attributes, input->Permissions(), kUnixFile, &madeBy);
     int err = zipOpenNewFileInZip4_64(Zip(zip_), name.constData(), &info, nullptr, 0, nullptr, 0,
                                       nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS,
                                       DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                      kMadeByNtfs << 8 | (zip64 ? 45 : 20), kFlagUtf8Names, zip64);
+                                      madeBy << 8 | (zip64 ? 45 : 20), kFlagUtf8Names, zip64);
     if (err != ZIP_OK) return false;
 
     bool ok = true;
@@ -163,7 +205,13 @@ bool RecycleArchive::Finish(bool keep) {
     const bool complete = keep && err == ZIP_OK && !io_.Failed() && failedAdds_ == 0;
     if (!complete) {
         DeleteFileForce(fs_, path);
+        io_.TakeAdopted();
         return false;
+    }
+    if (temp_) {
+        // Hidden by its name until the caller renames it; the caller marks it then.
+        tempPath_ = path;
+        return true;
     }
     // Created hidden already; only a device that dropped the bit needs it again.
     auto attributes = fs_.GetAttributes(path);

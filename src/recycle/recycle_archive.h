@@ -2,11 +2,14 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "fileops/tree_ops.h"
 #include "recycle/zip_device_io.h"
 
+class DeviceFile;
 class DeviceFs;
 
 // The zip archive a deleted item is packed into: opened, filled file by file (directly or by
@@ -29,6 +32,12 @@ public:
     // Creates the archive (hidden from the start), replacing a file of that name. True also
     // when this same archive is open already; false while another one is open.
     bool OpenArchive(const QString& archivePath);
+    // Creates the archive as a temporary file of the folder, unique to this writer; once
+    // closed complete, it stays open (marked live) until TakeTempFile, so the caller can
+    // rename TempPath() into place before any other process may sweep it.
+    bool OpenTempArchive(const QString& folder);
+    QString TempPath() const { return tempPath_; }
+    std::unique_ptr<DeviceFile> TakeTempFile();
     bool IsOpen() const { return zip_ != nullptr; }
     QString ArchivePath() const { return archivePath_; }
 
@@ -69,7 +78,9 @@ public:
 private:
     bool PackFile(const QString& source, const QByteArray& name, quint32 attributes,
                   quint32 dosDate);
-    bool RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate);
+    bool RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate,
+                      std::optional<quint32> mode);
+    bool Begin(const QString& archivePath);
     bool Fail();
     bool Finish(bool keep);
 
@@ -77,6 +88,8 @@ private:
     ZipDeviceIo io_;
     void* zip_ = nullptr;  // zipFile
     QString archivePath_;
+    QString tempPath_;  // the complete temporary archive, until taken
+    bool temp_ = false;
     QString sourceTop_;
     QString entryTop_;
     std::vector<char> buffer_;

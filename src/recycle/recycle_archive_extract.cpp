@@ -1,6 +1,11 @@
 #include "recycle/recycle_archive_extract.h"
 
 #include <minizip/unzip.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <QHash>
+#include <algorithm>
 #include <vector>
 
 #include "app/path_helpers.h"
@@ -16,6 +21,16 @@
 
 namespace {
 
+// The bits a new file gets where its entry stored none: what the process would create.
+quint32 DefaultFileMode() {
+    static const quint32 mode = [] {
+        const mode_t mask = umask(0);
+        umask(mask);
+        return quint32(0666 & ~mask);
+    }();
+    return mode;
+}
+
 struct MadeFolder {
     QString path;
     quint32 dosDate;
@@ -24,10 +39,11 @@ struct MadeFolder {
 
 class Extractor {
 public:
-    Extractor(DeviceFs& fs, unzFile zip, bool withoutFolders, const QString& destination,
-              ArchiveProgress& progress, ExtractResult& result)
+    Extractor(DeviceFs& fs, unzFile zip, const QString& archivePath, bool withoutFolders,
+              const QString& destination, ArchiveProgress& progress, ExtractResult& result)
         : fs_(fs),
           zip_(zip),
+          archivePath_(archivePath),
           withoutFolders_(withoutFolders),
           destination_(destination),
           progress_(progress),
@@ -41,13 +57,17 @@ public:
 
 private:
     QString Target(const ArchiveEntry& entry) const;
+    QString AvoidCaseClash(const QString& target, bool isFolder);
     void Folder(const QString& target, const ArchiveEntry& entry);
     bool File(const QString& target, const ArchiveEntry& entry);
     bool Copy(DeviceFile& out, quint64* written);
+    bool CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
+    bool Written(DeviceFile& out, const char* data, qint64 count, quint64* written);
     bool Commit(const QString& temp, const QString& target, bool targetExisted);
 
     DeviceFs& fs_;
     unzFile zip_;
+    QString archivePath_;
     bool withoutFolders_;
     QString destination_;
     ArchiveProgress& progress_;
@@ -55,6 +75,9 @@ private:
     QStringList written_;
     std::vector<char> buffer_;
     std::vector<MadeFolder> madeFolders_;
+    // Paths made by this run, by case-folded path; and renamed folders, in the order made.
+    QHash<QString, QString> made_;
+    QList<std::pair<QString, QString>> folderRenames_;
 };
 
 QString Extractor::Target(const ArchiveEntry& entry) const {
@@ -76,11 +99,12 @@ bool Extractor::Entry(const ArchiveEntry& entry) {
         return true;
     }
     if (entry.isFolder && withoutFolders_) return true;
-    const QString target = Target(entry);
+    QString target = Target(entry);
     if (target.isEmpty()) {
         ++result_.refused;
         return true;
     }
+    target = AvoidCaseClash(target, entry.isFolder);
     if (entry.isFolder) {
         Folder(target, entry);
         return true;
@@ -99,6 +123,37 @@ bool Extractor::Entry(const ArchiveEntry& entry) {
         return false;
     }
     return true;
+}
+
+// The host tells names apart by letter case, the device does not: a path that differs from
+// one made earlier in this run only in case would land on it. Its first differing component
+// gets a free numbered name instead, and so do later entries below it.
+QString Extractor::AvoidCaseClash(const QString& target, bool isFolder) {
+    QString path = target;
+    for (const auto& [from, to] : folderRenames_) {
+        if (path == from || path.startsWith(from + QLatin1Char('\\'))) {
+            path = to + path.mid(from.size());
+        }
+    }
+    qsizetype at = 0;
+    while (at >= 0) {
+        at = path.indexOf(QLatin1Char('\\'), at + 1);
+        const QString prefix = at < 0 ? path : path.left(at);
+        const QString key = prefix.toCaseFolded();
+        const auto found = made_.constFind(key);
+        if (found == made_.constEnd()) {
+            made_.insert(key, prefix);
+            continue;
+        }
+        if (*found == prefix) continue;
+        const QString unique = MakeUniqueName(fs_, prefix);
+        made_.insert(unique.toCaseFolded(), unique);
+        result_.renamed.append({prefix, unique});
+        if (at >= 0 || isFolder) folderRenames_.append({prefix, unique});
+        path = unique + (at < 0 ? QString() : path.mid(at));
+        if (at >= 0) at = unique.size();
+    }
+    return path;
 }
 
 void Extractor::Folder(const QString& target, const ArchiveEntry& entry) {
@@ -138,28 +193,29 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     const bool exists = PathExists(fs_, target, &existing);
     if (exists && existing.IsFolder()) return false;
 
-    // Through a hidden temporary file beside the target; only where the device's path limit
-    // leaves no room for one, and nothing would be replaced, straight into the target.
-    QString temp = MakeUniqueName(fs_, JoinPath(folder, QStringLiteral("~nzc.tmp")));
-    bool direct = false;
-    if (temp.size() > kMaxPathUnits || temp.compare(target, Qt::CaseInsensitive) == 0) {
-        if (exists) return false;
-        temp = target;
-        direct = true;
-    }
-    auto out = fs_.Open(temp, OpenMode::CreateAlways, direct ? 0 : Attr::kHidden);
+    // Through a temporary file beside the target, unique to this writer and private to the
+    // user, kept open (marked live) until it has replaced the target.
+    QString temp;
+    std::unique_ptr<DeviceFile> out = fs_.CreateTempFile(folder, &temp);
     if (!out) return false;
     quint64 written = 0;
-    bool ok = unzOpenCurrentFile(zip_) == UNZ_OK;
-    if (ok) {
+    bool ok = false;
+    if (entry.zip64Sizes) {
+        ok = CopyZip64(*out, entry, &written);
+    } else if (unzOpenCurrentFile(zip_) == UNZ_OK) {
         ok = Copy(*out, &written);
         // Reports a wrong checksum once the whole entry was read.
         if (unzCloseCurrentFile(zip_) != UNZ_OK) ok = false;
     }
+    if (ok) {
+        // A medium without permission bits keeps the private ones the file was made with.
+        out->SetPermissions(entry.mode ? entry.mode : DefaultFileMode());
+        const FileTime time = FileTimeFromDosDate(entry.dosDate);
+        if (time != 0) out->SetTimes(&time, nullptr, &time);
+    }
     // Made durable once for the whole archive, before the caller removes it.
+    if (ok) ok = Commit(temp, target, exists);
     ok = out->Close() && ok;
-    if (ok) SetExtractedTimes(fs_, temp, entry.dosDate);
-    if (ok && !direct) ok = Commit(temp, target, exists);
     if (!ok) {
         DeleteFileForce(fs_, temp);
         return false;
@@ -200,6 +256,65 @@ bool Extractor::Copy(DeviceFile& out, quint64* written) {
     }
 }
 
+bool Extractor::Written(DeviceFile& out, const char* data, qint64 count, quint64* written) {
+    if (count == 0) return true;
+    if (!out.Write(data, count)) return false;
+    const quint64 before = *written;
+    *written += quint64(count);
+    return (before >> 20) == (*written >> 20) || progress_.Partial(*written);
+}
+
+// An entry whose sizes only the zip64 field holds: the library would stop at 4 GiB, so its
+// data is read here from where the library found it, inflated and checked against the CRC.
+bool Extractor::CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* written) {
+    int method = 0;
+    int level = 0;
+    if (unzOpenCurrentFile2(zip_, &method, &level, 1) != UNZ_OK) return false;
+    const ZPOS64_T start = unzGetCurrentFileZStreamPos64(zip_);
+    unzCloseCurrentFile(zip_);
+    if (method != 0 && method != Z_DEFLATED) return false;
+    std::unique_ptr<DeviceFile> in = fs_.Open(archivePath_, OpenMode::Read);
+    if (!in || !in->Seek(qint64(start))) return false;
+    z_stream stream{};
+    if (method == Z_DEFLATED && inflateInit2(&stream, -MAX_WBITS) != Z_OK) return false;
+    std::vector<char> packed(buffer_.size());
+    quint64 left = entry.packedSize;
+    uLong crc = crc32(0, nullptr, 0);
+    bool ok = true;
+    bool end = false;
+    while (ok && !end) {
+        if (stream.avail_in == 0 && left > 0) {
+            const qint64 n =
+                in->Read(packed.data(), qint64(std::min<quint64>(left, packed.size())));
+            if (n <= 0) {
+                ok = false;
+                break;
+            }
+            left -= quint64(n);
+            stream.next_in = reinterpret_cast<Bytef*>(packed.data());
+            stream.avail_in = uInt(n);
+        }
+        qint64 produced = 0;
+        if (method == 0) {
+            std::copy_n(stream.next_in, stream.avail_in, buffer_.data());
+            produced = stream.avail_in;
+            stream.avail_in = 0;
+            end = left == 0;
+        } else {
+            stream.next_out = reinterpret_cast<Bytef*>(buffer_.data());
+            stream.avail_out = uInt(buffer_.size());
+            const int result = inflate(&stream, Z_NO_FLUSH);
+            produced = qint64(buffer_.size() - stream.avail_out);
+            end = result == Z_STREAM_END;
+            if (!end && result != Z_OK && !(result == Z_BUF_ERROR && left > 0)) ok = false;
+        }
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer_.data()), uInt(produced));
+        ok = ok && Written(out, buffer_.data(), produced, written);
+    }
+    if (method == Z_DEFLATED) inflateEnd(&stream);
+    return ok && *written == entry.size && quint32(crc) == entry.crc;
+}
+
 bool Extractor::Commit(const QString& temp, const QString& target, bool targetExisted) {
     if (fs_.ReplaceFile(temp, target)) return true;
     // The caller agreed to the replacement; a read-only target must not stop it.
@@ -213,12 +328,24 @@ bool Extractor::Commit(const QString& temp, const QString& target, bool targetEx
 
 }  // namespace
 
+namespace {
+
+// Whether an entry's path lies within the item a bin entry names.
+bool WithinItem(const ArchiveEntry& entry, const QString& item, bool itemIsFolder) {
+    if (entry.path.isEmpty()) return true;  // refused and counted; writes nothing
+    if (!itemIsFolder) return !entry.isFolder && entry.path.compare(item, Qt::CaseInsensitive) == 0;
+    return IsSameOrInside(entry.path, item);
+}
+
 // Restoring an archive:
-//  1. open it and list its entries for the progress totals,
-//  2. for each entry check its name, then make the folder or write the file,
+//  1. open it and list its entries for the progress totals; with an item, any entry outside
+//     it makes the archive damaged and nothing is written,
+//  2. for each entry check its name and its case against those made, then make the folder or
+//     write the file,
 //  3. give the folders made their times and attributes.
-ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withoutFolders,
-                           const QString& destination, Progress* progress) {
+ExtractResult Unzip(DeviceFs& fs, const QString& archivePath, bool withoutFolders,
+                    const QString& destination, Progress* progress, const QString& item,
+                    bool itemIsFolder) {
     ExtractResult result;
     ZipDeviceIo io(fs);
     unzFile zip = unzOpen2_64(&archivePath, io.Functions());
@@ -229,16 +356,22 @@ ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withou
     ArchiveProgress relay(progress);
     quint64 totalBytes = 0;
     quint64 totalFiles = 0;
+    bool outside = false;
     result.code = ForEachZipEntry(zip, [&](const ArchiveEntry& entry) {
+        if (!item.isEmpty() && !WithinItem(entry, item, itemIsFolder)) {
+            outside = true;
+            return false;
+        }
         if (!entry.isFolder) {
             totalBytes += entry.size;
             ++totalFiles;
         }
         return true;
     });
+    if (outside) result.code = kArchiveOutsideItem;
     if (result.code == UNZ_OK) {
         relay.SetTotals(totalBytes, totalFiles);
-        Extractor extractor(fs, zip, withoutFolders, destination, relay, result);
+        Extractor extractor(fs, zip, archivePath, withoutFolders, destination, relay, result);
         result.code = ForEachZipEntry(
             zip, [&extractor](const ArchiveEntry& entry) { return extractor.Entry(entry); });
         extractor.FinishFolders();
@@ -249,8 +382,16 @@ ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withou
     return result;
 }
 
-ExtractResult ExtractArchive(DeviceFs& fs, const QString& archivePath, Progress* progress) {
-    return UnzipToPaths(fs, archivePath, false, QString(), progress);
+}  // namespace
+
+ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withoutFolders,
+                           const QString& destination, Progress* progress) {
+    return Unzip(fs, archivePath, withoutFolders, destination, progress, QString(), true);
+}
+
+ExtractResult ExtractArchive(DeviceFs& fs, const QString& archivePath, Progress* progress,
+                             const QString& item, bool itemIsFolder) {
+    return Unzip(fs, archivePath, false, QString(), progress, item, itemIsFolder);
 }
 
 bool CreateDirTree(DeviceFs& fs, const QString& path) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 #include "recycle/recycle_archive_entries.h"
 
@@ -17,6 +19,9 @@ struct ExtractResult {
     quint64 bytes = 0;       // bytes of the files written
     quint64 refused = 0;     // entries whose names do not lead to a place inside the device
     quint64 failed = 0;      // entries that could not be restored
+    // Entries whose names differ only in letter case from one written before them: each
+    // came back under a free numbered name, (entry path, path written).
+    QList<std::pair<QString, QString>> renamed;
     bool Complete() const { return code == 0 && !cancelled && refused == 0 && failed == 0; }
     bool NotAnArchive() const { return code == kArchiveNotZip; }
 };
@@ -28,12 +33,17 @@ struct ExtractResult {
 // existing file. Existing files are replaced (the caller asked first); existing folders keep
 // their own attributes and times. Restored entries get their stored write time and
 // attributes. Entries whose names are refused are skipped and counted.
+// Files are written private to the user and then given the permission bits their entry
+// stored (else the usual ones for a new file). Two entries differing only in letter case never
+// overwrite each other: the later one is renamed as clashes are ("a(2).txt").
 ExtractResult UnzipToPaths(DeviceFs& fs, const QString& archivePath, bool withoutFolders,
                            const QString& destination, Progress* progress = nullptr);
 
-// Every entry back to the full path it names.
-ExtractResult ExtractArchive(DeviceFs& fs, const QString& archivePath,
-                             Progress* progress = nullptr);
+// Every entry back to the full path it names. With an item, the archive is one bin entry's:
+// every entry must be that file (itemIsFolder false) or lie in that folder, else nothing is
+// written and the code is kArchiveOutsideItem.
+ExtractResult ExtractArchive(DeviceFs& fs, const QString& archivePath, Progress* progress = nullptr,
+                             const QString& item = QString(), bool itemIsFolder = true);
 
 // Creates a folder with every missing folder above it; false for an empty path or when the
 // folder cannot be made.

@@ -1,21 +1,25 @@
 #include "recycle/recycle_archive_pack.h"
 
 #include "app/path_helpers.h"
+#include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
 #include "platform/device_fs.h"
+#include "platform/device_path.h"
 #include "recycle/recycle_archive.h"
 #include "recycle/recycle_archive_progress.h"
 
 // Putting an item into an archive:
 //  1. find the item and measure it for the progress totals,
-//  2. open the archive,
+//  2. open the archive as a temporary file of its folder, unique to this writer,
 //  3. pack the file, or walk the folder with CopyTree in archive mode,
-//  4. close the archive; anything short of a complete, cancel-free walk removes it.
+//  4. close it; anything short of a complete, cancel-free walk removes it,
+//  5. rename it to the archive path (never over an existing file), then mark it hidden.
 PackResult PackIntoArchive(DeviceFs& fs, const QString& item, const QString& archivePath,
                            Progress* progress, const QString& entryPath) {
     PackResult result;
     FindData record;
-    if (!PathExists(fs, item, &record)) return result;
+    // An archive inside the tree it packs would swallow itself.
+    if (IsSameOrInside(archivePath, item) || !PathExists(fs, item, &record)) return result;
     result.isFolder = record.IsFolder();
     result.attributes = record.attributes;
 
@@ -28,7 +32,7 @@ PackResult PackIntoArchive(DeviceFs& fs, const QString& item, const QString& arc
     }
 
     RecycleArchive archive(fs);
-    if (!archive.OpenArchive(archivePath)) return result;
+    if (!archive.OpenTempArchive(FolderPart(archivePath))) return result;
     archive.SetPieceObserver([&relay](quint64 bytes) { return relay.Partial(bytes); });
     if (!entryPath.isEmpty()) archive.SetEntryRoot(item, entryPath);
 
@@ -47,6 +51,17 @@ PackResult PackIntoArchive(DeviceFs& fs, const QString& item, const QString& arc
     }
     result.files = archive.PackedFiles();
     result.bytes = archive.PackedBytes();
-    result.packed = archive.CloseArchive();
+    if (!archive.CloseArchive()) return result;
+    const QString temp = archive.TempPath();
+    const std::unique_ptr<DeviceFile> live = archive.TakeTempFile();
+    if (!fs.MoveFile(temp, archivePath)) {
+        DeleteFileForce(fs, temp);
+        return result;
+    }
+    // Where the medium cannot store the mark, the archive works without it.
+    if (const std::optional<quint32> attributes = fs.GetAttributes(archivePath)) {
+        fs.SetAttributes(archivePath, *attributes | Attr::kHidden);
+    }
+    result.packed = true;
     return result;
 }

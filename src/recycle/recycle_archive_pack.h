@@ -15,8 +15,9 @@ struct PackResult {
 };
 
 // Packs a file, or a folder with its whole tree (files, and empty folders as folder entries;
-// ROM files left out), into a new archive at archivePath. Entries are named after their own
-// device paths, or after the same paths below entryPath when one is given. Unless the result
+// ROM files left out; never our own temporary files), into a new archive at archivePath,
+// which must not exist (the caller chose it under the bin's lock). Entries are named after their
+// own device paths, or after the same paths below entryPath when one is given. Unless the result
 // says packed, no archive is left behind and the caller must not delete the item. The item
 // itself is not changed here.
 PackResult PackIntoArchive(DeviceFs& fs, const QString& item, const QString& archivePath,

@@ -8,6 +8,7 @@
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
 #include "platform/device_fs.h"
+#include "platform/device_path.h"
 #include "resources/ids.h"
 
 RecycleBin::RecycleBin(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
@@ -19,7 +20,7 @@ RecycleBin::~RecycleBin() = default;
 // Opening the bin:
 //  1. read the settings,
 //  2. take the stored folder, or compute one and create it hidden,
-//  3. read the index and purge what has expired.
+//  3. under the bin's lock, read the index and purge what has expired.
 void RecycleBin::Open() {
     entries.clear();
     dirty = false;
@@ -36,6 +37,8 @@ void RecycleBin::Open() {
         CreateBinFolder(binPath);
     }
     binReady = undecided;
+    stamp_ = IndexStamp();
+    ChangeScope scope(*this, false);
     LoadRecycleIndex();
     PurgeExpired(false);
 }
@@ -48,8 +51,10 @@ void RecycleBin::SaveSettings() {
     settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME, lifetime);
 }
 
+// Every change was saved under the lock when it was made; an index another process wrote
+// since is read, never overwritten by this older list.
 void RecycleBin::Close() {
-    if (dirty) SaveRecycleIndex();
+    { ChangeScope scope(*this); }
     ClearRecycleList();
     if (!binPath.isEmpty() && !binPath.startsWith(QLatin1Char('*'))) {
         settings_.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH, binPath);
@@ -100,10 +105,72 @@ bool RecycleBin::CreateBinFolder(const QString& path) {
     return true;
 }
 
-// An archive, or the unpacked file or folder of an old-version entry. True when it is gone.
-bool RecycleBin::RemoveBinItem(const QString& path) {
+RecycleBin::ChangeScope::ChangeScope(RecycleBin& bin, bool refresh) : bin_(bin) {
+    bin_.BeginChange(refresh);
+}
+
+RecycleBin::ChangeScope::~ChangeScope() {
+    bin_.EndChange();
+}
+
+RecycleBin::IndexStamp RecycleBin::ReadStamp() {
+    IndexStamp stamp;
+    FindData record;
+    if (binPath.isEmpty() || binPath.startsWith(QLatin1Char('*')) ||
+        !PathExists(fs_, GetIndexPath(), &record)) {
+        return stamp;
+    }
+    stamp.exists = true;
+    stamp.size = record.size;
+    stamp.written = record.lastWriteTime;
+    stamp.id = record.objectId;
+    return stamp;
+}
+
+// The lock is taken once per operation; without a bin folder there is nothing to guard.
+void RecycleBin::BeginChange(bool refresh) {
+    if (lockDepth_++ > 0) return;
+    if (!binPath.isEmpty() && !binPath.startsWith(QLatin1Char('*')) && PathExists(fs_, binPath)) {
+        lock_ = fs_.LockFile(JoinPath(binPath, QLatin1String(kLockName)));
+    }
+    if (refresh && binReady && ReadStamp() != stamp_) ReadIndex();
+}
+
+void RecycleBin::EndChange() {
+    if (--lockDepth_ > 0) return;
+    if (dirty && binReady) SaveRecycleIndex();
+    lock_.reset();
+}
+
+void RecycleBin::Refresh() {
+    ChangeScope scope(*this);
+    if (!binReady && PathExists(fs_, binPath)) ReadIndex();
+}
+
+bool RecycleBin::IsProtectedItem(DeviceFs& fs, const QString& path, const QString& binPath) {
+    QStringList parts;
+    if (!SplitDevicePath(path, &parts) || parts.isEmpty()) return true;
+    if (parts.size() == 1 && fs.StorageCards().contains(parts[0], Qt::CaseInsensitive)) {
+        return true;
+    }
+    if (!binPath.isEmpty() && !binPath.startsWith(QLatin1Char('*')) &&
+        IsSameOrInside(binPath, path)) {
+        return true;
+    }
+    // Another bin folder, at the top of a volume.
+    const QString binName = LoadStr(IDS_RECYCLE_FOLDER_NAME);
+    return parts.last().compare(binName, Qt::CaseInsensitive) == 0 &&
+           (parts.size() == 1 ||
+            (parts.size() == 2 && fs.StorageCards().contains(parts[0], Qt::CaseInsensitive)));
+}
+
+// An archive, or the unpacked file or folder of an old-version entry, and only a sound one.
+// True when it is gone.
+bool RecycleBin::RemoveBinItem(const RecycleEntry& entry) {
+    const QString& path = entry.archivePath;
     FindData record;
     if (path.isEmpty() || !PathExists(fs_, path, &record)) return true;
+    if (!IsSoundEntry(entry, binPath)) return false;
     if (record.IsFolder()) {
         RemoveTree(fs_, path);
     } else {

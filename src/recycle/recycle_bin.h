@@ -3,11 +3,14 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
+#include "platform/file_attributes.h"
 #include "recycle/recycle_entry.h"
 
 class Clock;
+class DeviceFile;
 class DeviceFs;
 class Progress;
 class SettingsStore;
@@ -18,9 +21,26 @@ class UserPrompt;
 // Owned by the document; every question and message goes through the prompt.
 class RecycleBin {
 public:
-    // An archive is packed under its name with this suffix and renamed when complete, so
-    // that what a crash leaves of a pack is known as such and removed at the next reading.
+    // Earlier versions packed an archive under its name with this suffix; what a crash left
+    // of such a pack is removed under the lock, unless the index lists it (an old-version
+    // item may bear the suffix itself). Packs now go through the device's temporary files.
     static constexpr char kUnfinishedSuffix[] = ".part";
+    // The bin's advisory lock file; the device hides names starting ".nuvio-".
+    static constexpr char kLockName[] = ".nuvio-lock";
+
+    // Holds the bin's lock for one operation, across processes (nested scopes share it): on
+    // entry the index is read again when another process changed it; on exit it is saved
+    // when this one changed it.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(RecycleBin& bin, bool refresh = true);
+        ~ChangeScope();
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        RecycleBin& bin_;
+    };
 
     RecycleBin(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt, const Clock& clock);
     ~RecycleBin();
@@ -48,21 +68,35 @@ public:
     bool indexIsCurrent = true;  // false after reading an old-version ("NR0") index
     bool dirty = false;
     QList<RecycleEntry> entries;
+    // Grows each time the list is read anew, so that views of it know their rows are stale.
+    quint64 generation = 0;
 
     // The bin folder for a position (the bin's own when none; with no card mounted that one
     // falls back to main memory). False, with "*~Recycle", when no usable card is chosen.
     bool MakeBinPath(std::optional<int> position, QString* path);
     QString GetIndexPath() const;
     // Replaces the list by the index; archives of the bin that it does not list are taken
-    // back in (from their entries), those it lists that are gone are dropped.
+    // back in (from their entries); records whose archive is gone or is not a file directly
+    // in the bin folder (for an old-version item: a file or folder directly in it), or whose
+    // original path names no item a bin may hold, are dropped.
     void LoadRecycleIndex();
+    // Reads the index again when another process changed it since this one last did.
+    void Refresh();
+    // Whether a record may be kept for a bin in folder (see LoadRecycleIndex).
+    bool IsSoundEntry(const RecycleEntry& entry, const QString& folder);
+    // The root, a storage card, the bin folder and folders holding it are never put into the
+    // bin nor deleted.
+    static bool IsProtectedItem(DeviceFs& fs, const QString& path, const QString& binPath);
     // Replaces the index file atomically; false leaves the file as it was and the list dirty.
     bool SaveRecycleIndex();
     void ClearRecycleList();
     const RecycleEntry* GetRecycleEntry(int index) const;
     // The new entry, or none when nothing was put into the bin (the item stays whole and no
     // archive is left behind).
-    std::optional<RecycleEntry> MoveToRecycleBin(const QString& path, Progress* sink = nullptr);
+    // What could not be removed of a folder that went into the bin whole is listed in left,
+    // one line each with the reason.
+    std::optional<RecycleEntry> MoveToRecycleBin(const QString& path, Progress* sink = nullptr,
+                                                 QStringList* left = nullptr);
     // Saves the index when dirty and forced or the bin is on the storage card.
     void FlushRecycleIndex(bool force);
     // False keeps the old location. With move, the archives follow to the new folder.
@@ -105,10 +139,24 @@ private:
     // but its archive could not be removed; Skipped: not restored; Stop: the run ends.
     enum class RowResult { Restored, Dropped, Kept, Skipped, Stop };
 
+    struct IndexStamp {
+        bool exists = false;
+        quint64 size = 0;
+        FileTime written = 0;
+        quint64 id = 0;
+        bool operator==(const IndexStamp&) const = default;
+    };
+
     QString BinFolderName() const;
+    IndexStamp ReadStamp();
+    void BeginChange(bool refresh);
+    void EndChange();
+    void ReadIndex();
     void AdoptUnlistedArchives();
     void RemoveUnfinishedArchives();
-    bool RemoveBinItem(const QString& path);
+    bool RemoveBinItem(const RecycleEntry& entry);
+    QList<int> CurrentRows(const QList<RecycleEntry>& chosen) const;
+    QList<RecycleEntry> ChosenEntries(const QList<int>& rows) const;
     bool AskToReplace(const RecycleEntry& entry, RestoreRun& run);
     RowResult RestoreRow(const RecycleEntry& entry, RestoreRun& run, Progress* progress);
     bool BringBack(const RecycleEntry& entry, RestoreRun& run, Progress* progress);
@@ -116,6 +164,9 @@ private:
     bool CreateBinFolder(const QString& path);
     void DropRow(int row, const RestoreObserver& observer);
 
+    IndexStamp stamp_;  // of the index as this process last read or wrote it
+    std::unique_ptr<DeviceFile> lock_;
+    int lockDepth_ = 0;
     DeviceFs& fs_;
     SettingsStore& settings_;
     UserPrompt& prompt_;

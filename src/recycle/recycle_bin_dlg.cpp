@@ -93,7 +93,7 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     setObjectName(QString::number(IDD_RECYCLE_BIN));
     setWindowTitle(QStringLiteral("資源回收筒"));
 
-    if (!bin_.binReady && PathExists(frame_.fs(), bin_.binPath)) bin_.LoadRecycleIndex();
+    bin_.Refresh();
     BeginWaitCursor();
 
     auto* layout = new QVBoxLayout(this);
@@ -236,11 +236,16 @@ void CRecycleBinDlg::OnRestore() {
     observer.restored = [&sync](const QString& path, bool existedBefore) {
         sync.Restored(path, existedBefore);
     };
-    observer.rowRemoved = [this](int row) { model_->RemoveRow(row); };
+    // Rows refer to the list shown; another process may have changed the bin since.
+    const quint64 shown = bin_.generation;
+    observer.rowRemoved = [this, shown](int row) {
+        if (bin_.generation == shown) model_->RemoveRow(row);
+    };
     {
         std::unique_ptr<Progress> progress = frame_.BeginProgress(windowTitle());
         bin_.RestoreFromBin(SelectedRows(), observer, progress.get());
     }
+    if (bin_.generation != shown) model_->Reload();
     sync.Finish();
     UpdateButtons();
     UpdateSizeLine();
@@ -248,8 +253,12 @@ void CRecycleBinDlg::OnRestore() {
 
 void CRecycleBinDlg::OnErase() {
     RecycleBin::RestoreObserver observer;
-    observer.rowRemoved = [this](int row) { model_->RemoveRow(row); };
+    const quint64 shown = bin_.generation;
+    observer.rowRemoved = [this, shown](int row) {
+        if (bin_.generation == shown) model_->RemoveRow(row);
+    };
     bin_.EraseFromBin(SelectedRows(), observer);
+    if (bin_.generation != shown) model_->Reload();
     UpdateButtons();
     UpdateSizeLine();
 }

@@ -41,17 +41,6 @@ bool MoveItem(DeviceFs& fs, const QString& source, const QString& target, bool f
     return false;
 }
 
-// The entries of an index already lying in a folder, whose archives still exist.
-QList<RecycleEntry> ReadExistingIndex(DeviceFs& fs, const QString& indexPath) {
-    QList<RecycleEntry> kept;
-    const std::optional<QByteArray> data = ReadWholeFile(fs, indexPath, kRecycleIndexMaxBytes);
-    if (!data) return kept;
-    for (const RecycleEntry& entry : DecodeRecycleIndex(*data).entries) {
-        if (PathExists(fs, entry.archivePath)) kept.append(entry);
-    }
-    return kept;
-}
-
 }  // namespace
 
 bool RecycleBin::MakeBinPath(std::optional<int> newPosition, QString* path) {
@@ -76,6 +65,7 @@ bool RecycleBin::MakeBinPath(std::optional<int> newPosition, QString* path) {
 //  3. write the index there (with what an index already there listed), then remove the old
 //     index and the old folder when nothing else is left in it.
 bool RecycleBin::SetBinLocation(int newPosition, bool move, Progress* progress) {
+    ChangeScope scope(*this);
     const int oldPosition = position;
     const QString oldPath = binPath;
     position = newPosition;
@@ -103,7 +93,14 @@ bool RecycleBin::RelocateBin(int newPosition, const QString& previousCard, Progr
 }
 
 bool RecycleBin::MoveBinContents(const QString& oldPath, Progress* progress) {
-    const QList<RecycleEntry> existing = ReadExistingIndex(fs_, GetIndexPath());
+    // The sound entries of an index already lying in the new folder.
+    QList<RecycleEntry> existing;
+    if (const std::optional<QByteArray> data =
+            ReadWholeFile(fs_, GetIndexPath(), kRecycleIndexMaxBytes)) {
+        for (const RecycleEntry& entry : DecodeRecycleIndex(*data).entries) {
+            if (IsSoundEntry(entry, binPath)) existing.append(entry);
+        }
+    }
     ProgressTracker tracker(progress);
     tracker.SetTotals(MeasureTree(fs_, oldPath).bytes, quint64(entries.size()));
     for (RecycleEntry& entry : entries) {
@@ -133,6 +130,7 @@ bool RecycleBin::MoveBinContents(const QString& oldPath, Progress* progress) {
     if (saved && !IsUndecided(oldPath)) {
         const QString oldIndex = JoinPath(oldPath, BinFolderName() + QStringLiteral(".bin"));
         DeleteFileForce(fs_, oldIndex);
+        DeleteFileForce(fs_, JoinPath(oldPath, QLatin1String(kLockName)));
         fs_.RemoveDirectory(oldPath);
     }
     return true;

@@ -1,23 +1,28 @@
 #include "recycle/recycle_archive_convert.h"
 #include "recycle/recycle_bin.h"
 
-// Converting an old-version bin: every unpacked item becomes an archive with its entries named
-// after the original paths (message 121 first); an item that cannot be converted stays
-// unpacked, which the restore still handles. The index is then written in the current form.
+// Converting an old-version bin under its lock: every item still unpacked becomes an archive
+// with its entries named after the original paths (message 121 first); an item that cannot be
+// converted stays unpacked and marked so, which the restore still handles. The index is then
+// written in the current form.
 bool RecycleBin::CompressRecycleBin(Progress* progress) {
-    if (!entries.isEmpty()) {
-        QList<OldBinItem> items;
-        items.reserve(entries.size());
-        for (const RecycleEntry& entry : entries) {
-            items.append({entry.archivePath, entry.originalPath, QString()});
-        }
-        ::CompressRecycleBin(fs_, prompt_, items, progress);
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            if (!items[i].archivePath.isEmpty()) entries[i].archivePath = items[i].archivePath;
-        }
+    ChangeScope scope(*this);
+    QList<OldBinItem> items;
+    QList<int> rows;
+    for (int row = 0; row < entries.size(); ++row) {
+        if (!entries[row].plain) continue;
+        items.append({entries[row].archivePath, entries[row].originalPath, QString()});
+        rows.append(row);
+    }
+    ::CompressRecycleBin(fs_, prompt_, items, progress);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        RecycleEntry& entry = entries[rows[i]];
+        if (items[i].archivePath.isEmpty()) continue;
+        entry.archivePath = items[i].archivePath;
+        entry.plain = false;
     }
     dirty = true;
     SaveRecycleIndex();
-    indexIsCurrent = true;
+    indexIsCurrent = true;  // what stays unpacked is tried again at the next start
     return true;
 }

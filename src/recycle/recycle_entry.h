@@ -24,6 +24,9 @@ struct RecycleEntry {
     LocalTimeRecord deleteTime;
     quint64 size = 0;  // the index keeps 32 bits; larger sizes are stored as 0xFFFFFFFF
     quint32 attributes = 0;
+    // The item lies unpacked in the bin as the file or folder it is (an old-version entry
+    // not converted yet): it is copied back, never extracted, even when it is a zip itself.
+    bool plain = false;
     bool IsFolder() const { return (attributes & 0x10) != 0; }
     bool operator==(const RecycleEntry&) const = default;
 };

@@ -11,7 +11,7 @@ void WriteRecord(SystemFileWriter& writer, const RecycleEntry& entry) {
     for (quint16 field : entry.deleteTime.fields)
         writer.UInt16(field);
     writer.UInt32(quint32(std::min<quint64>(entry.size, 0xffffffffu)));
-    writer.UInt32(entry.attributes);
+    writer.UInt32(entry.attributes | (entry.plain ? kRecyclePlainItemFlag : 0));
 }
 
 bool ReadRecord(SystemFileReader& reader, RecycleEntry* entry) {
@@ -26,6 +26,8 @@ bool ReadRecord(SystemFileReader& reader, RecycleEntry* entry) {
     quint32 size = 0;
     if (!reader.UInt32(&size) || !reader.UInt32(&entry->attributes)) return false;
     entry->size = size;
+    entry->plain = (entry->attributes & kRecyclePlainItemFlag) != 0;
+    entry->attributes &= ~kRecyclePlainItemFlag;
     return true;
 }
 
@@ -63,6 +65,7 @@ RecycleIndexContent DecodeRecycleIndex(const QByteArray& data) {
             content.complete = false;
             break;
         }
+        if (content.version == RecycleIndexContent::Version::Old) entry.plain = true;
         content.entries.append(entry);
     }
     return content;

@@ -15,6 +15,9 @@
 inline constexpr char kRecycleIndexMagic[] = "NR1";
 inline constexpr char kRecycleIndexOldMagic[] = "NR0";
 inline constexpr quint16 kRecycleTimeBytes = 16;
+// In a current index, marks in the attributes an old-version item that still lies unpacked, so
+// that a program writing the index before converting it never has it extracted.
+inline constexpr quint32 kRecyclePlainItemFlag = 0x80000000u;
 
 // The largest well-formed file: every record at its longest.
 inline constexpr qint64 kRecycleIndexMaxBytes =
@@ -34,6 +37,6 @@ struct RecycleIndexContent {
 // entries or a path does not fit its field. Sizes of 4 GiB and more are stored as 0xFFFFFFFF.
 std::optional<QByteArray> EncodeRecycleIndex(const QList<RecycleEntry>& entries);
 
-// An unknown magic gives no entries. A record with a path over 520 bytes, a time length
-// other than 16, or that runs past the end of the data ends the read.
+// Every entry of an old index is plain. An unknown magic gives no entries. A record with a path
+// over 520 bytes, a time length other than 16, or that runs past the end of the data ends the read.
 RecycleIndexContent DecodeRecycleIndex(const QByteArray& data);

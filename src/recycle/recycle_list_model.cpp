@@ -15,9 +15,16 @@
 RecycleListModel::RecycleListModel(DeviceFs& fs, ShellServices& shell, RecycleBin& bin,
                                    IconCache& icons, QObject* parent)
     : QAbstractTableModel(parent), fs_(fs), shell_(shell), bin_(bin), icons_(icons) {
+    Reload();
+}
+
+void RecycleListModel::Reload() {
+    beginResetModel();
+    rows_.clear();
     rows_.reserve(size_t(bin_.entries.size()));
     for (const RecycleEntry& entry : bin_.entries)
         rows_.push_back({FileNamePart(entry.originalPath), -1, std::nullopt});
+    endResetModel();
 }
 
 int RecycleListModel::rowCount(const QModelIndex& parent) const {

@@ -28,6 +28,8 @@ public:
 
     // The bin dropped the entry at this row.
     void RemoveRow(int row);
+    // The bin read its index again (another process changed it): every row anew.
+    void Reload();
     // The type text of a row, looked up when not yet known.
     QString TypeText(int row) const;
 

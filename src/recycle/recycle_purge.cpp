@@ -30,11 +30,13 @@ int LifetimeDays(int lifetime) {
 
 }  // namespace
 
-// Purging, at most once a calendar day unless forced: entries older than the lifetime go
-// from the last to the first, each with its archive. An entry whose archive cannot be
-// removed stays listed, to be tried again.
+// Purging, at most once a calendar day unless forced, under the bin's lock: entries older
+// than the lifetime go from the last to the first, each with its archive. An entry whose
+// archive cannot be removed stays listed, to be tried again.
 int RecycleBin::PurgeExpired(bool force) {
-    if (lifetime == 0 || entries.isEmpty()) return 0;
+    if (lifetime == 0) return 0;
+    ChangeScope scope(*this);
+    if (entries.isEmpty()) return 0;
     const QDate today = clock_.LocalNow().date();
     if (!force) {
         const int month = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_MONTH);
@@ -45,7 +47,7 @@ int RecycleBin::PurgeExpired(bool force) {
     int purged = 0;
     for (int i = int(entries.size()) - 1; i >= 0 && limit >= 0; --i) {
         if (AgeInDays(entries[i].deleteTime, today) <= limit) continue;
-        if (!RemoveBinItem(entries[i].archivePath)) continue;
+        if (!RemoveBinItem(entries[i])) continue;
         entries.removeAt(i);
         dirty = true;
         ++purged;

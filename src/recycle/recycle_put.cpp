@@ -1,4 +1,5 @@
 #include "app/clock.h"
+#include "app/load_str.h"
 #include "app/path_helpers.h"
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
@@ -7,51 +8,85 @@
 #include "recycle/recycle_archive_pack.h"
 #include "recycle/recycle_bin.h"
 #include "recycle/wait_cursor_scope.h"
+#include "resources/ids.h"
 
 namespace {
 
+constexpr int kMaxLeftLines = 20;
+
+// Why an item that stayed could not be removed, as far as its attributes tell.
+QString LeftReason(quint32 attributes) {
+    if (IsRomFile(attributes)) return LoadStr(IDS_LEFT_ROM_FILE);
+    if (attributes & Attr::kReadOnly) return LoadStr(IDS_LEFT_READ_ONLY);
+    return LoadStr(IDS_LEFT_NOT_REMOVABLE);
+}
+
+// What stays of a folder after its removal: the files, and the folders that hold nothing.
+void ListLeft(DeviceFs& fs, const QString& folder, QStringList* left) {
+    QList<FindData> found;
+    FindData record;
+    auto handle = fs.FindFirst(JoinPath(folder, QStringLiteral("*")), record);
+    for (bool more = handle != nullptr; more; more = handle->Next(record))
+        found.append(record);
+    handle.reset();
+    if (found.isEmpty() && left->size() < kMaxLeftLines) {
+        left->append(folder + QStringLiteral(" (") + LoadStr(IDS_LEFT_NOT_REMOVABLE) +
+                     QLatin1Char(')'));
+    }
+    for (const FindData& item : found) {
+        if (left->size() >= kMaxLeftLines) return;
+        const QString path = JoinPath(folder, item.name);
+        if (item.IsFolder()) {
+            ListLeft(fs, path, left);
+        } else {
+            left->append(path + QStringLiteral(" (") + LeftReason(item.attributes) +
+                         QLatin1Char(')'));
+        }
+    }
+}
+
 // Deletes the packed item. True when anything of it went: what stays behind of a folder (a
 // ROM file, a dot-folder, a file that refused) is in the archive too and is kept whole.
-bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder) {
+bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, QStringList* left) {
     if (!folder) return DeleteFileForce(fs, path);
     const TreeMeasure before = MeasureTree(fs, path);
     RemoveTree(fs, path);
     if (!PathExists(fs, path)) return true;
     const TreeMeasure after = MeasureTree(fs, path);
-    return after.files != before.files || after.folders != before.folders;
+    const bool some = after.files != before.files || after.folders != before.folders;
+    if (some && left) ListLeft(fs, path, left);
+    return some;
 }
 
 }  // namespace
 
 // Putting an item into the bin:
-//  1. find the item; read the bin's index first when that has not happened yet,
-//  2. pack it into a free archive name, "<name>.nzc", "<name>(2).nzc", ..., written as
-//     "<name>.nzc.part" and renamed when complete; a pack that is not complete (a failed
-//     write, a cancel) leaves the item untouched and no archive,
-//  3. delete the item; when nothing of it could be deleted, the archive goes instead,
-//  4. record the entry with the local time of deletion.
-std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Progress* sink) {
+//  1. refuse the root, a card, the bin folder and folders around it; find the item,
+//  2. under the bin's lock (the index read again when another process changed it), pack it
+//     into a free archive name, "<name>.nzc", "<name>(2).nzc", ..., through a temporary file
+//     unique to this writer that is renamed when complete; a pack that is not complete (a
+//     failed write, a cancel) leaves the item untouched and no archive,
+//  3. delete the item; when nothing of it could be deleted, the archive goes instead, and
+//     what stays of a folder is listed for the caller to report,
+//  4. record the entry with the local time of deletion; the index is saved as the lock goes.
+std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Progress* sink,
+                                                         QStringList* left) {
     QString item = path;
     FindData record;
-    if (!PathExists(fs_, item, &record)) return std::nullopt;
-    // The bin cannot swallow itself, nor a folder around it.
     if (binPath.isEmpty() || binPath.startsWith(QLatin1Char('*')) ||
-        IsSameOrInside(item, binPath) || IsSameOrInside(binPath, item)) {
+        IsProtectedItem(fs_, item, binPath) || IsSameOrInside(item, binPath) ||
+        !PathExists(fs_, item, &record)) {
         return std::nullopt;
     }
-    if (!binReady && PathExists(fs_, binPath)) LoadRecycleIndex();
+    ChangeScope scope(*this);
+    if (!binReady && PathExists(fs_, binPath)) ReadIndex();
 
     WaitCursorScope wait;
     const QString archivePath =
         MakeUniqueName(fs_, JoinPath(binPath, FileNamePart(item) + QStringLiteral(".nzc")));
-    const QString unfinished = archivePath + QLatin1String(kUnfinishedSuffix);
-    const PackResult pack = PackIntoArchive(fs_, item, unfinished, sink);
+    const PackResult pack = PackIntoArchive(fs_, item, archivePath, sink);
     if (!pack.packed) return std::nullopt;
-    if (!fs_.MoveFile(unfinished, archivePath)) {
-        DeleteFileForce(fs_, unfinished);
-        return std::nullopt;
-    }
-    if (!RemoveOriginal(fs_, item, pack.isFolder)) {
+    if (!RemoveOriginal(fs_, item, pack.isFolder, left)) {
         DeleteFileForce(fs_, archivePath);
         return std::nullopt;
     }

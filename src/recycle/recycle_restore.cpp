@@ -17,6 +17,7 @@ struct RecycleBin::RestoreRun {
     int lastAnswer = CONFIRM_YES;
     bool systemErrorShown = false;  // message 100
     bool noSpaceShown = false;      // message 102
+    QStringList renamed;            // "entry path -> path written" of case-only clashes
 };
 
 namespace {
@@ -40,17 +41,44 @@ void ShowOnce(UserPrompt& prompt, bool* shown, int textId, int style) {
 
 }  // namespace
 
-// Restoring the selected rows, from the last to the first so that dropping one keeps the
-// places of those still to come:
-//  1. ask when the original exists (Yes, No, Yes to all, Cancel),
-//  2. recreate the target folder (message 100) and check the free space (message 102),
-//  3. unpack the archive to the paths it names; an old-version item is copied back,
-//  4. delete the archive and drop the entry; a row not brought back whole keeps both.
+QList<RecycleEntry> RecycleBin::ChosenEntries(const QList<int>& rows) const {
+    QList<RecycleEntry> chosen;
+    for (int row : ValidRows(rows, entries.size()))
+        chosen.append(entries[row]);
+    return chosen;
+}
+
+// The rows of the chosen entries in the list as it is now (another process may have changed
+// it), ascending.
+QList<int> RecycleBin::CurrentRows(const QList<RecycleEntry>& chosen) const {
+    QList<int> rows;
+    for (int row = 0; row < entries.size(); ++row) {
+        for (const RecycleEntry& entry : chosen) {
+            if (entry.archivePath.compare(entries[row].archivePath, Qt::CaseInsensitive) == 0) {
+                rows.append(row);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+// Restoring the selected rows under the bin's lock, from the last to the first so that
+// dropping one keeps the places of those still to come:
+//  1. find the chosen entries in the index as it is now,
+//  2. ask when the original exists (Yes, No, Yes to all, Cancel),
+//  3. recreate the target folder (message 100) and check the free space (message 102),
+//  4. unpack the archive, writing only inside the entry's own item (anything else makes it
+//     damaged); an old-version item is copied back as it is,
+//  5. delete the archive and drop the entry; a row not brought back whole keeps both,
+//  6. report the items renamed because their names differed from others only in case.
 void RecycleBin::RestoreFromBin(const QList<int>& rows, const RestoreObserver& observer,
                                 Progress* progress) {
     WaitCursorScope wait;
     RestoreRun run;
-    const QList<int> order = ValidRows(rows, entries.size());
+    const QList<RecycleEntry> chosen = ChosenEntries(rows);
+    ChangeScope scope(*this);
+    const QList<int> order = CurrentRows(chosen);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const RecycleEntry entry = entries[*it];
         const bool existedBefore = PathExists(fs_, entry.originalPath);
@@ -64,6 +92,13 @@ void RecycleBin::RestoreFromBin(const QList<int>& rows, const RestoreObserver& o
         if (result != RowResult::Kept) DropRow(*it, observer);
     }
     dirty = true;
+    if (!run.renamed.isEmpty()) {
+        WaitCursorPause pause;
+        ShowFilledMessage(
+            prompt_, IDS_RESTORED_UNDER_NEW_NAME,
+            FormatStr(IDS_RESTORED_UNDER_NEW_NAME, run.renamed.join(QLatin1Char('\n'))),
+            MB_ICONINFORMATION);
+    }
 }
 
 RecycleBin::RowResult RecycleBin::RestoreRow(const RecycleEntry& entry, RestoreRun& run,
@@ -88,7 +123,7 @@ RecycleBin::RowResult RecycleBin::RestoreRow(const RecycleEntry& entry, RestoreR
     if (!BringBack(entry, run, progress)) {
         return run.lastAnswer == CONFIRM_CANCEL ? RowResult::Stop : RowResult::Skipped;
     }
-    return RemoveBinItem(entry.archivePath) ? RowResult::Restored : RowResult::Kept;
+    return RemoveBinItem(entry) ? RowResult::Restored : RowResult::Kept;
 }
 
 // Answers Yes or Yes to all with true; any answer but No ends the run.
@@ -123,29 +158,43 @@ bool RecycleBin::AskToReplace(const RecycleEntry& entry, RestoreRun& run) {
 bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress* progress) {
     FindData record;
     if (!PathExists(fs_, entry.archivePath, &record)) return false;
-    if (record.IsFolder()) {
+    if (entry.plain && record.IsFolder()) {
         // An old-version folder, unpacked in the bin.
         const TreeResult copy =
             CopyTree(fs_, entry.archivePath, entry.originalPath, nullptr, progress);
         if (copy.cancelled) run.lastAnswer = CONFIRM_CANCEL;
         return copy.Complete();
     }
-    const ExtractResult result = ExtractArchive(fs_, entry.archivePath, progress);
+    // An old-version file is the deleted file itself, whatever it holds.
+    if (entry.plain) return fs_.CopyFile(entry.archivePath, entry.originalPath);
+    const ExtractResult result = record.IsFolder()
+                                     ? ExtractResult{kArchiveOutsideItem}
+                                     : ExtractArchive(fs_, entry.archivePath, progress,
+                                                      entry.originalPath, entry.IsFolder());
+    for (const auto& [from, to] : result.renamed)
+        run.renamed.append(from + QStringLiteral(" -> ") + to);
     if (result.cancelled) {
         run.lastAnswer = CONFIRM_CANCEL;
         return false;
     }
-    // No zip file: an old-version item, the deleted file itself.
+    // No zip file: an item an earlier version could not convert, the deleted file itself.
     if (result.NotAnArchive()) return fs_.CopyFile(entry.archivePath, entry.originalPath);
+    if (result.code == kArchiveOutsideItem) {
+        WaitCursorPause pause;
+        ShowFilledMessage(prompt_, IDS_RECYCLE_ARCHIVE_DAMAGED,
+                          FormatStr(IDS_RECYCLE_ARCHIVE_DAMAGED, entry.originalPath), MB_ICONSTOP);
+    }
     return result.Complete();
 }
 
 // Erasing: each selected row's archive goes for good, from the last row to the first.
 void RecycleBin::EraseFromBin(const QList<int>& rows, const RestoreObserver& observer) {
     WaitCursorScope wait;
-    const QList<int> order = ValidRows(rows, entries.size());
+    const QList<RecycleEntry> chosen = ChosenEntries(rows);
+    ChangeScope scope(*this);
+    const QList<int> order = CurrentRows(chosen);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (RemoveBinItem(entries[*it].archivePath)) DropRow(*it, observer);
+        if (RemoveBinItem(entries[*it])) DropRow(*it, observer);
     }
     dirty = true;
 }

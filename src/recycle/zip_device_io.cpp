@@ -13,7 +13,9 @@
 namespace {
 
 struct Stream {
-    std::unique_ptr<DeviceFile> file;
+    std::unique_ptr<DeviceFile> owned;
+    DeviceFile* file = nullptr;
+    bool adopted = false;
     bool writing = false;
     bool failed = false;  // sticky: nothing more is written after a failed write
     // Reading goes through a buffer: minizip reads headers a byte or two at a time.
@@ -61,21 +63,36 @@ ZipDeviceIo::ZipDeviceIo(DeviceFs& fs) : fs_(fs) {
     functions_.opaque = this;
 }
 
+ZipDeviceIo::~ZipDeviceIo() = default;
+
+void ZipDeviceIo::Adopt(std::unique_ptr<DeviceFile> file) {
+    adopted_ = std::move(file);
+}
+
+std::unique_ptr<DeviceFile> ZipDeviceIo::TakeAdopted() {
+    return std::move(adopted_);
+}
+
 voidpf ZipDeviceIo::Open(voidpf opaque, const void* name, int mode) {
     ZipDeviceIo* io = Io(opaque);
     if (!name) return nullptr;
     const QString& path = *static_cast<const QString*>(name);
     auto stream = std::make_unique<Stream>();
-    if (mode & ZLIB_FILEFUNC_MODE_CREATE) {
+    if ((mode & ZLIB_FILEFUNC_MODE_CREATE) && io->adopted_) {
+        stream->file = io->adopted_.get();
+        stream->adopted = true;
+        stream->writing = true;
+    } else if (mode & ZLIB_FILEFUNC_MODE_CREATE) {
         // Hidden from the start: a half-written archive is never shown in a listing.
-        stream->file = io->fs_.Open(path, OpenMode::CreateAlways, Attr::kHidden);
+        stream->owned = io->fs_.Open(path, OpenMode::CreateAlways, Attr::kHidden);
         stream->writing = true;
     } else if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) == ZLIB_FILEFUNC_MODE_READ) {
-        stream->file = io->fs_.Open(path, OpenMode::Read);
+        stream->owned = io->fs_.Open(path, OpenMode::Read);
     } else {
-        stream->file = io->fs_.Open(path, OpenMode::ReadWrite);
+        stream->owned = io->fs_.Open(path, OpenMode::ReadWrite);
         stream->writing = true;
     }
+    if (!stream->adopted) stream->file = stream->owned.get();
     if (!stream->file) {
         io->openFailed_ = true;
         return nullptr;
@@ -149,13 +166,22 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
         default:
             return -1;
     }
-    // Offsets past 2^63 cannot name a position; a reader of a damaged archive may ask.
-    if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
+    // Offsets past 2^63 cannot name a position; a reader of a damaged archive may ask. From
+    // the current position minizip also steps back (after reading an extra field), by a
+    // negative offset passed as unsigned.
+    qint64 target = 0;
+    if (origin == ZLIB_FILEFUNC_SEEK_CUR && qint64(offset) < 0) {
+        target = base + qint64(offset);
+        if (base < 0 || target < 0) return -1;
+    } else {
+        if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
+        target = base + qint64(offset);
+    }
     if (!s->writing) {
-        s->position = base + qint64(offset);  // the next refill seeks
+        s->position = target;  // the next refill seeks
         return 0;
     }
-    if (!s->file->Seek(base + qint64(offset))) {
+    if (!s->file->Seek(target)) {
         Io(opaque)->failed_ = true;
         return -1;
     }
@@ -167,7 +193,7 @@ int ZipDeviceIo::Close(voidpf opaque, voidpf stream) {
     bool ok = !s->failed;
     // The archive must be on the medium before the caller deletes the originals.
     if (s->writing && ok) ok = s->file->Flush();
-    ok = s->file->Close() && ok;
+    if (!s->adopted) ok = s->file->Close() && ok;
     if (!ok && s->writing) Io(opaque)->failed_ = true;
     return ok || !s->writing ? 0 : -1;
 }

@@ -2,6 +2,9 @@
 
 #include <minizip/ioapi.h>
 
+#include <memory>
+
+class DeviceFile;
 class DeviceFs;
 
 // minizip's file functions over DeviceFs, so that archives are read and written through the
@@ -10,6 +13,7 @@ class DeviceFs;
 class ZipDeviceIo {
 public:
     explicit ZipDeviceIo(DeviceFs& fs);
+    ~ZipDeviceIo();
     ZipDeviceIo(const ZipDeviceIo&) = delete;
     ZipDeviceIo& operator=(const ZipDeviceIo&) = delete;
 
@@ -25,6 +29,12 @@ public:
         openFailed_ = false;
     }
 
+    // The next archive created writes into this open file instead of opening its path; closing
+    // the archive flushes it but keeps it open (a temporary file stays marked live until it
+    // has been renamed into place), to be taken back with TakeAdopted.
+    void Adopt(std::unique_ptr<DeviceFile> file);
+    std::unique_ptr<DeviceFile> TakeAdopted();
+
 private:
     static voidpf Open(voidpf opaque, const void* name, int mode);
     static uLong Read(voidpf opaque, voidpf stream, void* buffer, uLong size);
@@ -35,6 +45,7 @@ private:
     static int Error(voidpf opaque, voidpf stream);
 
     DeviceFs& fs_;
+    std::unique_ptr<DeviceFile> adopted_;
     zlib_filefunc64_def functions_{};
     bool failed_ = false;
     bool openFailed_ = false;

@@ -321,6 +321,14 @@ inline constexpr int IDS_ITEMS_LEFT_OUT = 151;
 inline constexpr int IDS_ITEMS_RENAMED = 152;
 // Our own: an attribute change that did not happen.
 inline constexpr int IDS_CANNOT_SET_ATTRIBUTES = 153;
+// Our own, for the recycle bin: refusals, partial results and what a restore renamed.
+inline constexpr int IDS_CANNOT_DELETE_PROTECTED = 160;
+inline constexpr int IDS_RECYCLE_ARCHIVE_DAMAGED = 161;
+inline constexpr int IDS_RESTORED_UNDER_NEW_NAME = 162;
+inline constexpr int IDS_RECYCLE_PARTIAL = 163;
+inline constexpr int IDS_LEFT_ROM_FILE = 164;
+inline constexpr int IDS_LEFT_READ_ONLY = 165;
+inline constexpr int IDS_LEFT_NOT_REMOVABLE = 166;
 
 // Strings: popup-menu texts, stored under their command's number.
 inline constexpr int IDS_UP_ONE_LEVEL = 32775;

@@ -81,6 +81,23 @@ TEST_F(CliBinTest, EraseAndVanishedEntries) {
     EXPECT_FALSE(device().Exists("\\A\\a.txt"));
 }
 
+// What only partly happened says so and fails; the bin folder itself is never deleted.
+TEST_F(CliBinTest, APartialPutAndARefusedDeleteSayWhatHappenedAndFail) {
+    device().Make({"\\D\\a.txt=a", "\\D\\rom.bin=r"});
+    device().SetRawAttributes("\\D\\rom.bin", Attr::kInRom);
+    const CliResult partial = Run({"bin", "put", "\\D"});
+    EXPECT_EQ(partial.code, 1);
+    EXPECT_TRUE(partial.err.contains("\\D\\rom.bin")) << partial.err.toStdString();
+    EXPECT_FALSE(partial.err.contains("cannot delete")) << partial.err.toStdString();
+    EXPECT_EQ(Entries().size(), 1);
+    const CliResult refused = Run({"rm", "--purge", "\\~Recycle"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains(
+        FormatStr(IDS_CANNOT_DELETE_PROTECTED, "\\~Recycle").section('\n', 0, 0)))
+        << refused.err.toStdString();
+    EXPECT_EQ(Entries().size(), 1);
+}
+
 TEST_F(CliBinTest, PurgeRemovesExpiredEntries) {
     device().Make({"\\A\\old.txt=o", "\\A\\new.txt=n"});
     ASSERT_EQ(Run({"rm", "\\A\\old.txt", "\\A\\new.txt"}).code, 0);

@@ -30,11 +30,15 @@ TEST_F(CliPartialResultsTest, TheFirstCommandOnAFreshDeviceSeesTheStandardFolder
 TEST_F(CliPartialResultsTest, CopyNamesWhatItRenamedAndWhatItLeftOut) {
     HostFile("S/A.txt", "upper");
     HostFile("S/a.txt", "lower");
+    HostFile("S/Meeting 10:30.txt", "cannot be a device name");
+    HostFile("T/Meeting 10:30.txt", "the only entry");
     device().Make({"\\S\\rom.dll=r", "\\D\\"});
     device().SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
     const CliResult result = Run({"cp", "\\S", "\\D"});
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Reported(result.err, FormatStr(IDS_ITEMS_LEFT_OUT, "\\S\\rom.dll")));
+    EXPECT_TRUE(result.err.contains("Meeting 10:30.txt"));
+    EXPECT_EQ(Run({"cp", "\\T", "\\D"}).code, 1);  // a folder of nothing it can show
     EXPECT_TRUE(result.err.contains(LoadStr(IDS_ITEMS_RENAMED).section('\n', 0, 0)));
     EXPECT_TRUE(result.err.contains("(2).txt"));
     EXPECT_EQ(device().List("\\D\\S").size(), 2);

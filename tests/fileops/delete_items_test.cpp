@@ -5,6 +5,7 @@
 #include "fileops/delete_items.h"
 #include "platform/file_attributes.h"
 #include "recycle/recycle_bin.h"
+#include "recycle/recycle_bin_rig.h"
 #include "resources/ids.h"
 #include "support/recording_prompt.h"
 #include "support/temp_device.h"
@@ -107,4 +108,42 @@ TEST(DeleteItems, TreeFolderIsAskedByMessageWithItsFullPath) {
     rig.prompt.messageAnswers = {IDYES};
     EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Done);
     EXPECT_FALSE(rig.dev.Exists("\\D\\Sub"));
+}
+
+// The root, a card and the bin folder are refused before anything is touched, from the list
+// and the command line alike, into the bin or for good.
+TEST(DeleteItems, VolumesAndTheBinFolderAreRefusedUntouched) {
+    BinRig rig({"Storage Card"});
+    rig.dev.Make({"\\~Recycle\\", "\\Storage Card\\keep.txt=k", "\\a.txt=a"});
+    rig.OpenInMainMemory();
+    const QStringList before = rig.dev.Snapshot();
+    for (RecycleBin* into : {&rig.bin, static_cast<RecycleBin*>(nullptr)}) {
+        DeleteOptions options;
+        options.bin = into;
+        options.binOnly = into != nullptr;
+        rig.prompt.messages.clear();
+        const auto outcomes =
+            DeleteItems(rig.dev.fs(), rig.prompt, {"\\", "\\Storage Card", "\\~Recycle"}, options);
+        EXPECT_EQ(outcomes, QList<DeleteOutcome>(3, DeleteOutcome::Refused));
+        EXPECT_EQ(rig.prompt.MessageIds(), QList<int>(3, IDS_CANNOT_DELETE_PROTECTED));
+    }
+    EXPECT_EQ(rig.dev.Snapshot(), before);
+    EXPECT_FALSE(rig.bin.MoveToRecycleBin("\\Storage Card"));
+}
+
+// A folder that can only partly be removed: the rest is in the bin, and what stayed is named.
+TEST(DeleteItems, APartlyRemovedFolderSaysWhatStayedAndWhy) {
+    BinRig rig;
+    rig.dev.Make({"\\~Recycle\\", "\\D\\a.txt=a", "\\D\\rom.bin=r"});
+    rig.dev.SetRawAttributes("\\D\\rom.bin", Attr::kInRom);
+    rig.OpenInMainMemory();
+    DeleteOptions options;
+    options.bin = &rig.bin;
+    const auto outcomes = DeleteItems(rig.dev.fs(), rig.prompt, {"\\D"}, options);
+    EXPECT_EQ(outcomes, QList<DeleteOutcome>{DeleteOutcome::Partial});
+    ASSERT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_PARTIAL});
+    EXPECT_TRUE(rig.prompt.messages[0].text.contains("\\D\\rom.bin (唯讀記憶體中的檔案)"))
+        << rig.prompt.messages[0].text.toStdString();
+    EXPECT_EQ(rig.bin.entries.size(), 1);
+    EXPECT_EQ(rig.dev.List("\\D"), QStringList{"rom.bin"});
 }

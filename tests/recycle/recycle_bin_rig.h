@@ -28,6 +28,15 @@ struct BinRig {
         SetInt(IDS_KEY_RECYCLE_BIN_POS, 0);
         bin.Open();
     }
+    // The items of a bin folder, without its index and lock files.
+    QStringList BinItems(const QString& folder = QStringLiteral("\\~Recycle")) {
+        QStringList items = dev.List(folder);
+        items.removeIf([](const QString& name) {
+            return name == QLatin1String("~Recycle.bin") ||
+                   name.startsWith(QLatin1String(".nuvio-"));
+        });
+        return items;
+    }
 
     TempDevice dev;
     RecordingPrompt prompt;

@@ -92,7 +92,7 @@ TEST_F(RecycleIndexTest, ThreeEntriesAreWrittenByteExactAndReadBackFieldForField
     EXPECT_FALSE(rig.bin.dirty);
     EXPECT_EQ(rig.dev.Read(kIndex), expected);
     EXPECT_TRUE(*rig.dev.fs().GetAttributes(kIndex) & Attr::kHidden);
-    EXPECT_EQ(rig.dev.List("\\~Recycle").size(), 4);  // no temporary file left
+    EXPECT_EQ(rig.BinItems().size(), 3);  // no temporary file left
 
     rig.bin.LoadRecycleIndex();
     EXPECT_EQ(rig.bin.entries, kThree);
@@ -143,35 +143,12 @@ TEST_F(RecycleIndexTest, AMalformedRecordEndsTheReadAndKeepsTheRecordsBeforeIt) 
     EXPECT_EQ(DecodeRecycleIndex(files[2]).entries.size(), 2);
 }
 
-TEST_F(RecycleIndexTest, TheMagicDecidesTheVersionAndAnUnknownOneGivesNothing) {
-    MakeArchives();
-    QByteArray record;
-    PutRecord(record, kThree[0]);
-    rig.dev.File(kIndex, Header("NR0", 1) + record);
-    rig.bin.binReady = false;
-    rig.bin.LoadRecycleIndex();
-    EXPECT_FALSE(rig.bin.indexIsCurrent);
-    EXPECT_TRUE(rig.bin.binReady);
-    EXPECT_EQ(rig.bin.entries.size(), 1);
-
-    rig.dev.File(kIndex, Header("NRX", 1) + record);
-    rig.bin.LoadRecycleIndex();
-    EXPECT_TRUE(rig.bin.entries.isEmpty());
-    rig.dev.File(kIndex, QByteArray("NR1"));
-    rig.bin.LoadRecycleIndex();
-    EXPECT_TRUE(rig.bin.entries.isEmpty());
-
-    rig.bin.entries = {kThree[0]};
-    ASSERT_TRUE(rig.bin.SaveRecycleIndex());
-    EXPECT_TRUE(rig.dev.Read(kIndex).startsWith(Header("NR1", 1)));
-}
-
 TEST_F(RecycleIndexTest, AFailureAtAnyWriteOfTheIndexLeavesTheOldFileWhole) {
     MakeArchives();
     rig.bin.entries = {kThree[0]};
     ASSERT_TRUE(rig.bin.SaveRecycleIndex());
     const QByteArray before = rig.dev.Read(kIndex);
-    const QStringList listing = rig.dev.List("\\~Recycle");
+    const QStringList listing = rig.BinItems();
 
     FaultyDeviceFs faulty(rig.dev.fs());
     RecycleBin bin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
@@ -188,7 +165,7 @@ TEST_F(RecycleIndexTest, AFailureAtAnyWriteOfTheIndexLeavesTheOldFileWhole) {
         if (saved) continue;
         EXPECT_TRUE(bin.dirty);
         EXPECT_EQ(rig.dev.Read(kIndex), before) << "fault at call " << n;
-        EXPECT_EQ(rig.dev.List("\\~Recycle"), listing) << "fault at call " << n;
+        EXPECT_EQ(rig.BinItems(), listing) << "fault at call " << n;
     }
 }
 
@@ -200,10 +177,11 @@ TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
     rig.dev.File("\\~Recycle\\junk.nzc", "no zip");
 
     // The index was never written: a crash came first.
+    ASSERT_TRUE(rig.dev.fs().DeleteFile(kIndex));
     RecycleBin reread(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     reread.Open();
     ASSERT_EQ(reread.entries.size(), 2);
-    EXPECT_TRUE(reread.dirty);
+    EXPECT_TRUE(rig.dev.Exists(kIndex));  // written back as the lock went
     for (int i = 0; i < 2; ++i) {
         const RecycleEntry& got = reread.entries[i];
         const RecycleEntry& want = put[1 - i];  // in name order: Docs.nzc, r.txt.nzc
@@ -226,4 +204,52 @@ TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
     unreadable.LoadRecycleIndex();
     EXPECT_TRUE(unreadable.binReady);
     EXPECT_EQ(unreadable.entries.size(), 2);
+}
+
+// A bin on a card is outside input: its index names items, never paths to delete or write.
+TEST_F(RecycleIndexTest, ACraftedIndexNamesNothingOutsideTheBinFolder) {
+    rig.dev.Make({"\\Windows\\sys.dll=sys", "\\Temp\\t.txt=tmp", "\\~Recycle\\sub\\x.nzc=x",
+                  "\\~Recycle\\Dir\\y.txt=y", "\\~Recycle\\ok.nzc=zip?", "\\~Recycle\\o.zip=z"});
+    struct Row {
+        const char* magic;
+        QString archive;
+        QString original;
+        bool kept;
+    };
+    const Row rows[] = {
+        {"NR1", "\\Windows", "\\Windows", false},               // a device folder
+        {"NR1", "\\", "\\x.txt", false},                        // the root
+        {"NR1", "\\Temp\\t.txt", "\\Temp\\t.txt", false},       // a file outside the bin
+        {"NR1", "\\~Recycle\\sub\\x.nzc", "\\x.txt", false},    // not directly in the bin
+        {"NR1", "\\~Recycle\\..\\Temp", "\\x.txt", false},      // a way out
+        {"NR1", kIndex, "\\x.txt", false},                      // the index itself
+        {"NR1", "\\~Recycle\\Dir", "\\Dir", false},             // a folder is no archive
+        {"NR1", "\\~Recycle\\ok.nzc", "\\", false},             // restored over the root
+        {"NR1", "\\~Recycle\\ok.nzc", "\\~Recycle\\z", false},  // restored into the bin
+        {"NR1", "\\~Recycle\\ok.nzc", "\\Docs\\ok.txt", true},
+        {"NR0", "\\Windows", "\\Windows", false},
+        {"NR0", "\\~Recycle\\Dir", "\\Dir", true},  // an old-version item may be a folder
+        {"NR0", "\\~Recycle\\o.zip", "\\o.zip", true},
+        {"NRX", "\\~Recycle\\ok.nzc", "\\Docs\\ok.txt", false},  // an unknown version
+    };
+    for (const Row& row : rows) {
+        RecycleEntry entry = Entry("", row.original, 1, 0x20, 1);  // old enough to purge
+        entry.archivePath = row.archive;
+        QByteArray index = Header(row.magic, 1);
+        PutRecord(index, entry);
+        rig.dev.File(kIndex, index);
+        rig.bin.LoadRecycleIndex();
+        EXPECT_EQ(rig.bin.entries.size(), row.kept ? 1 : 0) << row.magic << " " << row.archive;
+        if (row.kept) EXPECT_EQ(rig.bin.indexIsCurrent, row.magic[2] == '1');
+        if (!row.kept && row.magic[2] != 'X') {
+            // Nothing the record names is ever removed: not by erase, nor by the purge.
+            rig.bin.entries = {entry};
+            rig.bin.EraseFromBin({0});
+            rig.bin.lifetime = 1;
+            rig.bin.PurgeExpired(true);
+        }
+    }
+    EXPECT_EQ(rig.dev.Read("\\Windows\\sys.dll"), "sys");
+    EXPECT_EQ(rig.dev.Read("\\Temp\\t.txt"), "tmp");
+    EXPECT_EQ(rig.BinItems(), QStringList({"Dir\\", "o.zip", "ok.nzc", "sub\\"}));
 }

@@ -45,12 +45,14 @@ TEST_F(RecyclePurge, OneWeekPurgesEightDaysAtTheFirstStartOfTheDayOnly) {
     started.Open();
     ASSERT_EQ(started.entries.size(), 1);
     EXPECT_EQ(started.entries[0].originalPath, "\\seven");
-    EXPECT_TRUE(started.dirty);
-    EXPECT_EQ(rig.dev.List("\\~Recycle"), QStringList({"seven.nzc", "~Recycle.bin"}));
+    EXPECT_FALSE(started.dirty);  // saved as the bin's lock went
+    EXPECT_EQ(rig.BinItems(), QStringList({"seven.nzc"}));
     EXPECT_EQ(rig.dev.settings().GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_MONTH), 5);
     EXPECT_EQ(rig.dev.settings().GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_DAY), 20);
 
     // Later the same day only a forced purge runs.
+    bin.Refresh();  // the list as the other start left it
+    Add("eight", QDate(2024, 5, 12));
     Add("old", QDate(2024, 1, 1));
     bin.lifetime = 2;
     EXPECT_EQ(bin.PurgeExpired(false), 0);
@@ -58,33 +60,31 @@ TEST_F(RecyclePurge, OneWeekPurgesEightDaysAtTheFirstStartOfTheDayOnly) {
     EXPECT_EQ(Left(), QStringList{"seven"});
 }
 
-TEST_F(RecyclePurge, MonthsCountThirtyDaysAndYearsThreeHundredSixtyFive) {
-    Add("jan31", QDate(2023, 1, 31));
-    bin.lifetime = 3;
-    Today(QDate(2023, 3, 1));
-    EXPECT_EQ(bin.PurgeExpired(true), 0);
-    Today(QDate(2023, 3, 2));
-    EXPECT_EQ(bin.PurgeExpired(true), 1);
-
-    Add("dec31", QDate(2023, 12, 31));
-    Today(QDate(2024, 1, 1));
-    bin.lifetime = 2;
-    EXPECT_EQ(bin.PurgeExpired(true), 0);
-    bin.lifetime = 0;
-    EXPECT_EQ(bin.PurgeExpired(true), 0);
-    Add("today", QDate(2024, 1, 1));
-    bin.lifetime = 1;
-    EXPECT_EQ(bin.PurgeExpired(true), 1);
-    EXPECT_EQ(Left(), QStringList{"today"});
-}
-
-TEST_F(RecyclePurge, OneDayKeepsYesterdayAndPurgesTheDayBefore) {
-    Today(QDate(2024, 5, 20));
-    Add("two", QDate(2024, 5, 18));
-    Add("one", QDate(2024, 5, 19));
-    bin.lifetime = 1;
-    EXPECT_EQ(bin.PurgeExpired(true), 1);
-    EXPECT_EQ(Left(), QStringList{"one"});
+// The bin's own day count: 30-day months, 365-day years.
+TEST_F(RecyclePurge, AgesCountThirtyDayMonthsAndThreeHundredSixtyFiveDayYears) {
+    struct Row {
+        QDate deleted;
+        QDate today;
+        int lifetime;
+        bool purged;
+    };
+    const Row rows[] = {
+        {{2023, 1, 31}, {2023, 3, 1}, 3, false},  // 30 days
+        {{2023, 1, 31}, {2023, 3, 2}, 3, true},
+        {{2023, 12, 31}, {2024, 1, 1}, 2, false},  // 5 days
+        {{2023, 12, 31}, {2024, 1, 1}, 1, true},
+        {{2023, 12, 31}, {2024, 1, 1}, 0, false},  // for ever
+        {{2024, 5, 18}, {2024, 5, 20}, 1, true},
+        {{2024, 5, 19}, {2024, 5, 20}, 1, false},
+    };
+    for (const Row& row : rows) {
+        bin.entries.clear();
+        Add("item", row.deleted);
+        Today(row.today);
+        bin.lifetime = row.lifetime;
+        EXPECT_EQ(bin.PurgeExpired(true), row.purged ? 1 : 0)
+            << row.deleted.toString().toStdString() << " " << row.today.toString().toStdString();
+    }
 }
 
 TEST_F(RecyclePurge, RoomLeftHonoursTheCapacityLimitWithoutTheIndex) {

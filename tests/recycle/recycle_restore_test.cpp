@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "app/message.h"
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
+#include "recycle/recycle_archive.h"
+#include "recycle/recycle_archive_pack.h"
 #include "recycle/recycle_bin_rig.h"
+#include "recycle/recycle_index.h"
 
 namespace {
 
@@ -37,7 +42,7 @@ TEST_F(RecycleRestore, YesToAllAsksOnceAndReplacesBoth) {
     EXPECT_EQ(Read("\\A\\one.txt"), "old one");
     EXPECT_EQ(Read("\\A\\two.txt"), "old two");
     EXPECT_TRUE(bin.entries.isEmpty());
-    EXPECT_EQ(rig.dev.List("\\~Recycle"), QStringList());
+    EXPECT_EQ(rig.BinItems(), QStringList());
 }
 
 TEST_F(RecycleRestore, NoSkipsARowAndCancelEndsTheRun) {
@@ -101,38 +106,100 @@ TEST_F(RecycleRestore, NotEnoughRoomIsReportedOnceAndKeepsTheEntries) {
     EXPECT_EQ(Read("\\A\\one.txt"), "new one");
 }
 
-TEST_F(RecycleRestore, OldVersionItemsAndMissingArchivesAreHandled) {
-    rig.dev.Make({"\\~Recycle\\Work\\a.txt=a", "\\~Recycle\\Work\\e\\", "\\~Recycle\\plain=p"});
-    bin.entries.clear();
+// An old-version item is the file or folder it is, even a zip file: copied back, never
+// extracted, also after a program wrote the index in the current form before converting it.
+TEST_F(RecycleRestore, OldVersionItemsComeBackAsTheyAreAndMissingArchivesAreDropped) {
+    bin.EraseFromBin({0, 1});
+    rig.dev.Make({"\\~Recycle\\Work\\a.txt=a", "\\~Recycle\\Work\\e\\", "\\readme.txt=mine",
+                  "\\src\\readme.txt=evil"});
+    ASSERT_TRUE(PackIntoArchive(rig.dev.fs(), "\\src\\readme.txt", "\\~Recycle\\data.zip", nullptr,
+                                "\\readme.txt")
+                    .packed);
+    const QByteArray zip = rig.dev.Read("\\~Recycle\\data.zip");
     RecycleEntry folder;
     folder.archivePath = "\\~Recycle\\Work";
     folder.originalPath = "\\Old\\Work";
     folder.attributes = Attr::kDirectory;
-    RecycleEntry plain;
-    plain.archivePath = "\\~Recycle\\plain";
-    plain.originalPath = "\\Old\\plain.txt";
+    RecycleEntry zipped;
+    zipped.archivePath = "\\~Recycle\\data.zip";
+    zipped.originalPath = "\\Old\\data.zip";
     RecycleEntry gone;
     gone.archivePath = "\\~Recycle\\gone.nzc";
     gone.originalPath = "\\Old\\gone.txt";
-    bin.entries = {folder, plain, gone};
-    bin.RestoreFromBin({0, 1, 2});
-    EXPECT_TRUE(bin.entries.isEmpty());
+    QByteArray old = *EncodeRecycleIndex({folder, zipped, gone});
+    old[4] = '0';  // "NR0"
+    rig.dev.File("\\~Recycle\\~Recycle.bin", old);
+    bin.LoadRecycleIndex();
+    ASSERT_EQ(bin.entries.size(), 2);  // the one whose item is gone is dropped
+    EXPECT_FALSE(bin.indexIsCurrent);
+    // Another program writes the index before converting: the items stay marked plain.
+    rig.dev.Make({"\\n.txt=n"});
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\n.txt"));
+    RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
+    next.Open();
+    ASSERT_EQ(next.entries.size(), 3);
+    next.RestoreFromBin({0, 1, 2});
+    EXPECT_TRUE(next.entries.isEmpty());
     EXPECT_EQ(Read("\\Old\\Work\\a.txt"), "a");
     EXPECT_TRUE(rig.dev.Exists("\\Old\\Work\\e"));
-    EXPECT_EQ(Read("\\Old\\plain.txt"), "p");
-    EXPECT_FALSE(rig.dev.Exists("\\Old\\gone.txt"));
-    EXPECT_EQ(rig.dev.List("\\~Recycle"), QStringList({"one.txt.nzc", "two.txt.nzc"}));
+    EXPECT_EQ(rig.dev.Read("\\Old\\data.zip"), zip);
+    EXPECT_EQ(Read("\\readme.txt"), "mine");
+    EXPECT_EQ(Read("\\n.txt"), "n");
+    EXPECT_EQ(rig.BinItems(), QStringList());
+}
+
+// An entry's archive writes only inside the entry's own item; anything else makes it damaged.
+TEST_F(RecycleRestore, AnArchiveWritesOnlyInsideItsOwnItem) {
+    rig.dev.Make({"\\src\\m=member", "\\Docs\\"});
+    const auto Outside = [this] {  // all but the index, which keeps the entry
+        return rig.dev.Snapshot().filter(QRegularExpression("^(?!.*~Recycle.bin)"));
+    };
+    struct Row {
+        QString original;
+        bool folder;
+        QStringList members;
+        bool restored;
+    };
+    const Row rows[] = {
+        {"\\Docs\\a.txt", false, {"\\Docs\\a.txt", "\\Temp\\evil.txt"}, false},
+        {"\\Docs\\a.txt", false, {"\\Docs\\b.txt"}, false},
+        {"\\Docs\\a.txt", false, {"\\Docs\\a.txt\\x"}, false},
+        {"\\Docs", true, {"\\Docs\\x.txt", "\\Docsy\\x.txt"}, false},
+        {"\\Docs", true, {"\\Docs\\x.txt", "\\readme.txt"}, false},
+        {"\\Docs", true, {"\\Docs\\x.txt", "\\Docs\\sub\\y.txt"}, true},
+    };
+    for (const Row& row : rows) {
+        RecycleArchive archive(rig.dev.fs());
+        ASSERT_TRUE(archive.OpenArchive("\\~Recycle\\k.nzc"));
+        for (const QString& member : row.members)
+            ASSERT_TRUE(archive.AddToArchive("\\src\\m", member));
+        ASSERT_TRUE(archive.CloseArchive());
+        RecycleEntry entry;
+        entry.archivePath = "\\~Recycle\\k.nzc";
+        entry.originalPath = row.original;
+        entry.attributes = row.folder ? Attr::kDirectory : Attr::kArchive;
+        bin.entries = {entry};
+        rig.prompt.messages.clear();
+        const QStringList before = Outside();
+        bin.RestoreFromBin({0});
+        EXPECT_EQ(bin.entries.isEmpty(), row.restored) << row.members.join(' ');
+        if (row.restored) {
+            EXPECT_EQ(Read("\\Docs\\sub\\y.txt"), "member");
+            continue;
+        }
+        EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_ARCHIVE_DAMAGED});
+        EXPECT_EQ(Outside(), before) << row.members.join(' ');
+        EXPECT_FALSE(rig.dev.Exists("\\Temp")) << row.members.join(' ');
+    }
 }
 
 TEST_F(RecycleRestore, EraseRemovesTheArchivesFromTheLastRowToTheFirst) {
     QList<int> removed;
     RecycleBin::RestoreObserver observer;
     observer.rowRemoved = [&removed](int row) { removed.append(row); };
-    bin.dirty = false;
     bin.EraseFromBin({1, 0, 7}, observer);
     EXPECT_EQ(removed, QList<int>({1, 0}));
     EXPECT_TRUE(bin.entries.isEmpty());
-    EXPECT_TRUE(bin.dirty);
-    EXPECT_EQ(rig.dev.List("\\~Recycle"), QStringList());
+    EXPECT_EQ(rig.BinItems(), QStringList());
     EXPECT_EQ(Read("\\A\\one.txt"), "new one");
 }
