@@ -112,6 +112,7 @@ public:
 
     // The host permission bits of an existing entry.
     virtual std::optional<quint32> GetPermissions(const QString& path) = 0;
+    virtual bool SetPermissions(const QString& path, quint32 mode) = 0;
 
     virtual bool GetTimes(const QString& path, FileTime* creation, FileTime* access,
                           FileTime* write) = 0;

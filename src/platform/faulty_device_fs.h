@@ -62,6 +62,9 @@ public:
     std::optional<quint32> GetPermissions(const QString& path) override {
         return inner_.GetPermissions(path);
     }
+    bool SetPermissions(const QString& path, quint32 mode) override {
+        return !Check(Op::SetAttributes, path) && inner_.SetPermissions(path, mode);
+    }
     bool GetTimes(const QString& path, FileTime* creation, FileTime* access,
                   FileTime* write) override;
     bool SetTimes(const QString& path, const FileTime* creation, const FileTime* access,

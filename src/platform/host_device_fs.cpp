@@ -982,6 +982,16 @@ std::optional<quint32> HostDeviceFs::GetPermissions(const QString& path) {
     return quint32(r.st.mode & 0777);
 }
 
+bool HostDeviceFs::SetPermissions(const QString& path, quint32 mode) {
+    Resolved r;
+    if (!ResolveExisting(path, &r)) return false;
+    if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (fchmodat(r.dir, r.name.constData(), mode & 0777, AT_SYMLINK_NOFOLLOW) != 0) {
+        return FailErrno(errno);
+    }
+    return true;
+}
+
 bool HostDeviceFs::GetTimes(const QString& path, FileTime* creation, FileTime* access,
                             FileTime* write) {
     Resolved r;

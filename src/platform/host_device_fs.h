@@ -47,6 +47,7 @@ public:
     std::unique_ptr<DeviceFile> CreateTempFile(const QString& folder, QString* path) override;
     std::unique_ptr<DeviceFile> LockFile(const QString& path) override;
     std::optional<quint32> GetPermissions(const QString& path) override;
+    bool SetPermissions(const QString& path, quint32 mode) override;
     bool GetTimes(const QString& path, FileTime* creation, FileTime* access,
                   FileTime* write) override;
     bool SetTimes(const QString& path, const FileTime* creation, const FileTime* access,

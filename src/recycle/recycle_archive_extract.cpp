@@ -35,6 +35,7 @@ struct MadeFolder {
     QString path;
     quint32 dosDate;
     quint32 attributes;
+    quint32 mode;
 };
 
 class Extractor {
@@ -170,11 +171,13 @@ void Extractor::Folder(const QString& target, const ArchiveEntry& entry) {
     ++result_.folders;
     // Set at the end: files written into it later would change its time, and a read-only
     // folder could refuse them.
-    madeFolders_.push_back({target, entry.dosDate, entry.attributes & kRestorableAttributes});
+    madeFolders_.push_back(
+        {target, entry.dosDate, entry.attributes & kRestorableAttributes, entry.mode});
 }
 
 void Extractor::FinishFolders() {
     for (auto it = madeFolders_.rbegin(); it != madeFolders_.rend(); ++it) {
+        if (it->mode != 0) fs_.SetPermissions(it->path, it->mode);
         SetExtractedTimes(fs_, it->path, it->dosDate);
         if (it->attributes != 0) fs_.SetAttributes(it->path, it->attributes | Attr::kDirectory);
     }

@@ -100,6 +100,7 @@ QString RecycleBin::BinFolderName() const {
 
 bool RecycleBin::CreateBinFolder(const QString& path) {
     if (!fs_.CreateDirectory(path)) return false;
+    fs_.SetPermissions(path, 0700);  // private; a card's file system may not keep it
     const std::optional<quint32> attributes = fs_.GetAttributes(path);
     if (attributes) fs_.SetAttributes(path, *attributes | Attr::kHidden);
     return true;

@@ -200,12 +200,14 @@ TEST_F(RecyclePut, NamesDifferingOnlyInCaseComeBackUnderNewNames) {
 TEST_F(RecyclePut, ArchivesArePrivateAndRestoresKeepThePermissionBits) {
     rig.dev.Make({"\\P\\secret.txt=s", "\\P\\tool.sh=t", "\\P\\shared.txt=x"});
     const QList<std::pair<QString, quint32>> modes = {
-        {"\\P\\secret.txt", 0600}, {"\\P\\tool.sh", 0755}, {"\\P\\shared.txt", 0640}};
+        {"\\P\\secret.txt", 0600}, {"\\P\\tool.sh", 0755}, {"\\P\\shared.txt", 0640},
+        {"\\P", 0700}};
     for (const auto& [path, mode] : modes)
         ASSERT_EQ(chmod(QFile::encodeName(fs.HostPath(path)).constData(), mode), 0);
     const std::optional<RecycleEntry> entry = bin.MoveToRecycleBin("\\P");
     ASSERT_TRUE(entry);
     EXPECT_EQ(fs.GetPermissions(entry->archivePath), 0600u);
+    EXPECT_EQ(fs.GetPermissions(bin.binPath), 0700u);
     bin.RestoreFromBin({0});
     for (const auto& [path, mode] : modes)
         EXPECT_EQ(fs.GetPermissions(path), mode) << path;
