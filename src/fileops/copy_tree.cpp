@@ -14,7 +14,7 @@
 //  2. give each subfolder and file its target name, numbered when a sibling already took
 //     that name in another letter case (the host tells them apart, the device does not),
 //  3. copy each file that is not in ROM, or hand it to the archive writer,
-//  4. in archive mode record a folder without any entry as an empty folder.
+//  4. in archive mode record each folder, so that its bits and times come back.
 // What the walk cannot see or copy is listed in the result, never silently dropped.
 TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destination,
                     ArchiveWriter* archive, Progress* progress) {
@@ -38,7 +38,8 @@ TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destinat
             ++result.failedFiles;  // its content is unknown: the copy is not complete
             return true;
         }
-        if (archive && folder.empty && !archive->AddEmptyFolder(folder.path)) {
+        // Every folder gets its entry, so that its permission bits and times come back.
+        if (archive && !archive->AddFolder(folder.path)) {
             ++result.failedFiles;
         }
         // The names this folder's entries take in the target, case-folded.

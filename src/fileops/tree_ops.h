@@ -36,7 +36,7 @@ class ArchiveWriter {
 public:
     virtual ~ArchiveWriter() = default;
     virtual bool AddFile(const QString& path) = 0;
-    virtual bool AddEmptyFolder(const QString& path) = 0;
+    virtual bool AddFolder(const QString& path) = 0;
 };
 
 // Copies a tree top-down, creating each folder before the ones below it and replacing files

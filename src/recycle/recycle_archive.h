@@ -60,7 +60,7 @@ public:
 
     // ArchiveWriter: what CopyTree hands over in archive mode.
     bool AddFile(const QString& path) override { return AddToArchive(path); }
-    bool AddEmptyFolder(const QString& path) override { return AddToArchive(path); }
+    bool AddFolder(const QString& path) override { return AddToArchive(path); }
 
     // Since the archive was opened.
     quint64 PackedFiles() const { return packedFiles_; }

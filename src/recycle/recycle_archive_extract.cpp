@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <vector>
 
@@ -79,6 +80,8 @@ private:
     // Paths made by this run, by case-folded path; and renamed folders, in the order made.
     QHash<QString, QString> made_;
     QList<std::pair<QString, QString>> folderRenames_;
+    // Folders this run made for a file before their own entry came, by case-folded path.
+    QSet<QString> madeForFiles_;
 };
 
 QString Extractor::Target(const ArchiveEntry& entry) const {
@@ -160,8 +163,12 @@ QString Extractor::AvoidCaseClash(const QString& target, bool isFolder) {
 void Extractor::Folder(const QString& target, const ArchiveEntry& entry) {
     FindData existing;
     if (PathExists(fs_, target, &existing)) {
-        // An existing folder keeps its own attributes and times.
+        // An existing folder keeps its own attributes and times, unless this run made it.
         existing.IsFolder() ? ++result_.folders : ++result_.failed;
+        if (existing.IsFolder() && madeForFiles_.contains(target.toCaseFolded())) {
+            madeFolders_.push_back({target, entry.dosDate,
+                                    entry.attributes & kRestorableAttributes, entry.mode});
+        }
         return;
     }
     if (!CreateDirTree(fs_, target)) {
@@ -189,8 +196,12 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     FindData folderRecord;
     if (PathExists(fs_, folder, &folderRecord)) {
         if (!folderRecord.IsFolder()) return false;
-    } else if (!CreateDirTree(fs_, folder)) {  // without folders, this is the destination
-        return false;
+    } else {
+        for (QString missing = folder; !missing.isEmpty() && !PathExists(fs_, missing);
+             missing = FolderPart(missing)) {
+            madeForFiles_.insert(missing.toCaseFolded());
+        }
+        if (!CreateDirTree(fs_, folder)) return false;  // without folders, the destination
     }
     FindData existing;
     const bool exists = PathExists(fs_, target, &existing);

@@ -167,10 +167,12 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
     }
     // An old-version file is the deleted file itself, whatever it holds.
     if (entry.plain) return fs_.CopyFile(entry.archivePath, entry.originalPath);
-    const ExtractResult result = record.IsFolder()
-                                     ? ExtractResult{kArchiveOutsideItem}
-                                     : ExtractArchive(fs_, entry.archivePath, progress,
-                                                      entry.originalPath, entry.IsFolder());
+    ExtractResult result;
+    result.code = kArchiveOutsideItem;  // a folder where an archive should be
+    if (!record.IsFolder()) {
+        result = ExtractArchive(fs_, entry.archivePath, progress, entry.originalPath,
+                                entry.IsFolder());
+    }
     for (const auto& [from, to] : result.renamed)
         run.renamed.append(from + QStringLiteral(" -> ") + to);
     if (result.cancelled) {

@@ -33,7 +33,7 @@ TEST(CompressRecycleBin, PacksOldItemsUnderTheirOriginalPaths) {
               QStringList({"Docs.nzc", "report.txt.nzc", "x(2).nzc", "x.nzc"}));
 
     const ArchiveListing docs = ReadArchiveEntries(fs, items[1].archivePath);
-    ASSERT_EQ(docs.entries.size(), 2);
+    ASSERT_EQ(docs.entries.size(), 3);  // the folder, its file and its empty folder
     for (const QString& archive : {items[0].archivePath, items[1].archivePath}) {
         EXPECT_TRUE(ExtractArchive(fs, archive).Complete());
     }

@@ -60,7 +60,8 @@ TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNames) {
     const QString archive = QStringLiteral("\\~Recycle\\文件.nzc");
     ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\文件"), archive).packed);
     ExpectToolsRead(archive,
-                    {"文件/報告.txt|1|0|12", "文件/子/資料.bin|1|0|10000", "文件/空資料匣/|1|1|0"});
+                    {"文件/|1|1|0", "文件/報告.txt|1|0|12", "文件/子/|1|1|0",
+                     "文件/子/資料.bin|1|0|10000", "文件/空資料匣/|1|1|0"});
 }
 
 TEST_F(ArchiveInterop, Zip64HeadersOpenInTheToolsToo) {

@@ -240,7 +240,9 @@ TEST_F(RecycleIndexTest, ACraftedIndexNamesNothingOutsideTheBinFolder) {
         rig.dev.File(kIndex, index);
         rig.bin.LoadRecycleIndex();
         EXPECT_EQ(rig.bin.entries.size(), row.kept ? 1 : 0) << row.magic << " " << row.archive;
-        if (row.kept) EXPECT_EQ(rig.bin.indexIsCurrent, row.magic[2] == '1');
+        if (row.kept) {
+            EXPECT_EQ(rig.bin.indexIsCurrent, row.magic[2] == '1');
+        }
         if (!row.kept && row.magic[2] != 'X') {
             // Nothing the record names is ever removed: not by erase, nor by the purge.
             rig.bin.entries = {entry};

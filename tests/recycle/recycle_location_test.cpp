@@ -47,6 +47,7 @@ TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
     rig.bin.Open();
     EXPECT_EQ(rig.bin.binPath, "\\~Recycle");
     EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));
+    EXPECT_EQ(rig.dev.fs().GetPermissions("\\~Recycle"), 0700u);  // private to the user
     EXPECT_TRUE(rig.bin.binReady);
     rig.bin.SaveSettings();
     rig.bin.Close();
