@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include "app/load_str.h"
+#include "resources/ids.h"
+
 DeviceOptions ParseDeviceOptions(const QStringList& arguments) {
     DeviceOptions options;
     bool haveRoot = false;
@@ -39,6 +42,7 @@ DeviceOptions ParseDeviceOptions(const QStringList& arguments) {
         options.config.rootDir = HostDeviceFs::DefaultRootDir();
         HostDeviceFs::SeedDevice(options.config.rootDir);
         options.config.discoverRemovableMedia = options.config.cards.isEmpty();
+        options.config.reservedNames = {LoadStr(IDS_RECYCLE_FOLDER_NAME)};
     } else if (!QDir(options.config.rootDir).exists()) {
         options.error = QStringLiteral("no such folder: %1").arg(options.config.rootDir);
     }

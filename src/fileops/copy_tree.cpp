@@ -28,7 +28,10 @@ TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destinat
     WalkTopDown(fs, source, [&](const WalkFolder& folder) {
         if (folder.depth > 0) ++result.folders;
         const QString target = archive ? QString() : targets.take(folder.path);
-        if (!archive) fs.CreateDirectory(target);
+        // A new folder is never open to more people than its source.
+        if (!archive && fs.CreateDirectory(target)) {
+            if (const auto mode = fs.GetPermissions(folder.path)) fs.SetPermissions(target, *mode);
+        }
         for (const QString& skipped : folder.skipped) {
             result.leftOut.append(skipped);
             ++result.failedFiles;

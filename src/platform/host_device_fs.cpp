@@ -429,6 +429,7 @@ bool HostDeviceFs::NameTaken(const QString& name) {
     for (const Volume& v : cards_) {
         if (v.name.compare(name, Qt::CaseInsensitive) == 0) return true;
     }
+    if (config_.reservedNames.contains(name, Qt::CaseInsensitive)) return true;
     int rootFd = open(root_.hostRoot.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (rootFd < 0) return false;
     HostStat st;

@@ -23,6 +23,9 @@ public:
         QList<Card> cards;
         // Also mount removable media found under /media/$USER and /run/media/$USER.
         bool discoverRemovableMedia = false;
+        // Root folders the system makes when it needs them (the bin's): never a card's name,
+        // even before they exist.
+        QStringList reservedNames;
     };
 
     explicit HostDeviceFs(Config config);

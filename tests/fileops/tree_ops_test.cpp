@@ -100,8 +100,10 @@ TEST(CopyTree, CopiesEveryLevelIncludingEmptyFoldersAndSkipsRomAndDotFolders) {
     d.Make({"\\S\\a.txt=a", "\\S\\Empty\\", "\\S\\Sub\\b.txt=bb", "\\S\\Sub\\Deeper\\c.txt=ccc",
             "\\S\\.git\\config=x", "\\S\\.hidden=h", "\\S\\rom.dll=r"});
     d.SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
+    ASSERT_TRUE(d.fs().SetPermissions("\\S\\Sub", 0700));
     TreeResult r = CopyTree(d.fs(), "\\S", "\\D");
     EXPECT_TRUE(r.Complete());
+    EXPECT_EQ(d.fs().GetPermissions("\\D\\Sub"), 0700u);  // never wider than its source
     EXPECT_EQ(r.files, 4u);
     EXPECT_EQ(r.bytes, 1u + 2 + 3 + 1);
     EXPECT_EQ(d.Snapshot("\\D").size(), 7);

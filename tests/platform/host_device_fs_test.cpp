@@ -349,7 +349,8 @@ TEST(DeviceFs, MediaNeverHideARootFolderOrAnotherCard) {
     d.Make({"\\My Documents\\mine.txt=1"});
     HostDeviceFs::Config config;
     config.rootDir = d.HostRoot();
-    for (const char* card : {"My Documents", "Card", "CARD", "Card (2)"}) {
+    config.reservedNames = {"~Recycle"};  // made later, when the bin is first used
+    for (const char* card : {"My Documents", "Card", "CARD", "Card (2)", "~recycle"}) {
         const QString dir = d.BaseDir() + "/media/" + card;
         QDir().mkpath(dir);
         QFile(dir + "/stick.txt").open(QIODevice::WriteOnly);
@@ -357,7 +358,7 @@ TEST(DeviceFs, MediaNeverHideARootFolderOrAnotherCard) {
     }
     HostDeviceFs fs(config);
     EXPECT_EQ(fs.StorageCards(),
-              (QStringList{"My Documents (2)", "Card", "CARD (2)", "Card (2) (2)"}));
+              (QStringList{"My Documents (2)", "Card", "CARD (2)", "Card (2) (2)", "~recycle (2)"}));
     FindData record;
     ASSERT_TRUE(PathExists(fs, QStringLiteral("\\My Documents\\mine.txt"), &record));
     EXPECT_FALSE(PathExists(fs, QStringLiteral("\\My Documents\\stick.txt"), &record));
