@@ -37,7 +37,8 @@ TEST(PathHelpers, FolderNameAndExtensionParts) {
         EXPECT_EQ(part(GetExtension, row.path), row.extension) << row.path;
     }
     EXPECT_EQ(JoinPath("\\", "x"), "\\x");
-    EXPECT_EQ(JoinPath("\\A\\", "\\x"), "\\A\\x");
+    EXPECT_EQ(JoinPath("\\A\\", "x"), "\\A\\x");
+    EXPECT_EQ(JoinPath("\\A", "\\x"), "\\A\\x");
 }
 
 TEST(PathHelpers, PathExistsStripsTheTrailingSeparatorAndRefusesPatterns) {
