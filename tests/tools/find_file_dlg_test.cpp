@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTreeWidget>
 
 #include "browse/icon_cache.h"
@@ -38,19 +37,19 @@ QStringList Rows(QWidget& dialog) {
 
 class FindFileDlgTest : public ::testing::Test {
 protected:
-    FindFileDlgTest() { documentIcons.BuildIconCache(QString()); }
+    FindFileDlgTest() {
+        documentIcons.BuildIconCache(QString());
+        for (int i = 0; i < 6; ++i)
+            device.File(QStringLiteral("\\My Documents\\f%1.txt").arg(i), "x");
+    }
 
-    // Runs one search in a dialog over fs: pattern, the folder at a list position, text.
-    void Search(CFindFileDlg& dialog, const QString& pattern, const QString& folder,
-                const QString& text = {}) {
-        Control<QComboBox>(dialog, IDC_FIND_PATTERN)->setEditText(pattern);
+    // Searches "My Documents" for the "*.txt" files.
+    void Search(CFindFileDlg& dialog) {
+        Control<QComboBox>(dialog, IDC_FIND_PATTERN)->setEditText(QStringLiteral("*.txt"));
         auto* folders = Control<QComboBox>(dialog, IDC_FIND_FOLDER);
-        folders->setCurrentIndex(folders->findText(folder));
-        ASSERT_EQ(folders->currentText(), folder);
-        Control<QLineEdit>(dialog, IDC_FIND_TEXT)->setText(text);
+        folders->setCurrentIndex(folders->findText(QStringLiteral("\\My Documents")));
         Control<QPushButton>(dialog, IDC_FIND_START)->click();
     }
-    QString Status(QWidget& dialog) { return Control<QLabel>(dialog, IDC_FIND_STATUS)->text(); }
 
     TempDevice device;
     HookedShell shell;
@@ -58,8 +57,6 @@ protected:
 };
 
 TEST_F(FindFileDlgTest, StartButtonStopsARunningSearchWithTheResultsSoFar) {
-    for (int i = 0; i < 6; ++i)
-        device.File(QStringLiteral("\\My Documents\\f%1.txt").arg(i), "x");
     CFindFileDlg dialog(device.fs(), device.settings(), shell, documentIcons);
     auto* start = Control<QPushButton>(dialog, IDC_FIND_START);
     int typed = 0;
@@ -67,15 +64,13 @@ TEST_F(FindFileDlgTest, StartButtonStopsARunningSearchWithTheResultsSoFar) {
         EXPECT_TRUE(dialog.IsSearching());
         if (++typed == 2) start->click();
     };
-    Search(dialog, QStringLiteral("*.txt"), QStringLiteral("\\My Documents"));
+    Search(dialog);
     EXPECT_FALSE(dialog.IsSearching());
     EXPECT_EQ(Rows(dialog).size(), 2);
-    EXPECT_TRUE(Status(dialog).contains(QLatin1Char('2')));
+    EXPECT_TRUE(Control<QLabel>(dialog, IDC_FIND_STATUS)->text().contains(QLatin1Char('2')));
 }
 
 TEST_F(FindFileDlgTest, ClosingDuringASearchEndsItFirst) {
-    for (int i = 0; i < 4; ++i)
-        device.File(QStringLiteral("\\My Documents\\f%1.txt").arg(i), "x");
     CFindFileDlg dialog(device.fs(), device.settings(), shell, documentIcons);
     dialog.show();
     shell.onType = [&] {
@@ -83,7 +78,7 @@ TEST_F(FindFileDlgTest, ClosingDuringASearchEndsItFirst) {
         // Still open: the search has to unwind before the dialog goes.
         EXPECT_TRUE(dialog.isVisible());
     };
-    Search(dialog, QStringLiteral("*.txt"), QStringLiteral("\\My Documents"));
+    Search(dialog);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(Rows(dialog).size(), 1);
