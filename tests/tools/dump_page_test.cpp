@@ -67,6 +67,8 @@ TEST(DumpPage, SecondHalfAndCharacters) {
     EXPECT_EQ(chars[0].offsetText, "00000");
     EXPECT_EQ(chars[0].shownText, chars[0].text);
     EXPECT_EQ(chars[3].text, "6789:;<=>?@ABCDEFG");
+    // 126 is '~', 127 (DEL) and above are no printable characters.
+    EXPECT_EQ(chars[7].text, "~" + RepeatText(".", kDumpRowBytes - 1));
 }
 
 TEST(DumpPage, OffsetsStayExactInLargeFiles) {

@@ -64,6 +64,7 @@ TEST(FavoritesFile, LongestFieldFitsTheReadersBuffer) {
 
     // What the reader would refuse is never written.
     EXPECT_FALSE(EncodeFavorites({{QString(260, QLatin1Char('n')), QStringLiteral("\\")}}));
+    EXPECT_FALSE(EncodeFavorites({{QStringLiteral("a"), QString(260, QLatin1Char('f'))}}));
     EXPECT_FALSE(EncodeFavorites(
         {{QStringLiteral("a") + QChar(0) + QStringLiteral("b"), QStringLiteral("\\")}}));
     EXPECT_FALSE(EncodeFavorites(QList<FavoriteEntry>(0x10000, kTwo[0])));

@@ -92,6 +92,8 @@ TEST(FavoritesList, EditOperationsFollowTheDialogsRules) {
     EXPECT_EQ(list.DeleteFavorite(2), 1);
     EXPECT_EQ(list.DeleteFavorite(0), 0);
     EXPECT_EQ(list.DeleteFavorite(0), -1);
+    // Nothing is read past either end.
+    EXPECT_FALSE(list.GetFavorite(0));
     EXPECT_FALSE(list.GetFavorite(-1));
 }
 
