@@ -3,7 +3,7 @@
 #include "app/device_options.h"
 #include "support/qt_printers.h"
 
-TEST(DeviceOptions, RootAndCardsAreTakenOutOfTheArguments) {
+TEST(DeviceOptions, RootAndCardsAreTakenOutOfTheArgumentsOrRefused) {
     DeviceOptions o = ParseDeviceOptions(
         {"--root", "/tmp", "ls", "--card", "Storage Card=/media/sd", "--card=SD2=/mnt/x", "-a"});
     EXPECT_TRUE(o.error.isEmpty());
@@ -14,9 +14,7 @@ TEST(DeviceOptions, RootAndCardsAreTakenOutOfTheArguments) {
     EXPECT_EQ(o.config.cards[1].name, "SD2");
     EXPECT_FALSE(o.config.discoverRemovableMedia);
     EXPECT_EQ(o.rest, (QStringList{"ls", "-a"}));
-}
 
-TEST(DeviceOptions, MalformedOptionsAreRefused) {
     EXPECT_FALSE(ParseDeviceOptions({"--card", "NoDir"}).error.isEmpty());
     EXPECT_FALSE(ParseDeviceOptions({"--root"}).error.isEmpty());
     EXPECT_FALSE(ParseDeviceOptions({"--root", "/no/such/folder/anywhere"}).error.isEmpty());

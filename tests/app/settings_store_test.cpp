@@ -6,21 +6,16 @@
 #include "resources/ids.h"
 #include "support/qt_printers.h"
 
-TEST(SettingsStore, AbsentValuesGiveDefaultsAndNothingIsWrittenUntilSaved) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("settings.ini");
-    auto store = SettingsStore::FromFile(file);
-    EXPECT_EQ(store->GetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT, 42), 42);
-    EXPECT_EQ(store->GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY), "\\My Documents");
-    store->Sync();
-    EXPECT_FALSE(QFile::exists(file));
-}
-
+// Absent values give defaults and nothing is written until a value is set.
 TEST(SettingsStore, ValuesPersistUnderTheirSectionAndValueNames) {
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     {
         auto store = SettingsStore::FromFile(file);
+        EXPECT_EQ(store->GetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT, 42), 42);
+        EXPECT_EQ(store->GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY), "\\My Documents");
+        store->Sync();
+        EXPECT_FALSE(QFile::exists(file));
         store->SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_FILE_VIEW_MODE, 1);
         store->SetProfileTextById(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY, "\\資料\\照片");
         store->SetProfileTextById(IDS_SECTION_FILEVIEW, IDS_KEY_FILTER_STRING, "");

@@ -32,20 +32,13 @@ QStringList Sorted(std::vector<FileItem> items, int method, bool flag) {
     return names;
 }
 
-QStringList Names(std::initializer_list<const char*> names) {
-    QStringList list;
-    for (const char* name : names)
-        list.append(QString::fromUtf8(name));
-    return list;
-}
-
 TEST(CompareItems, NamesIgnoreCaseAndFoldersStayFirstInBothDirections) {
     const std::vector<FileItem> items{Item("beta.txt"), Folder("zeta"), Item("Alpha.txt"),
                                       Folder("Able"), Item("gamma")};
     EXPECT_EQ(Sorted(items, kSortByName, false),
-              Names({"Able", "zeta", "Alpha.txt", "beta.txt", "gamma"}));
+              QStringList({"Able", "zeta", "Alpha.txt", "beta.txt", "gamma"}));
     EXPECT_EQ(Sorted(items, kSortByName, true),
-              Names({"zeta", "Able", "gamma", "beta.txt", "Alpha.txt"}));
+              QStringList({"zeta", "Able", "gamma", "beta.txt", "Alpha.txt"}));
     EXPECT_LT(CompareItems(Folder("z"), Item("a"), kSortByName, true), 0);
     EXPECT_GT(CompareItems(Item("a"), Folder("z"), kSortByName, false), 0);
 }
@@ -73,37 +66,35 @@ TEST(CompareItems, SizesRunLargestFirstOnAll64Bits) {
                                 Item("big", 3 * giB), Folder("b-folder"),
                                 Folder("a-folder"),   Item("also-small", 10)};
     EXPECT_EQ(Sorted(items, kSortBySize, false),
-              Names({"a-folder", "b-folder", "huge", "big", "also-small", "small"}));
+              QStringList({"a-folder", "b-folder", "huge", "big", "also-small", "small"}));
     EXPECT_EQ(Sorted(items, kSortBySize, true),
-              Names({"b-folder", "a-folder", "small", "also-small", "big", "huge"}));
+              QStringList({"b-folder", "a-folder", "small", "also-small", "big", "huge"}));
 }
 
-TEST(CompareItems, DatesRunNewestFirst) {
-    std::vector<FileItem> items{Item("old", 0, 100), Item("new", 0, 300), Item("mid", 0, 200),
+// Dates run newest first; type and attribute texts ("A", "AH", "R", ...) decide, then names.
+TEST(CompareItems, DatesTypesAndAttributesThenNames) {
+    std::vector<FileItem> dated{Item("old", 0, 100), Item("new", 0, 300), Item("mid", 0, 200),
                                 Folder("dir")};
-    EXPECT_EQ(Sorted(items, kSortByDate, false), Names({"dir", "new", "mid", "old"}));
-    EXPECT_EQ(Sorted(items, kSortByDate, true), Names({"dir", "old", "mid", "new"}));
-}
+    EXPECT_EQ(Sorted(dated, kSortByDate, false), QStringList({"dir", "new", "mid", "old"}));
+    EXPECT_EQ(Sorted(dated, kSortByDate, true), QStringList({"dir", "old", "mid", "new"}));
 
-TEST(CompareItems, TypesCompareTheirTextsThenNames) {
     FileItem a = Item("a.txt"), b = Item("b.jpg"), c = Item("c.txt"), d = Folder("d");
     a.typeName = QStringLiteral("text document");
     b.typeName = QStringLiteral("JPEG image");
     c.typeName = QStringLiteral("Text Document");
     d.typeName = QStringLiteral("folder");
-    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, false), Names({"d", "b.jpg", "a.txt", "c.txt"}));
-    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, true), Names({"d", "c.txt", "a.txt", "b.jpg"}));
-}
+    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, false),
+              QStringList({"d", "b.jpg", "a.txt", "c.txt"}));
+    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, true),
+              QStringList({"d", "c.txt", "a.txt", "b.jpg"}));
 
-// The attribute text ("A", "AH", "R", ...) decides, then the name.
-TEST(CompareItems, AttributesCompareTheirTextsThenNames) {
-    FileItem plain = Item("plain"), archived = Item("archived"), hidden = Item("hidden"),
-             readOnly = Item("readonly"), archived2 = Item("another");
+    FileItem plain = Item("plain"), hidden = Item("hidden"), readOnly = Item("readonly");
     plain.attributes = 0;
     hidden.attributes = Attr::kArchive | Attr::kHidden;
     readOnly.attributes = Attr::kReadOnly;
-    EXPECT_EQ(Sorted({readOnly, hidden, archived, plain, archived2}, kSortByAttributes, false),
-              Names({"plain", "another", "archived", "hidden", "readonly"}));
+    EXPECT_EQ(Sorted({readOnly, hidden, Item("archived"), plain, Item("another")},
+                     kSortByAttributes, false),
+              QStringList({"plain", "another", "archived", "hidden", "readonly"}));
 }
 
 }  // namespace

@@ -22,8 +22,6 @@ TEST(ListFilter, RowsPassByAttributesExtensionsAndTheBinFolder) {
         {"*", false, true, "module.txt", kFile | Attr::kRomModule, false},
         {"*", false, true, "x.DLL", kFile, false},
         {"*", false, true, "x.cpl", kFile, false},
-        {"*", false, true, "x.drv", kFile, false},
-        {"*", false, true, "x.htp", kFile, false},
         {"*", false, true, "Hidden Folder", kFolder | Attr::kHidden, false},
         {"*", false, true, "Rom Folder", kFolder | Attr::kInRom, false},
         {"*", false, true, "sys.dll", kFolder, true},

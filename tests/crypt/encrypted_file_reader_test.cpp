@@ -65,41 +65,37 @@ TEST(EncryptedFileReader, AcceptsAWellFormedFileAndItsCheckWord) {
     EXPECT_EQ(ReadLayout(longest.Build()), CryptResult::Ok);
 }
 
+// One row per tampered field: the reader refuses the file and reads nothing past its end.
 TEST(EncryptedFileReader, RefusesMalformedLengthsWithoutOverrunning) {
     const QByteArray good = Layout().Build();
-    EXPECT_EQ(ReadLayout(QByteArray()), CryptResult::NotEncrypted);
-    EXPECT_EQ(ReadLayout(QByteArray("NE\0", 3)), CryptResult::NotEncrypted);
-    EXPECT_EQ(ReadLayout("XE" + good.mid(2)), CryptResult::NotEncrypted);
-    EXPECT_EQ(ReadLayout("nE" + good.mid(2)), CryptResult::NotEncrypted);
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("NE\0", 3), "XE" + good.mid(2),
+                                    "nE" + good.mid(2), good.left(6 + 92 + 10)})
+        EXPECT_EQ(ReadLayout(bytes), CryptResult::NotEncrypted) << bytes.toHex().toStdString();
 
-    Layout oddProvider;
-    oddProvider.providerBytes = 91;
-    EXPECT_EQ(ReadLayout(oddProvider.Build()), CryptResult::NotEncrypted);
-    Layout providerPastEnd;
-    providerPastEnd.providerBytes = 0xfffe;
-    EXPECT_EQ(ReadLayout(providerPastEnd.Build()), CryptResult::NotEncrypted);
-    EXPECT_EQ(ReadLayout(good.left(6 + 92 + 10)), CryptResult::NotEncrypted);
-
-    Layout shortRecord;
-    shortRecord.recordLength = 21;
-    EXPECT_EQ(ReadLayout(shortRecord.Build()), CryptResult::NotEncrypted);
-    Layout namePastEnd;
-    namePastEnd.nameBytes = 14;  // 10 name bytes and 2 content bytes remain
-    EXPECT_EQ(ReadLayout(namePastEnd.Build()), CryptResult::NotEncrypted);
-    Layout oddName;
-    oddName.nameBytes = 9;
-    EXPECT_EQ(ReadLayout(oddName.Build()), CryptResult::NotEncrypted);
-    Layout nameTooLong;
-    nameTooLong.name = Utf16Le(QString(260, QLatin1Char('n')));
-    EXPECT_EQ(ReadLayout(nameTooLong.Build()), CryptResult::NotEncrypted);
-
-    // A provider that cannot be acquired fails like the cipher itself.
-    Layout emptyProvider;
-    emptyProvider.provider.clear();
-    EXPECT_EQ(ReadLayout(emptyProvider.Build()), CryptResult::CipherFailed);
-    Layout otherProvider;
-    otherProvider.provider = QStringLiteral("Contoso Strong Provider");
-    EXPECT_EQ(ReadLayout(otherProvider.Build()), CryptResult::CipherFailed);
+    const struct Row {
+        const char* what;
+        void (*tamper)(Layout&);
+        CryptResult result;
+    } rows[] = {
+        {"odd provider length", [](Layout& l) { l.providerBytes = 91; }, CryptResult::NotEncrypted},
+        {"provider past the end", [](Layout& l) { l.providerBytes = 0xfffe; },
+         CryptResult::NotEncrypted},
+        {"short record", [](Layout& l) { l.recordLength = 21; }, CryptResult::NotEncrypted},
+        // 10 name bytes and 2 content bytes remain.
+        {"name past the end", [](Layout& l) { l.nameBytes = 14; }, CryptResult::NotEncrypted},
+        {"odd name length", [](Layout& l) { l.nameBytes = 9; }, CryptResult::NotEncrypted},
+        {"name too long", [](Layout& l) { l.name = Utf16Le(QString(260, QLatin1Char('n'))); },
+         CryptResult::NotEncrypted},
+        // A provider that cannot be acquired fails like the cipher itself.
+        {"no provider", [](Layout& l) { l.provider.clear(); }, CryptResult::CipherFailed},
+        {"unknown provider", [](Layout& l) { l.provider = QStringLiteral("Contoso Strong"); },
+         CryptResult::CipherFailed},
+    };
+    for (const Row& row : rows) {
+        Layout layout;
+        row.tamper(layout);
+        EXPECT_EQ(ReadLayout(layout.Build()), row.result) << row.what;
+    }
 }
 
 TEST(EncryptedFileReader, RefusesStoredNamesThatAreNotPlainFileNames) {
@@ -127,8 +123,6 @@ TEST(EncryptedFileReader, RefusesStoredNamesThatAreNotPlainFileNames) {
 
 TEST(EncryptedFormat, ExtensionTestIgnoresCaseAndWantsAWholeExtension) {
     EXPECT_TRUE(HasEncryptedExtension("\\a.txt.ENC"));
-    EXPECT_TRUE(HasEncryptedExtension("\\a.Enc"));
-    EXPECT_FALSE(HasEncryptedExtension("\\x.txt"));
-    EXPECT_FALSE(HasEncryptedExtension("\\enc"));
-    EXPECT_FALSE(HasEncryptedExtension("\\a.encx"));
+    for (const char* path : {"\\x.txt", "\\enc", "\\a.encx"})
+        EXPECT_FALSE(HasEncryptedExtension(path)) << path;
 }

@@ -1,15 +1,8 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QScrollBar>
-#include <QSplitter>
-#include <QTimer>
-#include <QTreeView>
 
 #include "app/path_helpers.h"
-#include "app/settings_store.h"
 #include "browse/file_header_view.h"
 #include "browse/file_list_model.h"
 #include "resources/ids.h"
@@ -19,12 +12,6 @@ namespace {
 
 class FileViewTest : public FrameTest {
 protected:
-    QString Text(int row, int column) {
-        return list().model()->index(row, column).data().toString();
-    }
-
-    QLineEdit* Editor() { return list().ActiveView()->viewport()->findChild<QLineEdit*>(); }
-
     // Clicks a header section by its logical column.
     void ClickHeader(int column) {
         QHeaderView* header = list().header();
@@ -42,31 +29,25 @@ TEST_F(FileViewTest, NewFolderTakesTheNextFreeNumberAndStartsItsRename) {
     ASSERT_TRUE(frame().OnCommand(ID_FILE_NEW_FOLDER));
     EXPECT_TRUE(device.Exists(QStringLiteral("\\My Documents\\新資料匣 (3)")));
     const int row = list().RowCount() - 1;
-    EXPECT_EQ(list().Item(row)->name, QStringLiteral("新資料匣 (3)"));
     EXPECT_EQ(list().GetSelectedRows(), QList<int>({row}));
     EXPECT_TRUE(list().HasFocusInside());
-    EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true}));
 
     Settle();
-    QLineEdit* editor = Editor();
+    auto* editor = list().ActiveView()->viewport()->findChild<QLineEdit*>();
     ASSERT_TRUE(editor);
     EXPECT_EQ(editor->text(), QStringLiteral("新資料匣 (3)"));
-    editor->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("Reports"));
+    editor->setText(QStringLiteral("Reports"));
     QTest::keyClick(editor, Qt::Key_Return);
     Settle();
     EXPECT_TRUE(device.Exists(QStringLiteral("\\My Documents\\Reports")));
-    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\新資料匣 (3)")));
     EXPECT_EQ(list().Item(row)->name, QStringLiteral("Reports"));
-    EXPECT_EQ(shell.inputPanelCalls.last(), false);
+    EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true, false}));
     // The tree's folder follows the new name.
-    QStringList children;
     QTreeWidgetItem* docs = tree().currentItem();
+    QStringList children;
     for (int i = 0; i < docs->childCount(); ++i)
         children.append(docs->child(i)->text(0));
     EXPECT_TRUE(children.contains(QStringLiteral("Reports")));
-    EXPECT_FALSE(children.contains(QStringLiteral("新資料匣 (3)")));
-    EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
 TEST_F(FileViewTest, HeaderTapsSortAndMoveTheMark) {
@@ -75,17 +56,11 @@ TEST_F(FileViewTest, HeaderTapsSortAndMoveTheMark) {
     Open();
     FileHeaderView* header = list().header();
     EXPECT_EQ(header->markColumn(), 0);
-    EXPECT_EQ(header->mark(), FileHeaderView::kMarkDown);
-    EXPECT_EQ(RowNames(), QStringList({"big.txt", "mid.txt", "small.txt"}));
-
     ClickHeader(FileListModel::kSize);
-    EXPECT_EQ(list().listing().sortMethod(), 1);
     EXPECT_EQ(header->markColumn(), 1);
     EXPECT_EQ(header->mark(), FileHeaderView::kMarkUp);
     EXPECT_EQ(RowNames(), QStringList({"small.txt", "mid.txt", "big.txt"}));
-
     ClickHeader(FileListModel::kSize);
-    EXPECT_EQ(header->markColumn(), 1);
     EXPECT_EQ(header->mark(), FileHeaderView::kMarkDown);
     EXPECT_EQ(RowNames(), QStringList({"big.txt", "mid.txt", "small.txt"}));
 }
@@ -100,16 +75,13 @@ TEST_F(FileViewTest, ModelPassesTheModelTesterThroughEveryRowOperation) {
     FindData record;
     ASSERT_TRUE(PathExists(device.fs(), QStringLiteral("\\My Documents\\c.txt"), &record));
     EXPECT_EQ(list().InsertItem(record, 1), 1);
-    EXPECT_EQ(RowNames(), QStringList({"Sub", "c.txt", "a.txt", "b.jpg"}));
     list().RefreshRow(1, true);
     frame().OnCommand(ID_VIEW_SORT_BY_TYPE);
     list().SelectRows(1);
     ASSERT_TRUE(device.fs().DeleteFile(QStringLiteral("\\My Documents\\a.txt")));
     list().RemoveRows(false);
     EXPECT_EQ(list().RowCount(), 3);
-    EXPECT_EQ(list().FindRowByName(QStringLiteral("a.txt")), -1);
     EXPECT_TRUE(list().DeleteRow(list().FindRowByName(QStringLiteral("c.txt")), true));
-    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\c.txt")));
     list().RemoveRows(true);
     EXPECT_EQ(list().RowCount(), 0);
 }
@@ -143,10 +115,6 @@ TEST_F(FileViewTest, OneTapOpensWithTapActionZeroADoubleTapWithOne) {
     device.Make({"\\My Documents\\Sub\\", "\\My Documents\\a.txt=a"});
     Open();
     QWidget* viewport = list().ActiveView()->viewport();
-    // Beside the rows nothing happens.
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 5));
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
-
     QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCenter(1));
     EXPECT_EQ(shell.openedFiles, QStringList({"\\My Documents\\a.txt"}));
     EXPECT_EQ(list().GetSelectedRows(), QList<int>({1}));
@@ -159,7 +127,6 @@ TEST_F(FileViewTest, OneTapOpensWithTapActionZeroADoubleTapWithOne) {
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, RowCenter(0));
     Settle();
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents\\Sub"));
-    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Sub"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
 
+// Opening a row, and handing the selected file to the transfer services.
 namespace {
 
 class OpenItemTest : public FrameTest {
@@ -137,6 +138,28 @@ TEST(DesktopOpen, OnlyElfFilesAndExecutableScriptsWithTheBitArePrograms) {
     DesktopShellServices shell(device.fs());
     EXPECT_EQ(shell.OpenFile("\\tool"), OpenResult::Program);
     EXPECT_EQ(shell.OpenFile("\\missing.txt"), OpenResult::Gone);
+}
+
+TEST_F(OpenItemTest, SendAndReceiveUseTheSelectedFileAndTheCurrentFolder) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b"});
+    Open();
+    SelectNames({"a.txt"});
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_INFRARED));
+    EXPECT_EQ(shell.mailed, QStringList({"\\My Documents\\a.txt"}));
+    EXPECT_EQ(shell.sentOverLink, QStringList({"\\My Documents\\a.txt"}));
+    // A failed start is the platform's to report.
+    shell.transferStarts = false;
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
+    EXPECT_TRUE(prompt.messages.isEmpty());
+
+    // What arrives shows after the next refresh, not before.
+    const QStringList before = RowNames();
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_RECEIVE_INFRARED));
+    EXPECT_EQ(shell.receivedInto, QStringList({"\\My Documents"}));
+    device.File(QStringLiteral("\\My Documents\\arrived.txt"), "x");
+    Settle();
+    EXPECT_EQ(RowNames(), before);
 }
 
 }  // namespace

@@ -6,15 +6,11 @@
 #include "resources/ids.h"
 
 FakeShellServices::FakeShellServices() {
-    AddType(QStringLiteral("txt"), QStringLiteral("Text Document"), QStringLiteral("text-plain"));
-    AddType(QStringLiteral("jpg"), QStringLiteral("JPEG Image"), QStringLiteral("image-jpeg"));
-    AddType(QStringLiteral("exe"), QStringLiteral("Application"),
-            QStringLiteral("application-x-executable"));
-}
-
-void FakeShellServices::AddType(const QString& extension, const QString& text,
-                                const QString& iconName) {
-    types.insert(extension, FileTypeInfo{text, {iconName, BuiltInIconName(IDI_FILE)}});
+    const QString file = BuiltInIconName(IDI_FILE);
+    types.insert(QStringLiteral("txt"), {QStringLiteral("Text Document"), {"text-plain", file}});
+    types.insert(QStringLiteral("jpg"), {QStringLiteral("JPEG Image"), {"image-jpeg", file}});
+    types.insert(QStringLiteral("exe"),
+                 {QStringLiteral("Application"), {"application-x-executable", file}});
 }
 
 std::optional<FileTypeInfo> FakeShellServices::GetFileType(const QString& path,
@@ -53,7 +49,6 @@ std::optional<QString> FakeShellServices::GetShortcutCommand(const QString& shor
 
 bool FakeShellServices::CreateShortcut(const QString& shortcutPath, const QString& target) {
     createdShortcuts.append({shortcutPath, target});
-    if (!createShortcutSucceeds) return false;
     if (device) {
         std::unique_ptr<DeviceFile> file = device->Open(shortcutPath, OpenMode::CreateAlways);
         const QByteArray text = target.toUtf8();
@@ -61,34 +56,4 @@ bool FakeShellServices::CreateShortcut(const QString& shortcutPath, const QStrin
     }
     shortcuts.insert(shortcutPath, target);
     return true;
-}
-
-std::optional<QString> FakeShellServices::GetSpecialFolder(int folderId, bool create) {
-    Q_UNUSED(create);
-    auto found = specialFolders.constFind(folderId);
-    if (found == specialFolders.cend()) return std::nullopt;
-    return *found;
-}
-
-void FakeShellServices::ShowInputPanel(bool on) {
-    inputPanelCalls.append(on);
-}
-
-bool FakeShellServices::HasTransferService(TransferService service) const {
-    return !missingTransfers.contains(service);
-}
-
-bool FakeShellServices::SendByMail(const QString& path) {
-    mailed.append(path);
-    return transferStarts;
-}
-
-bool FakeShellServices::SendOverLink(const QString& path) {
-    sentOverLink.append(path);
-    return transferStarts;
-}
-
-bool FakeShellServices::ReceiveOverLink(const QString& folder) {
-    receivedInto.append(folder);
-    return transferStarts;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 
 #include "platform/shell_services.h"
@@ -25,23 +24,19 @@ public:
     // Shortcut path -> command text; other files are no shortcuts.
     QHash<QString, QString> shortcuts;
     QList<QPair<QString, QString>> createdShortcuts;  // (shortcut path, target)
-    bool createShortcutSucceeds = true;
     // When set, a created shortcut is also written as a file on this device.
     DeviceFs* device = nullptr;
 
-    QHash<int, QString> specialFolders;
     QList<bool> inputPanelCalls;  // every ShowInputPanel argument, in order
 
-    // Every transfer service is offered unless listed; a start fails while transferStarts is
-    // false. The paths handed on, in order.
-    QList<TransferService> missingTransfers;
+    // Every transfer service is offered; a start fails while transferStarts is false. The
+    // paths handed on, in order.
     bool transferStarts = true;
     QStringList mailed;
     QStringList sentOverLink;
     QStringList receivedInto;
 
     FakeShellServices();
-    void AddType(const QString& extension, const QString& text, const QString& iconName);
 
     std::optional<FileTypeInfo> GetFileType(const QString& path,
                                             std::optional<quint32> attributes) override;
@@ -49,10 +44,19 @@ public:
     bool RunProgram(const QString& path) override;
     std::optional<QString> GetShortcutCommand(const QString& shortcutPath) override;
     bool CreateShortcut(const QString& shortcutPath, const QString& target) override;
-    std::optional<QString> GetSpecialFolder(int folderId, bool create) override;
-    void ShowInputPanel(bool on) override;
-    bool HasTransferService(TransferService service) const override;
-    bool SendByMail(const QString& path) override;
-    bool SendOverLink(const QString& path) override;
-    bool ReceiveOverLink(const QString& folder) override;
+    std::optional<QString> GetSpecialFolder(int, bool) override { return std::nullopt; }
+    void ShowInputPanel(bool on) override { inputPanelCalls.append(on); }
+    bool HasTransferService(TransferService) const override { return true; }
+    bool SendByMail(const QString& path) override {
+        mailed.append(path);
+        return transferStarts;
+    }
+    bool SendOverLink(const QString& path) override {
+        sentOverLink.append(path);
+        return transferStarts;
+    }
+    bool ReceiveOverLink(const QString& folder) override {
+        receivedInto.append(folder);
+        return transferStarts;
+    }
 };

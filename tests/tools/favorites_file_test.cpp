@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/qt_printers.h"
+#include "support/utf16_bytes.h"
 #include "tools/favorites_file.h"
 
 namespace {
@@ -11,16 +12,11 @@ void Put16(QByteArray& out, quint16 value) {
 }
 
 void PutText(QByteArray& out, const QString& text) {
-    for (QChar c : text)
-        Put16(out, c.unicode());
-    Put16(out, 0);
+    out += Utf16(text) + QByteArray(2, '\0');
 }
 
 QByteArray Header(quint16 count) {
-    QByteArray out(
-        "N\0F\0"
-        "0\0\0\0",
-        8);
+    QByteArray out("N\0F\0" "0\0\0\0", 8);
     Put16(out, count);
     out.append(QByteArray(32, '\0'));
     return out;
@@ -68,6 +64,7 @@ TEST(FavoritesFile, LongestFieldFitsTheReadersBuffer) {
 
     // What the reader would refuse is never written.
     EXPECT_FALSE(EncodeFavorites({{QString(260, QLatin1Char('n')), QStringLiteral("\\")}}));
+    EXPECT_FALSE(EncodeFavorites({{QStringLiteral("a"), QString(260, QLatin1Char('f'))}}));
     EXPECT_FALSE(EncodeFavorites(
         {{QStringLiteral("a") + QChar(0) + QStringLiteral("b"), QStringLiteral("\\")}}));
     EXPECT_FALSE(EncodeFavorites(QList<FavoriteEntry>(0x10000, kTwo[0])));

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/path_helpers.h"
 #include "app/progress.h"
 #include "platform/faulty_device_fs.h"
 #include "support/temp_device.h"
@@ -10,14 +9,9 @@
 
 namespace {
 
-int Depth(const QString& folder) {
-    return int(folder.count(QLatin1Char('\\')));
-}
-
 struct Outcome {
     QStringList found;    // full paths in the order reported
     QStringList folders;  // in the order started
-    qint64 count = 0;
 };
 
 Outcome Search(DeviceFs& fs, const QString& folder, const QString& pattern, const QString& text) {
@@ -25,22 +19,14 @@ Outcome Search(DeviceFs& fs, const QString& folder, const QString& pattern, cons
     FileSearch search(fs, folder, pattern, text);
     search.OnFolder([&](const QString& f) { out.folders.append(f); });
     search.OnFound([&](const FoundFile& file) { out.found.append(file.Path()); });
-    out.count = search.Run();
-    EXPECT_EQ(out.count, out.found.size());
+    const qint64 count = search.Run();
+    EXPECT_EQ(count, out.found.size());
     EXPECT_FALSE(search.Stopped());
     return out;
 }
 
-class FileSearchTest : public ::testing::Test {
-protected:
-    bool Holds(const QString& path, const QString& text) {
-        ContentMatcher matcher(text);
-        return matcher.FileContains(device.fs(), path);
-    }
+TEST(FileSearch, EmptyTextListsEveryMatchingFileDeepestFirst) {
     TempDevice device;
-};
-
-TEST_F(FileSearchTest, EmptyTextListsEveryMatchingFileDeepestFirst) {
     device.Make({"\\S\\top.txt=hello", "\\S\\empty.txt", "\\S\\locked.txt=secret",
                  "\\S\\skip.bin=x", "\\S\\named.txt\\", "\\S\\a\\one.txt=1", "\\S\\b\\two.txt",
                  "\\S\\a\\deep\\three.TXT=3", "\\S\\.private\\hidden.txt=4"});
@@ -55,9 +41,8 @@ TEST_F(FileSearchTest, EmptyTextListsEveryMatchingFileDeepestFirst) {
     sorted.sort();
     EXPECT_EQ(sorted, QStringList({"\\S\\a\\deep\\three.TXT", "\\S\\a\\one.txt", "\\S\\b\\two.txt",
                                    "\\S\\empty.txt", "\\S\\locked.txt", "\\S\\top.txt"}));
-    EXPECT_EQ(all.found.first(), "\\S\\a\\deep\\three.TXT");
     for (qsizetype i = 1; i < all.found.size(); ++i)
-        EXPECT_GE(Depth(all.found[i - 1]), Depth(all.found[i])) << all.found[i];
+        EXPECT_GE(all.found[i - 1].count('\\'), all.found[i].count('\\')) << all.found[i];
     // Folders are announced deepest first, ending with the chosen folder.
     ASSERT_EQ(all.folders.size(), 5);
     EXPECT_EQ(all.folders.first(), "\\S\\a\\deep");
@@ -68,76 +53,49 @@ TEST_F(FileSearchTest, EmptyTextListsEveryMatchingFileDeepestFirst) {
     EXPECT_EQ(text.found, QStringList({"\\S\\top.txt"}));
 }
 
-TEST_F(FileSearchTest, ContentIgnoresCaseInUtf16AndUtf8) {
-    const QByteArray bom = "\xff\xfe";
-    device.File(QStringLiteral("\\u16.txt"), bom + Utf16(QStringLiteral("say hello world")));
-    device.File(QStringLiteral("\\u8.txt"), "say hello world");
-    device.File(QStringLiteral("\\other.txt"), "say hello there");
-    device.File(QStringLiteral("\\umlaut16.txt"), Utf16(QStringLiteral("xx äöü xx")));
-    device.File(QStringLiteral("\\umlaut8.txt"), QStringLiteral("xx äöü xx").toUtf8());
-    device.File(QStringLiteral("\\cjk16.txt"), Utf16(QStringLiteral("這是檔案總管")));
-    device.File(QStringLiteral("\\cjk8.txt"), QStringLiteral("這是檔案總管").toUtf8());
-
-    for (const char* path : {"\\u16.txt", "\\u8.txt"}) {
-        EXPECT_TRUE(Holds(path, QStringLiteral("WORLD"))) << path;
-        EXPECT_TRUE(Holds(path, QStringLiteral("Hello W"))) << path;
-        EXPECT_FALSE(Holds(path, QStringLiteral("worlds"))) << path;
-    }
-    EXPECT_FALSE(Holds(QStringLiteral("\\other.txt"), QStringLiteral("world")));
-    // Small letters find capitals too.
-    device.File(QStringLiteral("\\caps16.txt"), Utf16(QStringLiteral("SAY HeLLo WORLD")));
-    device.File(QStringLiteral("\\caps8.txt"), "SAY HeLLo WORLD");
-    for (const char* path : {"\\caps16.txt", "\\caps8.txt"}) {
-        EXPECT_TRUE(Holds(path, QStringLiteral("hello world"))) << path;
-    }
-    for (const char* path : {"\\umlaut16.txt", "\\umlaut8.txt"}) {
-        EXPECT_TRUE(Holds(path, QStringLiteral("ÄÖÜ"))) << path;
-        EXPECT_FALSE(Holds(path, QStringLiteral("AOU"))) << path;
-    }
-    for (const char* path : {"\\cjk16.txt", "\\cjk8.txt"}) {
-        EXPECT_TRUE(Holds(path, QStringLiteral("檔案"))) << path;
-        EXPECT_TRUE(Holds(path, QStringLiteral("是檔案總"))) << path;
-        EXPECT_FALSE(Holds(path, QStringLiteral("檔名"))) << path;
-    }
-    EXPECT_FALSE(Holds(QStringLiteral("\\missing.txt"), QStringLiteral("x")));
-}
-
-TEST_F(FileSearchTest, Utf16UnitsMustBeWholeAndAligned) {
-    // "ab" as UTF-16 starting at an odd offset is not a unit sequence of the file.
-    device.File(QStringLiteral("\\odd.bin"), "x" + Utf16(QStringLiteral("ab")) + "y");
-    EXPECT_FALSE(Holds(QStringLiteral("\\odd.bin"), QStringLiteral("ab")));
-    // An odd final byte is never a unit; as UTF-8 the last byte still counts.
-    device.File(QStringLiteral("\\cut.bin"), Utf16(QStringLiteral("ab")).chopped(1));
-    EXPECT_FALSE(Holds(QStringLiteral("\\cut.bin"), QStringLiteral("ab")));
-    device.File(QStringLiteral("\\tail.txt"), "xab");
-    EXPECT_TRUE(Holds(QStringLiteral("\\tail.txt"), QStringLiteral("AB")));
-}
-
-TEST_F(FileSearchTest, TextAcrossChunkBordersIsFound) {
+// One row per file content and text: found or not, in UTF-16LE and UTF-8 alike, ignoring
+// case, across chunk borders, with UTF-16 units whole and aligned.
+TEST(ContentMatcher, FindsTheTextInEitherEncodingIgnoringCase) {
     const qint64 border = ContentMatcher::kChunkBytes;
-    const QString word = QStringLiteral("Needle");
-    QByteArray u16 = QByteArray(border - 4, 'x') + Utf16(QStringLiteral("needle"));
-    u16 += QByteArray(1000, 'x');
-    device.File(QStringLiteral("\\u16.bin"), u16);
-    QByteArray u8 = QByteArray(border - 3, 'x') + "nEEdle" + QByteArray(1000, 'x');
-    device.File(QStringLiteral("\\u8.bin"), u8);
-    QByteArray cjk = QByteArray(border - 4, 'x') + QStringLiteral("檔案").toUtf8() + "x";
-    device.File(QStringLiteral("\\cjk.bin"), cjk);
-    // Far along a file of many chunks, and at its very end.
-    QByteArray far = QByteArray(5 * border + 77, 'y') + "needle";
-    device.File(QStringLiteral("\\far.bin"), far);
-
-    EXPECT_TRUE(Holds(QStringLiteral("\\u16.bin"), word));
-    EXPECT_TRUE(Holds(QStringLiteral("\\u8.bin"), word));
-    EXPECT_TRUE(Holds(QStringLiteral("\\cjk.bin"), QStringLiteral("檔案")));
-    EXPECT_TRUE(Holds(QStringLiteral("\\far.bin"), word));
-    EXPECT_FALSE(Holds(QStringLiteral("\\far.bin"), QStringLiteral("needles")));
-
-    // A text longer than a chunk is still compared whole.
     const QString longText(40000, QLatin1Char('q'));
-    device.File(QStringLiteral("\\long.txt"), "a" + longText.toUtf8() + "b");
-    EXPECT_TRUE(Holds(QStringLiteral("\\long.txt"), longText));
-    EXPECT_FALSE(Holds(QStringLiteral("\\long.txt"), longText + QLatin1Char('q')));
+    const struct Row {
+        QByteArray content;
+        QString text;
+        bool found;
+    } rows[] = {
+        {"\xff\xfe" + Utf16("say hello world"), "WORLD", true},
+        {"say hello world", "Hello W", true},
+        {Utf16("say hello world"), "worlds", false},
+        {"say hello there", "world", false},
+        {Utf16("SAY HeLLo WORLD"), "hello world", true},
+        {"SAY HeLLo WORLD", "hello world", true},
+        {Utf16("xx äöü xx"), "ÄÖÜ", true},
+        {QStringLiteral("xx äöü xx").toUtf8(), "ÄÖÜ", true},
+        {QStringLiteral("xx äöü xx").toUtf8(), "AOU", false},
+        {Utf16("這是檔案總管"), "是檔案總", true},
+        {QStringLiteral("這是檔案總管").toUtf8(), "檔案", true},
+        {QStringLiteral("這是檔案總管").toUtf8(), "檔名", false},
+        // "ab" as UTF-16 at an odd offset, or cut short, is no unit sequence of the file.
+        {"x" + Utf16("ab") + "y", "ab", false},
+        {Utf16("ab").chopped(1), "ab", false},
+        {"xab", "AB", true},
+        {QByteArray(border - 4, 'x') + Utf16("needle") + QByteArray(1000, 'x'), "Needle", true},
+        {QByteArray(border - 3, 'x') + "nEEdle" + QByteArray(1000, 'x'), "Needle", true},
+        {QByteArray(border - 4, 'x') + QStringLiteral("檔案").toUtf8() + "x", "檔案", true},
+        {QByteArray(5 * border + 77, 'y') + "needle", "needle", true},
+        {QByteArray(5 * border + 77, 'y') + "needle", "needles", false},
+        // A text longer than a chunk is still compared whole.
+        {"a" + longText.toUtf8() + "b", longText, true},
+        {"a" + longText.toUtf8() + "b", longText + 'q', false},
+    };
+    TempDevice device;
+    for (const Row& row : rows) {
+        device.File(QStringLiteral("\\f.bin"), row.content);
+        EXPECT_EQ(ContentMatcher(row.text).FileContains(device.fs(), QStringLiteral("\\f.bin")),
+                  row.found)
+            << row.text.left(20) << " in " << row.content.left(40).toHex().toStdString();
+    }
+    EXPECT_FALSE(ContentMatcher("x").FileContains(device.fs(), QStringLiteral("\\missing.txt")));
 }
 
 class CancelAfter : public Progress {
@@ -149,7 +107,8 @@ private:
     int left_;
 };
 
-TEST_F(FileSearchTest, StoppingKeepsTheResultsSoFar) {
+TEST(FileSearch, StoppingKeepsTheResultsSoFar) {
+    TempDevice device;
     device.Make({"\\S\\a.txt=match", "\\S\\b.txt=match", "\\S\\c.txt=match"});
     FileSearch byCallback(device.fs(), QStringLiteral("\\S"), QStringLiteral("*.txt"), {});
     byCallback.OnFound([&](const FoundFile&) { byCallback.Stop(); });
