@@ -25,36 +25,19 @@ TEST_F(FrameTest, PropertiesShowTheSelectedFileAndItsAttributeBoxes) {
 }
 
 // A change that did not happen (here the ROM file's, which the device refuses) is said.
-TEST_F(PropertiesTest, AChangeThatDidNotHappenIsReported) {
+TEST_F(FrameTest, PropertiesReportAnAttributeChangeThatDidNotHappen) {
     device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\rom.txt=r"});
     device.SetRawAttributes("\\My Documents\\rom.txt", Attr::kInRom);
     device.settings().SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_HIDE_ROM_FILE, 0);
     Open();
     SelectNames({"a.txt", "rom.txt"});
     ASSERT_EQ(list().GetSelectedRows().size(), 2);
-    ASSERT_TRUE(*device.fs().GetAttributes("\\My Documents\\rom.txt") & Attr::kInRom);
-    RunProperties([](CPropertiesDlg& dialog) {
-        Box(dialog, IDC_ATTR_HIDDEN)->click();
+    frame().SetDialogRunner([](QDialog& dialog) {
+        Control<QCheckBox>(dialog, IDC_ATTR_HIDDEN)->click();
         dialog.accept();
         return int(QDialog::Accepted);
     });
+    frame().OnCommand(ID_FILE_PROPERTIES);
     EXPECT_TRUE(*device.fs().GetAttributes("\\My Documents\\a.txt") & Attr::kHidden);
-    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_SET_ATTRIBUTES}));
-    EXPECT_EQ(prompt.messages[0].text, "無法變更 'rom.txt' 的屬性 !");
-}
-
-TEST_F(PropertiesTest, TheRootInFolderMode) {
-    device.Make({"\\x.txt#10"});
-    Open();
-    frame().SetCurrentFolder("\\", true);
-    Settle();
-    FocusTree();
-    RunProperties([](CPropertiesDlg& dialog) {
-        EXPECT_TRUE(dialog.folderMode());
-        EXPECT_EQ(Text(dialog, IDC_PROPERTIES_NAME), "我的電腦");
-        EXPECT_EQ(Text(dialog, IDC_PROPERTIES_TYPE), " ");
-        EXPECT_FALSE(Box(dialog, IDC_ATTR_READ_ONLY)->isEnabled());
-        EXPECT_EQ(Text(dialog, IDC_PROPERTIES_SIZE), "10 位元組");
-        return int(QDialog::Rejected);
-    });
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_SET_ATTRIBUTES}));
 }
