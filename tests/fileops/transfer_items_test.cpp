@@ -6,6 +6,7 @@
 #include "fileops/transfer_items.h"
 #include "resources/ids.h"
 #include "support/recording_prompt.h"
+#include "support/scripted_progress.h"
 #include "support/temp_device.h"
 
 TEST(TransferItems, RefusesAFolderIntoItsOwnSubtreeAndChangesNothing) {
@@ -56,16 +57,10 @@ TEST(TransferItems, ACancelStopsBetweenItemsWithTheCurrentOneWhole) {
 TEST(TransferItems, ProgressAddsUpAcrossItemsAgainstTheRunsTotals) {
     TempDevice dev;
     dev.Make({"\\S\\F\\a#1000", "\\S\\F\\Sub\\b#24", "\\S\\c#10", "\\T\\"});
-    struct Recorder : Progress {
-        std::vector<ProgressState> states;
-        bool Update(const ProgressState& state) override {
-            states.push_back(state);
-            return true;
-        }
-    } recorder;
+    ScriptedProgress recorder;
     RecordingPrompt prompt;
     for (bool move : {false, true}) {
-        recorder.states.clear();
+        recorder.reports.clear();
         const TransferResult result = TransferItems(
             dev.fs(), prompt,
             {{"\\S\\F", move ? "\\T\\G" : "\\T\\F"}, {"\\S\\c", move ? "\\T\\d" : "\\T\\c"}},
@@ -73,7 +68,7 @@ TEST(TransferItems, ProgressAddsUpAcrossItemsAgainstTheRunsTotals) {
         EXPECT_EQ(result.outcomes,
                   QList<TransferOutcome>({TransferOutcome::Done, TransferOutcome::Done}));
         quint64 done = 0;
-        for (const ProgressState& state : recorder.states) {
+        for (const ProgressState& state : recorder.reports) {
             EXPECT_EQ(state.totalBytes, 1034u);
             EXPECT_EQ(state.totalFiles, 3u);
             EXPECT_GE(state.doneBytes, done);

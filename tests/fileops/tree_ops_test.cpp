@@ -9,6 +9,7 @@
 #include "app/progress.h"
 #include "fileops/tree_ops.h"
 #include "platform/faulty_device_fs.h"
+#include "support/scripted_progress.h"
 #include "support/temp_device.h"
 
 namespace {
@@ -258,18 +259,12 @@ TEST(CopyTree, NamesEveryEntryItLeavesOut) {
 TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFile) {
     TempDevice d;
     d.Make({"\\T\\a#1000", "\\T\\Sub\\b#24", "\\T\\Sub\\Deeper\\c#10"});
-    struct Recorder : Progress {
-        std::vector<ProgressState> states;
-        bool Update(const ProgressState& state) override {
-            states.push_back(state);
-            return true;
-        }
-    } recorder;
+    ScriptedProgress recorder;
     EXPECT_TRUE(RemoveTree(d.fs(), "\\T", &recorder).Complete());
-    ASSERT_FALSE(recorder.states.empty());
-    for (const ProgressState& state : recorder.states) {
+    ASSERT_FALSE(recorder.reports.empty());
+    for (const ProgressState& state : recorder.reports) {
         EXPECT_EQ(state.totalBytes, 1034u);
         EXPECT_EQ(state.totalFiles, 3u);
     }
-    EXPECT_EQ(recorder.states.back().doneBytes, 1034u);
+    EXPECT_EQ(recorder.reports.back().doneBytes, 1034u);
 }

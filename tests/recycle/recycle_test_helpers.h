@@ -7,17 +7,8 @@
 
 #include "app/progress.h"
 #include "platform/device_fs.h"
+#include "support/scripted_progress.h"
 
-// A progress sink that records what it was told and answers with a rule.
-class ScriptedProgress : public Progress {
-public:
-    std::function<bool(const ProgressState&)> answer;
-    QList<ProgressState> reports;
-    bool Update(const ProgressState& state) override {
-        reports.append(state);
-        return answer ? answer(state) : true;
-    }
-};
 
 inline FileTime WriteTime(DeviceFs& fs, const QString& path) {
     FileTime write = 0;
