@@ -86,7 +86,8 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
         return DeleteOutcome::Refused;
     }
     if (!AskForItem(prompt, path, record.IsFolder(), options, run)) {
-        return run.answer == ConfirmAnswer::Cancel ? DeleteOutcome::NotReached : DeleteOutcome::Declined;
+        return run.answer == ConfirmAnswer::Cancel ? DeleteOutcome::NotReached
+                                                   : DeleteOutcome::Declined;
     }
     const QString name = FileNamePart(path);
     bool clearedReadOnly = false;
@@ -95,7 +96,8 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
             if (run.romMessageDue) {
                 run.romMessageDue = false;
                 ShowFilledMessage(prompt, IDS_CANNOT_DELETE_ROM_FILE,
-                                  FormatStr(IDS_CANNOT_DELETE_ROM_FILE, name), MessageStyle::Exclamation);
+                                  FormatStr(IDS_CANNOT_DELETE_ROM_FILE, name),
+                                  MessageStyle::Exclamation);
             }
             return DeleteOutcome::RomFile;
         }
@@ -107,7 +109,8 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
                 request.text = FormatStr(IDS_CONFIRM_DELETE_READ_ONLY, name);
                 run.readOnlyAnswer = prompt.Confirm(request);
             }
-            if (run.readOnlyAnswer != ConfirmAnswer::Yes && run.readOnlyAnswer != ConfirmAnswer::YesToAll) {
+            if (run.readOnlyAnswer != ConfirmAnswer::Yes &&
+                run.readOnlyAnswer != ConfirmAnswer::YesToAll) {
                 return DeleteOutcome::Declined;
             }
             clearedReadOnly = fs.SetAttributes(path, record.attributes ^ Attr::kReadOnly);
@@ -137,7 +140,8 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
 // Deleting named items:
 //  1. take the bin's lock for the whole run (the index is read again when another process
 //     changed it, and saved once at the end),
-//  2. check the bin and its room (messages 92, 134, 135),
+//  2. check the bin and its room (messages IDS_RECYCLE_BIN_NOT_FOUND,
+//  IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_ENLARGE_RECYCLE_BIN),
 //  3. per item: refuse volumes and bin folders, ask, then put it into the bin or delete it;
 //     a folder that only partly went is reported with what stayed and why.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,

@@ -128,7 +128,8 @@ public:
     // Whether new limit settings count as a change that may leave the bin already full: a
     // limit turned on, or one that stays on with another capacity.
     static bool CapacityLimitChanged(bool wasOn, int oldMb, bool isOn, int newMb);
-    // The start-up check of the stored bin folder (messages 91 and 99).
+    // The start-up check of the stored bin folder (messages IDS_STORAGE_CARD_REMOVED and
+    // IDS_RECYCLE_BIN_DAMAGED).
     void CheckRecycleBin();
 
     // Keeps the file list and the tree in step with a restore.
@@ -144,7 +145,7 @@ public:
                         Progress* progress = nullptr);
     // A row whose archive cannot be removed keeps its entry.
     void EraseFromBin(const QList<int>& rows, const RestoreObserver& observer = {});
-    // One-time conversion of an old-version bin (message 121).
+    // One-time conversion of an old-version bin (message IDS_COMPRESS_RECYCLE_BIN).
     bool CompressRecycleBin(Progress* progress = nullptr);
 
 private:

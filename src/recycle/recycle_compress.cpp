@@ -2,9 +2,9 @@
 #include "recycle/recycle_bin.h"
 
 // Converting an old-version bin under its lock: every item still unpacked becomes an archive
-// with its entries named after the original paths (message 121 first); an item that cannot be
-// converted stays unpacked and marked so, which the restore still handles. The index is then
-// written in the current form.
+// with its entries named after the original paths (message IDS_COMPRESS_RECYCLE_BIN first); an item
+// that cannot be converted stays unpacked and marked so, which the restore still handles. The index
+// is then written in the current form.
 bool RecycleBin::CompressRecycleBin(Progress* progress) {
     ChangeScope scope(*this);
     QList<OldBinItem> items;

@@ -14,8 +14,8 @@
 
 struct RecycleBin::RestoreRun {
     ConfirmAnswer lastAnswer = ConfirmAnswer::Yes;
-    bool systemErrorShown = false;  // message 100
-    bool noSpaceShown = false;      // message 102
+    bool systemErrorShown = false;  // message IDS_RESTORE_SYSTEM_ERROR
+    bool noSpaceShown = false;      // message IDS_RESTORE_NO_SPACE
     QStringList renamed;            // "entry path -> path written" of case-only clashes
 };
 
@@ -66,7 +66,8 @@ QList<int> RecycleBin::CurrentRows(const QList<RecycleEntry>& chosen) const {
 // dropping one keeps the places of those still to come:
 //  1. find the chosen entries in the index as it is now,
 //  2. ask when the original exists (Yes, No, Yes to all, Cancel),
-//  3. recreate the target folder (message 100) and check the free space (message 102),
+//  3. recreate the target folder (message IDS_RESTORE_SYSTEM_ERROR) and check the free space
+//  (message IDS_RESTORE_NO_SPACE),
 //  4. unpack the archive, writing only inside the entry's own item (anything else makes it
 //     damaged); an old-version item is copied back as it is,
 //  5. delete the archive and drop the entry; a row not brought back whole keeps both,
@@ -166,8 +167,8 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
     ExtractResult result;
     result.code = kArchiveOutsideItem;  // a folder where an archive should be
     if (!record.IsFolder()) {
-        result = ExtractArchive(fs_, entry.archivePath, progress, entry.originalPath,
-                                entry.IsFolder());
+        result =
+            ExtractArchive(fs_, entry.archivePath, progress, entry.originalPath, entry.IsFolder());
     }
     for (const auto& [from, to] : result.renamed)
         run.renamed.append(from + QStringLiteral(" -> ") + to);
@@ -180,7 +181,8 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
     if (result.code == kArchiveOutsideItem) {
         WaitCursorPause pause;
         ShowFilledMessage(prompt_, IDS_RECYCLE_ARCHIVE_DAMAGED,
-                          FormatStr(IDS_RECYCLE_ARCHIVE_DAMAGED, entry.originalPath), MessageStyle::Stop);
+                          FormatStr(IDS_RECYCLE_ARCHIVE_DAMAGED, entry.originalPath),
+                          MessageStyle::Stop);
     }
     return result.Complete();
 }

@@ -201,7 +201,8 @@ TEST(PasswordDialog, OkNeedsAPasswordAndTheConfirmationMustMatchExactly) {
     password->clear();
     EXPECT_FALSE(ok->isEnabled());
 
-    // Differing only in letter case is a mismatch: message 128, and the dialog stays.
+    // Differing only in letter case is a mismatch: message IDS_PASSWORD_MISMATCH, and the dialog
+    // stays.
     password->setText(QStringLiteral("Secret"));
     confirm->setText(QStringLiteral("secret"));
     ok->click();

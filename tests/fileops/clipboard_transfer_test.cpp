@@ -192,7 +192,8 @@ TEST_F(ClipboardTest, TooLittleSpaceStopsThePaste) {
     EXPECT_EQ(device.List("\\My Documents"), QStringList());
 }
 
-// ROM sources get message 119 once; what a folder's copy left out is named in one summary.
+// ROM sources get message IDS_CANNOT_COPY_ROM_FILE once; what a folder's copy left out is named in
+// one summary.
 TEST_F(ClipboardTest, RomSourcesAreReportedOnceAndWhatAFolderLeftOutAfterwards) {
     device.Make({"\\S\\r1.txt=1", "\\S\\r2.txt=2", "\\S\\ok.txt=ok", "\\S\\F\\r3.txt=3",
                  "\\S\\F\\f.txt=f"});

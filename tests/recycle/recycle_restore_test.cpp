@@ -85,7 +85,8 @@ TEST_F(RecycleRestore, ADeletedFolderIsRecreatedOrReportedOnce) {
     bin.RestoreFromBin({1});
     EXPECT_EQ(Read("\\A\\two.txt"), "old two");
 
-    // A file stands where the folder would go: message 100, once for both rows.
+    // A file stands where the folder would go: message IDS_RESTORE_SYSTEM_ERROR, once for both
+    // rows.
     RemoveTree(rig.dev.fs(), "\\A");
     rig.dev.File("\\A", "file");
     bin.SetEntries(bin.binPath(), {bin.entries()[0], bin.entries()[0]});
