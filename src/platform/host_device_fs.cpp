@@ -528,6 +528,19 @@ void HostDeviceFs::NoteEntry(const Resolved& r, const QByteArray& name, bool add
     }
 }
 
+void HostDeviceFs::NoteTempEntry(const QByteArray& folder, int folderFd) {
+    auto it = caseIndex_.find(folder);
+    if (it == caseIndex_.end()) return;
+    struct statx sx {};
+    if (statx(folderFd, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) == 0 &&
+        sx.stx_ino == it->inode) {
+        it->changeSec = sx.stx_ctime.tv_sec;
+        it->changeNsec = sx.stx_ctime.tv_nsec;
+    } else {
+        caseIndex_.erase(it);
+    }
+}
+
 void HostDeviceFs::SweepLeftovers(const QByteArray& folder, int folderFd) {
     if (swept_.contains(folder)) return;
     if (swept_.size() >= 4096) swept_.clear();
@@ -944,6 +957,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::CreateTempFile(const QString& folder, 
         if (fd < 0 && errno != EEXIST) break;
     }
     const int err = errno;
+    if (fd >= 0) NoteTempEntry(r.host, folderFd);
     close(folderFd);
     if (fd < 0) {
         FailErrno(err);

@@ -108,6 +108,8 @@ private:
                          QByteArray* actual);
     // Keeps the folder's name index in step with a change made here.
     void NoteEntry(const Resolved& r, const QByteArray& name, bool added);
+    // A temporary file made in folder: not indexed, but the folder's index stays current.
+    void NoteTempEntry(const QByteArray& folder, int folderFd);
     // Removes our own temporary files that no live process holds, once per folder and process.
     void SweepLeftovers(const QByteArray& folder, int folderFd);
 

@@ -26,8 +26,6 @@ struct ArchivePiece;
 // compress (by its type, or by a trial of its first block) is stored.
 class RecycleArchive : public ArchiveWriter {
 public:
-    // Data passes in pieces of this size in both directions.
-    static constexpr int kWorkBufferSize = 8192;
     // Files from this size on get zip64 headers: deflate may add a little to data that does
     // not compress, and the 32-bit fields end at 4 GiB.
     static constexpr quint64 kZip64Threshold = 0xFFFFFFFFull - (16ull << 20);
