@@ -5,6 +5,8 @@
 #include <minizip/zip.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 
 #include "app/path_helpers.h"
 #include "fileops/file_names.h"
@@ -153,7 +155,9 @@ bool RecycleArchive::AddToArchive(const QString& source, const QString& entryNam
                Fail();
     }
     if (IsRomFile(record.attributes)) return Fail();
-    return PackFile(source, zipName, record.attributes, dosDate) || Fail();
+    const bool packed = PackFile(source, zipName, record.attributes, dosDate);
+    reading_ = 0;  // the caller counts the file as done now
+    return packed || Fail();
 }
 
 bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate,
@@ -332,8 +336,8 @@ bool RecycleArchive::Finish(bool keep) {
     zip_ = nullptr;
     const QString path = archivePath_;
     archivePath_.clear();
-    const bool complete =
-        keep && written && err == ZIP_OK && !io_.Failed() && failedAdds_ == 0;
+    bool complete = keep && written && err == ZIP_OK && !io_.Failed() && failedAdds_ == 0;
+    if (complete && temp_) complete = FlushAdopted();
     if (!complete) {
         DeleteFileForce(fs_, path);
         io_.TakeAdopted();
@@ -350,6 +354,18 @@ bool RecycleArchive::Finish(bool keep) {
         fs_.SetAttributes(path, *attributes | Attr::kHidden);
     }
     return true;
+}
+
+// The flush of a large archive can take seconds: it runs beside the caller, which meanwhile
+// keeps its window alive and may still give up the archive.
+bool RecycleArchive::FlushAdopted() {
+    DeviceFile* file = io_.Adopted();
+    if (!file) return false;
+    std::future<bool> flushed = std::async(std::launch::async, [file] { return file->Flush(); });
+    bool wanted = true;
+    while (flushed.wait_for(std::chrono::milliseconds(kWaitSliceMs)) != std::future_status::ready)
+        wanted = (!observer_ || observer_(reading_)) && wanted;
+    return flushed.get() && wanted;
 }
 
 bool RecycleArchive::CloseArchive() {

@@ -96,6 +96,7 @@ private:
     bool WritePiece(const ArchivePiece& piece);
     bool Report();
     void Break();
+    bool FlushAdopted();
 
     DeviceFs& fs_;
     ZipDeviceIo io_;
