@@ -113,6 +113,16 @@ def run_concurrent_bin(nuvio, parent, rounds, size):
     return tally
 
 
+def compressible(size):
+    """Text-like bytes that deflate shrinks, different on every call."""
+    words = [os.urandom(3).hex().encode() for _ in range(200)]
+    block = b" ".join(random.choice(words) for _ in range(10000))
+    out = bytearray()
+    while len(out) < size:
+        out += os.urandom(8).hex().encode() + block[random.randrange(len(block) // 2):]
+    return bytes(out[:size])
+
+
 # ---- kills at random moments --------------------------------------------------------------
 
 class KillCase:
@@ -123,10 +133,14 @@ class KillCase:
 
     def prepare(self, dev):
         self.files = {}
-        sizes = [self.size, self.size // 2, self.size // 4, 4096, 0, self.size // 3]
+        # Random data, which the bin stores, and text, which it deflates on every core; the
+        # last file is long enough to be deflated in pieces.
+        sizes = [self.size, self.size // 2, self.size // 4, 4096, 0, self.size // 3,
+                 2 * self.size + 12345]
         for i, n in enumerate(sizes):
             path = f"\\Data\\f{i}.bin" if i != 1 else f"\\Data\\Inner\\f{i}.bin"
-            dev.write(path, os.urandom(n))
+            text = i % 2 == 1 or i == len(sizes) - 1
+            dev.write(path, compressible(n) if text else os.urandom(n))
             self.files[path] = (md5_of(dev.host(path)), n)
         if self.name in ("copy", "move"):
             dev.mkdir("\\Out")

@@ -12,6 +12,12 @@ int EnsureItemIcon(FileItem& item, const QString& currentFolder, ShellServices& 
     if (IsDirectory(item.attributes) && !IsStorageCard(item.attributes)) {
         item.icon = IconCache::kFolderIcon;
         text = cache.GetFolderTypeName();
+    } else if (const int known = IsDirectory(item.attributes)
+                                     ? -1
+                                     : cache.FindType(IconCache::TypeKey(item.name));
+               cache.IsValidIndex(known)) {
+        item.icon = known;  // the path is not even made for a type seen before
+        text = cache.At(known).text;
     } else {
         item.icon = GetTypeAndIcon(shell, JoinPath(currentFolder, item.name), &text, cache,
                                    item.attributes);

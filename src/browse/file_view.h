@@ -62,6 +62,8 @@ public:
 
     // Row operations (row = 0-based position; out-of-range rows do nothing).
     void FillList();
+    // The subfolders the last FillList read, hidden ones too.
+    const QStringList& Subfolders() const { return listing_.Subfolders(); }
     int InsertItem(const FindData& record, int position = -1);
     void RebuildImageLists();
     int GetFirstSelected(QString* path = nullptr) const;

@@ -108,15 +108,16 @@ void FolderListing::FillList(const QString& currentFolder, const QString& binFol
     filter_.SetHiddenBinFolder(binName);
 
     rows_.clear();
+    subfolders_.clear();
     icons_.TrimIconCache();
 
     FindData entry;
     if (std::unique_ptr<FindHandle> find =
             fs_.FindFirst(JoinPath(currentFolder_, QStringLiteral("*.*")), entry)) {
         do {
-            if (!IsDotEntry(entry.name) && filter_.PassesFilter(entry)) {
-                rows_.push_back(MakeFileItem(entry));
-            }
+            if (IsDotEntry(entry.name)) continue;
+            if (entry.IsFolder()) subfolders_.append(entry.name);
+            if (filter_.PassesFilter(entry)) rows_.push_back(MakeFileItem(entry));
         } while (find->Next(entry));
     }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "browse/file_item.h"
@@ -44,6 +45,8 @@ public:
     // list empty. Cuts the icon cache back to its built-in records.
     void FillList(const QString& currentFolder, const QString& binFolderPath);
     const QString& currentFolder() const { return currentFolder_; }
+    // Every subfolder the last FillList read, those the filter hid too (for the folder tree).
+    const QStringList& Subfolders() const { return subfolders_; }
 
     int RowCount() const { return int(rows_.size()); }
     bool IsValidRow(int row) const { return row >= 0 && row < RowCount(); }
@@ -84,6 +87,7 @@ private:
     SettingsStore& settings_;
     ShellServices& shell_;
     IconCache& icons_;
+    QStringList subfolders_;
 
     ListFilter filter_;
     int sortMethod_ = 0;

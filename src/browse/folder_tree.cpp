@@ -174,23 +174,33 @@ QString NTreeView::SearchPattern(QTreeWidgetItem* item) {
 
 bool NTreeView::ListChildren(const QString& pattern, QTreeWidgetItem* parent) {
     const QString binName = LoadStr(IDS_RECYCLE_FOLDER_NAME);
+    const QString base = pattern.left(pattern.size() - 3);  // without "*.*"
+    auto hidden = [&](const QString& name) {
+        return hideRecycleHere_ && name.compare(binName, Qt::CaseInsensitive) == 0;
+    };
     QStringList names;
-    FindData entry;
-    if (std::unique_ptr<FindHandle> find = fs_.FindFirst(pattern, entry, true)) {
-        do {
-            if (!entry.IsFolder()) continue;
-            if (hideRecycleHere_ && entry.name.compare(binName, Qt::CaseInsensitive) == 0) {
-                continue;
-            }
-            names.append(entry.name);
-        } while (find->Next(entry));
+    const QString folder = base.size() > 1 ? base.chopped(1) : base;
+    if (syncSubfolders_ && folder.compare(syncPath_, Qt::CaseInsensitive) == 0) {
+        for (const QString& name : *syncSubfolders_) {
+            if (!hidden(name)) names.append(name);
+        }
+    } else {
+        FindData entry;
+        if (std::unique_ptr<FindHandle> find = fs_.FindFirst(pattern, entry, true)) {
+            do {
+                if (entry.IsFolder() && !hidden(entry.name)) names.append(entry.name);
+            } while (find->Next(entry));
+        }
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
-    const QString base = pattern.left(pattern.size() - 3);  // without "*.*"
-    for (const QString& name : names)
-        InsertFolder(name, parent, HasSubFolders(base + name));
+    for (const QString& name : names) {
+        const QString path = base + name;
+        // A folder on the way is listed next, which tells whether it has subfolders.
+        const bool onTheWay = !syncPath_.isEmpty() && IsSameOrInside(syncPath_, path);
+        InsertFolder(name, parent, onTheWay || HasSubFolders(path));
+    }
     parent->setData(0, kListedRole, true);
     return !names.isEmpty();
 }
@@ -198,7 +208,9 @@ bool NTreeView::ListChildren(const QString& pattern, QTreeWidgetItem* parent) {
 void NTreeView::ListUnlessListed(QTreeWidgetItem* item) {
     if (!item || IsListed(item)) return;
     SetImage(item, kOpenFolder);
-    ListChildren(SearchPattern(item), item);
+    if (!ListChildren(SearchPattern(item), item) && item != TopItem() && ChildrenFlag(item)) {
+        SetChildrenFlag(item, false);
+    }
 }
 
 void NTreeView::ClearItem(QTreeWidgetItem* item) {
@@ -237,7 +249,20 @@ void NTreeView::OnCurrentChanged(QTreeWidgetItem* current) {
     host_.TreeFolderSelected(ItemPath(current));
 }
 
+bool NTreeView::SyncToPath(const QString& path, const QStringList& subfolders) {
+    syncPath_ = path;
+    syncSubfolders_ = &subfolders;
+    const bool ok = SyncToPath(path);
+    syncSubfolders_ = nullptr;
+    return ok;
+}
+
 bool NTreeView::SyncToPath(const QString& path) {
+    if (!syncSubfolders_) syncPath_ = path;
+    const struct Done {
+        QString& path;
+        ~Done() { path.clear(); }
+    } done{syncPath_};
     QTreeWidgetItem* top = TopItem();
     if (!top) return false;
     navigationEnabled_ = false;

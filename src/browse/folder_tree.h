@@ -45,6 +45,9 @@ public:
     // that matches nothing leaves its deepest matched ancestor selected. False only without
     // a top item.
     bool SyncToPath(const QString& path);
+    // The same, with the subfolders of path as a listing of it just read them (hidden ones
+    // too): the folder is not read again for the tree.
+    bool SyncToPath(const QString& path, const QStringList& subfolders);
     // Re-reads the selected folder: its expand button and, when listed, its sub-folders.
     void RefreshSelected();
     // Deletes the selected item's child of that name (no name: the selected item itself).
@@ -95,5 +98,9 @@ private:
     FolderTreeHost& host_;
     bool navigationEnabled_ = true;
     bool hideRecycleHere_ = false;
+    // While synchronising: the path walked to (the tree reads no folder on it just to learn
+    // whether it has subfolders: walking lists it anyway), and its subfolders when known.
+    QString syncPath_;
+    const QStringList* syncSubfolders_ = nullptr;
     bool menuShowing_ = false;
 };

@@ -1,7 +1,10 @@
 #include "browse/format.h"
 
+#include <QByteArray>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "platform/file_time.h"
@@ -76,10 +79,31 @@ QString FormatSizeText(quint64 size) {
 QString FormatDateText(FileTime time, const QLocale& locale) {
     // Past the signed range no calendar time exists, as on the device.
     if (time > quint64(std::numeric_limits<qint64>::max())) return QString();
+    // The files of a folder were mostly written within a few minutes, and every conversion
+    // to local time reads the zone file again: the texts are kept by minute, zone and
+    // locale. (Before 1970 zones had offsets in seconds, which split a minute.)
+    struct Memo {
+        quint64 minute = ~0ull;
+        QLocale locale;
+        QByteArray zone;
+        QString text;
+    };
+    static thread_local std::array<Memo, 256> memo;
+    constexpr quint64 kMinute = 600000000;  // in 100 ns units
+    constexpr quint64 k1970 = 116444736000000000;
+    const quint64 minute = time / kMinute;
+    const char* zone = std::getenv("TZ");
+    Memo& kept = memo[minute % memo.size()];
+    if (time >= k1970 && kept.minute == minute && kept.locale == locale &&
+        kept.zone == (zone ? zone : "")) {
+        return kept.text;
+    }
     const QDateTime local = DateTimeFromFileTime(time).toLocalTime();
     if (!local.isValid()) return QString();
-    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(local.time(), TimeFormatWithoutSeconds(locale));
+    const QString text = locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         locale.toString(local.time(), TimeFormatWithoutSeconds(locale));
+    if (time >= k1970) kept = {minute, locale, QByteArray(zone ? zone : ""), text};
+    return text;
 }
 
 QString FormatAttrText(quint32 bits) {

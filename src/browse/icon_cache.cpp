@@ -20,6 +20,7 @@ void IconCache::BuildIconCache(const QString& folderTypeName, const QStringList&
 }
 
 void IconCache::TrimIconCache(bool all) {
+    types_.clear();
     if (all) {
         records_.clear();
     } else if (records_.size() > size_t(kBuiltInCount)) {
@@ -34,4 +35,9 @@ QString IconCache::GetFolderTypeName() const {
 int IconCache::Append(IconRecord record) {
     records_.push_back(std::move(record));
     return Count() - 1;
+}
+
+QString IconCache::TypeKey(const QString& fileName) {
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'), 1);
+    return dot < 0 ? QLatin1Char('/') + fileName : fileName.mid(dot);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -14,8 +15,9 @@ struct IconRecord {
 };
 
 // The ordered list of type icons: three built-in records (folder, unknown file, program)
-// followed by one record per file looked up since the last trim. Deliberately a list, not a
-// map by extension: image indices handed out stay valid until the next trim.
+// followed by one record per file type looked up since the last trim. A list, so that image
+// indices handed out stay valid until the next trim; the types found are remembered by their
+// name ending, so that a long folder asks the shell once per extension, not once per file.
 class IconCache {
 public:
     static constexpr int kFolderIcon = 0;
@@ -35,11 +37,19 @@ public:
     // Appends a record; returns its image index.
     int Append(IconRecord record);
 
+    // What decides a file's type by its name: the part from the first dot on (".tar.gz"),
+    // the whole name when it has none, or only a leading one.
+    static QString TypeKey(const QString& fileName);
+    // The image index found for a type key since the last trim; -1 when none was.
+    int FindType(const QString& key) const { return types_.value(key, -1); }
+    void NoteType(const QString& key, int index) { types_.insert(key, index); }
+
     int Count() const { return int(records_.size()); }
     const IconRecord& At(int index) const { return records_[size_t(index)]; }
     bool IsValidIndex(int index) const { return index >= 0 && index < Count(); }
 
 private:
     std::vector<IconRecord> records_;
+    QHash<QString, int> types_;
     QString folderTypeName_;
 };

@@ -50,37 +50,74 @@ QString IsoLocalTime(const LocalTimeRecord& time) {
 
 int DisplayWidth(const QString& text) {
     int width = 0;
-    for (char32_t c : text.toUcs4()) {
-        if (c < 0x20 || (c >= 0x300 && c <= 0x36F) || c == 0x200B) continue;
+    const char16_t* data = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t c = data[i];
+        if (c < 0x300) {  // the common case, without decoding
+            width += c >= 0x20 ? 1 : 0;
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(data[i + 1]))
+            c = QChar::surrogateToUcs4(char16_t(c), data[++i]);
+        if (c <= 0x36F || c == 0x200B) continue;
         width += IsWide(c) ? 2 : 1;
     }
     return width;
 }
 
+namespace {
+
+QString TableLine(const QStringList& row, const QList<int>& widths,
+                  const QList<int>& rightAligned) {
+    QString line;
+    for (int i = 0; i < row.size(); ++i) {
+        const int padding = widths[i] - DisplayWidth(row[i]);
+        if (i > 0) line += QStringLiteral("  ");
+        const bool last = i == row.size() - 1;
+        if (rightAligned.contains(i)) {
+            line += QString(padding, QLatin1Char(' ')) + row[i];
+        } else {
+            line += row[i];
+            if (!last) line += QString(padding, QLatin1Char(' '));
+        }
+    }
+    while (line.endsWith(QLatin1Char(' ')))
+        line.chop(1);
+    return line + QLatin1Char('\n');
+}
+
+void Widen(QList<int>& widths, const QStringList& row) {
+    for (int i = 0; i < row.size(); ++i) {
+        if (widths.size() <= i) widths.append(0);
+        widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+    }
+}
+
+}  // namespace
+
 QString FormatTable(const QList<QStringList>& rows, const QList<int>& rightAligned) {
     QList<int> widths;
-    for (const QStringList& row : rows) {
-        for (int i = 0; i < row.size(); ++i) {
-            if (widths.size() <= i) widths.append(0);
-            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
-        }
-    }
+    for (const QStringList& row : rows)
+        Widen(widths, row);
     QString out;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (int i = 0; i < row.size(); ++i) {
-            const QString padding(widths[i] - DisplayWidth(row[i]), QLatin1Char(' '));
-            if (i > 0) line += QStringLiteral("  ");
-            const bool last = i == row.size() - 1;
-            if (rightAligned.contains(i)) {
-                line += padding + row[i];
-            } else {
-                line += last ? row[i] : row[i] + padding;
-            }
-        }
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        out += line + QLatin1Char('\n');
-    }
+    for (const QStringList& row : rows)
+        out += TableLine(row, widths, rightAligned);
     return out;
+}
+
+void WriteTable(qsizetype count, const std::function<QStringList(qsizetype)>& row,
+                const QList<int>& rightAligned) {
+    QList<int> widths;
+    for (qsizetype i = 0; i < count; ++i)
+        Widen(widths, row(i));
+    QString out;
+    for (qsizetype i = 0; i < count; ++i) {
+        out += TableLine(row(i), widths, rightAligned);
+        if (out.size() >= 32768) {
+            WriteOut(out);
+            out.clear();
+        }
+    }
+    if (!out.isEmpty()) WriteOut(out);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QJsonArray>
 #include <QString>
 #include <QStringList>
@@ -23,3 +25,7 @@ int DisplayWidth(const QString& text);
 
 // Rows of cells as aligned columns; columns listed in rightAligned are padded on the left.
 QString FormatTable(const QList<QStringList>& rows, const QList<int>& rightAligned = {});
+// The same written out as it goes, for long tables: row(i) is asked twice, once for the
+// column widths and once for the line, so that no row needs to be kept.
+void WriteTable(qsizetype count, const std::function<QStringList(qsizetype)>& row,
+                const QList<int>& rightAligned = {});

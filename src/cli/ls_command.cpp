@@ -77,30 +77,30 @@ int RunLs(CliContext& context, const QStringList& arguments) {
     }
     listing.FillList(folder, all ? QString() : doc.bin().binPath());
 
-    QJsonArray json;
-    QList<QStringList> table;
-    for (int row = 0; row < listing.RowCount(); ++row) {
-        listing.EnsureItemIcon(row);
-        const FileItem& item = listing.Item(row);
-        const QString type = item.typeName.value_or(QString());
-        if (args.Has(QStringLiteral("--json"))) {
+    if (args.Has(QStringLiteral("--json"))) {
+        QJsonArray json;
+        for (int row = 0; row < listing.RowCount(); ++row) {
+            listing.EnsureItemIcon(row);
+            const FileItem& item = listing.Item(row);
             QJsonObject object;
             object.insert(QStringLiteral("name"), item.name);
             object.insert(QStringLiteral("folder"), item.IsFolder());
             object.insert(QStringLiteral("size"), qint64(item.size));
             object.insert(QStringLiteral("written"), IsoLocalTime(item.written));
-            object.insert(QStringLiteral("type"), type);
+            object.insert(QStringLiteral("type"), item.typeName.value_or(QString()));
             object.insert(QStringLiteral("attributes"), qint64(item.attributes));
             json.append(object);
-        } else {
-            table.append({item.name, item.IsFolder() ? QString() : FormatSizeText(item.size),
-                          FormatDateText(item.written), type, FormatAttrText(item.attributes)});
         }
-    }
-    if (args.Has(QStringLiteral("--json"))) {
         PrintJson(json);
-    } else {
-        WriteOut(FormatTable(table, {1}));
+        return context.ExitCode();
     }
+    // Written as it goes: a folder of a million entries is not held twice as text.
+    WriteTable(listing.RowCount(), [&listing](qsizetype row) {
+        listing.EnsureItemIcon(int(row));
+        const FileItem& item = listing.Item(int(row));
+        return QStringList{item.name, item.IsFolder() ? QString() : FormatSizeText(item.size),
+                           FormatDateText(item.written), item.typeName.value_or(QString()),
+                           FormatAttrText(item.attributes)};
+    }, {1});
     return context.ExitCode();
 }

@@ -351,6 +351,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::CreateTempFile(const QString& folder, 
         if (fd < 0 && errno != EEXIST) break;
     }
     const int err = errno;
+    if (fd >= 0) resolver_.NoteTempEntry(r.host, folderFd);
     close(folderFd);
     if (fd < 0) {
         FailErrno(err);

@@ -181,6 +181,19 @@ void HostPathResolver::NoteEntry(const ResolvedPath& r, const QByteArray& name, 
     }
 }
 
+void HostPathResolver::NoteTempEntry(const QByteArray& folder, int folderFd) {
+    auto it = caseIndex_.find(folder);
+    if (it == caseIndex_.end()) return;
+    struct statx sx {};
+    if (statx(folderFd, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) == 0 &&
+        sx.stx_ino == it->inode) {
+        it->changeSec = sx.stx_ctime.tv_sec;
+        it->changeNsec = sx.stx_ctime.tv_nsec;
+    } else {
+        caseIndex_.erase(it);
+    }
+}
+
 void HostPathResolver::SweepLeftovers(const QByteArray& folder, int folderFd) {
     if (swept_.contains(folder)) return;
     if (swept_.size() >= 4096) swept_.clear();

@@ -43,6 +43,8 @@ public:
     bool Resolve(const QString& path, ResolvedPath* out, DeviceError* error);
     // Keeps the folder's name index in step with a change made here.
     void NoteEntry(const ResolvedPath& r, const QByteArray& name, bool added);
+    // A temporary file made in folder: not indexed, but the folder's index stays current.
+    void NoteTempEntry(const QByteArray& folder, int folderFd);
     // Forgets the index of a folder that was removed or moved.
     void ForgetFolder(const QByteArray& host) { caseIndex_.remove(host); }
     // Removes our own temporary files that no live process holds, once per folder and process.

@@ -4,10 +4,17 @@
 
 #include <minizip/zip.h>
 
+#include <algorithm>
+#include <chrono>
+#include <future>
+
 #include "app/path_helpers.h"
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
 #include "platform/device_path.h"
+#include "recycle/archive_piece.h"
+#include "recycle/piece_packer.h"
+#include "recycle/stored_formats.h"
 #include "recycle/zip_dos_date.h"
 #include "recycle/zip_entry_name.h"
 
@@ -23,6 +30,10 @@ constexpr uLong kMadeByNtfs = 11;
 constexpr quint32 kUnixFile = 0100000;
 constexpr quint32 kUnixFolder = 0040000;
 constexpr quint64 kObserverStep = 1 << 20;
+// Data read but not yet written: enough to keep every core busy, small enough for a handheld.
+constexpr qsizetype kMaxQueued = 24 << 20;
+// While waiting for a packer the window is kept alive at this pace.
+constexpr int kWaitSliceMs = 40;
 
 zipFile Zip(void* zip) {
     return static_cast<zipFile>(zip);
@@ -56,6 +67,22 @@ void KeepDeflateStateInHeap() {
 RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs), io_(fs) {
     KeepDeflateStateInHeap();
 }
+
+namespace {
+
+// Reads until the buffer is full or the file ends; -1 on a read error.
+qint64 ReadFull(DeviceFile& file, unsigned char* data, qint64 size) {
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.Read(reinterpret_cast<char*>(data) + done, size - done);
+        if (n < 0) return -1;
+        if (n == 0) break;
+        done += n;
+    }
+    return done;
+}
+
+}  // namespace
 
 RecycleArchive::~RecycleArchive() {
     if (IsOpen()) AbandonArchive();
@@ -95,7 +122,8 @@ bool RecycleArchive::Begin(const QString& archivePath) {
         return false;
     }
     archivePath_ = archivePath;
-    buffer_.assign(kWorkBufferSize, 0);
+    packer_ = std::make_unique<PiecePacker>();
+    broken_ = false;
     return true;
 }
 
@@ -127,82 +155,189 @@ bool RecycleArchive::AddToArchive(const QString& source, const QString& entryNam
                Fail();
     }
     if (IsRomFile(record.attributes)) return Fail();
-    return PackFile(source, zipName, record.attributes, dosDate) || Fail();
+    const bool packed = PackFile(source, zipName, record.attributes, dosDate);
+    reading_ = 0;  // the caller counts the file as done now
+    return packed || Fail();
 }
 
 bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate,
                                   std::optional<quint32> mode) {
-    zip_fileinfo info{};
-    info.dosDate = dosDate;
+    auto piece = std::make_shared<ArchivePiece>();
+    piece->name = name;
+    piece->folder = true;
+    piece->deflate = false;
+    piece->dosDate = dosDate;
     uLong madeBy = 0;
-    info.external_fa =
+    piece->externalAttributes =
         ExternalAttributes(attributes | Attr::kDirectory, mode, kUnixFolder, &madeBy);
-    int err = zipOpenNewFileInZip4_64(Zip(zip_), name.constData(), &info, nullptr, 0, nullptr, 0,
-                                      nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS,
-                                      DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                      madeBy << 8 | 20, kFlagUtf8Names, 0);
-    if (err != ZIP_OK) return false;
-    return zipCloseFileInZip(Zip(zip_)) == ZIP_OK && !io_.Failed();
+    piece->versionMadeBy = madeBy << 8 | 20;
+    return Queue(std::move(piece));
 }
 
+// A file of up to kWholeBuffer bytes goes to a packer whole, which stores it unless deflate
+// wins; a longer one is decided here from its first block and goes in pieces.
 bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, quint32 attributes,
                               quint32 dosDate) {
     auto input = fs_.Open(source, OpenMode::Read);
     if (!input) return false;
     const qint64 size = input->Size();
-    const int zip64 = size < 0 || quint64(size) >= zip64Threshold_ ? 1 : 0;
-    zip_fileinfo info{};
-    info.dosDate = dosDate;
+    auto piece = std::make_shared<ArchivePiece>();
+    piece->name = name;
+    piece->dosDate = dosDate;
+    piece->zip64 = size < 0 || quint64(size) >= zip64Threshold_ ? 1 : 0;
     uLong madeBy = 0;
-    info.external_fa = ExternalAttributes(attributes, input->Permissions(), kUnixFile, &madeBy);
-    int err = zipOpenNewFileInZip4_64(Zip(zip_), name.constData(), &info, nullptr, 0, nullptr, 0,
-                                      nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS,
-                                      DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                      madeBy << 8 | (zip64 ? 45 : 20), kFlagUtf8Names, zip64);
-    if (err != ZIP_OK) return false;
+    piece->externalAttributes =
+        ExternalAttributes(attributes, input->Permissions(), kUnixFile, &madeBy);
+    piece->versionMadeBy = madeBy << 8 | (piece->zip64 ? 45 : 20);
+    const bool packedType = IsCompressedFormat(QString::fromUtf8(name));
 
-    bool ok = true;
-    quint64 done = 0;
+    // One byte more than expected tells whether the file grew.
+    const qint64 want = size >= 0 && size < ArchivePiece::kWholeBuffer
+                            ? size + 1
+                            : ArchivePiece::kWholeBuffer + 1;
+    piece->data.resize(size_t(want));
+    qint64 n = ReadFull(*input, piece->data.data(), want);
+    if (n < 0) return false;
+    piece->data.resize(size_t(n));
+    reading_ = quint64(n);
+    if (n < want) {
+        piece->chooseMethod = !packedType;
+        piece->deflate = false;
+        input->Close();
+        ++packedFiles_;
+        packedBytes_ += quint64(n);
+        return Queue(std::move(piece));
+    }
+
+    if (!trial_) trial_ = std::make_unique<PieceWorkspace>();
+    const bool deflate = !packedType && trial_->Compresses(piece->data.data(), n);
+    quint64 done = quint64(n);
     quint64 nextReport = kObserverStep;
     for (;;) {
-        const qint64 n = input->Read(buffer_.data(), kWorkBufferSize);
+        piece->deflate = deflate;
+        auto next = std::make_shared<ArchivePiece>();
+        next->first = false;
+        next->deflate = deflate;
+        next->data.resize(size_t(ArchivePiece::kPieceSize));
+        n = ReadFull(*input, next->data.data(), ArchivePiece::kPieceSize);
         if (n < 0) {
-            ok = false;
-            break;
+            Break();
+            return false;
         }
+        next->data.resize(size_t(n));
+        piece->last = n == 0;
+        if (deflate && n > 0) {
+            const qsizetype keep = std::min<qsizetype>(qsizetype(piece->data.size()),
+                                                       ArchivePiece::kDictionary);
+            next->dictionary.assign(piece->data.end() - keep, piece->data.end());
+        }
+        if (!Queue(std::move(piece))) return false;
         if (n == 0) break;
-        if (zipWriteInFileInZip(Zip(zip_), buffer_.data(), unsigned(n)) != ZIP_OK) {
-            ok = false;
-            break;
-        }
+        piece = std::move(next);
         done += quint64(n);
+        reading_ = done;
         if (observer_ && done >= nextReport) {
             nextReport = done + kObserverStep;
             if (!observer_(done)) {
-                ok = false;
-                break;
+                Break();
+                return false;
             }
         }
     }
     input->Close();
-    // Closing the entry writes its sizes and CRC; it is called after a failure too, so that
-    // the library is ready for the next entry or for zipClose.
-    if (zipCloseFileInZip(Zip(zip_)) != ZIP_OK) ok = false;
-    if (!ok || io_.Failed()) return false;
     ++packedFiles_;
     packedBytes_ += done;
     return true;
 }
 
+bool RecycleArchive::Queue(std::shared_ptr<ArchivePiece> piece) {
+    if (broken_) return false;
+    // What it takes until written: its data, and as much again at most for the deflated copy.
+    const qsizetype charge = 2 * qsizetype(piece->data.size()) + 64;
+    queued_ += charge;
+    queue_.emplace_back(piece, charge);
+    packer_->Submit(std::move(piece));
+    return WriteQueued(kMaxQueued);
+}
+
+bool RecycleArchive::Report() {
+    if (!observer_ || observer_(reading_)) return true;
+    Break();
+    return false;
+}
+
+void RecycleArchive::Break() {
+    broken_ = true;
+    queue_.clear();
+    queued_ = 0;
+}
+
+bool RecycleArchive::WriteQueued(qsizetype keep) {
+    while (!broken_ && !queue_.empty()) {
+        const ArchivePiece& head = *queue_.front().first;
+        bool ok = true;
+        if (queued_ <= keep) {
+            if (!packer_->WaitFor(head, 0, &ok)) break;
+        } else {
+            while (!packer_->WaitFor(head, kWaitSliceMs, &ok)) {
+                if (!Report()) return false;
+            }
+        }
+        if (!ok || !WritePiece(head)) {
+            Break();
+            return false;
+        }
+        queued_ -= queue_.front().second;
+        queue_.pop_front();
+    }
+    return !broken_;
+}
+
+// Raw entries: the data comes packed, with its sizes and checksum given on closing.
+bool RecycleArchive::WritePiece(const ArchivePiece& piece) {
+    if (piece.first) {
+        zip_fileinfo info{};
+        info.dosDate = piece.dosDate;
+        info.external_fa = piece.externalAttributes;
+        const int method = piece.deflate ? Z_DEFLATED : 0;
+        if (zipOpenNewFileInZip4_64(Zip(zip_), piece.name.constData(), &info, nullptr, 0, nullptr,
+                                    0, nullptr, method, piece.deflate ? Z_DEFAULT_COMPRESSION : 0,
+                                    1, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
+                                    piece.versionMadeBy, kFlagUtf8Names,
+                                    piece.zip64) != ZIP_OK) {
+            return false;
+        }
+        entryCrc_ = 0;
+        entrySize_ = 0;
+    }
+    const std::vector<unsigned char>& bytes = piece.deflate ? piece.packed : piece.data;
+    if (!bytes.empty() &&
+        zipWriteInFileInZip(Zip(zip_), bytes.data(), unsigned(bytes.size())) != ZIP_OK) {
+        return false;
+    }
+    entryCrc_ = piece.first ? piece.crc
+                            : quint32(crc32_combine64(entryCrc_, piece.crc,
+                                                      z_off64_t(piece.data.size())));
+    entrySize_ += piece.data.size();
+    if (piece.last && zipCloseFileInZipRaw64(Zip(zip_), entrySize_, entryCrc_) != ZIP_OK) {
+        return false;
+    }
+    return !io_.Failed();
+}
+
 bool RecycleArchive::Finish(bool keep) {
     if (!IsOpen()) return false;
+    if (keep) WriteQueued(0);
+    const bool written = !broken_;
+    Break();
+    packer_.reset();
+    trial_.reset();
     const int err = zipClose(Zip(zip_), nullptr);
     zip_ = nullptr;
-    buffer_.clear();
-    buffer_.shrink_to_fit();
     const QString path = archivePath_;
     archivePath_.clear();
-    const bool complete = keep && err == ZIP_OK && !io_.Failed() && failedAdds_ == 0;
+    bool complete = keep && written && err == ZIP_OK && !io_.Failed() && failedAdds_ == 0;
+    if (complete && temp_) complete = FlushAdopted();
     if (!complete) {
         DeleteFileForce(fs_, path);
         io_.TakeAdopted();
@@ -219,6 +354,18 @@ bool RecycleArchive::Finish(bool keep) {
         fs_.SetAttributes(path, *attributes | Attr::kHidden);
     }
     return true;
+}
+
+// The flush of a large archive can take seconds: it runs beside the caller, which meanwhile
+// keeps its window alive and may still give up the archive.
+bool RecycleArchive::FlushAdopted() {
+    DeviceFile* file = io_.Adopted();
+    if (!file) return false;
+    std::future<bool> flushed = std::async(std::launch::async, [file] { return file->Flush(); });
+    bool wanted = true;
+    while (flushed.wait_for(std::chrono::milliseconds(kWaitSliceMs)) != std::future_status::ready)
+        wanted = (!observer_ || observer_(reading_)) && wanted;
+    return flushed.get() && wanted;
 }
 
 bool RecycleArchive::CloseArchive() {

@@ -3,7 +3,9 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "fileops/tree_ops.h"
@@ -11,15 +13,19 @@
 
 class DeviceFile;
 class DeviceFs;
+class PiecePacker;
+class PieceWorkspace;
+struct ArchivePiece;
 
 // The zip archive a deleted item is packed into: opened, filled file by file (directly or by
 // CopyTree as its ArchiveWriter), then closed. An archive counts as made only when every add
 // succeeded and it was written and closed without error; otherwise closing removes it, so a
 // caller deletes the originals only after CloseArchive answered true.
+// Files are read here and packed on every core meanwhile; the entries are written in the
+// order they were added, with a bounded amount of data on its way. Data that does not
+// compress (by its type, or by a trial of its first block) is stored.
 class RecycleArchive : public ArchiveWriter {
 public:
-    // Data passes in pieces of this size in both directions.
-    static constexpr int kWorkBufferSize = 8192;
     // Files from this size on get zip64 headers: deflate may add a little to data that does
     // not compress, and the 32-bit fields end at 4 GiB.
     static constexpr quint64 kZip64Threshold = 0xFFFFFFFFull - (16ull << 20);
@@ -62,13 +68,13 @@ public:
     bool AddFile(const QString& path) override { return AddToArchive(path); }
     bool AddFolder(const QString& path) override { return AddToArchive(path); }
 
-    // Since the archive was opened.
+    // Since the archive was opened (counted as added: they are written by CloseArchive).
     quint64 PackedFiles() const { return packedFiles_; }
     quint64 PackedBytes() const { return packedBytes_; }
     quint64 FailedAdds() const { return failedAdds_; }
 
-    // Called with the bytes of the current file packed so far, every megabyte or so; answers
-    // false to give up the file (the archive then cannot be complete).
+    // Called with the bytes of the current file read so far, every megabyte or so, and while
+    // waiting for the packers; answers false to give up (the archive then cannot be complete).
     void SetPieceObserver(std::function<bool(quint64)> observer) {
         observer_ = std::move(observer);
     }
@@ -83,6 +89,14 @@ private:
     bool Begin(const QString& archivePath);
     bool Fail();
     bool Finish(bool keep);
+    bool Queue(std::shared_ptr<ArchivePiece> piece);
+    // Writes the packed pieces at the head; waits for them while more than keep bytes are on
+    // their way. False once the archive is broken.
+    bool WriteQueued(qsizetype keep);
+    bool WritePiece(const ArchivePiece& piece);
+    bool Report();
+    void Break();
+    bool FlushAdopted();
 
     DeviceFs& fs_;
     ZipDeviceIo io_;
@@ -92,7 +106,14 @@ private:
     bool temp_ = false;
     QString sourceTop_;
     QString entryTop_;
-    std::vector<char> buffer_;
+    std::unique_ptr<PiecePacker> packer_;
+    std::unique_ptr<PieceWorkspace> trial_;
+    std::deque<std::pair<std::shared_ptr<ArchivePiece>, qsizetype>> queue_;
+    qsizetype queued_ = 0;
+    bool broken_ = false;  // a piece could not be read, packed or written
+    quint32 entryCrc_ = 0;
+    quint64 entrySize_ = 0;
+    quint64 reading_ = 0;  // bytes of the file being read
     std::function<bool(quint64)> observer_;
     quint64 zip64Threshold_ = kZip64Threshold;
     quint64 packedFiles_ = 0;

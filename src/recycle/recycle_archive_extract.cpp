@@ -1,5 +1,6 @@
 #include "recycle/recycle_archive_extract.h"
 
+#include <libdeflate.h>
 #include <minizip/unzip.h>
 #include <sys/stat.h>
 #include <zlib.h>
@@ -20,6 +21,11 @@
 #include "recycle/zip_entry_reader.h"
 
 namespace {
+
+// Data is read and written in pieces of this size; an entry up to kWholeEntry bytes is
+// inflated in one go.
+constexpr qint64 kRestoreBuffer = 256 << 10;
+constexpr quint64 kWholeEntry = 8 << 20;
 
 // The bits a new file gets where its entry stored none: what the process would create.
 quint32 DefaultFileMode() {
@@ -49,7 +55,11 @@ public:
           destination_(destination),
           progress_(progress),
           result_(result),
-          buffer_(RecycleArchive::kWorkBufferSize) {}
+          buffer_(kRestoreBuffer),
+          packed_(kRestoreBuffer) {}
+    ~Extractor() {
+        if (inflater_) libdeflate_free_decompressor(inflater_);
+    }
 
     bool Entry(const ArchiveEntry& entry);
     // Flushes the volumes of the files written.
@@ -61,8 +71,9 @@ private:
     QString AvoidCaseClash(const QString& target, bool isFolder);
     void Folder(const QString& target, const ArchiveEntry& entry);
     bool File(const QString& target, const ArchiveEntry& entry);
-    bool Copy(DeviceFile& out, quint64* written);
-    bool CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
+    bool CopyEntry(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
+    bool CopyWhole(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
+    bool ReadPacked(char* data, qint64 count);
     bool Written(DeviceFile& out, const char* data, qint64 count, quint64* written);
     bool Commit(const QString& temp, const QString& target, bool targetExisted);
 
@@ -75,6 +86,14 @@ private:
     ExtractResult& result_;
     QStringList written_;
     std::vector<char> buffer_;
+    std::vector<char> packed_;
+    std::unique_ptr<DeviceFile> archive_;  // the entries' data is read through it directly
+    libdeflate_decompressor* inflater_ = nullptr;
+    // Folders known to be there, and those this run made, by case-folded path: a file in a
+    // folder this run made finds no file of its name there, unless this run wrote one.
+    QSet<QString> folders_;
+    QSet<QString> madeHere_;
+    QSet<QString> writtenHere_;
     std::vector<MadeFolder> madeFolders_;
     // Paths made by this run, by case-folded path; and renamed folders, in the order made.
     QHash<QString, QString> made_;
@@ -170,10 +189,15 @@ void Extractor::Folder(const QString& target, const ArchiveEntry& entry) {
         }
         return;
     }
+    for (QString missing = target; !missing.isEmpty() && !PathExists(fs_, missing);
+         missing = FolderPart(missing)) {
+        madeHere_.insert(missing.toCaseFolded());
+    }
     if (!CreateDirTree(fs_, target)) {
         ++result_.failed;
         return;
     }
+    folders_.insert(target.toCaseFolded());
     ++result_.folders;
     // Set at the end: files written into it later would change its time, and a read-only
     // folder could refuse them.
@@ -192,18 +216,25 @@ void Extractor::FinishFolders() {
 bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     if (entry.encrypted) return false;
     const QString folder = FolderPart(target);
-    FindData folderRecord;
-    if (PathExists(fs_, folder, &folderRecord)) {
-        if (!folderRecord.IsFolder()) return false;
-    } else {
-        for (QString missing = folder; !missing.isEmpty() && !PathExists(fs_, missing);
-             missing = FolderPart(missing)) {
-            madeForFiles_.insert(missing.toCaseFolded());
+    const QString folderKey = folder.toCaseFolded();
+    if (!folders_.contains(folderKey)) {
+        FindData folderRecord;
+        if (PathExists(fs_, folder, &folderRecord)) {
+            if (!folderRecord.IsFolder()) return false;
+        } else {
+            for (QString missing = folder; !missing.isEmpty() && !PathExists(fs_, missing);
+                 missing = FolderPart(missing)) {
+                madeForFiles_.insert(missing.toCaseFolded());
+                madeHere_.insert(missing.toCaseFolded());
+            }
+            if (!CreateDirTree(fs_, folder)) return false;  // without folders, the destination
         }
-        if (!CreateDirTree(fs_, folder)) return false;  // without folders, the destination
+        folders_.insert(folderKey);
     }
+    const QString targetKey = target.toCaseFolded();
     FindData existing;
-    const bool exists = PathExists(fs_, target, &existing);
+    const bool exists = (!madeHere_.contains(folderKey) || writtenHere_.contains(targetKey)) &&
+                        PathExists(fs_, target, &existing);
     if (exists && existing.IsFolder()) return false;
 
     // Through a temporary file beside the target, unique to this writer and private to the
@@ -212,14 +243,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     std::unique_ptr<DeviceFile> out = fs_.CreateTempFile(folder, &temp);
     if (!out) return false;
     quint64 written = 0;
-    bool ok = false;
-    if (entry.zip64Sizes) {
-        ok = CopyZip64(*out, entry, &written);
-    } else if (unzOpenCurrentFile(zip_) == UNZ_OK) {
-        ok = Copy(*out, &written);
-        // Reports a wrong checksum once the whole entry was read.
-        if (unzCloseCurrentFile(zip_) != UNZ_OK) ok = false;
-    }
+    bool ok = CopyEntry(*out, entry, &written);
     if (ok) {
         // A medium without permission bits keeps the private ones the file was made with.
         out->SetPermissions(entry.mode ? entry.mode : DefaultFileMode());
@@ -233,6 +257,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
         DeleteFileForce(fs_, temp);
         return false;
     }
+    writtenHere_.insert(targetKey);
     quint32 attributes = entry.attributes & kRestorableAttributes;
     fs_.SetAttributes(target, attributes ? attributes : Attr::kArchive);
     result_.bytes += written;
@@ -256,19 +281,6 @@ bool Extractor::SyncWritten() {
     return ok;
 }
 
-bool Extractor::Copy(DeviceFile& out, quint64* written) {
-    for (;;) {
-        const int n = unzReadCurrentFile(zip_, buffer_.data(), unsigned(buffer_.size()));
-        if (n < 0) return false;
-        if (n == 0) return true;
-        if (!out.Write(buffer_.data(), n)) return false;
-        const quint64 before = *written;
-        *written += quint64(n);
-        // Now and then, so that a large file keeps the window alive and can be cancelled.
-        if ((before >> 20) != (*written >> 20) && !progress_.Partial(*written)) return false;
-    }
-}
-
 bool Extractor::Written(DeviceFile& out, const char* data, qint64 count, quint64* written) {
     if (count == 0) return true;
     if (!out.Write(data, count)) return false;
@@ -277,39 +289,50 @@ bool Extractor::Written(DeviceFile& out, const char* data, qint64 count, quint64
     return (before >> 20) == (*written >> 20) || progress_.Partial(*written);
 }
 
-// An entry whose sizes only the zip64 field holds: the library would stop at 4 GiB, so its
-// data is read here from where the library found it, inflated and checked against the CRC.
-bool Extractor::CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* written) {
+bool Extractor::ReadPacked(char* data, qint64 count) {
+    qint64 done = 0;
+    while (done < count) {
+        const qint64 n = archive_->Read(data + done, count - done);
+        if (n <= 0) return false;
+        done += n;
+    }
+    return true;
+}
+
+// The entry's data is read from where the library found it, in large pieces (and past the
+// 4 GiB the library would stop at), inflated and checked against the CRC.
+bool Extractor::CopyEntry(DeviceFile& out, const ArchiveEntry& entry, quint64* written) {
     int method = 0;
     int level = 0;
     if (unzOpenCurrentFile2(zip_, &method, &level, 1) != UNZ_OK) return false;
     const ZPOS64_T start = unzGetCurrentFileZStreamPos64(zip_);
     unzCloseCurrentFile(zip_);
     if (method != 0 && method != Z_DEFLATED) return false;
-    std::unique_ptr<DeviceFile> in = fs_.Open(archivePath_, OpenMode::Read);
-    if (!in || !in->Seek(qint64(start))) return false;
+    if (!archive_) archive_ = fs_.Open(archivePath_, OpenMode::Read);
+    if (!archive_ || !archive_->Seek(qint64(start))) return false;
+    if (method == Z_DEFLATED && entry.size <= kWholeEntry && entry.packedSize <= kWholeEntry)
+        return CopyWhole(out, entry, written);
     z_stream stream{};
     if (method == Z_DEFLATED && inflateInit2(&stream, -MAX_WBITS) != Z_OK) return false;
-    std::vector<char> packed(buffer_.size());
     quint64 left = entry.packedSize;
-    uLong crc = crc32(0, nullptr, 0);
+    quint32 crc = 0;
     bool ok = true;
-    bool end = false;
+    bool end = method == 0 && left == 0;
     while (ok && !end) {
         if (stream.avail_in == 0 && left > 0) {
-            const qint64 n =
-                in->Read(packed.data(), qint64(std::min<quint64>(left, packed.size())));
-            if (n <= 0) {
+            const qint64 n = qint64(std::min<quint64>(left, packed_.size()));
+            if (!ReadPacked(packed_.data(), n)) {
                 ok = false;
                 break;
             }
             left -= quint64(n);
-            stream.next_in = reinterpret_cast<Bytef*>(packed.data());
+            stream.next_in = reinterpret_cast<Bytef*>(packed_.data());
             stream.avail_in = uInt(n);
         }
+        const char* data = buffer_.data();
         qint64 produced = 0;
         if (method == 0) {
-            std::copy_n(stream.next_in, stream.avail_in, buffer_.data());
+            data = reinterpret_cast<const char*>(stream.next_in);
             produced = stream.avail_in;
             stream.avail_in = 0;
             end = left == 0;
@@ -321,11 +344,28 @@ bool Extractor::CopyZip64(DeviceFile& out, const ArchiveEntry& entry, quint64* w
             end = result == Z_STREAM_END;
             if (!end && result != Z_OK && !(result == Z_BUF_ERROR && left > 0)) ok = false;
         }
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer_.data()), uInt(produced));
-        ok = ok && Written(out, buffer_.data(), produced, written);
+        crc = libdeflate_crc32(crc, data, size_t(produced));
+        ok = ok && Written(out, data, produced, written);
     }
     if (method == Z_DEFLATED) inflateEnd(&stream);
-    return ok && *written == entry.size && quint32(crc) == entry.crc;
+    return ok && *written == entry.size && crc == entry.crc;
+}
+
+// A small deflated entry: read and inflated whole, written at once.
+bool Extractor::CopyWhole(DeviceFile& out, const ArchiveEntry& entry, quint64* written) {
+    if (!inflater_) inflater_ = libdeflate_alloc_decompressor();
+    if (!inflater_) return false;
+    if (packed_.size() < entry.packedSize) packed_.resize(entry.packedSize);
+    if (buffer_.size() < entry.size) buffer_.resize(entry.size);
+    if (!ReadPacked(packed_.data(), qint64(entry.packedSize))) return false;
+    size_t size = 0;
+    if (libdeflate_deflate_decompress(inflater_, packed_.data(), entry.packedSize,
+                                      buffer_.data(), entry.size, &size) != LIBDEFLATE_SUCCESS ||
+        size != entry.size ||
+        libdeflate_crc32(0, buffer_.data(), size) != entry.crc) {
+        return false;
+    }
+    return Written(out, buffer_.data(), qint64(size), written);
 }
 
 bool Extractor::Commit(const QString& temp, const QString& target, bool targetExisted) {

@@ -191,8 +191,9 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
 int ZipDeviceIo::Close(voidpf opaque, voidpf stream) {
     std::unique_ptr<Stream> s(AsStream(stream));
     bool ok = !s->failed;
-    // The archive must be on the medium before the caller deletes the originals.
-    if (s->writing && ok) ok = s->file->Flush();
+    // The archive must be on the medium before the caller deletes the originals (an adopted
+    // file's owner sees to that).
+    if (s->writing && ok && !s->adopted) ok = s->file->Flush();
     if (!s->adopted) ok = s->file->Close() && ok;
     if (!ok && s->writing) Io(opaque)->failed_ = true;
     return ok || !s->writing ? 0 : -1;

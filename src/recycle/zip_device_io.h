@@ -30,10 +30,11 @@ public:
     }
 
     // The next archive created writes into this open file instead of opening its path; closing
-    // the archive flushes it but keeps it open (a temporary file stays marked live until it
-    // has been renamed into place), to be taken back with TakeAdopted.
+    // the archive keeps it open and unflushed (a temporary file stays marked live until it
+    // has been renamed into place; its owner flushes it), to be taken back with TakeAdopted.
     void Adopt(std::unique_ptr<DeviceFile> file);
     std::unique_ptr<DeviceFile> TakeAdopted();
+    DeviceFile* Adopted() const { return adopted_.get(); }
 
 private:
     static voidpf Open(voidpf opaque, const void* name, int mode);

@@ -377,8 +377,9 @@ bool CMainFrame::SetCurrentFolder(const QString& path, bool synchronise) {
     addressBar_->SetAddressText(folder);
     currentFolder_ = folder;
     if (synchronise) {
-        tree_->SyncToPath(folder);
+        // One reading of the folder serves the list and the tree.
         fileView_->FillList();
+        tree_->SyncToPath(folder, fileView_->Subfolders());
     }
     ScheduleCommandUi();
     return true;

@@ -172,10 +172,10 @@ TEST_F(FolderListingTest, SortingByTypeDerivesTheTypesFirst) {
     // "JPEG Image", "Text Document", then the unknown type's Chinese text.
     EXPECT_EQ(Names(*listing), QStringList({"Dir", "c.jpg", "a.txt", "b.txt", "d.xyz"}));
     EXPECT_EQ(listing->Item(4).typeName, LoadStr(IDS_UNKNOWN_FILE_TYPE));
-    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount + 3);
+    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount + 2);  // one record per type
 }
 
-TEST_F(FolderListingTest, IconCacheGrowsByOneRecordPerFileShownAndIsTrimmedAtEachFill) {
+TEST_F(FolderListingTest, IconCacheGrowsByOneRecordPerFileTypeAndIsTrimmedAtEachFill) {
     for (int i = 0; i < 10; ++i)
         device.File(QStringLiteral("\\D\\f%1.txt").arg(i), "x");
     device.Make({"\\D\\F1\\", "\\D\\F2\\", "\\D\\F3\\"});
@@ -185,16 +185,18 @@ TEST_F(FolderListingTest, IconCacheGrowsByOneRecordPerFileShownAndIsTrimmedAtEac
 
     for (int row = 0; row < listing->RowCount(); ++row)
         listing->EnsureItemIcon(row);
-    EXPECT_EQ(icons.Count(), 13);
+    // Ten files of one type: the shell is asked once.
+    EXPECT_EQ(icons.Count(), 4);
     EXPECT_EQ(listing->Item(2).icon, IconCache::kFolderIcon);
     EXPECT_EQ(listing->Item(2).typeName, LoadStr(IDS_FOLDER));
     EXPECT_EQ(listing->Item(3).icon, 3);
-    EXPECT_EQ(listing->Item(3).typeName, QStringLiteral("Text Document"));
-    EXPECT_EQ(shell.typeQueries.size(), 10);
+    EXPECT_EQ(listing->Item(12).icon, 3);
+    EXPECT_EQ(listing->Item(12).typeName, QStringLiteral("Text Document"));
+    EXPECT_EQ(shell.typeQueries.size(), 1);
 
     // Asking again derives nothing more.
     listing->EnsureItemIcon(5);
-    EXPECT_EQ(icons.Count(), 13);
+    EXPECT_EQ(icons.Count(), 4);
     EXPECT_EQ(listing->EnsureItemIcon(99), -1);
 
     listing->FillList("\\D", QString());

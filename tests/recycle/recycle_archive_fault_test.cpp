@@ -16,7 +16,9 @@ const QString kArchive = QStringLiteral("\\~Recycle\\Docs.nzc");
 
 TEST(RecycleArchiveFaults, AFaultAtAnyWriteOfAPackLeavesNoArchiveAndTheItemWhole) {
     TempDevice dev;
-    dev.Make({"\\~Recycle\\", "\\Docs\\a.bin#70000", "\\Docs\\sub\\b.txt=bee", "\\Docs\\empty\\"});
+    // Stored by type, deflated whole, and deflated in pieces on several cores.
+    dev.Make({"\\~Recycle\\", "\\Docs\\a.bin#70000", "\\Docs\\sub\\b.txt=bee", "\\Docs\\empty\\",
+              "\\Docs\\c.jpg#3000", "\\Docs\\long.bin#4500000"});
     FaultyDeviceFs faulty(dev.fs());
     const QStringList before = dev.Snapshot();
     for (int n = 1;; ++n) {

@@ -75,6 +75,62 @@ TEST_F(ArchiveInterop, Zip64HeadersOpenInTheToolsToo) {
     ExpectToolsRead(archive, {"Z/大.bin|1|0|100000"});
 }
 
+// Data that does not shrink is stored, by its type or by a trial; text is deflated, a long
+// file in pieces joined into one stream. The tools and our own restore read each kind back.
+TEST_F(ArchiveInterop, EachEntryIsStoredOrDeflatedAsItsDataDeserves) {
+    QByteArray text;
+    for (int i = 0; text.size() < (9 << 20); ++i)
+        text += QByteArray::number(i * 7919 % 10007) + " words of a document, ";
+    QByteArray noise(300000, Qt::Uninitialized);
+    quint32 x = 1;
+    for (char& c : noise)
+        c = char((x = x * 1103515245u + 12345u) >> 24);
+    const struct {
+        const char* name;
+        QByteArray data;
+        int method;  // 0 stored, 8 deflated
+    } cases[] = {{"a.txt", text.left(20000), 8},
+                 {"noise.bin", noise, 0},
+                 {"photo.jpg", text.left(20000), 0},
+                 {"long.txt", text, 8},
+                 {"empty.txt", QByteArray(), 0}};
+    QStringList expected;
+    for (const auto& c : cases) {
+        dev.File(QStringLiteral("\\M\\") + QLatin1String(c.name), c.data);
+        expected.append(QStringLiteral("M/%1|%2").arg(QLatin1String(c.name)).arg(c.method));
+    }
+    const QStringList before = dev.Snapshot(QStringLiteral("\\M"));
+    const QString archive = QStringLiteral("\\~Recycle\\M.nzc");
+    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\M"), archive).packed);
+
+    const ToolRun python = RunTool(
+        QStringLiteral("python3"),
+        {QStringLiteral("-c"),
+         QStringLiteral("import sys, zipfile\n"
+                        "z = zipfile.ZipFile(sys.argv[1])\n"
+                        "for i in z.infolist():\n"
+                        "    i.is_dir() or print('%s|%d' % (i.filename, i.compress_type))\n"
+                        "print('test:%s' % z.testzip())\n"),
+         fs.HostPath(archive)});
+    if (python.found) {
+        QStringList lines = python.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty()) << python.output.toStdString();
+        EXPECT_EQ(lines.takeLast(), QStringLiteral("test:None"));
+        lines.sort();
+        expected.sort();
+        EXPECT_EQ(lines, expected);
+    }
+    const ToolRun test =
+        RunTool(QStringLiteral("unzip"), {QStringLiteral("-t"), fs.HostPath(archive)});
+    if (test.found) {
+        EXPECT_EQ(test.exitCode, 0) << test.output.toStdString();
+    }
+
+    RemoveTree(fs, QStringLiteral("\\M"));
+    EXPECT_TRUE(ExtractArchive(fs, archive).Complete());
+    EXPECT_EQ(dev.Snapshot(QStringLiteral("\\M")), before);
+}
+
 TEST_F(ArchiveInterop, AnArchiveMadeByInfoZipExtracts) {
     dev.Make({"\\Z\\中文.txt=內容", "\\Z\\sub\\b.txt=bee", "\\Z\\empty\\"});
     const QStringList before = dev.Snapshot(QStringLiteral("\\Z"));
