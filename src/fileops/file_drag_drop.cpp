@@ -64,7 +64,8 @@ bool FileDragDrop::Dropped(QAbstractItemView* view, QDropEvent* event) {
     if (event->source()) {
         if (pressFolder_.compare(folder, Qt::CaseInsensitive) == 0) return false;
         for (const QString& name : pressNames_) {
-            if (JoinPath(pressFolder_, name).compare(folder, Qt::CaseInsensitive) == 0) return false;
+            const QString item = JoinPath(pressFolder_, name);
+            if (item.compare(folder, Qt::CaseInsensitive) == 0) return false;
         }
     }
     event->setDropAction(action);

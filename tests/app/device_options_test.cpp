@@ -34,8 +34,7 @@ TEST(DeviceOptions, HomeOnTheDefaultDeviceAndSettingsPerRoot) {
     EXPECT_TRUE(DeviceSettingsFile(standard).isEmpty());
 
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath("a");
-    QDir(dir.path()).mkpath("b");
+    ASSERT_TRUE(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
     QFile::link(dir.filePath("a"), dir.filePath("alias"));
     auto file = [&](const char* name) {
         return DeviceSettingsFile(ParseDeviceOptions({"--root", dir.filePath(name)}));

@@ -17,14 +17,14 @@ TEST(InterfaceLanguage, ChosenByTheLocaleWithTraditionalByDefault) {
         {"de_DE", Lang::TraditionalChinese}, {"C", Lang::TraditionalChinese},
     };
     for (const auto& [name, language] : cases)
-        EXPECT_EQ(ChooseInterfaceLanguage(QLocale(QString::fromLatin1(name))), language) << name;
+        EXPECT_EQ(ChooseInterfaceLanguage(QLocale(QLatin1String(name))), language) << name;
 }
 
 // Each shipped translation keeps the placeholders of its source, and names that are paths
 // or settings keys are never translated.
 TEST(InterfaceLanguage, TranslationsKeepPlaceholdersAndLeaveNamesAlone) {
-    static const QRegularExpression kPlaceholder(QStringLiteral("%[0-9.]*l?[sdf]"));
     auto placeholders = [](const QString& text) {
+        static const QRegularExpression kPlaceholder(QStringLiteral("%[0-9.]*l?[sdf]"));
         QStringList found;
         for (auto it = kPlaceholder.globalMatch(text); it.hasNext();)
             found.append(it.next().captured());

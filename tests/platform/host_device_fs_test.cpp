@@ -166,7 +166,8 @@ TEST(DeviceFs, AttributesLiveInPermissionBitsAndDosAttrib) {
 // Every form of the value Samba and Wine write: the word read, and a change of it.
 TEST(DosAttrib, ReadsAndChangesEachForm) {
     const QByteArray time("\1\2\3\4\5\6\7\x8", 8);
-    const QByteArray v3tail = QByteArray("\x31\0\0\0", 4) + "%w" + QByteArray(20, '\0') + time + time;
+    const QByteArray v3tail =
+        QByteArray("\x31\0\0\0", 4) + "%w" + QByteArray(20, '\0') + time + time;
     struct Case {
         QByteArray value;  // "%w" stands for the attribute word's four bytes
         quint32 word;
