@@ -1,8 +1,9 @@
 #include "app/load_str.h"
 
+#include "app/interface_language.h"
 #include "resources/string_table.h"
 
 QString LoadStr(int id) {
     const char16_t* text = StringResource(id);
-    return text ? QString::fromUtf16(text) : QString();
+    return text ? TranslateTableText(text) : QString();
 }

@@ -151,7 +151,9 @@ int Purge(CliContext& context, const ParsedArgs& args) {
 int Where(CliContext& context) {
     const RecycleBin& bin = context.bin();
     WriteOut(bin.binPath() + QLatin1Char('\n'));
-    if (bin.binPath().startsWith(QLatin1Char('*')) || !PathExists(context.fs(), bin.binPath())) {
+    // A bin folder not made yet (a fresh device: this command makes nothing) is made where
+    // it says by the first deletion; only a bin with no place is missing.
+    if (bin.binPath().isEmpty() || bin.binPath().startsWith(QLatin1Char('*'))) {
         context.Fail(LoadStr(IDS_RECYCLE_BIN_NOT_FOUND));
     }
     return context.ExitCode();

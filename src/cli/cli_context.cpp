@@ -1,16 +1,34 @@
 #include "cli/cli_context.h"
 
+#include "app/device_options.h"
 #include "app/path_helpers.h"
 #include "app/settings_defaults.h"
 #include "app/settings_store.h"
 #include "platform/desktop_shell_services.h"
+#include "platform/host_path_map.h"
+#include "platform/read_only_device_fs.h"
 #include "recycle/file_doc.h"
 #include "resources/ids.h"
 
-CliContext::CliContext(const HostDeviceFs::Config& config)
-    : fs_(std::make_unique<HostDeviceFs>(config)),
-      settings_(std::make_unique<SettingsStore>()),
-      shell_(std::make_unique<DesktopShellServices>(*fs_)) {}
+namespace {
+
+std::unique_ptr<HostDeviceFs> OpenDevice(const DeviceOptions& options, bool readOnly) {
+    if (!readOnly) SeedDefaultDevice(options);
+    return std::make_unique<HostDeviceFs>(options.config);
+}
+
+}  // namespace
+
+CliContext::CliContext(const DeviceOptions& options, bool readOnly)
+    : fs_(OpenDevice(options, readOnly)),
+      readOnlyFs_(readOnly ? std::make_unique<ReadOnlyDeviceFs>(*fs_) : nullptr),
+      settings_(OpenDeviceSettings(options)),
+      shell_(std::make_unique<DesktopShellServices>(fs())) {}
+
+DeviceFs& CliContext::fs() {
+    if (readOnlyFs_) return *readOnlyFs_;
+    return *fs_;
+}
 
 CliContext::~CliContext() {
     doc_.reset();
@@ -19,7 +37,7 @@ CliContext::~CliContext() {
 
 CFileDoc& CliContext::doc() {
     if (!doc_) {
-        doc_ = std::make_unique<CFileDoc>(*fs_, *settings_, prompt_, clock_, *shell_);
+        doc_ = std::make_unique<CFileDoc>(fs(), *settings_, prompt_, clock_, *shell_);
         doc_->OnNewDocument();
     }
     return *doc_;
@@ -27,7 +45,8 @@ CFileDoc& CliContext::doc() {
 
 RecycleBin& CliContext::bin() {
     RecycleBin& bin = doc().bin();
-    if (!binChecked_) {
+    // A command that only reads takes the bin as it is (the check may rebuild it).
+    if (!binChecked_ && !readOnlyFs_) {
         binChecked_ = true;
         // Notices of the check are advice; a bin that stays missing fails the command later.
         prompt_.SetMessagesFail(false);
@@ -40,7 +59,7 @@ RecycleBin& CliContext::bin() {
 QString CliContext::WorkDirectory() {
     auto isFolder = [this](const QString& path) {
         FindData record;
-        return path.startsWith(QLatin1Char('\\')) && PathExists(*fs_, path, &record) &&
+        return path.startsWith(QLatin1Char('\\')) && PathExists(fs(), path, &record) &&
                record.IsFolder();
     };
     const QString stored = settings_->GetText(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY);
@@ -57,6 +76,9 @@ QString CliContext::ResolvePath(const QString& argument) {
     // The document makes the device's standard folders on a fresh device, as the explorer's
     // start does: it must exist before any argument is looked up.
     doc();
+    if (std::optional<QString> device = DevicePathOfHost(fs(), HostPathOfArgument(argument))) {
+        return *device;
+    }
     QString path = argument;
     path.replace(QLatin1Char('/'), QLatin1Char('\\'));
     if (path.isEmpty()) return path;

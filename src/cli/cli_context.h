@@ -8,6 +8,8 @@
 #include "platform/host_device_fs.h"
 
 class CFileDoc;
+class ReadOnlyDeviceFs;
+struct DeviceOptions;
 class RecycleBin;
 class SettingsStore;
 class ShellServices;
@@ -17,12 +19,14 @@ class ShellServices;
 // answers given on the command line, and whether some item failed.
 class CliContext {
 public:
-    explicit CliContext(const HostDeviceFs::Config& config);
+    // readOnly: the command only reads, and the device refuses every change (a new default
+    // device is then not made either).
+    CliContext(const DeviceOptions& options, bool readOnly);
     ~CliContext();
     CliContext(const CliContext&) = delete;
     CliContext& operator=(const CliContext&) = delete;
 
-    DeviceFs& fs() { return *fs_; }
+    DeviceFs& fs();
     SettingsStore& settings() { return *settings_; }
     ShellServices& shell() { return *shell_; }
     CliPrompt& prompt() { return prompt_; }
@@ -34,9 +38,10 @@ public:
 
     // The folder the explorer showed last; its default, or the root, when that is gone.
     QString WorkDirectory();
-    // The device path an argument names: "/" counts as "\", a relative path starts at the
-    // work directory, trailing separators go. Empty for an empty argument. Sets up the
-    // document first, so that the standard folders exist.
+    // The device path an argument names: a host path or file:// URI inside a volume is that
+    // item; otherwise "/" counts as "\", a relative path starts at the work directory,
+    // trailing separators go. Empty for an empty argument. Sets up the document first, so
+    // that the standard folders exist.
     QString ResolvePath(const QString& argument);
 
     // Reports a text of the program on standard error and marks the run as failed.
@@ -46,6 +51,7 @@ public:
 
 private:
     std::unique_ptr<HostDeviceFs> fs_;
+    std::unique_ptr<ReadOnlyDeviceFs> readOnlyFs_;  // set when the command only reads
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<ShellServices> shell_;
     Clock clock_;

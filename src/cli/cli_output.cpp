@@ -1,6 +1,8 @@
 #include "cli/cli_output.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
+#include <QMimeDatabase>
 #include <algorithm>
 #include <cstdio>
 
@@ -36,16 +38,42 @@ void PrintJson(const QJsonArray& array) {
     WriteOut(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
 }
 
+void PrintJson(const QJsonObject& object) {
+    WriteOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
+}
+
+namespace {
+
+// "+08:00", the local time zone's offset at that moment.
+QString UtcOffsetText(const QDateTime& local) {
+    const int offset = local.offsetFromUtc();
+    const int minutes = qAbs(offset) / 60;
+    return QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
+}
+
+}  // namespace
+
 QString IsoLocalTime(FileTime time) {
     if (time == 0) return QString();
-    return DateTimeFromFileTime(time).toLocalTime().toString(
-        QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+    const QDateTime local = DateTimeFromFileTime(time).toLocalTime();
+    return local.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + UtcOffsetText(local);
 }
 
 QString IsoLocalTime(const LocalTimeRecord& time) {
     const auto& f = time.fields;
-    return QString::asprintf("%04u-%02u-%02uT%02u:%02u:%02u", unsigned(f[0]), unsigned(f[1]),
-                             unsigned(f[3]), unsigned(f[4]), unsigned(f[5]), unsigned(f[6]));
+    QString text = QString::asprintf("%04u-%02u-%02uT%02u:%02u:%02u", unsigned(f[0]),
+                                     unsigned(f[1]), unsigned(f[3]), unsigned(f[4]),
+                                     unsigned(f[5]), unsigned(f[6]));
+    // The record keeps no zone: the offset the local zone has at that time.
+    const QDateTime local = time.ToDateTime();
+    if (local.isValid()) text += UtcOffsetText(local);
+    return text;
+}
+
+QString MimeTypeOf(const QString& name, bool folder) {
+    if (folder) return QStringLiteral("inode/directory");
+    static const QMimeDatabase database;
+    return database.mimeTypeForFile(name, QMimeDatabase::MatchExtension).name();
 }
 
 int DisplayWidth(const QString& text) {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -14,11 +15,16 @@ struct LocalTimeRecord;
 void WriteOut(const QString& text);
 void WriteErr(const QString& text);
 void PrintJson(const QJsonArray& array);
+void PrintJson(const QJsonObject& object);
 
-// "YYYY-MM-DDTHH:MM:SS" in local time; empty for a zero file time.
+// "YYYY-MM-DDTHH:MM:SS+HH:MM" in local time with its offset from UTC; empty for a zero file
+// time.
 QString IsoLocalTime(FileTime time);
-// The stored local time as it stands, without conversion.
+// The stored local time as it stands, with the offset the local zone has then.
 QString IsoLocalTime(const LocalTimeRecord& time);
+
+// The MIME type of a name, by its extension ("inode/directory" for a folder).
+QString MimeTypeOf(const QString& name, bool folder);
 
 // Terminal columns a text takes: East Asian wide characters count two.
 int DisplayWidth(const QString& text);

@@ -24,7 +24,7 @@ constexpr char kUsage[] =
     "  --sort K   order by name, size, date, type or attr (names A to Z, largest and\n"
     "             newest first)\n"
     "  --reverse  the other way round\n"
-    "  --json     an array of {name, folder, size, written, type, attributes}\n";
+    "  --json     an array of {name, folder, size, written, type, mime, attributes}\n";
 
 int SortMethodNamed(const QString& name) {
     static const char* const kNames[kSortMethodCount] = {"name", "size", "date", "type", "attr"};
@@ -88,6 +88,7 @@ int RunLs(CliContext& context, const QStringList& arguments) {
             object.insert(QStringLiteral("size"), qint64(item.size));
             object.insert(QStringLiteral("written"), IsoLocalTime(item.written));
             object.insert(QStringLiteral("type"), item.typeName.value_or(QString()));
+            object.insert(QStringLiteral("mime"), MimeTypeOf(item.name, item.IsFolder()));
             object.insert(QStringLiteral("attributes"), qint64(item.attributes));
             json.append(object);
         }

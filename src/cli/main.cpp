@@ -1,6 +1,8 @@
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "app/device_options.h"
+#include "app/interface_language.h"
 #include "cli/attrib_command.h"
 #include "cli/bin_command.h"
 #include "cli/cli_args.h"
@@ -30,7 +32,8 @@ constexpr char kUsage[] =
     "nuvio COMMAND --help tells more. Exit status: 0 done, 1 some item failed or a\n"
     "question went unanswered (answer with --yes or --no), 2 bad usage.\n"
     "  --root DIR        a host folder as the device's root instead of the explorer's\n"
-    "  --card NAME=DIR   a host folder as the storage card \\NAME (repeatable)\n";
+    "  --card NAME=DIR   a host folder as the storage card \\NAME (repeatable)\n"
+    "  --version         print the version and exit\n";
 
 using Command = int (*)(CliContext&, const QStringList&);
 
@@ -38,6 +41,17 @@ struct CommandEntry {
     const char* name;
     Command run;
 };
+
+// The commands that only read: they see a device that refuses every change.
+bool OnlyReads(const QString& name, const QStringList& args) {
+    static const QStringList kReaders = {QStringLiteral("ls"), QStringLiteral("find"),
+                                         QStringLiteral("dump"), QStringLiteral("info")};
+    const QString action = args.value(0);
+    return kReaders.contains(name) ||
+           (name == QLatin1String("bin") && (action == QLatin1String("list") ||
+                                             action == QLatin1String("where"))) ||
+           (name == QLatin1String("fav") && action == QLatin1String("list"));
+}
 
 constexpr CommandEntry kCommands[] = {
     {"ls", RunLs},           {"attrib", RunAttrib},   {"mkdir", RunMkdir}, {"cp", RunCopy},
@@ -51,16 +65,20 @@ constexpr CommandEntry kCommands[] = {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nuvio"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NUVIO_VERSION));
+    InstallInterfaceTranslations(app, ChooseInterfaceLanguage(QLocale::system()));
 
     const DeviceOptions device = ParseDeviceOptions(QCoreApplication::arguments().mid(1));
     if (!device.error.isEmpty()) return UsageError(kUsage, device.error);
     const QString name = device.rest.value(0);
     if (name.isEmpty()) return UsageError(kUsage, QStringLiteral("no command"));
     if (name == QLatin1String("--help") || name == QLatin1String("-h")) return PrintUsage(kUsage);
+    if (name == QLatin1String("--version")) return PrintUsage("nuvio " NUVIO_VERSION "\n");
     for (const CommandEntry& command : kCommands) {
         if (name == QLatin1String(command.name)) {
-            CliContext context(device.config);
-            return command.run(context, device.rest.mid(1));
+            const QStringList args = device.rest.mid(1);
+            CliContext context(device, OnlyReads(name, args));
+            return command.run(context, args);
         }
     }
     return UsageError(kUsage, QStringLiteral("unknown command %1").arg(name));

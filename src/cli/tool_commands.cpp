@@ -22,7 +22,7 @@ constexpr char kFindUsage[] =
     "Finds the files below FOLDER whose names match PATTERN (* and ?, any letter case) and,\n"
     "with --text, whose content holds T (any letter case, UTF-16 or UTF-8). Results come\n"
     "deepest folder first, as the explorer's find dialog lists them, then the count.\n"
-    "  --json   an array of {path, size, written, attributes}, without the count\n";
+    "  --json   an array of {path, size, written, mime, attributes}, without the count\n";
 
 constexpr char kDumpUsage[] =
     "usage: nuvio dump [--chars] [--page N] FILE\n"
@@ -31,9 +31,10 @@ constexpr char kDumpUsage[] =
     "  --page N   the Nth page (from 1); past the end, the page that reaches the end\n";
 
 constexpr char kInfoUsage[] =
-    "usage: nuvio info\n"
+    "usage: nuvio info [--json]\n"
     "Program memory, storage memory and each storage card's space in kilobytes, as the\n"
-    "explorer's system information shows them.\n";
+    "explorer's system information shows them.\n"
+    "  --json   {program, storage: {totalKb, freeKb}, cards: [{name, totalKb, freeKb}]}\n";
 
 int RunFindSearch(CliContext& context, const QString& folder, const QString& pattern,
                   const QString& text, bool json) {
@@ -45,6 +46,8 @@ int RunFindSearch(CliContext& context, const QString& folder, const QString& pat
             object.insert(QStringLiteral("path"), file.Path());
             object.insert(QStringLiteral("size"), qint64(file.record.size));
             object.insert(QStringLiteral("written"), IsoLocalTime(file.record.lastWriteTime));
+            object.insert(QStringLiteral("mime"),
+                          MimeTypeOf(file.record.name, file.record.IsFolder()));
             object.insert(QStringLiteral("attributes"), qint64(file.record.attributes));
             array.append(object);
         } else {
@@ -115,11 +118,27 @@ int RunDump(CliContext& context, const QStringList& arguments) {
 }
 
 int RunInfo(CliContext& context, const QStringList& arguments) {
-    const ParsedArgs args = ParseArgs(arguments, {});
+    const ParsedArgs args = ParseArgs(arguments, {QStringLiteral("--json")});
     if (args.help) return PrintUsage(kInfoUsage);
     if (!args.error.isEmpty()) return UsageError(kInfoUsage, args.error);
     if (!args.positionals.isEmpty()) return UsageError(kInfoUsage, QStringLiteral("no arguments"));
     const SystemFigures figures = GatherSystemFigures(context.fs());
+    if (args.Has(QStringLiteral("--json"))) {
+        auto space = [](const SpaceFigures& f) {
+            return QJsonObject{{QStringLiteral("totalKb"), qint64(f.totalKb)},
+                               {QStringLiteral("freeKb"), qint64(f.freeKb)}};
+        };
+        QJsonArray cards;
+        for (const QString& card : figures.cards) {
+            QJsonObject object = space(CardSpace(context.fs(), card));
+            object.insert(QStringLiteral("name"), card);
+            cards.append(object);
+        }
+        PrintJson(QJsonObject{{QStringLiteral("program"), space(figures.program)},
+                              {QStringLiteral("storage"), space(figures.storage)},
+                              {QStringLiteral("cards"), cards}});
+        return context.ExitCode();
+    }
     // The labels and unit of the system information dialog.
     const QString total = QStringLiteral("  全部空間 : ");
     const QString free = QStringLiteral("  剩餘空間 : ");

@@ -21,6 +21,8 @@
 #include "fileops/clipboard_payload.h"
 #include "fileops/file_names.h"
 #include "fileops/left_out_report.h"
+#include "fileops/outside_sources.h"
+#include "fileops/paste_sources.h"
 #include "fileops/selected_items.h"
 #include "fileops/transfer_items.h"
 #include "platform/device_fs.h"
@@ -29,22 +31,24 @@
 
 namespace {
 
-const QString kGnomeFormat = QStringLiteral("x-special/gnome-copied-files");
-// The names exactly as selected, beside the private list: that list cannot tell a "+" inside
-// a name from the separator, so a copy of "a+b.txt" would paste "a" and "b.txt".
-const QString kExactNamesFormat = QStringLiteral("application/x-nuvio-item-names");
-
-QByteArray EncodeExactNames(const QStringList& names) {
-    return names.join(QChar(0)).toUtf8();
-}
-
+// Our own list and, for other programs, the host files as URLs with the markers of a cut.
 bool PutOnClipboard(CommandHost& frame, bool cut) {
     const SelectedItems items = GatherSelectedItems(frame);
     if (items.names.isEmpty()) return false;
+    QGuiApplication::clipboard()->setMimeData(
+        ClipboardTransfer::ItemsMimeData(frame, items, cut).release());
+    frame.SetCutMark(cut);
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<QMimeData> ClipboardTransfer::ItemsMimeData(CommandHost& frame,
+                                                            const SelectedItems& items, bool cut) {
     auto data = std::make_unique<QMimeData>();
     data->setData(CommandHost::ClipboardFormat(),
                   EncodeClipboardPayload({items.folder, items.names}));
-    data->setData(kExactNamesFormat, EncodeExactNames(items.names));
+    data->setData(QLatin1String(kExactItemsFormat), EncodeExactItems(items.folder, items.names));
     // Other file managers read host file URLs; the list above stays the one paste reads.
     QList<QUrl> urls;
     QByteArray gnome = cut ? "cut" : "copy";
@@ -57,38 +61,31 @@ bool PutOnClipboard(CommandHost& frame, bool cut) {
     }
     if (!urls.isEmpty()) {
         data->setUrls(urls);
-        data->setData(kGnomeFormat, gnome);
+        data->setData(QLatin1String(kGnomeCopiedFiles), gnome);
+        data->setData(QLatin1String(kKdeCutSelection), cut ? "1" : "0");
     }
-    QGuiApplication::clipboard()->setMimeData(data.release());
-    frame.SetCutMark(cut);
-    return true;
+    return data;
 }
 
-std::optional<ClipboardPayload> ReadClipboard() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(CommandHost::ClipboardFormat())) return std::nullopt;
-    const QByteArray list = data->data(CommandHost::ClipboardFormat());
-    std::optional<ClipboardPayload> payload = DecodeClipboardPayload(list);
-    // The exact names count only while they describe the very same list.
-    if (payload && data->hasFormat(kExactNamesFormat)) {
-        const QString joined = QString::fromUtf8(data->data(kExactNamesFormat));
-        const QStringList exact = joined.split(QChar(0), Qt::SkipEmptyParts);
-        if (EncodeClipboardPayload({payload->folder, exact}) == list) payload->names = exact;
-    }
-    return payload;
-}
+namespace {
 
 // Brings the list up to date with the pasted items.
 class PastedRows {
 public:
-    explicit PastedRows(CommandHost& frame)
+    PastedRows(CommandHost& frame, const QString& folder)
         : frame_(frame),
           list_(*frame.GetFileView()),
+          shown_(folder.compare(frame.GetCurrentFolder(), Qt::CaseInsensitive) == 0),
           select_(frame.GetFileView()->SelectedCount() == 0) {}
 
     void Add(const QString& destination) {
         FindData record;
         if (!PathExists(frame_.fs(), destination, &record)) return;
+        if (!shown_) {
+            folderAdded_ = folderAdded_ || record.IsFolder();
+            ++count_;
+            return;
+        }
         int row = list_.FindRowByName(FileNamePart(destination));
         if (row >= 0) {
             list_.RefreshRow(row, false);
@@ -102,7 +99,7 @@ public:
 
     void Finish() {
         if (count_ == 0) return;
-        list_.ActiveView()->setFocus();
+        if (shown_) list_.ActiveView()->setFocus();
         frame_.UpdateCommandUi();
         if (folderAdded_) frame_.GetTreeView()->RefreshSelected();
     }
@@ -110,50 +107,74 @@ public:
 private:
     CommandHost& frame_;
     CFileView& list_;
+    const bool shown_;  // the destination is the folder the list shows
     const bool select_;
     int count_ = 0;
     bool folderAdded_ = false;
 };
 
-void PasteItems(CommandHost& frame, bool shortcuts) {
-    const bool cut = frame.cutMark();
-    PastedRows rows(frame);
-    TransferResult result;
-    if (const std::optional<ClipboardPayload> payload = ReadClipboard()) {
-        const QString destinationFolder = frame.GetCurrentFolder();
-        QList<TransferItem> items;
-        for (const QString& name : payload->names) {
-            items.append({JoinPath(payload->folder, name), JoinPath(destinationFolder, name)});
-        }
-        BeginWaitCursor();
-        if (shortcuts) {
-            // No space, same-place, replacement or ROM rules: a shortcut never replaces.
-            const QString quote = LoadStr(IDS_QUOTE);
-            for (const TransferItem& item : items) {
-                QString link = item.destination + QStringLiteral(".lnk");
-                if (PathExists(frame.fs(), link)) link = MakeUniqueName(frame.fs(), link);
-                if (frame.shell().CreateShortcut(link, quote + item.source + quote)) {
-                    rows.Add(link);
-                }
-            }
-        } else {
-            std::unique_ptr<Progress> progress = frame.BeginProgress(LoadStr(IDS_PASTE));
-            result = TransferItems(frame.fs(), frame.prompt(), items, cut, progress.get());
-            for (int i = 0; i < items.size(); ++i) {
-                const TransferOutcome outcome = result.outcomes[i];
-                if (outcome == TransferOutcome::Done || outcome == TransferOutcome::SourceKept) {
-                    rows.Add(result.destinations[i]);
-                }
-            }
-        }
-        EndWaitCursor();
+// Copies or moves the sources into the folder; outside files through a device that mounts
+// their folders.
+TransferResult PasteInto(CommandHost& frame, const PasteSources& sources, const QString& folder,
+                         bool move, bool shortcuts, PastedRows& rows) {
+    QList<TransferItem> items;
+    QStringList outside;
+    for (const PasteSource& source : sources.items) {
+        if (source.outside) outside.append(source.path);
     }
+    OutsideMount mount;
+    if (!outside.isEmpty()) {
+        mount = MountOutsideFiles(frame.fs(), outside);
+        if (!mount.fs) return {};
+    }
+    DeviceFs& fs = mount.fs ? *mount.fs : frame.fs();
+    qsizetype nextOutside = 0;
+    for (const PasteSource& source : sources.items) {
+        const QString path = source.outside ? mount.paths[nextOutside++] : source.path;
+        items.append({path, JoinPath(folder, FileNamePart(path))});
+    }
+    TransferResult result;
+    BeginWaitCursor();
+    if (shortcuts) {
+        // No space, same-place, replacement or ROM rules: a shortcut never replaces. Only
+        // to files of the device: a card mounted for the paste is gone afterwards.
+        const QString quote = LoadStr(IDS_QUOTE);
+        for (int i = 0; i < items.size(); ++i) {
+            if (sources.items[i].outside) continue;
+            QString link = items[i].destination + QStringLiteral(".lnk");
+            if (PathExists(fs, link)) link = MakeUniqueName(fs, link);
+            if (frame.shell().CreateShortcut(link, quote + items[i].source + quote)) {
+                rows.Add(link);
+            }
+        }
+    } else {
+        std::unique_ptr<Progress> progress = frame.BeginProgress(LoadStr(IDS_PASTE));
+        result = TransferItems(fs, frame.prompt(), items, move, progress.get());
+        for (int i = 0; i < items.size(); ++i) {
+            const TransferOutcome outcome = result.outcomes[i];
+            if (outcome == TransferOutcome::Done || outcome == TransferOutcome::SourceKept) {
+                rows.Add(result.destinations[i]);
+            }
+        }
+    }
+    EndWaitCursor();
+    return result;
+}
+
+void PasteItems(CommandHost& frame, bool shortcuts) {
+    const QString folder = frame.GetCurrentFolder();
+    PastedRows rows(frame, folder);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    std::optional<PasteSources> sources;
+    if (data) sources = ReadPasteSources(*data, CommandHost::ClipboardFormat(), frame.fs());
+    // Our own mark counts for our own list; another program's list carries its own.
+    const bool cut = sources && !sources->own ? sources->cut : frame.cutMark();
+    TransferResult result;
+    if (sources) result = PasteInto(frame, *sources, folder, cut, shortcuts, rows);
     ReportLeftOut(frame.prompt(), result.leftOut, result.renamed);
     // A cut is pasted once, whatever came of it.
-    if (cut) {
-        QGuiApplication::clipboard()->clear();
-        frame.SetCutMark(false);
-    }
+    if (cut) QGuiApplication::clipboard()->clear();
+    frame.SetCutMark(false);
     rows.Finish();
 }
 
@@ -175,6 +196,16 @@ void Paste(CommandHost& frame) {
 
 void PasteShortcut(CommandHost& frame) {
     PasteItems(frame, true);
+}
+
+void Drop(CommandHost& frame, const QMimeData& data, const QString& folder, bool move) {
+    std::optional<PasteSources> sources =
+        ReadPasteSources(data, CommandHost::ClipboardFormat(), frame.fs());
+    if (!sources) return;
+    PastedRows rows(frame, folder);
+    const TransferResult result = PasteInto(frame, *sources, folder, move, false, rows);
+    ReportLeftOut(frame.prompt(), result.leftOut, result.renamed);
+    rows.Finish();
 }
 
 }  // namespace ClipboardTransfer

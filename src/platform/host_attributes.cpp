@@ -19,7 +19,7 @@ constexpr quint32 kDosBits = Attr::kHidden | Attr::kSystem | Attr::kArchive;
 constexpr quint32 kOwnBits = Attr::kInRom | Attr::kTemporary | Attr::kRomModule;
 
 std::optional<QByteArray> GetXattr(const QByteArray& path, const char* key) {
-    char buffer[256];
+    char buffer[256];  // Samba's values are under 64 bytes; a longer one is not ours to read
     ssize_t n = lgetxattr(path.constData(), key, buffer, sizeof buffer);
     if (n < 0) return std::nullopt;
     return QByteArray(buffer, int(n));
@@ -92,9 +92,82 @@ bool HostStatAt(int dirFd, const char* name, HostStat* out, bool* isLink) {
     return true;
 }
 
+namespace {
+
+// Samba's binary form, as its marshalling writes it: the hex text with its NUL (empty since
+// Samba 4.9), padding to 2, the version and the union's level (both uint16, the same number),
+// padding to 4, then the version's fields, little-endian. The attribute word is the first
+// field of version 1 and follows the valid flags in versions 2 to 5 (3 to 5 mark it valid
+// with bit 0x1 of the flags).
+struct DosAttribLayout {
+    qsizetype wordAt = -1;   // offset of the binary attribute word; -1 in the text form
+    qsizetype flagsAt = -1;  // offset of the valid flags (versions 3 to 5)
+    bool wordValid = false;
+    qsizetype textEnd = 0;   // the hex text's length
+};
+
+quint32 Le32(const QByteArray& value, qsizetype at) {
+    const auto* p = reinterpret_cast<const uchar*>(value.constData()) + at;
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+DosAttribLayout LayoutOf(const QByteArray& value) {
+    DosAttribLayout layout;
+    const qsizetype nul = value.indexOf('\0');
+    layout.textEnd = nul < 0 ? value.size() : nul;
+    // A text with one NUL and nothing after it is still the text form.
+    if (nul < 0 || nul + 1 >= value.size()) return layout;
+    qsizetype at = (nul + 2) & ~qsizetype(1);
+    if (at + 4 > value.size()) return layout;
+    const auto* p = reinterpret_cast<const uchar*>(value.constData()) + at;
+    const int version = p[0] | p[1] << 8;
+    const int level = p[2] | p[3] << 8;
+    if (version < 1 || version > 5 || level != version) return layout;
+    at = (at + 4 + 3) & ~qsizetype(3);
+    const qsizetype wordAt = version == 1 ? at : at + 4;
+    if (wordAt + 4 > value.size()) return layout;
+    layout.wordAt = wordAt;
+    if (version >= 3) layout.flagsAt = at;
+    layout.wordValid = version < 3 || (Le32(value, at) & 0x1) != 0;
+    return layout;
+}
+
+}  // namespace
+
 std::optional<quint32> ParseDosAttrib(const QByteArray& value) {
-    // Samba's binary blob starts with the same "0x.." text and a NUL before its own fields.
-    return ParseHexText(value);
+    const DosAttribLayout layout = LayoutOf(value);
+    if (layout.wordValid) return Le32(value, layout.wordAt);
+    return ParseHexText(value.left(layout.textEnd));
+}
+
+QByteArray ChangeDosAttrib(const QByteArray& value, quint32 bits) {
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "0x%x", unsigned(bits));
+    if (value.isEmpty()) return QByteArray(text, n);
+    const DosAttribLayout layout = LayoutOf(value);
+    if (layout.wordAt < 0) {
+        // The text form, with its NUL when it had one.
+        return QByteArray(text, n) + value.mid(layout.textEnd, 1);
+    }
+    QByteArray changed = value;
+    for (int i = 0; i < 4; ++i)
+        changed[layout.wordAt + i] = char(bits >> (8 * i));
+    if (layout.flagsAt >= 0) changed[layout.flagsAt] = char(changed[layout.flagsAt] | 0x1);
+    // A version 3 value also keeps a hex text of the word; it must say the same (its length
+    // may change the padding, so the fields move with it).
+    if (layout.textEnd > 0) {
+        const qsizetype oldHead = (layout.textEnd + 2) & ~qsizetype(1);
+        const qsizetype oldBody = (oldHead + 4 + 3) & ~qsizetype(3);
+        const qsizetype head = (n + 2) & ~qsizetype(1);
+        const qsizetype body = (head + 4 + 3) & ~qsizetype(3);
+        QByteArray rebuilt(text, n);
+        rebuilt.append(QByteArray(head - n, '\0'));
+        rebuilt.append(changed.mid(oldHead, 4));
+        rebuilt.append(QByteArray(body - head - 4, '\0'));
+        rebuilt.append(changed.mid(oldBody));
+        return rebuilt;
+    }
+    return changed;
 }
 
 namespace {
@@ -146,7 +219,8 @@ quint32 ReadHostAttributes(const QByteArray& hostPath, const HostStat& st, const
     if (!haveDos && storedDos) {
         if (auto raw = GetXattr(hostPath, kDosAttrib)) {
             if (auto parsed = ParseDosAttrib(*raw)) {
-                bits |= *parsed & kDosBits;
+                // Samba keeps read-only in the word alone (its permission bits stay).
+                bits |= *parsed & (kDosBits | Attr::kReadOnly);
                 haveDos = true;
             }
         }
@@ -168,18 +242,30 @@ bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32
                          quint32 wanted, bool fatVolume, int* err) {
     *err = 0;
     const char* path = hostPath.constData();
-    if ((wanted & kDosBits) != (current & kDosBits)) {
+    // The word carries read-only too, so that Samba sees it; a value that exists changes its
+    // word only, in its own form. Read-only alone starts no value where none is stored,
+    // except to set it (clearing it there changes the permission bits alone).
+    constexpr quint32 kWordBits = kDosBits | Attr::kReadOnly;
+    bool storedDos = false, storedOwn = false;
+    if (!fatVolume) StoredValues(hostPath, &storedDos, &storedOwn);
+    const bool dosChanged = (wanted & kDosBits) != (current & kDosBits);
+    const bool readOnlyChanged = (wanted & Attr::kReadOnly) != (current & Attr::kReadOnly);
+    if (dosChanged || (readOnlyChanged && (fatVolume || storedDos || (wanted & Attr::kReadOnly)))) {
         bool ok = false;
         if (fatVolume) {
             int fd = OpenForIoctl(hostPath, st.isDir);
-            __u32 fat = (wanted & (kDosBits | Attr::kReadOnly));
+            __u32 fat = (wanted & kWordBits);
             ok = fd >= 0 && ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &fat) == 0;
             if (fd >= 0) close(fd);
         } else {
-            char text[16];
-            int n = std::snprintf(text, sizeof text, "0x%x", unsigned(wanted & kDosBits));
-            ok = WithOwnerWrite(hostPath, st.mode,
-                                [&] { return lsetxattr(path, kDosAttrib, text, n, 0) == 0; });
+            QByteArray old;
+            if (storedDos) old = GetXattr(hostPath, kDosAttrib).value_or(QByteArray());
+            // Bits of the word we do not show (Samba's offline, sparse and the like) stay.
+            const quint32 kept = old.isEmpty() ? 0 : ParseDosAttrib(old).value_or(0) & ~kWordBits;
+            const QByteArray value = ChangeDosAttrib(old, kept | (wanted & kWordBits));
+            ok = WithOwnerWrite(hostPath, st.mode, [&] {
+                return lsetxattr(path, kDosAttrib, value.constData(), size_t(value.size()), 0) == 0;
+            });
         }
         if (!ok) {
             *err = errno ? errno : EIO;

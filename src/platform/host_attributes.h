@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-// Device attribute bits stored on host files: read-only in the permission bits, hidden,
-// system and archive in "user.DOSATTRIB", the bits other programs drop in
+// Device attribute bits stored on host files: read-only in the permission bits and, with
+// hidden, system and archive, in "user.DOSATTRIB", the bits other programs drop in
 // "user.nuvio.attrib", and the real bits on FAT volumes.
 
 struct HostStat {
@@ -36,5 +36,9 @@ bool WriteHostAttributes(const QByteArray& hostPath, const HostStat& st, quint32
 // Copies the stored attribute values and permission bits from one host file to another.
 bool CopyHostAttributes(const QByteArray& from, int toFd, mode_t fromMode, bool fatVolume);
 
-// The attribute word of "0x%x" text or of Samba's binary form.
+// The attribute word of a "user.DOSATTRIB" value: the "0x%x" text (with or without a NUL) or
+// Samba's binary form of versions 1 to 5.
 std::optional<quint32> ParseDosAttrib(const QByteArray& value);
+// The value with the attribute word changed and everything else kept (creation time,
+// version, form); a new value (from an empty one) is the "0x%x" text without a NUL.
+QByteArray ChangeDosAttrib(const QByteArray& value, quint32 bits);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/hidden_list.h"
 #include "app/load_str.h"
 #include "app/path_helpers.h"
 #include "app/settings_store.h"
@@ -121,6 +122,7 @@ bool RecycleBin::CreateBinFolder(const QString& path) {
     fs_.SetPermissions(path, 0700);  // private; a card's file system may not keep it
     const std::optional<quint32> attributes = fs_.GetAttributes(path);
     if (attributes) fs_.SetAttributes(path, *attributes | Attr::kHidden);
+    ListInHiddenFile(fs_, path);  // desktop file managers do not read our attribute
     return true;
 }
 

@@ -329,6 +329,9 @@ inline constexpr int IDS_RECYCLE_PARTIAL = 163;
 inline constexpr int IDS_LEFT_ROM_FILE = 164;
 inline constexpr int IDS_LEFT_READ_ONLY = 165;
 inline constexpr int IDS_LEFT_NOT_REMOVABLE = 166;
+// Our own: the storage card that shows the user's home folder on the default device. A
+// path name, kept in favourites, settings and the bin's index: never translated.
+inline constexpr int IDS_HOME_CARD_NAME = 180;
 
 // Strings: popup-menu texts, stored under their command's number.
 inline constexpr int IDS_UP_ONE_LEVEL = 32775;

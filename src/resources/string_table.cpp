@@ -128,6 +128,7 @@ constexpr StringResourceEntry kStrings[] = {
     {IDS_LEFT_ROM_FILE, u"唯讀記憶體中的檔案"},
     {IDS_LEFT_READ_ONLY, u"唯讀檔案"},
     {IDS_LEFT_NOT_REMOVABLE, u"無法刪除"},
+    {IDS_HOME_CARD_NAME, u"個人資料夾"},
     {IDS_MENU_FILE, u"檔案"},
     {IDS_UP_ONE_LEVEL, u"往上移一層"},
     {IDS_MENU_VIEW, u"檢視"},

@@ -4,6 +4,7 @@
 
 #include "app/path_helpers.h"
 #include "app/settings_store.h"
+#include "platform/host_path_map.h"
 #include "resources/ids.h"
 
 CommandLineResult HandleCommandLine(DeviceFs& fs, SettingsStore& settings, const QString& text,
@@ -15,6 +16,10 @@ CommandLineResult HandleCommandLine(DeviceFs& fs, SettingsStore& settings, const
         const QStringList tokens = text.split(QLatin1Char('"'), Qt::SkipEmptyParts);
         if (tokens.isEmpty()) return result;
         path = tokens.first();
+    }
+    // "Open with" from other programs names host files: a path or a file:// URI.
+    if (std::optional<QString> device = DevicePathOfHost(fs, HostPathOfArgument(path))) {
+        path = *device;
     }
     FindData record;
     if (!PathExists(fs, path, &record)) return result;

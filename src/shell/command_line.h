@@ -14,8 +14,9 @@ struct CommandLineResult {
 };
 
 // Start-up's handling of a command line: one path, in double quotes when it starts with
-// one. For a first instance the folder becomes "WorkDirectory"; for a running instance only
-// "CommandFile" is written and the caller tells that instance to show it. A path that does
-// not exist changes nothing.
+// one; a host path or file:// URI inside a volume stands for its device path. For a first
+// instance the folder becomes "WorkDirectory"; for a running instance only "CommandFile" is
+// written and the caller tells that instance to show it. A path that does not exist changes
+// nothing.
 CommandLineResult HandleCommandLine(DeviceFs& fs, SettingsStore& settings, const QString& text,
                                     bool firstInstance);

@@ -10,7 +10,7 @@ struct CommandFacts {
     int itemCount = 0;      // rows of the file list
     bool firstSelectedIsFile = false;
     bool rootSelected = false;    // the tree's top item is selected
-    bool clipboardOffer = false;  // the clipboard holds the system's own format
+    bool clipboardOffer = false;  // the clipboard holds our own list or file URLs
     bool cutMark = false;         // that content comes from a cut
     bool atRoot = false;          // the current folder is "\"
     int listMode = 3;

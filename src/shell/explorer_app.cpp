@@ -113,11 +113,12 @@ int CExplorerApp::Run(const QStringList& arguments) {
         // A picture changes nothing of the user's: it works on a copy of the settings.
         scratch_ = std::make_unique<QTemporaryDir>();
         const QString copy = scratch_->filePath(QStringLiteral("settings.ini"));
-        QFile::copy(SettingsStore().FileName(), copy);
+        QFile::copy(OpenDeviceSettings(device)->FileName(), copy);
         settings_ = SettingsStore::FromFile(copy);
     } else {
-        settings_ = std::make_unique<SettingsStore>();
+        settings_ = OpenDeviceSettings(device);
     }
+    SeedDefaultDevice(device);
     fs_ = std::make_unique<HostDeviceFs>(device.config);
 
     if (!screenshot) {

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "app/load_str.h"
@@ -24,8 +26,10 @@
 #include "browse/icon_cache.h"
 #include "browse/properties_dlg.h"
 #include "fileops/file_commands.h"
+#include "fileops/file_drag_drop.h"
 #include "crypt/crypt_file_commands.h"
 #include "fileops/file_names.h"
+#include "fileops/paste_sources.h"
 #include "platform/device_fs.h"
 #include "recycle/recycle_commands.h"
 #include "platform/shell_services.h"
@@ -105,6 +109,10 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
         new CFileView(fs_, settings_, prompt_, shell_, document_.iconCache(), *this, splitter_);
     splitter_->addWidget(tree_);
     splitter_->addWidget(fileView_);
+    auto* dragDrop = new FileDragDrop(*this, this);
+    dragDrop->Watch(fileView_->iconView(), true);
+    dragDrop->Watch(fileView_->detailsView(), true);
+    dragDrop->Watch(tree_, false);
     // The tree keeps its height when the window changes size.
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
@@ -291,7 +299,8 @@ CommandFacts CMainFrame::GatherFacts() const {
     f.rootSelected = tree_->IsRootSelected();
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    f.clipboardOffer = data && data->hasFormat(ClipboardFormat());
+    // Other file managers offer file URLs; paste takes those too.
+    f.clipboardOffer = data && OffersPasteSources(*data, ClipboardFormat());
     f.cutMark = cutMark_;
     f.atRoot = currentFolder_ == kRoot;
     f.listMode = fileView_->viewMode();

@@ -1,6 +1,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 
 #include "app/message.h"
 #include "cli/cli_test_fixture.h"
@@ -33,8 +34,9 @@ TEST_F(CliListingTest, HideRulesApplyUnlessAll) {
     EXPECT_EQ(Names(ListJson({"-a", "\\D"})),
               QStringList({"lib.dll", "lib.pl", "rom.bin", "secret.txt", "seen.txt"}));
 
-    // The recycle bin is hidden in the folder that holds it.
+    // The recycle bin is hidden in the folder that holds it, from other file managers too.
     ASSERT_EQ(Run({"rm", "\\D\\seen.txt"}).code, 0);
+    EXPECT_EQ(device().Read("\\.hidden"), "~Recycle\n");
     EXPECT_FALSE(Names(ListJson({"\\"})).contains("~Recycle"));
     EXPECT_TRUE(Names(ListJson({"-a", "\\"})).contains("~Recycle"));
 }
@@ -53,8 +55,10 @@ TEST_F(CliListingTest, JsonRowsCarryTheListingFields) {
     EXPECT_EQ(file.value("name").toString(), "big.txt");
     EXPECT_FALSE(file.value("folder").toBool());
     EXPECT_EQ(file.value("size").toInteger(), 3000);
-    EXPECT_EQ(file.value("written").toString(), "2024-02-29T08:05:06");  // TZ=Asia/Taipei
+    EXPECT_EQ(file.value("written").toString(), "2024-02-29T08:05:06+08:00");  // Asia/Taipei
     EXPECT_FALSE(file.value("type").toString().isEmpty());
+    EXPECT_EQ(file.value("mime").toString(), "text/plain");
+    EXPECT_EQ(folder.value("mime").toString(), "inode/directory");
     EXPECT_EQ(file.value("attributes").toInt(), int(Attr::kArchive));
 
     const CliResult plain = Run({"ls", "\\D"});
@@ -90,4 +94,23 @@ TEST_F(CliListingTest, AttribShowsAndChangesBitsButNotRomFiles) {
     EXPECT_EQ(Attributes("\\D\\rom.bin"), Attr::kInRom);
     EXPECT_TRUE(rom.err.contains("\\D\\rom.bin"));
     EXPECT_TRUE(Reported(rom.err, FormatStr(IDS_FILE_NOT_FOUND, "\\D\\none.txt")));
+}
+
+// Commands that only read leave a fresh device as it was (no bin, favourites or standard
+// folders), and take host paths and file:// URIs inside the device for its paths.
+TEST_F(CliListingTest, ReadersCreateNothingAndTakeHostPaths) {
+    device().Make({"\\D\\a.txt=hello"});
+    const QStringList before = device().Snapshot();
+    const QString host = device().HostRoot() + "/D/a.txt";
+    const QList<QStringList> readers = {
+        {"ls", "-a", "\\"}, {"find", "\\", "*.txt"}, {"dump", host}, {"info", "--json"},
+        {"bin", "list"},    {"bin", "where"},        {"fav", "list"},
+        {"dump", QUrl::fromLocalFile(host).toString()},
+    };
+    for (const QStringList& args : readers) {
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.code, 0) << args.join(' ').toStdString() << result.err.toStdString();
+    }
+    EXPECT_EQ(device().Snapshot(), before);
+    EXPECT_EQ(Names(ListJson({device().HostRoot() + "/D"})), QStringList({"a.txt"}));
 }

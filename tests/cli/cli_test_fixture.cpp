@@ -4,6 +4,7 @@
 
 #include <QProcess>
 
+#include "app/device_options.h"
 #include "platform/device_fs.h"
 
 CliTest::CliTest(const QStringList& cards)
@@ -40,10 +41,9 @@ CliResult CliTest::Run(const QStringList& arguments, const QByteArray& input) {
 }
 
 std::unique_ptr<SettingsStore> CliTest::Settings() const {
-    return SettingsStore::FromFile(
-        home_.filePath(QStringLiteral("config/%1/%2.conf")
-                           .arg(QLatin1String(SettingsStore::kOrganization),
-                                QLatin1String(SettingsStore::kApplication))));
+    return SettingsStore::FromFile(home_.filePath(
+        QStringLiteral("config/%1/").arg(QLatin1String(SettingsStore::kOrganization)) +
+        DeviceSettingsName(device_->HostRoot())));
 }
 
 void CliTest::SetInt(int section, int key, int value) {

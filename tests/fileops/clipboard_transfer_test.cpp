@@ -1,4 +1,6 @@
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
@@ -132,8 +134,8 @@ TEST_F(ClipboardTest, FolderQuestionNoAndCancel) {
     EXPECT_EQ(device.Read("\\My Documents\\h.txt"), "old");
 }
 
-TEST_F(ClipboardTest, NamesWithAPlusArriveWhole) {
-    device.Make({"\\S\\a+b.txt=plus", "\\S\\b.txt=other"});
+TEST_F(ClipboardTest, NamesAndFoldersWithAPlusArriveWhole) {
+    device.Make({"\\S\\a+b.txt=plus", "\\S\\b.txt=other", "\\C++\\x.txt=c++", "\\C\\x.txt=c"});
     Open();
     ShowFolder("\\S");
     SelectNames({"a+b.txt"});
@@ -143,12 +145,63 @@ TEST_F(ClipboardTest, NamesWithAPlusArriveWhole) {
     EXPECT_EQ(device.Read("\\My Documents\\a+b.txt"), "plus");
     EXPECT_FALSE(device.Exists("\\My Documents\\b.txt"));
 
-    // A list from elsewhere, without the exact names, splits as it always did.
+    // A cut from a folder whose name holds "+" moves the very file selected.
+    ShowFolder("\\C++");
+    SelectNames({"x.txt"});
+    Command(ID_EDIT_CUT);
+    ShowFolder("\\My Documents");
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(device.Read("\\My Documents\\x.txt"), "c++");
+    EXPECT_FALSE(device.Exists("\\C++\\x.txt"));
+    EXPECT_EQ(device.Read("\\C\\x.txt"), "c");
+
+    // A list from elsewhere, without the exact items, splits as it always did.
     auto* data = new QMimeData;
     data->setData(CMainFrame::ClipboardFormat(), EncodeClipboardPayload({"\\S", {"a", "b.txt"}}));
     QGuiApplication::clipboard()->setMimeData(data);
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(device.Read("\\My Documents\\b.txt"), "other");
+}
+
+// Files other file managers copy or cut, from the device or from outside it, and files
+// dropped from other programs (Shift moves).
+TEST_F(ClipboardTest, FilesOfOtherProgramsArePastedAndDropped) {
+    device.Make({"\\S\\a.txt=a", "\\S\\b.txt=b", "\\My Documents\\"});
+    QFile outside(device.BaseDir() + "/o.txt");
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly) && outside.write("o") == 1);
+    outside.close();
+    auto url = [&](const QString& path) { return QUrl::fromLocalFile(device.fs().HostPath(path)); };
+    Open();
+    ShowFolder("\\My Documents");
+    auto* data = new QMimeData;
+    data->setData("x-special/gnome-copied-files", "cut\n" + url("\\S\\a.txt").toEncoded());
+    QGuiApplication::clipboard()->setMimeData(data);
+    Command(ID_EDIT_PASTE);
+    EXPECT_FALSE(device.Exists("\\S\\a.txt"));
+    EXPECT_EQ(device.Read("\\My Documents\\a.txt"), "a");
+
+    data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(outside.fileName())});
+    QGuiApplication::clipboard()->setMimeData(data);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(device.Read("\\My Documents\\o.txt"), "o");
+    EXPECT_TRUE(outside.exists());
+
+    QMimeData dropped;
+    dropped.setUrls({url("\\S\\b.txt")});
+    QWidget* viewport = list().ActiveView()->viewport();
+    const QPoint point(2, viewport->height() - 2);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    // A drop reaches the widget that accepted the drag's entry.
+    QDragEnterEvent enter(point, actions, &dropped, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_EQ(enter.dropAction(), Qt::MoveAction);
+    QDropEvent drop(point, actions, &dropped, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    Settle();
+    EXPECT_FALSE(device.Exists("\\S\\b.txt"));
+    EXPECT_EQ(device.Read("\\My Documents\\b.txt"), "b");
+    EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
 TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
@@ -213,31 +266,10 @@ TEST_F(ClipboardTest, RomSourcesAreReportedOnceAndWhatAFolderLeftOutAfterwards) 
     EXPECT_EQ(device.List("\\My Documents\\F"), QStringList({"f.txt"}));
 }
 
-TEST_F(ClipboardTest, AFolderIsNeverMovedIntoItself) {
-    device.Make({"\\My Documents\\A\\B\\x.txt=x"});
+// From the tree, copy names the current folder inside its parent.
+TEST_F(ClipboardTest, TheTreeFolderCanBeCopied) {
+    device.Make({"\\S\\Sub\\y.txt=y"});
     Open();
-    SelectNames({"A"});
-    Command(ID_EDIT_CUT);
-    ShowFolder("\\My Documents\\A\\B");
-    const QStringList before = device.Snapshot();
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_MOVE_INTO_ITSELF}));
-    EXPECT_EQ(device.Snapshot(), before);
-    EXPECT_FALSE(HasOffer());
-}
-
-TEST_F(ClipboardTest, CutAndPasteMovesAndTheTreeFolderCanBeCopied) {
-    device.Make({"\\S\\a.txt=a", "\\S\\Sub\\y.txt=y"});
-    Open();
-    ShowFolder("\\S");
-    SelectNames({"a.txt"});
-    Command(ID_EDIT_CUT);
-    ShowFolder("\\My Documents");
-    Command(ID_EDIT_PASTE);
-    EXPECT_FALSE(device.Exists("\\S\\a.txt"));
-    EXPECT_EQ(device.Read("\\My Documents\\a.txt"), "a");
-
-    // From the tree, copy names the current folder inside its parent.
     ShowFolder("\\S\\Sub");
     FocusTree();
     Command(ID_EDIT_COPY);

@@ -141,7 +141,7 @@ TEST(DeviceFs, AttributesLiveInPermissionBitsAndDosAttrib) {
 
     ASSERT_TRUE(d.fs().SetAttributes("\\a.txt", Attr::kHidden | Attr::kSystem | Attr::kReadOnly));
     EXPECT_EQ(Attributes(d, "\\a.txt"), Attr::kHidden | Attr::kSystem | Attr::kReadOnly);
-    EXPECT_EQ(RawXattr(d, "\\a.txt", "user.DOSATTRIB"), "0x6");  // text, no NUL
+    EXPECT_EQ(RawXattr(d, "\\a.txt", "user.DOSATTRIB"), "0x7");  // text, no NUL
     EXPECT_FALSE(QFileInfo(d.fs().HostPath("\\a.txt")).isWritable() && getuid() != 0);
     EXPECT_EQ(QFile::permissions(d.fs().HostPath("\\a.txt")) &
                   (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther),
@@ -150,9 +150,54 @@ TEST(DeviceFs, AttributesLiveInPermissionBitsAndDosAttrib) {
     ASSERT_TRUE(d.fs().SetAttributes("\\a.txt", Attr::kHidden));
     EXPECT_EQ(Attributes(d, "\\a.txt"), Attr::kHidden);
     EXPECT_TRUE(QFile::permissions(d.fs().HostPath("\\a.txt")) & QFile::WriteOwner);
-    // A value written by other programs in Samba's form (text, NUL, binary fields) reads too.
-    EXPECT_EQ(ParseDosAttrib(QByteArray("0x22\0\3\0\3\0", 10)), 0x22u);
-    EXPECT_FALSE(ParseDosAttrib("junk"));
+    EXPECT_EQ(RawXattr(d, "\\a.txt", "user.DOSATTRIB"), "0x2");
+
+    // Samba 4.17's value after "setmode a.txt +rh": read-only lives in the word alone, and a
+    // change keeps the form and the creation time.
+    const QByteArray host = QFile::encodeName(d.fs().HostPath("\\.profile"));
+    const QByteArray v5 = QByteArray::fromHex("000005000500000011000000030000009"
+                                              "86eaaaef885dd01");
+    ASSERT_EQ(lsetxattr(host.constData(), "user.DOSATTRIB", v5.constData(), v5.size(), 0), 0);
+    EXPECT_EQ(Attributes(d, "\\.profile"), Attr::kHidden | Attr::kReadOnly);
+    ASSERT_TRUE(d.fs().SetAttributes("\\.profile", Attr::kArchive));
+    EXPECT_EQ(RawXattr(d, "\\.profile", "user.DOSATTRIB"), QByteArray(v5).replace(12, 1, "\x20"));
+}
+
+// Every form of the value Samba and Wine write: the word read, and a change of it.
+TEST(DosAttrib, ReadsAndChangesEachForm) {
+    const QByteArray time("\1\2\3\4\5\6\7\x8", 8);
+    const QByteArray v3tail =
+        QByteArray("\x31\0\0\0", 4) + "%w" + QByteArray(20, '\0') + time + time;
+    struct Case {
+        QByteArray value;  // "%w" stands for the attribute word's four bytes
+        quint32 word;
+        QByteArray changed;  // with the word 0x3
+    };
+    auto word = [](quint32 w) { return QByteArray(reinterpret_cast<const char*>(&w), 4); };
+    const QList<Case> cases = {
+        {"0x22", 0x22, "0x3"},                                       // Wine, our own
+        {QByteArray("0x22\0", 5), 0x22, QByteArray("0x3\0", 4)},  // with its NUL
+        {QByteArray("\0\0\5\0\5\0\0\0\x11\0\0\0%w", 16) + time, 0x20, {}},  // Samba 4.9+
+        {QByteArray("\0\0\4\0\4\0\0\0\1\0\0\0%w", 16) + time + time, 0x2, {}},
+        {QByteArray("0x21\0\0\3\0\3\0\0\0", 12) + v3tail, 0x21,  // 4.0 to 4.8: text too
+         QByteArray("0x3\0\3\0\3\0", 8) + v3tail},                // shorter text, less pad
+        {QByteArray("0x7\0\1\0\1\0%w", 10) + QByteArray(36, '\0'), 0x7,
+         QByteArray("0x3\0\1\0\1\0", 8) + "%w" + QByteArray(36, '\0')},
+        // A word not marked valid: the text counts; a change marks it.
+        {QByteArray("0x6\0\3\0\3\0\0\0\0\0%w", 14) + QByteArray(40, '\0'), 0x6,
+         QByteArray("0x3\0\3\0\3\0\1\0\0\0%w", 14) + QByteArray(40, '\0')},
+    };
+    for (const Case& c : cases) {
+        const QByteArray value = QByteArray(c.value).replace("%w", word(c.word));
+        EXPECT_EQ(ParseDosAttrib(value), c.word) << value.toHex().constData();
+        const QByteArray expected = c.changed.isEmpty()
+                                        ? QByteArray(value).replace(word(c.word), word(0x3))
+                                        : QByteArray(c.changed).replace("%w", word(0x3));
+        EXPECT_EQ(ChangeDosAttrib(value, 0x3).toHex(), expected.toHex());
+        EXPECT_EQ(ParseDosAttrib(ChangeDosAttrib(value, 0x3)), 0x3u);
+    }
+    for (const QByteArray& junk : {QByteArray("junk"), QByteArray("\0\0\5\0\5", 5), QByteArray()})
+        EXPECT_FALSE(ParseDosAttrib(junk)) << junk.toHex().constData();
 }
 
 TEST(DeviceFs, RomFilesCannotBeDeletedMovedCopiedOrChanged) {

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+#include <QMimeData>
+#include <QUrl>
+
+#include "fileops/clipboard_payload.h"
+#include "fileops/paste_sources.h"
+#include "support/temp_device.h"
+
+static const QString kOwn = QStringLiteral("NuvioCopyFile");
+
+// What other file managers put on the clipboard, and our own list.
+TEST(PasteSources, ReadsEachFormatWithItsCutMarker) {
+    TempDevice d;
+    const QString inside = QUrl::fromLocalFile(d.HostRoot() + "/My Documents/a.txt").toString();
+    const QString outside = QUrl::fromLocalFile(d.BaseDir() + "/out.txt").toString();
+    const QByteArray uris = (inside + "\r\n" + outside + "\r\n").toUtf8();
+    const QByteArray ownList = EncodeClipboardPayload({"\\C++", {"x.txt"}});  // splits at "+"
+    const struct {
+        QList<QPair<QString, QByteArray>> formats;
+        QStringList paths;  // outside ones start with "/"
+        bool cut;
+    } cases[] = {
+        {{{"x-special/gnome-copied-files", ("cut\n" + inside + "\n" + outside).toUtf8()}},
+         {"\\My Documents\\a.txt", d.BaseDir() + "/out.txt"}, true},
+        {{{"x-special/gnome-copied-files", ("copy\n" + inside).toUtf8()}},
+         {"\\My Documents\\a.txt"}, false},
+        {{{"text/uri-list", uris}, {"application/x-kde-cutselection", "1"}},
+         {"\\My Documents\\a.txt", d.BaseDir() + "/out.txt"}, true},
+        {{{"text/uri-list", uris}}, {"\\My Documents\\a.txt", d.BaseDir() + "/out.txt"}, false},
+        // Exact items that describe another list than ours: it splits as it always did.
+        {{{kOwn, ownList}, {"application/x-nuvio-items", EncodeExactItems("\\D", {"x.txt"})}},
+         {"\\C\\x.txt"}, false},
+    };
+    for (const auto& c : cases) {
+        QMimeData data;
+        for (const auto& [format, bytes] : c.formats)
+            data.setData(format, bytes);
+        const auto sources = ReadPasteSources(data, kOwn, d.fs());
+        ASSERT_TRUE(sources) << c.formats.first().first.toStdString();
+        QStringList paths;
+        for (const PasteSource& s : sources->items) {
+            EXPECT_EQ(s.outside, s.path.startsWith('/')) << s.path.toStdString();
+            paths.append(s.path);
+        }
+        EXPECT_EQ(paths, c.paths);
+        EXPECT_EQ(sources->cut, c.cut) << c.formats.first().first.toStdString();
+    }
+    QMimeData remote;
+    remote.setUrls({QUrl("https://example.org/a.txt")});
+    EXPECT_FALSE(ReadPasteSources(remote, kOwn, d.fs()));
+}
