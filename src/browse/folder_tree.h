@@ -52,6 +52,8 @@ public:
     // The selected item's child oldName now has the name newName.
     void RenameChild(const QString& oldName, const QString& newName);
     QString GetSelectedText() const;
+    // The path of the highlighted folder; the root without one.
+    QString SelectedPath() const { return ItemPath(currentItem()); }
     // Starts the in-place rename of the selected folder (not of the top item).
     void EditSelectedLabel();
     bool IsRootSelected() const;
@@ -63,6 +65,10 @@ public:
     // Whether the item's sub-folders are in the tree.
     static bool IsListed(const QTreeWidgetItem* item);
     bool navigationEnabled() const { return navigationEnabled_; }
+
+    // Rows at least this high, icons of this side.
+    void SetTouchMetrics(int rowHeight, int iconSide);
+    int rowHeight() const { return rowHeight_; }
 
     // The tap-and-hold menu at a screen point over the tree.
     void ShowTapAndHoldMenu(const QPoint& globalPos);
@@ -96,4 +102,5 @@ private:
     bool navigationEnabled_ = true;
     bool hideRecycleHere_ = false;
     bool menuShowing_ = false;
+    int rowHeight_ = 0;
 };

@@ -73,11 +73,12 @@ QString FormatSizeText(quint64 size) {
     return FormatNumber(qint64(size >> 10)) + QLatin1Char('K');
 }
 
-QString FormatDateText(FileTime time, const QLocale& locale) {
+QString FormatDateText(FileTime time, const QLocale& locale, bool withTime) {
     // Past the signed range no calendar time exists, as on the device.
     if (time > quint64(std::numeric_limits<qint64>::max())) return QString();
     const QDateTime local = DateTimeFromFileTime(time).toLocalTime();
     if (!local.isValid()) return QString();
+    if (!withTime) return locale.toString(local.date(), QLocale::ShortFormat);
     return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            locale.toString(local.time(), TimeFormatWithoutSeconds(locale));
 }

@@ -93,7 +93,7 @@ TEST_F(ClipboardTest, YesToAllReplacesLaterFilesAndMergesFolders) {
     SelectNames({"a.txt", "b.txt", "F"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
-    list().SelectRows(0);
+    list().SelectRows(SelectMode::None);
     prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
     Command(ID_EDIT_PASTE);
     // Folders come first in the list, so the folder is asked about, once for everything.
