@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -243,8 +244,7 @@ void CFileView::FillList() {
 void CFileView::Refill() {
     QAbstractItemView* view = ActiveView();
     // An edit in progress would be lost: the next change tells again.
-    const QWidget* focus = QApplication::focusWidget();
-    if (focus && view->viewport()->isAncestorOf(focus)) return;
+    if (view->viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) return;
     QStringList selected;
     for (int row : GetSelectedRows())
         selected.append(listing_.Item(row).name);

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QGestureEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -235,8 +236,10 @@ QAbstractItemView* FileViewInput::ViewOf(QObject* viewport) const {
 
 bool FileViewInput::OnKey(QAbstractItemView* view, const QKeyEvent* key) {
     const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    // An open editor takes its own keys; these reach the view only without one.
-    if (!plain) return false;
+    // Keys an open editor leaves unused come up through the view: they are the editor's.
+    if (!plain || view->viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return false;
+    }
     if (key->key() == Qt::Key_Escape && checkMode_) {
         SetCheckMode(false);
         return true;

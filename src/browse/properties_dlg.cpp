@@ -211,6 +211,14 @@ void CPropertiesDlg::Fill() {
         box->setEnabled(!summary.hasFolder);
     }
     romBox_->setChecked(summary.inRom);
+    // Rows with nothing to say (the root has no times) give their room to a small screen.
+    for (QFormLayout* form : findChildren<QFormLayout*>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            const QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole);
+            const auto* value = field ? qobject_cast<QLabel*>(field->widget()) : nullptr;
+            if (value) form->setRowVisible(row, !value->text().trimmed().isEmpty());
+        }
+    }
 }
 
 std::array<int, 4> CPropertiesDlg::BoxStates() const {

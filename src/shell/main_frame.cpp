@@ -38,6 +38,7 @@
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/command_table.h"
+#include "shell/dialog_layout.h"
 #include "shell/frame_document.h"
 #include "shell/main_menu.h"
 #include "shell/nuvio_icon.h"
@@ -413,6 +414,7 @@ QIcon CMainFrame::ListIcon(const QString& name) const {
 
 int CMainFrame::RunDialog(QDialog& dialog) {
     if (dialogRunner_) return dialogRunner_(dialog);
+    FitDialogToScreen(dialog);
     return dialog.exec();
 }
 
@@ -652,7 +654,7 @@ void CMainFrame::OnFavorite(int id) {
 
 void CMainFrame::OnAbout() {
     CAboutDlg dialog(this);
-    dialog.exec();
+    RunDialog(dialog);
 }
 
 void CMainFrame::OnShowCommandFile() {

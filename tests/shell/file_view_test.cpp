@@ -174,6 +174,43 @@ TEST_F(FileViewTest, FingersScrollAndCheckRowsInTheCheckMode) {
     EXPECT_FALSE(list().input().checkMode());
 }
 
+TEST_F(FileViewTest, KeysMoveThroughFoldersAndActOnTheSelection) {
+    device.Make({"\\My Documents\\Sub\\a.txt=a", "\\My Documents\\b.txt=b"});
+    Open();
+    FocusList();
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        Settle();  // the command states follow the selection when idle
+        QTest::keyClick(list().ActiveView(), key, modifiers);
+        Settle();
+        return frame().GetCurrentFolder();
+    };
+    list().SelectRow(list().FindRowByName("Sub"), RowSelect::Select, RowScope::Alone);
+    EXPECT_EQ(press(Qt::Key_Return), QStringLiteral("\\My Documents\\Sub"));
+    EXPECT_EQ(press(Qt::Key_Up, Qt::AltModifier), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(press(Qt::Key_Left, Qt::AltModifier), QStringLiteral("\\My Documents\\Sub"));
+    EXPECT_EQ(press(Qt::Key_Right, Qt::AltModifier), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(press(Qt::Key_Backspace), QStringLiteral("\\"));
+    press(Qt::Key_Left, Qt::AltModifier);
+    list().SelectRow(list().FindRowByName("b.txt"), RowSelect::Select, RowScope::Alone);
+    press(Qt::Key_Delete);
+    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\b.txt")));
+    list().SelectRow(list().FindRowByName("Sub"), RowSelect::Select, RowScope::Alone);
+    press(Qt::Key_F2);
+    EXPECT_TRUE(list().ActiveView()->viewport()->findChild<QLineEdit*>());
+}
+
+// Another program's change shows without a refresh, and the selection stays.
+TEST_F(FileViewTest, TheListFollowsChangesMadeByOtherPrograms) {
+    device.Make({"\\My Documents\\b.txt=b"});
+    Open();
+    list().SelectRow(0, RowSelect::Select, RowScope::Alone);
+    device.Make({"\\My Documents\\a.txt=a"});
+    for (int wait = 0; wait < 40 && list().RowCount() < 2; ++wait)
+        QTest::qWait(50);
+    EXPECT_EQ(RowNames(), QStringList({"a.txt", "b.txt"}));
+    EXPECT_EQ(list().GetSelectedRows(), QList<int>({1}));
+}
+
 TEST_F(FileViewTest, EscapeOutOfAMenuGivesTheFocusBackToThePane) {
     Open();
     FocusList();
