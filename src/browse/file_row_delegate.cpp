@@ -23,6 +23,17 @@ void FileRowDelegate::initStyleOption(QStyleOptionViewItem* option,
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
         option->checkState = option->state & QStyle::State_Selected ? Qt::Checked : Qt::Unchecked;
     }
+    if (twoLines_ && index.column() == 0) {
+        // The style wraps at word boundaries only; a break chance after every character lets
+        // a long name without spaces take its second line before it is cut at the end.
+        QString text;
+        text.reserve(option->text.size() * 2);
+        for (QChar c : std::as_const(option->text)) {
+            text += c;
+            if (!c.isHighSurrogate()) text += QChar(0x200B);
+        }
+        option->text = text;
+    }
     // A cut item stays where it is until the paste; it is drawn as not quite there.
     if (isCut_ && isCut_(index.row())) option->state &= ~QStyle::State_Enabled;
 }

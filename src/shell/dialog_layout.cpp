@@ -32,14 +32,17 @@ void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout) {
 void FitDialogToScreen(QWidget& dialog) {
     const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QSize area = screen->availableGeometry().size();
+    dialog.resize(DialogSizeFor(dialog, screen->availableGeometry().size()));
+    CentreOnScreen(dialog);
+}
+
+QSize DialogSizeFor(const QWidget& dialog, QSize area) {
     QSize size = dialog.sizeHint().expandedTo(dialog.minimumSizeHint());
     if (dialog.findChild<QAbstractItemView*>()) {
         // Room a list can use: half the width and two thirds of the height of a big screen.
         size = size.expandedTo(QSize(area.width() / 2, area.height() * 2 / 3));
     }
-    dialog.resize(size.boundedTo(area));
-    CentreOnScreen(dialog);
+    return size.boundedTo(area);
 }
 
 void CentreOnScreen(QWidget& window) {

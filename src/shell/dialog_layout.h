@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QBoxLayout;
@@ -19,3 +20,4 @@ void CentreOnScreen(QWidget& window);
 // Sizes a dialog for the screen it opens on: never larger than the screen (a 240x320 one
 // included), and a dialog with a list grows on a big screen so that the list shows more.
 void FitDialogToScreen(QWidget& dialog);
+QSize DialogSizeFor(const QWidget& dialog, QSize area);
