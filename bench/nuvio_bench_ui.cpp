@@ -85,7 +85,7 @@ int Put(CMainFrame& frame, HostDeviceFs& fs, SettingsStore& settings, UserPrompt
         if (cancelAt.isValid()) answerMs = cancelAt.elapsed();
         worstCancelled = watch.WorstMs();
     }
-    const bool whole = HashOf(fs.HostPath(path)) == before && bin.entries.isEmpty();
+    const bool whole = HashOf(fs.HostPath(path)) == before && bin.entries().isEmpty();
 
     QElapsedTimer timer;
     timer.start();

@@ -1,5 +1,6 @@
 #include "browse/file_list_model.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QIcon>
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include "browse/folder_listing.h"
 #include "browse/format.h"
 #include "browse/icon_cache.h"
+#include "browse/thumbnail_cache.h"
+#include "platform/file_time.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
 #include "shell/nuvio_icon.h"
@@ -44,7 +47,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
                 case kSize:
                     return item.IsFolder() ? QString() : FormatSizeText(item.size);
                 case kDate:
-                    return FormatDateText(item.written, QLocale());
+                    return FormatDateText(item.written, QLocale(), dateWithTime_);
                 case kType:
                     listing_.EnsureItemIcon(row);
                     return listing_.Item(row).typeName.value_or(QString());
@@ -53,6 +56,11 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
             }
             break;
         case Qt::DecorationRole:
+            if (index.column() == kName && thumbnails_ && !item.IsFolder()) {
+                const QPixmap picture = thumbnails_->Find(
+                    JoinPath(listing_.currentFolder(), item.name), item.written, thumbnailSide_);
+                if (!picture.isNull()) return QIcon(picture);
+            }
             if (index.column() == kName) {
                 const int icon = listing_.EnsureItemIcon(row);
                 if (icons_.IsValidIndex(icon)) return IconFromNames(icons_.At(icon).iconNames);
@@ -199,4 +207,32 @@ void FileListModel::SortRows() {
 void FileListModel::ReloadIcons() {
     if (listing_.RowCount() == 0) return;
     emit dataChanged(index(0, kName), index(listing_.RowCount() - 1, kName), {Qt::DecorationRole});
+}
+
+void FileListModel::SetDateWithTime(bool on) {
+    if (on == dateWithTime_) return;
+    dateWithTime_ = on;
+    if (rowCount() > 0) emit dataChanged(index(0, kDate), index(rowCount() - 1, kDate));
+}
+
+QString FileListModel::SampleDateText(bool withTime) {
+    // A two-digit month and day and a long day period make the widest text.
+    const QDateTime widest(QDate(2026, 12, 28), QTime(23, 58));
+    const FileTime time = FileTimeFromDateTime(widest.toUTC());
+    return FormatDateText(time, QLocale(), withTime);
+}
+
+void FileListModel::SetThumbnails(ThumbnailCache* thumbnails, int side) {
+    if (thumbnails == thumbnails_ && side == thumbnailSide_) return;
+    thumbnails_ = thumbnails;
+    thumbnailSide_ = side;
+    if (rowCount() > 0) emit dataChanged(index(0, kName), index(rowCount() - 1, kName));
+}
+
+void FileListModel::ThumbnailReady(const QString& path) {
+    if (!thumbnails_ || FolderPart(path).compare(listing_.currentFolder(), Qt::CaseInsensitive)) {
+        return;
+    }
+    const int row = listing_.FindRowByName(FileNamePart(path));
+    if (row >= 0) emit dataChanged(index(row, kName), index(row, kName), {Qt::DecorationRole});
 }

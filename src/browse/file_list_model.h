@@ -7,6 +7,7 @@
 class DeviceFs;
 class FolderListing;
 class IconCache;
+class ThumbnailCache;
 class UserPrompt;
 struct FindData;
 
@@ -45,6 +46,13 @@ public:
     void SortRows();
     // Drops the icons resolved so far (the icon cache was rebuilt).
     void ReloadIcons();
+    // Whether the date column shows the time of day; the widest text of either form.
+    void SetDateWithTime(bool on);
+    static QString SampleDateText(bool withTime);
+    // Pictures show themselves at this side (none: their type icons only).
+    void SetThumbnails(ThumbnailCache* thumbnails, int side);
+    // A picture was made for the file of that path.
+    void ThumbnailReady(const QString& path);
 
 signals:
     void renameRequested(int row, const QString& oldName, const QString& newName);
@@ -55,4 +63,7 @@ private:
 
     FolderListing& listing_;
     IconCache& icons_;
+    bool dateWithTime_ = true;
+    ThumbnailCache* thumbnails_ = nullptr;
+    int thumbnailSide_ = 0;
 };

@@ -1,26 +1,29 @@
 #include "browse/file_view.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QGestureEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
-#include <QMouseEvent>
 #include <QScrollBar>
-#include <QScroller>
 #include <QStackedWidget>
-#include <QStyledItemDelegate>
-#include <QTapAndHoldGesture>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <climits>
 
+#include "app/load_str.h"
+#include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/settings_store.h"
 #include "app/wait_cursor.h"
 #include "browse/column_order.h"
 #include "browse/file_header_view.h"
 #include "browse/file_list_model.h"
+#include "browse/file_row_delegate.h"
+#include "browse/file_view_input.h"
+#include "browse/thumbnail_cache.h"
 #include "fileops/file_names.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
@@ -29,55 +32,8 @@
 namespace {
 
 constexpr int kColumnCount = FileListModel::kColumnCount;
-constexpr int kDetailsMode = 3;
-
-// Cells of one width in the small-icon and list modes, so that long names are cut short
-// with an ellipsis instead of running into the next cell.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void SetCellWidth(int width) { cellWidth_ = width; }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        if (cellWidth_ > 0) size.setWidth(cellWidth_);
-        return size;
-    }
-
-private:
-    int cellWidth_ = 0;
-};
-
-// Both views scroll by pixels, so the bars give the content's offset.
-QPoint ScrollOffset(const QAbstractItemView* view) {
-    return QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
-}
 
 }  // namespace
-
-const QList<int>& CFileView::TapAndHoldMenu() {
-    static const QList<int> menu = {
-        ID_FILE_OPEN_ITEM,
-        0,
-        ID_EDIT_CUT,
-        ID_EDIT_COPY,
-        ID_EDIT_PASTE,
-        ID_EDIT_PASTE_SHORTCUT,
-        0,
-        ID_EDIT_RENAME,
-        ID_EDIT_DELETE,
-        ID_FILE_DUMP,
-        0,
-        ID_FILE_SEND_MAIL,
-        ID_FILE_SEND_INFRARED,
-        0,
-        ID_FILE_ENCRYPT,
-        ID_FILE_DECRYPT,
-        0,
-        ID_FILE_PROPERTIES,
-    };
-    return menu;
-}
 
 CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
                      ShellServices& shell, IconCache& icons, FileViewHost& host, QWidget* parent)
@@ -88,18 +44,50 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
       shell_(shell),
       host_(host),
       listing_(fs, settings, shell, icons) {
-    tapAction_ = settings_.GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_TAB_ACTION) != 0 ? 1 : 0;
+    input_ = new FileViewInput(*this, host_, this);
+    input_->SetTapAction(settings_.GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_TAB_ACTION) != 0 ? 1 : 0);
     const int mode = settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_FILE_VIEW_MODE);
 
     model_ = new FileListModel(listing_, icons, this);
+    thumbnails_ = new ThumbnailCache(fs_, this);
+    connect(thumbnails_, &ThumbnailCache::ready, model_, &FileListModel::ThumbnailReady);
     stack_ = new QStackedWidget(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // The bar of the check mode: how many rows are checked, and the way out.
+    checkBar_ = new QWidget(this);
+    checkBar_->setObjectName(QStringLiteral("checkBar"));
+    auto* bar = new QHBoxLayout(checkBar_);
+    bar->setContentsMargins(4, 2, 2, 2);
+    checkCount_ = new QLabel(checkBar_);
+    checkCount_->setObjectName(QStringLiteral("checkCount"));
+    auto* done = new QToolButton(checkBar_);
+    done->setObjectName(QStringLiteral("checkDone"));
+    done->setText(LoadStr(IDS_CHECK_MODE_DONE));
+    bar->addWidget(checkCount_, 1);
+    bar->addWidget(done);
+    checkBar_->hide();
+    connect(done, &QToolButton::clicked, this, [this] { input_->SetCheckMode(false); });
+    connect(input_, &FileViewInput::checkModeChanged, this, &CFileView::OnCheckModeChanged);
+    layout->addWidget(checkBar_);
     layout->addWidget(stack_);
 
     iconView_ = new QListView(stack_);
-    iconView_->setItemDelegate(new CellDelegate(iconView_));
+    iconCells_ = new FileRowDelegate(iconView_);
+    iconView_->setItemDelegate(iconCells_);
     detailsView_ = new QTreeView(stack_);
+    detailsCells_ = new FileRowDelegate(detailsView_);
+    detailsView_->setItemDelegate(detailsCells_);
+    detailsView_->viewport()->installEventFilter(this);
+    for (FileRowDelegate* cells : {iconCells_, detailsCells_}) {
+        cells->SetCutTest([this](int row) {
+            QString path;
+            return !cutPaths_.isEmpty() && GetItemPath(row, &path) &&
+                   cutPaths_.contains(path.toLower());
+        });
+    }
     header_ = new FileHeaderView(detailsView_);
     detailsView_->setHeader(header_);
     iconView_->setModel(model_);
@@ -117,14 +105,10 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
         view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
         view->setDragEnabled(false);
-        view->viewport()->installEventFilter(this);
-        view->viewport()->grabGesture(Qt::TapAndHoldGesture);
-        // A finger scrolls with momentum; the stylus (mouse) keeps selecting by dragging.
-        QScroller::grabGesture(view->viewport(), QScroller::TouchGesture);
-        connect(view, &QAbstractItemView::clicked, this,
-                [this, view](const QModelIndex& index) { OnClicked(view, index); });
-        connect(view, &QAbstractItemView::doubleClicked, this,
-                [this, view](const QModelIndex& index) { OnDoubleClicked(view, index); });
+        input_->Attach(view);
+        // Pictures wait while the list moves.
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, thumbnails_,
+                &ThumbnailCache::HoldBack);
         connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
                 [this] { shell_.ShowInputPanel(false); });
         stack_->addWidget(view);
@@ -133,7 +117,8 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
     iconView_->setUniformItemSizes(true);
     iconView_->setLayoutMode(QListView::Batched);
     iconView_->setBatchSize(1000);
-    iconView_->setTextElideMode(Qt::ElideMiddle);
+    // Two lines cut at the end keep "IMG_20240101_1200.jpg" and "..._1201.jpg" apart.
+    iconView_->setTextElideMode(Qt::ElideRight);
 
     detailsView_->setRootIsDecorated(false);
     detailsView_->setIndentation(0);
@@ -147,6 +132,9 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
     detailsView_->setTextElideMode(Qt::ElideRight);
     detailsView_->setIconSize(QSize(16, 16));
 
+    connect(header_, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (!fitting_ && column == FileListModel::kName) nameWidth_ = size;
+    });
     connect(header_, &QHeaderView::sectionClicked, this,
             [this](int logical) { ChooseSortMethod(logical); });
     // Renaming may ask questions: it runs after the editor has closed.
@@ -154,6 +142,8 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
             Qt::QueuedConnection);
     connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CFileView::stateChanged);
+    connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CFileView::UpdateCheckCount);
     connect(model_, &QAbstractItemModel::modelReset, this, &CFileView::stateChanged);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &CFileView::stateChanged);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &CFileView::stateChanged);
@@ -161,9 +151,9 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
     // The initial update: header, mode, widths, sort mark, column order.
     detailsView_->setHeaderHidden(settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_SHOW_COLUMN_HEADER) ==
                                   0);
-    viewMode_ = -1;
-    SetViewMode(mode >= 0 && mode <= kDetailsMode ? mode : kDetailsMode, true);
-    if (viewMode_ == kDetailsMode) {
+    SetViewMode(mode >= 0 && mode <= int(ViewMode::Details) ? ViewMode(mode) : ViewMode::Details,
+                true);
+    if (viewMode_ == ViewMode::Details) {
         ApplyColumnWidths();
     } else {
         widthsPending_ = true;
@@ -178,10 +168,10 @@ void CFileView::SaveSettings() {
     settings_.SetProfileTextById(IDS_SECTION_FILEVIEW, IDS_KEY_COLUMN_ORDER, ColumnOrderText());
     settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SHOW_COLUMN_HEADER,
                                 IsColumnHeaderShown() ? 1 : 0);
-    if (viewMode_ == kDetailsMode) SaveColumnWidths();
+    if (viewMode_ == ViewMode::Details) SaveColumnWidths();
     listing_.SaveSettings();
-    settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_FILE_VIEW_MODE, viewMode_);
-    settings_.SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_TAB_ACTION, tapAction_);
+    settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_FILE_VIEW_MODE, int(viewMode_));
+    settings_.SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_TAB_ACTION, input_->tapAction());
 }
 
 void CFileView::OnInitialUpdate() {
@@ -193,26 +183,33 @@ void CFileView::OnInitialUpdate() {
 }
 
 void CFileView::ConfigureViews() {
-    if (viewMode_ == kDetailsMode) {
+    model_->SetThumbnails(viewMode_ == ViewMode::LargeIcons ? thumbnails_ : nullptr,
+                          metrics_.largeIcon);
+    if (viewMode_ == ViewMode::Details) {
         stack_->setCurrentWidget(detailsView_);
         setFocusProxy(detailsView_);
         return;
     }
     const int line = std::max(fontMetrics().height(), 16) + 4;
-    auto* cells = static_cast<CellDelegate*>(iconView_->itemDelegate());
-    if (viewMode_ == 0) {
-        cells->SetCellWidth(0);
+    const int large = metrics_.largeIcon;
+    const int small = metrics_.listIcon;
+    FileRowDelegate* cells = iconCells_;
+    cells->SetTwoLineNames(viewMode_ == ViewMode::LargeIcons);
+    if (viewMode_ == ViewMode::LargeIcons) {
+        cells->SetCellWidth(std::max(fontMetrics().height() * 5, large + 16) - 4);
         iconView_->setSpacing(0);
         iconView_->setViewMode(QListView::IconMode);
-        iconView_->setIconSize(QSize(32, 32));
-        iconView_->setGridSize(QSize(fontMetrics().height() * 5, 32 + 2 * line));
+        iconView_->setIconSize(QSize(large, large));
+        // Names take two lines, cut at the end.
+        iconView_->setGridSize(
+            QSize(std::max(fontMetrics().height() * 5, large + 16), large + 2 * line + 4));
         iconView_->setWordWrap(true);
     } else {
-        cells->SetCellWidth(fontMetrics().height() * (viewMode_ == 1 ? 8 : 10));
+        cells->SetCellWidth(fontMetrics().height() * (viewMode_ == ViewMode::SmallIcons ? 8 : 10));
         iconView_->setViewMode(QListView::ListMode);
-        iconView_->setIconSize(QSize(16, 16));
+        iconView_->setIconSize(QSize(small, small));
         iconView_->setWordWrap(false);
-        iconView_->setFlow(viewMode_ == 1 ? QListView::LeftToRight : QListView::TopToBottom);
+        iconView_->setFlow(viewMode_ == ViewMode::SmallIcons ? QListView::LeftToRight : QListView::TopToBottom);
         iconView_->setGridSize(QSize());
         iconView_->setSpacing(1);
     }
@@ -226,7 +223,7 @@ void CFileView::ConfigureViews() {
 }
 
 QAbstractItemView* CFileView::ActiveView() const {
-    if (viewMode_ == kDetailsMode) return detailsView_;
+    if (viewMode_ == ViewMode::Details) return detailsView_;
     return iconView_;
 }
 
@@ -236,7 +233,34 @@ bool CFileView::HasFocusInside() const {
 }
 
 void CFileView::FillList() {
+    // Checked rows belong to the folder they were checked in.
+    input_->SetCheckMode(false);
+    thumbnails_->DropQueue();
     model_->FillList(host_.GetCurrentFolder(), host_.BinFolderPath());
+    FitColumns();
+    emit stateChanged();
+}
+
+void CFileView::Refill() {
+    QAbstractItemView* view = ActiveView();
+    // An edit in progress would be lost: the next change tells again.
+    if (view->viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    QStringList selected;
+    for (int row : GetSelectedRows())
+        selected.append(listing_.Item(row).name);
+    const QModelIndex current = view->currentIndex();
+    const QString currentName = current.isValid() ? listing_.Item(current.row()).name : QString();
+    const int scrolled = view->verticalScrollBar()->value();
+    model_->FillList(host_.GetCurrentFolder(), host_.BinFolderPath());
+    for (const QString& name : selected)
+        SelectRow(FindRowByName(name), RowSelect::Select, RowScope::Add);
+    const int row = FindRowByName(currentName);
+    if (row >= 0) {
+        view->selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                                QItemSelectionModel::NoUpdate);
+    }
+    view->verticalScrollBar()->setValue(scrolled);
+    UpdateCheckCount();
     emit stateChanged();
 }
 
@@ -282,32 +306,75 @@ bool CFileView::GetItemPath(int row, QString* path) const {
     return listing_.GetItemPath(row, path);
 }
 
-void CFileView::SelectRow(int row, bool select, bool exclusive, bool makeVisible) {
+void CFileView::SelectRow(int row, RowSelect select, RowScope scope, RowScroll scroll) {
     if (!listing_.IsValidRow(row)) return;
     QItemSelectionModel* selection = iconView_->selectionModel();
     const QModelIndex index = model_->index(row, 0);
     const auto rows = QItemSelectionModel::Rows;
-    if (select && exclusive) {
+    if (select == RowSelect::Select && scope == RowScope::Alone) {
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | rows);
     } else {
-        selection->select(
-            index, (select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | rows);
+        selection->select(index, (select == RowSelect::Select ? QItemSelectionModel::Select
+                                                              : QItemSelectionModel::Deselect) |
+                                     rows);
     }
-    if (makeVisible) ActiveView()->scrollTo(index);
+    if (scroll == RowScroll::IntoView) ActiveView()->scrollTo(index);
 }
 
-void CFileView::SelectRows(int mode) {
+void CFileView::SelectRows(SelectMode mode) {
     QItemSelectionModel* selection = iconView_->selectionModel();
-    if (mode == 0 || RowCount() == 0) {
+    if (mode == SelectMode::None || RowCount() == 0) {
         selection->clearSelection();
         return;
     }
     const QItemSelection all(model_->index(0, 0), model_->index(RowCount() - 1, kColumnCount - 1));
-    if (mode == 1) {
-        selection->select(all, QItemSelectionModel::Select);
-    } else if (mode == 2) {
-        selection->select(all, QItemSelectionModel::Toggle);
-    }
+    selection->select(all, mode == SelectMode::All ? QItemSelectionModel::Select
+                                                   : QItemSelectionModel::Toggle);
+}
+
+void CFileView::SetTouchMetrics(const TouchMetrics& metrics) {
+    metrics_ = metrics;
+    for (FileRowDelegate* cells : {iconCells_, detailsCells_})
+        cells->SetMinimumHeight(metrics.target);
+    detailsView_->setIconSize(QSize(metrics.listIcon, metrics.listIcon));
+    ConfigureViews();
+    // Rows of one height are measured once; a new height needs a new layout.
+    detailsView_->doItemsLayout();
+    iconView_->doItemsLayout();
+    FitColumns();
+}
+
+void CFileView::MarkCut(const QStringList& paths) {
+    cutPaths_.clear();
+    for (const QString& path : paths)
+        cutPaths_.insert(path.toLower());
+    ActiveView()->viewport()->update();
+}
+
+int CFileView::tapAction() const {
+    return input_->tapAction();
+}
+
+void CFileView::SetTapAction(int action) {
+    input_->SetTapAction(action);
+}
+
+bool CFileView::IsMenuShowing() const {
+    return input_->IsMenuShowing();
+}
+
+void CFileView::OnCheckModeChanged(bool on) {
+    iconCells_->SetCheckMarks(on);
+    detailsCells_->SetCheckMarks(on);
+    checkBar_->setVisible(on);
+    UpdateCheckCount();
+    ActiveView()->viewport()->update();
+    emit stateChanged();
+}
+
+void CFileView::UpdateCheckCount() {
+    if (!checkBar_->isVisible() && !input_->checkMode()) return;
+    checkCount_->setText(FormatStr(IDS_CHECKED_COUNT, QString::number(SelectedCount())));
 }
 
 int CFileView::FindRowByName(const QString& name) const {
@@ -384,17 +451,17 @@ bool CFileView::RenameItem(int row, const QString& newName) {
     return true;
 }
 
-void CFileView::SetViewMode(int mode, bool force) {
-    if (mode < 0 || mode > kDetailsMode) return;
+void CFileView::SetViewMode(ViewMode mode, bool force) {
     if (mode == viewMode_ && !force) return;
     const bool hadFocus = HasFocusInside();
-    if (viewMode_ == kDetailsMode && mode != kDetailsMode) SaveColumnWidths();
+    if (viewMode_ == ViewMode::Details && mode != ViewMode::Details) SaveColumnWidths();
     viewMode_ = mode;
     ConfigureViews();
-    if (mode == kDetailsMode && widthsPending_) {
+    if (mode == ViewMode::Details && widthsPending_) {
         widthsPending_ = false;
         ApplyColumnWidths();
     }
+    FitColumns();
     model_->SortRows();
     if (hadFocus) ActiveView()->setFocus();
     emit stateChanged();
@@ -421,13 +488,16 @@ void CFileView::ApplyColumnWidths() {
         const int width = settings_.GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_NAME_WIDTH + column);
         header_->resizeSection(column, std::max(width, 0));
     }
+    nameWidth_ = header_->sectionSize(FileListModel::kName);
 }
 
 void CFileView::SaveColumnWidths() {
-    if (viewMode_ != kDetailsMode) return;
+    if (viewMode_ != ViewMode::Details) return;
     for (int column = 0; column < kColumnCount; ++column) {
+        // The name keeps the width it was given, not the one it took to fill the window.
+        const bool name = column == FileListModel::kName && nameWidth_ >= 0;
         settings_.SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_NAME_WIDTH + column,
-                                    header_->sectionSize(column));
+                                    name ? nameWidth_ : header_->sectionSize(column));
     }
 }
 
@@ -466,178 +536,51 @@ void CFileView::OpenRow(int row) {
              [this](const QString& folder) { host_.OpenFolder(folder); });
 }
 
-void CFileView::OnClicked(QAbstractItemView* view, const QModelIndex& index) {
-    Q_UNUSED(view);
-    // The second tap of a double tap must not open whatever lies under it by then.
-    if (clickEndsDoubleClick_) {
-        clickEndsDoubleClick_ = false;
-        return;
-    }
-    if (tapAction_ == 0 && index.isValid()) OpenRow(index.row());
-}
-
-void CFileView::OnDoubleClicked(QAbstractItemView* view, const QModelIndex& index) {
-    Q_UNUSED(view);
-    if (tapAction_ == 1 && index.isValid()) OpenRow(index.row());
-}
-
-void CFileView::ShowTapAndHoldMenu(const QPoint& globalPos) {
-    if (menuShowing_) return;
-    dragAnchor_ = -1;
-    dragMoved_ = false;
-    if (!HasFocusInside()) ActiveView()->setFocus();
-    menuShowing_ = true;
-    host_.ShowPopupMenu(TapAndHoldMenu(), globalPos);
-    menuShowing_ = false;
-}
-
-bool CFileView::StylusDown(QAbstractItemView* view, const QPoint& point) {
-    dragAnchor_ = -1;
-    dragMoved_ = false;
-    const QModelIndex index = view->indexAt(point);
-    if (!index.isValid()) return false;
-    dragAnchor_ = index.row();
-    // The start is kept in content coordinates, so that the rectangle grows as the list
-    // scrolls under the stylus.
-    dragStart_ = point + ScrollOffset(view);
-    dragPoint_ = point;
-    const bool extending =
-        QApplication::keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-    if (tapAction_ == 0 && !extending) SelectRow(index.row(), true, true, false);
-    return true;
-}
-
-QRect CFileView::RowBounds(QAbstractItemView* view, int row) const {
-    const QRect rect = view->visualRect(model_->index(row, 0));
-    if (view != detailsView_) return rect;
-    // A details row spans every column.
-    return QRect(0, rect.top(), std::max(view->viewport()->width(), header_->length()),
-                 rect.height());
-}
-
-QPair<int, int> CFileView::VisibleRows(QAbstractItemView* view) const {
-    const int count = RowCount();
-    if (count == 0) return {0, -1};
-    const QRect area = view->viewport()->rect();
-    if (view == detailsView_) {
-        const QModelIndex top = view->indexAt(QPoint(1, 1));
-        const QModelIndex bottom = view->indexAt(QPoint(1, area.height() - 2));
-        return {top.isValid() ? top.row() : 0, bottom.isValid() ? bottom.row() : count - 1};
-    }
-    // Rows run in one order through the page in every flow: the page is the range between
-    // the smallest and the largest row found on it.
-    QSize cell = iconView_->gridSize();
-    if (cell.isEmpty()) cell = iconView_->iconSize();
-    const int step = std::max(4, std::min(cell.width(), cell.height()) / 2);
-    int first = INT_MAX;
-    int last = -1;
-    for (int y = area.top(); y <= area.bottom(); y += step) {
-        for (int x = area.left(); x <= area.right(); x += step) {
-            const QModelIndex index = view->indexAt(QPoint(x, y));
-            if (!index.isValid()) continue;
-            first = std::min(first, index.row());
-            last = std::max(last, index.row());
-        }
-    }
-    if (last < 0) return {0, -1};
-    return {first, last};
-}
-
-void CFileView::StylusMove(QAbstractItemView* view, const QPoint& point) {
-    if (!HasFocusInside()) view->setFocus();
-    dragPoint_ = point;
-    const QPoint start = dragStart_ - ScrollOffset(view);
-    const int distance = (dragPoint_ - start).manhattanLength();
-    if (!dragMoved_ && distance < QApplication::startDragDistance()) return;
-    dragMoved_ = true;
-    const QRect dragRect = QRect(start, dragPoint_).normalized();
-    const auto [first, last] = VisibleRows(view);
-    QItemSelection select;
-    QItemSelection deselect;
-    for (int row = first; row <= last; ++row) {
-        const QItemSelectionRange range(model_->index(row, 0),
-                                        model_->index(row, kColumnCount - 1));
-        if (RowBounds(view, row).intersects(dragRect)) {
-            select.append(range);
-        } else {
-            deselect.append(range);
-        }
-    }
-    QItemSelectionModel* selection = view->selectionModel();
-    selection->select(deselect, QItemSelectionModel::Deselect);
-    selection->select(select, QItemSelectionModel::Select);
-
-    // Beyond the edge the list follows the stylus one line per move.
-    const QRect area = view->viewport()->rect();
-    if (area.contains(point)) return;
-    QScrollBar* vertical = view->verticalScrollBar();
-    if (vertical->isVisible()) {
-        if (point.y() > area.bottom()) {
-            vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        } else if (point.y() < area.top()) {
-            vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        }
-    }
-    QScrollBar* horizontal = view->horizontalScrollBar();
-    if (horizontal->isVisible()) {
-        if (point.x() > area.right()) {
-            horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        } else if (point.x() < area.left()) {
-            horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        }
-    }
-}
 
 bool CFileView::eventFilter(QObject* watched, QEvent* event) {
-    QAbstractItemView* view = nullptr;
-    if (watched == iconView_->viewport()) {
-        view = iconView_;
-    } else if (watched == detailsView_->viewport()) {
-        view = detailsView_;
-    }
-    if (!view) return QWidget::eventFilter(watched, event);
+    if (watched == detailsView_->viewport() && event->type() == QEvent::Resize) FitColumns();
+    return QWidget::eventFilter(watched, event);
+}
 
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton) return false;
-            clickEndsDoubleClick_ = event->type() == QEvent::MouseButtonDblClick;
-            StylusDown(view, mouse->position().toPoint());
-            return false;  // the view's own handling follows
-        }
-        case QEvent::MouseMove: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (!(mouse->buttons() & Qt::LeftButton)) return false;
-            if (dragAnchor_ != -1) StylusMove(view, mouse->position().toPoint());
-            // Neither the toolkit's rubber band nor its range selection: a drag from empty
-            // space selects nothing.
-            return true;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton) return false;
-            const bool dragged = dragAnchor_ != -1 && dragMoved_;
-            dragAnchor_ = -1;
-            dragMoved_ = false;
-            // After a drag the selection stays as dragged and nothing opens.
-            return dragged;
-        }
-        case QEvent::ContextMenu:
-            ShowTapAndHoldMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-            return true;
-        case QEvent::Gesture: {
-            auto* gestures = static_cast<QGestureEvent*>(event);
-            QGesture* hold = gestures->gesture(Qt::TapAndHoldGesture);
-            if (!hold) return false;
-            gestures->accept(hold);
-            if (hold->state() == Qt::GestureFinished) {
-                const bool hasPoint = hold->hasHotSpot();
-                ShowTapAndHoldMenu(hasPoint ? hold->hotSpot().toPoint() : QCursor::pos());
-            }
-            return true;
-        }
-        default:
-            return false;
+void CFileView::FitColumns() {
+    if (viewMode_ != ViewMode::Details || widthsPending_) return;
+    const int width = detailsView_->viewport()->width();
+    if (width <= 0) return;
+    const QFontMetrics metrics = detailsView_->fontMetrics();
+    const int padding = 2 * detailsView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (nameWidth_ < 0) nameWidth_ = header_->sectionSize(FileListModel::kName);
+    fitting_ = true;
+    auto shown = [this](int column) { return header_->sectionSize(column) > 0; };
+    // Sizes are never cut: the column is as wide as the widest size on the page.
+    if (shown(FileListModel::kSize)) {
+        const int sizes =
+            std::max(static_cast<QAbstractItemView*>(detailsView_)->sizeHintForColumn(
+                         FileListModel::kSize),
+                     metrics.horizontalAdvance(QStringLiteral("999,999K")) + padding);
+        if (header_->sectionSize(FileListModel::kSize) < sizes)
+            header_->resizeSection(FileListModel::kSize, sizes);
     }
+    // The date takes its time when that leaves the name at least a third of the width.
+    if (shown(FileListModel::kDate)) {
+        const int withTime =
+            metrics.horizontalAdvance(model_->SampleDateText(true)) + padding;
+        const int dateOnly = metrics.horizontalAdvance(model_->SampleDateText(false)) + padding;
+        int others = 0;
+        for (int column = FileListModel::kSize; column < kColumnCount; ++column) {
+            if (column != FileListModel::kDate) others += header_->sectionSize(column);
+        }
+        const bool room = others + withTime <= width * 2 / 3;
+        model_->SetDateWithTime(room);
+        header_->resizeSection(FileListModel::kDate, room ? std::max(withTime,
+                               header_->sectionSize(FileListModel::kDate)) : dateOnly);
+    }
+    // The name takes the free width.
+    int others = 0;
+    for (int column = FileListModel::kSize; column < kColumnCount; ++column)
+        others += header_->sectionSize(column);
+    const int free = width - others;
+    if (shown(FileListModel::kName)) {
+        header_->resizeSection(FileListModel::kName, std::max(free, nameWidth_));
+    }
+    fitting_ = false;
 }

@@ -1,17 +1,24 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include "browse/folder_listing.h"
+#include "browse/list_modes.h"
+#include "shell/touch_metrics.h"
 
 class DeviceFs;
 class FileHeaderView;
 class FileListModel;
+class FileRowDelegate;
+class FileViewInput;
+class ThumbnailCache;
 class IconCache;
 class QAbstractItemView;
+class QLabel;
 class QListView;
 class QStackedWidget;
 class QTreeView;
@@ -39,16 +46,12 @@ public:
     virtual void CompressRecycleBin() = 0;
 };
 
-// The lower pane: the current folder's rows in one of four view modes (0 large icons,
-// 1 small icons, 2 list, 3 details with five columns), one model shared by an icon view and
-// a details view with one selection. Handles taps (open), stylus drags (select), tap-and-hold
-// (menu) and in-place renaming, and offers the row operations every command uses.
+// The lower pane: the current folder's rows in one of four view modes, one model shared by
+// an icon view and a details view with one selection. It offers the row operations every
+// command uses, renames in place and stores its columns; pointer input is FileViewInput's.
 class CFileView : public QWidget {
     Q_OBJECT
 public:
-    // Settings and defaults of the list: menu commands of the tap-and-hold menu, in order
-    // (0 stands for a separator).
-    static const QList<int>& TapAndHoldMenu();
     static constexpr int kMinimumRenameHeight = 135;
 
     CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt, ShellServices& shell,
@@ -64,15 +67,18 @@ public:
     void FillList();
     // The subfolders the last FillList read, hidden ones too.
     const QStringList& Subfolders() const { return listing_.Subfolders(); }
+    // Reads the folder again after another program changed it, keeping the selection, the
+    // current row and the scroll position.
+    void Refill();
     int InsertItem(const FindData& record, int position = -1);
     void RebuildImageLists();
     int GetFirstSelected(QString* path = nullptr) const;
     bool GetItemPath(int row, QString* path) const;
     QList<int> GetSelectedRows() const;
     int SelectedCount() const;
-    void SelectRow(int row, bool select, bool exclusive, bool makeVisible);
-    // 0 deselect all, 1 select all, 2 invert.
-    void SelectRows(int mode);
+    void SelectRow(int row, RowSelect select, RowScope scope,
+                   RowScroll scroll = RowScroll::Stay);
+    void SelectRows(SelectMode mode);
     int FindRowByName(const QString& name) const;
     bool RefreshRow(int row, bool reloadIcon);
     // With deleteFile, the file goes first; a file that cannot be deleted keeps its row.
@@ -83,28 +89,30 @@ public:
     quint64 GetSelectionSize();
     void BeginRename(int row);
     bool RenameItem(int row, const QString& newName);
-    void SetViewMode(int mode, bool force);
+    void SetViewMode(ViewMode mode, bool force);
     void ChooseSortMethod(int method);
     void ToggleColumnHeader();
     bool IsColumnHeaderShown() const;
     void ApplyColumnWidths();
     void SaveColumnWidths();
     void SetSortMark(int newColumn, int oldColumn);
+    // Rows and icons as large as a finger or a mouse needs.
+    void SetTouchMetrics(const TouchMetrics& metrics);
+    // The paths of a cut waiting for its paste: their rows are drawn dimmed.
+    void MarkCut(const QStringList& paths);
 
     // Opening (tap, double tap, the open command).
     void OpenItemAt(QAbstractItemView* view, const QPoint& viewportPoint);
     void OpenRow(int row);
 
-    // The tap-and-hold menu at a screen point.
-    void ShowTapAndHoldMenu(const QPoint& globalPos);
-
     int RowCount() const { return listing_.RowCount(); }
     const FileItem* Item(int row) const;
     FolderListing& listing() { return listing_; }
-    int viewMode() const { return viewMode_; }
-    int tapAction() const { return tapAction_; }
-    void SetTapAction(int action) { tapAction_ = action; }
-    bool IsMenuShowing() const { return menuShowing_; }
+    ViewMode viewMode() const { return viewMode_; }
+    FileViewInput& input() const { return *input_; }
+    int tapAction() const;
+    void SetTapAction(int action);
+    bool IsMenuShowing() const;
     // The view of the current mode, and whether the keyboard focus is in the list.
     QAbstractItemView* ActiveView() const;
     bool HasFocusInside() const;
@@ -122,17 +130,15 @@ protected:
 
 private:
     void ConfigureViews();
+    // Fits the details columns to the width: sizes whole, the date with its time when there
+    // is room, the name in the rest.
+    void FitColumns();
     void ReadColumnOrder();
     QString ColumnOrderText() const;
     void StartLabelEdit(int row);
     void OnRenameRequested(int row, const QString& oldName, const QString& newName);
-    void OnClicked(QAbstractItemView* view, const QModelIndex& index);
-    void OnDoubleClicked(QAbstractItemView* view, const QModelIndex& index);
-    bool StylusDown(QAbstractItemView* view, const QPoint& point);
-    void StylusMove(QAbstractItemView* view, const QPoint& point);
-    QPair<int, int> VisibleRows(QAbstractItemView* view) const;
-    QRect RowBounds(QAbstractItemView* view, int row) const;
-    int SortColumn() const;
+    void OnCheckModeChanged(bool on);
+    void UpdateCheckCount();
 
     DeviceFs& fs_;
     SettingsStore& settings_;
@@ -142,19 +148,21 @@ private:
     FolderListing listing_;
 
     FileListModel* model_ = nullptr;
+    FileViewInput* input_ = nullptr;
+    ThumbnailCache* thumbnails_ = nullptr;
+    FileRowDelegate* iconCells_ = nullptr;
+    FileRowDelegate* detailsCells_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QListView* iconView_ = nullptr;
     QTreeView* detailsView_ = nullptr;
     FileHeaderView* header_ = nullptr;
+    QWidget* checkBar_ = nullptr;
+    QLabel* checkCount_ = nullptr;
+    QSet<QString> cutPaths_;  // lower case
 
-    int tapAction_ = 0;
-    int viewMode_ = 3;
+    ViewMode viewMode_ = ViewMode::Details;
+    TouchMetrics metrics_{0, 16, 32};
     bool widthsPending_ = false;
-    int dragAnchor_ = -1;
-    QPoint dragStart_;  // in content coordinates
-    QPoint dragPoint_;
-    bool dragMoved_ = false;
-    bool clickEndsDoubleClick_ = false;
-    bool menuShowing_ = false;
-    bool firstFill_ = true;
+    int nameWidth_ = -1;  // the stored width: the least the name gets
+    bool fitting_ = false;
 };

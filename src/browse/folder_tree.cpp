@@ -4,6 +4,7 @@
 #include <QGestureEvent>
 #include <QLineEdit>
 #include <QScroller>
+#include <QSet>
 #include <QStyledItemDelegate>
 #include <QTapAndHoldGesture>
 #include <algorithm>
@@ -22,6 +23,7 @@ namespace {
 constexpr int kImageRole = Qt::UserRole;
 constexpr int kListedRole = Qt::UserRole + 1;
 constexpr int kChildrenFlagRole = Qt::UserRole + 2;
+constexpr int kCardRole = Qt::UserRole + 3;
 
 const QString kRoot = QStringLiteral("\\");
 
@@ -40,6 +42,12 @@ public:
                           const QModelIndex& index) const override {
         shell_.ShowInputPanel(true);
         return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), tree_->rowHeight()));
+        return size;
     }
 
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
@@ -102,6 +110,13 @@ NTreeView::NTreeView(DeviceFs& fs, UserPrompt& prompt, ShellServices& shell, Fol
     InsertFolder(LoadStr(IDS_MY_COMPUTER), nullptr, true);
 }
 
+void NTreeView::SetTouchMetrics(int rowHeight, int iconSide) {
+    rowHeight_ = rowHeight;
+    setIconSize(QSize(iconSide, iconSide));
+    // Uniform rows are measured once: the new height needs a new layout.
+    doItemsLayout();
+}
+
 void NTreeView::OnInitialUpdate() {
     SyncToPath(host_.GetCurrentFolder());
 }
@@ -123,7 +138,12 @@ void NTreeView::SetImage(QTreeWidgetItem* item, int image) {
     if (item == TopItem()) image = kDevice;
     item->setData(0, kImageRole, image);
     static const char* const kNames[] = {"nuvio-tree-open", "nuvio-tree-closed", "nuvio-6013"};
-    item->setIcon(0, NuvioIcon(QString::fromLatin1(kNames[image])));
+    // A storage card looks like a card, open or not.
+    const QString name = QString::fromLatin1(kNames[image]);
+    item->setIcon(0, item->data(0, kCardRole).toBool()
+                         ? IconFromNames({QStringLiteral("media-flash"),
+                                          QStringLiteral("drive-removable-media"), name})
+                         : NuvioIcon(name));
 }
 
 void NTreeView::SetChildrenFlag(QTreeWidgetItem* item, bool hasChildren) {
@@ -195,11 +215,16 @@ bool NTreeView::ListChildren(const QString& pattern, QTreeWidgetItem* parent) {
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
+    const QStringList cards = parent == TopItem() ? fs_.StorageCards() : QStringList();
     for (const QString& name : names) {
         const QString path = base + name;
         // A folder on the way is listed next, which tells whether it has subfolders.
         const bool onTheWay = !syncPath_.isEmpty() && IsSameOrInside(syncPath_, path);
-        InsertFolder(name, parent, onTheWay || HasSubFolders(path));
+        QTreeWidgetItem* item = InsertFolder(name, parent, onTheWay || HasSubFolders(path));
+        if (item && cards.contains(name, Qt::CaseInsensitive)) {
+            item->setData(0, kCardRole, true);
+            SetImage(item, kClosedFolder);
+        }
     }
     parent->setData(0, kListedRole, true);
     return !names.isEmpty();
@@ -276,7 +301,18 @@ bool NTreeView::SyncToPath(const QString& path) {
     QTreeWidgetItem* parent = top;
     int child = 0;
     int depth = 0;
-    while (child < parent->childCount()) {
+    bool reread = false;
+    for (;;) {
+        if (child >= parent->childCount()) {
+            // A folder made after its level was listed: that level is read again, once.
+            if (reread) break;
+            reread = true;
+            ClearItem(parent);
+            ListUnlessListed(parent);
+            parent->setExpanded(true);
+            child = 0;
+            continue;
+        }
         QTreeWidgetItem* item = parent->child(child);
         if (item->text(0).compare(names[depth], Qt::CaseInsensitive) != 0) {
             ++child;
@@ -287,6 +323,7 @@ bool NTreeView::SyncToPath(const QString& path) {
         if (++depth >= names.size()) break;
         parent = item;
         child = 0;
+        reread = false;
     }
     if (currentItem()) scrollToItem(currentItem());
     navigationEnabled_ = true;
@@ -319,7 +356,11 @@ void NTreeView::RemoveChild(const QString& name) {
         }
     }
     if (!target || target == TopItem()) return;
+    // The highlight moves to the parent without navigating; the caller decides where to go.
+    navigationEnabled_ = false;
+    if (target == selected) setCurrentItem(target->parent());
     delete target;
+    navigationEnabled_ = true;
 }
 
 void NTreeView::RenameChild(const QString& oldName, const QString& newName) {

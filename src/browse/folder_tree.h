@@ -55,6 +55,8 @@ public:
     // The selected item's child oldName now has the name newName.
     void RenameChild(const QString& oldName, const QString& newName);
     QString GetSelectedText() const;
+    // The path of the highlighted folder; the root without one.
+    QString SelectedPath() const { return ItemPath(currentItem()); }
     // Starts the in-place rename of the selected folder (not of the top item).
     void EditSelectedLabel();
     bool IsRootSelected() const;
@@ -66,6 +68,10 @@ public:
     // Whether the item's sub-folders are in the tree.
     static bool IsListed(const QTreeWidgetItem* item);
     bool navigationEnabled() const { return navigationEnabled_; }
+
+    // Rows at least this high, icons of this side.
+    void SetTouchMetrics(int rowHeight, int iconSide);
+    int rowHeight() const { return rowHeight_; }
 
     // The tap-and-hold menu at a screen point over the tree.
     void ShowTapAndHoldMenu(const QPoint& globalPos);
@@ -103,4 +109,5 @@ private:
     QString syncPath_;
     const QStringList* syncSubfolders_ = nullptr;
     bool menuShowing_ = false;
+    int rowHeight_ = 0;
 };

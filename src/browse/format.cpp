@@ -76,7 +76,7 @@ QString FormatSizeText(quint64 size) {
     return FormatNumber(qint64(size >> 10)) + QLatin1Char('K');
 }
 
-QString FormatDateText(FileTime time, const QLocale& locale) {
+QString FormatDateText(FileTime time, const QLocale& locale, bool withTime) {
     // Past the signed range no calendar time exists, as on the device.
     if (time > quint64(std::numeric_limits<qint64>::max())) return QString();
     // The files of a folder were mostly written within a few minutes, and every conversion
@@ -86,7 +86,8 @@ QString FormatDateText(FileTime time, const QLocale& locale) {
         quint64 minute = ~0ull;
         QLocale locale;
         QByteArray zone;
-        QString text;
+        QString text;  // date, a space, time
+        qsizetype dateLength = 0;
     };
     static thread_local std::array<Memo, 256> memo;
     constexpr quint64 kMinute = 600000000;  // in 100 ns units
@@ -96,14 +97,15 @@ QString FormatDateText(FileTime time, const QLocale& locale) {
     Memo& kept = memo[minute % memo.size()];
     if (time >= k1970 && kept.minute == minute && kept.locale == locale &&
         kept.zone == (zone ? zone : "")) {
-        return kept.text;
+        return withTime ? kept.text : kept.text.left(kept.dateLength);
     }
     const QDateTime local = DateTimeFromFileTime(time).toLocalTime();
     if (!local.isValid()) return QString();
-    const QString text = locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                         locale.toString(local.time(), TimeFormatWithoutSeconds(locale));
-    if (time >= k1970) kept = {minute, locale, QByteArray(zone ? zone : ""), text};
-    return text;
+    const QString date = locale.toString(local.date(), QLocale::ShortFormat);
+    const QString text =
+        date + QLatin1Char(' ') + locale.toString(local.time(), TimeFormatWithoutSeconds(locale));
+    if (time >= k1970) kept = {minute, locale, QByteArray(zone ? zone : ""), text, date.size()};
+    return withTime ? text : date;
 }
 
 QString FormatAttrText(quint32 bits) {

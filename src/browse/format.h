@@ -17,6 +17,7 @@ QString FormatSizeText(quint64 size);
 QString TimeFormatWithoutSeconds(const QLocale& locale);
 // The local time of a file time as the locale's short date, a space, and its time without
 // seconds.
-QString FormatDateText(FileTime time, const QLocale& locale = QLocale::system());
+QString FormatDateText(FileTime time, const QLocale& locale = QLocale::system(),
+                       bool withTime = true);
 // "A", "H", "R", "S" and "O" (in ROM or ROM module) for the bits that are set, in that order.
 QString FormatAttrText(quint32 bits);

@@ -17,6 +17,7 @@
 #include "app/wait_cursor.h"
 #include "browse/file_list_model.h"
 #include "browse/file_view.h"
+#include "browse/folder_tree.h"
 #include "browse/format.h"
 #include "browse/properties_summary.h"
 #include "resources/ids.h"
@@ -46,7 +47,7 @@ QString BuiltInIcon(int id) {
 }  // namespace
 
 CPropertiesDlg::CPropertiesDlg(CommandHost& frame, bool folderMode, QWidget* parent)
-    : QDialog(parent), frame_(frame), folderMode_(folderMode) {
+    : QDialog(parent), frame_(frame), folderMode_(folderMode), treeFocused_(folderMode) {
     setObjectName(QString::number(IDD_PROPERTIES));
     setWindowTitle(QStringLiteral("內容"));
     auto* layout = new QVBoxLayout(this);
@@ -131,7 +132,10 @@ QLabel* CPropertiesDlg::Value(int id) {
 
 void CPropertiesDlg::Fill() {
     const CFileView& list = *frame_.GetFileView();
-    const QString current = frame_.GetCurrentFolder();
+    // From the tree, the highlighted folder: it may differ from the one the list shows.
+    const NTreeView* tree = frame_.GetTreeView();
+    const QString current =
+        treeFocused_ && tree ? tree->SelectedPath() : frame_.GetCurrentFolder();
     QStringList paths;
     QList<int> rows;
     if (!folderMode_) {
@@ -207,6 +211,14 @@ void CPropertiesDlg::Fill() {
         box->setEnabled(!summary.hasFolder);
     }
     romBox_->setChecked(summary.inRom);
+    // Rows with nothing to say (the root has no times) give their room to a small screen.
+    for (QFormLayout* form : findChildren<QFormLayout*>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            const QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole);
+            const auto* value = field ? qobject_cast<QLabel*>(field->widget()) : nullptr;
+            if (value) form->setRowVisible(row, !value->text().trimmed().isEmpty());
+        }
+    }
 }
 
 std::array<int, 4> CPropertiesDlg::BoxStates() const {

@@ -32,6 +32,7 @@ private:
 
     CommandHost& frame_;
     bool folderMode_;
+    bool treeFocused_;
     bool attributesChanged_ = false;
     bool applied_ = false;
     QLabel* iconLabel_ = nullptr;

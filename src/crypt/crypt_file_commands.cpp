@@ -80,7 +80,8 @@ public:
         FindData record;
         if (!PathExists(frame_.fs(), path, &record)) return;
         const int row = list_.InsertItem(record, -1);
-        list_.SelectRow(row, true, !selectedOne_, !selectedOne_);
+        list_.SelectRow(row, RowSelect::Select, selectedOne_ ? RowScope::Add : RowScope::Alone,
+                       selectedOne_ ? RowScroll::Stay : RowScroll::IntoView);
         selectedOne_ = true;
     }
 

@@ -93,7 +93,10 @@ public:
             row = list_.InsertItem(record);
             if (record.IsFolder()) folderAdded_ = true;
         }
-        if (row >= 0 && select_) list_.SelectRow(row, true, false, count_ == 0);
+        if (row >= 0 && select_) {
+            list_.SelectRow(row, RowSelect::Select, RowScope::Add,
+                            count_ == 0 ? RowScroll::IntoView : RowScroll::Stay);
+        }
         ++count_;
     }
 

@@ -38,7 +38,8 @@ void RunDeleteCommand(CommandHost& frame) {
         if (!anyDeleted) return;
         NTreeView& tree = *frame.GetTreeView();
         tree.RemoveChild();
-        frame.SetCurrentFolder(items.folder, true);
+        // Already there: the list still shows the deleted folder's row.
+        if (!frame.SetCurrentFolder(items.folder, true)) frame.GetFileView()->FillList();
         return;
     }
     if (!anyDeleted) return;

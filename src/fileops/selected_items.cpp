@@ -18,9 +18,11 @@ SelectedItems GatherSelectedItems(const CommandHost& frame) {
     SelectedItems items;
     const QString current = frame.GetCurrentFolder();
     if (frame.GatherFacts().focus == CommandFacts::Focus::Tree) {
+        // The highlighted folder, which need not be the one the list shows.
+        const QString highlighted = frame.GetTreeView()->SelectedPath();
         items.fromTree = true;
-        items.folder = FolderPart(current);
-        const QString name = FileNamePart(current);
+        items.folder = FolderPart(highlighted);
+        const QString name = FileNamePart(highlighted);
         if (!name.isEmpty()) items.names.append(name);
         return items;
     }

@@ -62,7 +62,10 @@ public:
         } else {
             return;
         }
-        if (!hadSelection_) list_.SelectRow(row, true, false, firstAdded);
+        if (!hadSelection_) {
+            list_.SelectRow(row, RowSelect::Select, RowScope::Add,
+                            firstAdded ? RowScroll::IntoView : RowScroll::Stay);
+        }
         ++counted_;
         if (const FileItem* item = list_.Item(row); item && item->IsFolder()) folder_ = true;
     }

@@ -53,6 +53,10 @@ inline constexpr int ID_FILE_PROPERTIES = 32809;
 inline constexpr int ID_FILE_ENCRYPT = 32810;
 inline constexpr int ID_FILE_DECRYPT = 32811;
 inline constexpr int ID_FILE_DUMP = 32812;
+// Our own: the check mode of the file list, where taps toggle rows.
+inline constexpr int ID_EDIT_CHECK_MODE = 32813;
+// Our own, in the find results' menu: the folder of a result, with the result selected.
+inline constexpr int ID_FIND_GO_TO_FOLDER = 32814;
 inline constexpr int ID_APP_ABOUT = 57664;
 
 // Edit menu commands.
@@ -332,6 +336,19 @@ inline constexpr int IDS_LEFT_NOT_REMOVABLE = 166;
 // Our own: the storage card that shows the user's home folder on the default device. A
 // path name, kept in favourites, settings and the bin's index: never translated.
 inline constexpr int IDS_HOME_CARD_NAME = 180;
+// Our own, for touch screens: the check mode's bar and the size of touch targets.
+inline constexpr int IDS_CHECKED_COUNT = 170;
+inline constexpr int IDS_CHECK_MODE_DONE = 171;
+inline constexpr int IDS_TOUCH_SIZE = 172;
+inline constexpr int IDS_TOUCH_SIZE_AUTO = 173;
+inline constexpr int IDS_TOUCH_SIZE_SMALL = 174;
+inline constexpr int IDS_TOUCH_SIZE_NORMAL = 175;
+inline constexpr int IDS_TOUCH_SIZE_LARGE = 176;
+// Our own settings: the size of touch targets (0 from the screen, 1 to 3 small to large)
+// and the window's size on a desktop.
+inline constexpr int IDS_KEY_TOUCH_SIZE = 177;
+inline constexpr int IDS_KEY_WINDOW_WIDTH = 178;
+inline constexpr int IDS_KEY_WINDOW_HEIGHT = 179;
 
 // Strings: popup-menu texts, stored under their command's number.
 inline constexpr int IDS_UP_ONE_LEVEL = 32775;
@@ -347,6 +364,8 @@ inline constexpr int IDS_PROPERTIES = 32809;
 inline constexpr int IDS_ENCRYPT = 32810;
 inline constexpr int IDS_DECRYPT = 32811;
 inline constexpr int IDS_FILE_DUMP = 32812;
+inline constexpr int IDS_CHECK_MODE = 32813;
+inline constexpr int IDS_GO_TO_FOLDER = 32814;
 inline constexpr int IDS_COPY = 57634;
 inline constexpr int IDS_CUT = 57635;
 inline constexpr int IDS_PASTE = 57637;

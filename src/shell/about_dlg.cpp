@@ -12,14 +12,20 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(IDD_ABOUT));
     setWindowTitle(QStringLiteral("關於 File Explorer"));
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     auto* row = new QHBoxLayout;
     auto* icon = new QLabel(this);
     icon->setPixmap(NuvioIcon(QStringLiteral("nuvio-app")).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon);
     auto* text = new QVBoxLayout;
-    text->addWidget(new QLabel(QStringLiteral("Nuvio File Explorer 2.50 中文版"), this));
-    text->addWidget(new QLabel(QStringLiteral("給掌上型裝置使用的檔案總管"), this));
+    // The lines wrap rather than widen the dialog past a 240-pixel screen.
+    for (const QString& line : {QStringLiteral("Nuvio File Explorer 2.50 中文版"),
+                                QStringLiteral("給掌上型裝置使用的檔案總管")}) {
+        auto* label = new QLabel(line, this);
+        label->setWordWrap(true);
+        text->addWidget(label);
+    }
     row->addLayout(text, 1);
     layout->addLayout(row);
     auto* close = new QPushButton(QStringLiteral("繼續"), this);

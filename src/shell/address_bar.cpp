@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -59,6 +60,8 @@ void CAddressBar::SelectBusy(int index) {
     listBusy_ = true;
     combo_->setCurrentIndex(index);
     listBusy_ = false;
+    // A long path shows its end: the name of the folder the user is in.
+    if (QLineEdit* edit = combo_->lineEdit()) edit->end(false);
 }
 
 void CAddressBar::SetAddressText(const QString& path) {

@@ -58,6 +58,8 @@ CommandUpdate UpdateRule(int id, const CommandFacts& f) {
             if (f.focus == Focus::List && f.selectedCount == 1) return Enabled(true);
             if (f.focus != Focus::Tree) return Enabled(false);
             return Enabled(!f.rootSelected);
+        case ID_EDIT_CHECK_MODE:
+            return Enabled(f.focus == Focus::List && f.itemCount >= 1);
         case ID_EDIT_SELECT_ALL:
         case ID_EDIT_INVERT_SELECTION:
             return Enabled(f.itemCount >= 1);
@@ -65,7 +67,7 @@ CommandUpdate UpdateRule(int id, const CommandFacts& f) {
         case ID_VIEW_SMALL_ICONS:
         case ID_VIEW_LIST:
         case ID_VIEW_DETAILS:
-            return Checked(f.listMode == id - ID_VIEW_LARGE_ICONS);
+            return Checked(int(f.listMode) == id - ID_VIEW_LARGE_ICONS);
         case ID_VIEW_SORT_BY_NAME:
         case ID_VIEW_SORT_BY_SIZE:
         case ID_VIEW_SORT_BY_DATE:
@@ -75,7 +77,7 @@ CommandUpdate UpdateRule(int id, const CommandFacts& f) {
         case ID_VIEW_ADDRESS_BAR:
             return Checked(f.addressBarShown);
         case ID_VIEW_COLUMN_HEADER:
-            return Checked(f.columnHeaderShown, f.listMode == 3);
+            return Checked(f.columnHeaderShown, f.listMode == ViewMode::Details);
         default:
             // Everything else, favourites included, is always available.
             return Enabled(true);

@@ -3,6 +3,8 @@
 // The update rules of the command table: whether a command is enabled and checked, decided
 // from the facts of the moment.
 
+#include "browse/list_modes.h"
+
 struct CommandFacts {
     enum class Focus { Other, Tree, List };
     Focus focus = Focus::Other;
@@ -13,7 +15,7 @@ struct CommandFacts {
     bool clipboardOffer = false;  // the clipboard holds our own list or file URLs
     bool cutMark = false;         // that content comes from a cut
     bool atRoot = false;          // the current folder is "\"
-    int listMode = 3;
+    ViewMode listMode = ViewMode::Details;
     int sortMethod = 0;
     bool addressBarShown = true;
     bool columnHeaderShown = true;

@@ -1,5 +1,6 @@
 #include "shell/dialog_layout.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -26,6 +27,22 @@ void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void FitDialogToScreen(QWidget& dialog) {
+    const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    dialog.resize(DialogSizeFor(dialog, screen->availableGeometry().size()));
+    CentreOnScreen(dialog);
+}
+
+QSize DialogSizeFor(const QWidget& dialog, QSize area) {
+    QSize size = dialog.sizeHint().expandedTo(dialog.minimumSizeHint());
+    if (dialog.findChild<QAbstractItemView*>()) {
+        // Room a list can use: half the width and two thirds of the height of a big screen.
+        size = size.expandedTo(QSize(area.width() / 2, area.height() * 2 / 3));
+    }
+    return size.boundedTo(area);
 }
 
 void CentreOnScreen(QWidget& window) {

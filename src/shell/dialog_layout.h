@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QBoxLayout;
@@ -15,3 +16,8 @@ QPushButton* MakeDialogButton(const QString& text, int id, QWidget* parent);
 void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout);
 // Centres a window on the screen in both directions.
 void CentreOnScreen(QWidget& window);
+
+// Sizes a dialog for the screen it opens on: never larger than the screen (a 240x320 one
+// included), and a dialog with a list grows on a big screen so that the list shows more.
+void FitDialogToScreen(QWidget& dialog);
+QSize DialogSizeFor(const QWidget& dialog, QSize area);

@@ -153,8 +153,7 @@ int CExplorerApp::Run(const QStringList& arguments) {
 
     QObject::connect(instance_guard_.get(), &SingleInstance::commandLineReceived, frame_.get(),
                      [this](const QString& text) { HandleSecondStart(text); });
-    frame_->resize(screenshotSize_);
-    frame_->show();
+    frame_->ShowOnScreen();
     frame_->raise();
     frame_->activateWindow();
     frame_->GetTreeView()->setFocus();

@@ -12,6 +12,8 @@ struct ListSettings {
     bool hideHiddenFiles = true;
     bool hideSystemExtensions = true;
     bool doubleTapToOpen = false;
+    // The size of touch targets (TouchSize); the window's, not the listing's.
+    int touchSize = 0;
 
     static ListSettings From(const FolderListing& listing, int tapAction);
     // Writes them back; true when the list must be refilled: a hiding rule changed, or the

@@ -13,6 +13,9 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
+#include <QInputDevice>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -23,6 +26,8 @@
 #include "app/settings_store.h"
 #include "app/wait_cursor.h"
 #include "browse/file_list_model.h"
+#include "browse/file_view_input.h"
+#include "browse/folder_watcher.h"
 #include "browse/icon_cache.h"
 #include "browse/properties_dlg.h"
 #include "fileops/file_commands.h"
@@ -30,17 +35,20 @@
 #include "crypt/crypt_file_commands.h"
 #include "fileops/file_names.h"
 #include "fileops/paste_sources.h"
+#include "fileops/selected_items.h"
 #include "platform/device_fs.h"
 #include "recycle/recycle_commands.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/command_table.h"
+#include "shell/dialog_layout.h"
 #include "shell/frame_document.h"
 #include "shell/main_menu.h"
 #include "shell/nuvio_icon.h"
 #include "shell/progress_window.h"
 #include "shell/settings_dlg.h"
+#include "shell/touch_metrics.h"
 #include "tools/favorite_commands.h"
 #include "shell/send_receive.h"
 #include "tools/favorites_list.h"
@@ -121,12 +129,18 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
     setCentralWidget(central);
 
     RegisterHandlers();
+    BuildKeys();
 
     addressBar_->SetAddressText(currentFolder_);
     if (settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_SHOW_ADDRESS_BAR) == 0) addressBar_->hide();
 
+    ApplyTouchSize();
     tree_->OnInitialUpdate();
     fileView_->OnInitialUpdate();
+    history_.Visit(currentFolder_);
+    watcher_ = new FolderWatcher(this);
+    connect(watcher_, &FolderWatcher::changed, this, &CMainFrame::OnFolderChangedOutside);
+    WatchCurrentFolder();
 
     connect(fileView_, &CFileView::stateChanged, this, &CMainFrame::ScheduleCommandUi);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::ScheduleCommandUi);
@@ -159,6 +173,9 @@ void CMainFrame::BuildMenuBar() {
                     menus_.append(menu);
                     // The rules run when a menu opens.
                     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+                    connect(menu, &QMenu::aboutToHide, this, [this] {
+                        QTimer::singleShot(0, this, &CMainFrame::LeaveMenuBar);
+                    });
                 }
                 stack.append(menu);
                 break;
@@ -191,6 +208,7 @@ void CMainFrame::BuildMenuBar() {
 
 void CMainFrame::BuildToolButtons() {
     auto* bar = new QToolBar(this);
+    toolButtons_ = bar;
     bar->setObjectName(QString::number(IDR_MAINFRAME));
     bar->setIconSize(QSize(16, 16));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -220,15 +238,16 @@ void CMainFrame::RegisterHandlers() {
     c.SetHandler(ID_FILE_REFRESH, [this] { OnRefresh(); });
     c.SetHandler(ID_FILE_OPEN_ITEM, [this] { OnOpen(); });
     c.SetHandler(ID_EDIT_RENAME, [this] { OnRename(); });
-    c.SetHandler(ID_EDIT_SELECT_ALL, [this] { OnSelectRows(1); });
-    c.SetHandler(ID_EDIT_INVERT_SELECTION, [this] { OnSelectRows(2); });
+    c.SetHandler(ID_EDIT_SELECT_ALL, [this] { OnSelectRows(SelectMode::All); });
+    c.SetHandler(ID_EDIT_INVERT_SELECTION, [this] { OnSelectRows(SelectMode::Invert); });
+    c.SetHandler(ID_EDIT_CHECK_MODE, [this] { fileView_->input().SetCheckMode(true); });
     c.SetHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     c.SetHandler(ID_FILE_EXIT, [this] { close(); });
     c.SetHandler(ID_APP_EXIT, [this] { close(); });
     for (int id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) {
         c.SetHandler(id, [this, id] {
             BeginWaitCursor();
-            fileView_->SetViewMode(id - ID_VIEW_LARGE_ICONS, false);
+            fileView_->SetViewMode(ViewMode(id - ID_VIEW_LARGE_ICONS), false);
             EndWaitCursor();
         });
     }
@@ -329,6 +348,41 @@ void CMainFrame::ScheduleCommandUi() {
     });
 }
 
+void CMainFrame::LeaveMenuBar() {
+    if (QApplication::activePopupWidget()) return;
+    QMenuBar* bar = menuBar();
+    // Escape out of a menu leaves the bar highlighted and holding the focus, so that the
+    // edit commands would follow no pane; one more Escape is what the bar waits for.
+    if (!bar->hasFocus()) return;
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(bar, &escape);
+    if (bar->hasFocus()) FocusActiveView();
+}
+
+void CMainFrame::ApplyTouchSize() {
+    const int setting = settings_.GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_TOUCH_SIZE);
+    const TouchSize size = setting >= 0 && setting <= int(TouchSize::Large) ? TouchSize(setting)
+                                                                            : TouchSize::FromScreen;
+    bool touchScreen = false;
+    for (const QInputDevice* device : QInputDevice::devices())
+        touchScreen = touchScreen || device->type() == QInputDevice::DeviceType::TouchScreen;
+    const QScreen* shown = screen();
+    const int fontHeight = fontMetrics().height();
+    const TouchMetrics metrics = MeasureTouchTargets(
+        shown ? shown->physicalDotsPerInch() : 96, touchScreen, size, fontHeight);
+    fileView_->SetTouchMetrics(metrics);
+    tree_->SetTouchMetrics(metrics.target, metrics.listIcon);
+    toolButtons_->setIconSize(QSize(metrics.listIcon, metrics.listIcon));
+    // Menu entries and dialog buttons grow only beyond the compact size, so that a desktop
+    // keeps its style's own look.
+    const int grow = (metrics.target - fontHeight - 4) / 2;
+    qApp->setStyleSheet(grow <= 0 ? QString()
+                                  : QStringLiteral("QMenu::item { padding: %1px 20px %1px 24px; }"
+                                                   "QPushButton { min-height: %2px; }")
+                                        .arg(grow + 2)
+                                        .arg(metrics.target));
+}
+
 QMenu* CMainFrame::MenuBarPopup(int index) const {
     return index >= 0 && index < menus_.size() ? menus_[index] : nullptr;
 }
@@ -367,6 +421,7 @@ QIcon CMainFrame::ListIcon(const QString& name) const {
 
 int CMainFrame::RunDialog(QDialog& dialog) {
     if (dialogRunner_) return dialogRunner_(dialog);
+    FitDialogToScreen(dialog);
     return dialog.exec();
 }
 
@@ -377,6 +432,8 @@ std::unique_ptr<Progress> CMainFrame::BeginProgress(const QString& title) {
 
 void CMainFrame::SetCutMark(bool on) {
     cutMark_ = on;
+    // The items of a cut are drawn dimmed until the paste.
+    fileView_->MarkCut(on ? GatherSelectedItems(*this).Paths() : QStringList());
     ScheduleCommandUi();
 }
 
@@ -385,13 +442,42 @@ bool CMainFrame::SetCurrentFolder(const QString& path, bool synchronise) {
     if (!IsFolder(fs_, folder) || SameFolder(folder, currentFolder_)) return false;
     addressBar_->SetAddressText(folder);
     currentFolder_ = folder;
+    if (!inHistory_) history_.Visit(folder);
     if (synchronise) {
         // One reading of the folder serves the list and the tree.
         fileView_->FillList();
         tree_->SyncToPath(folder, fileView_->Subfolders());
+        WatchCurrentFolder();
     }
     ScheduleCommandUi();
     return true;
+}
+
+void CMainFrame::ShowOnScreen() {
+    const QScreen* shown = screen();
+    const QRect area = shown ? shown->availableGeometry() : QRect(0, 0, 480, 640);
+    if (area.width() <= 800 || area.height() <= 640) {
+        showMaximized();
+        return;
+    }
+    QSize size(settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_WINDOW_WIDTH),
+               settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_WINDOW_HEIGHT));
+    if (size.width() < 240 || size.height() < 320) size = QSize(area.width() / 2, area.height() * 3 / 4);
+    resize(size.boundedTo(area.size()));
+    show();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The tree shares the height: at least a few rows, at most about half.
+    const QList<int> sizes = splitter_->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total <= 0) return;
+    const int rows = std::max(tree_->sizeHintForRow(0), 16);
+    const int low = std::min(3 * rows + 4, total / 2);
+    const int high = total * 45 / 100;
+    const int tree = std::clamp(sizes.value(0), low, std::max(low, high));
+    if (tree != sizes.value(0)) splitter_->setSizes({tree, total - tree});
 }
 
 void CMainFrame::ToggleAddressBar() {
@@ -418,6 +504,11 @@ void CMainFrame::SaveSettings() {
                                 IsAddressBarShown() ? 1 : 0);
     const int height = isVisible() ? tree_->height() : viewHeight_;
     settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT, height);
+    // A desktop window comes back at its size; a small screen is always taken whole.
+    if (isVisible() && !isMaximized() && !isFullScreen()) {
+        settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_WINDOW_WIDTH, width());
+        settings_.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_WINDOW_HEIGHT, this->height());
+    }
     fileView_->SaveSettings();
     settings_.SetProfileTextById(IDS_SECTION_MAIN, IDS_KEY_WORK_DIRECTORY, currentFolder_);
 }
@@ -457,6 +548,7 @@ void CMainFrame::CompressRecycleBin() {
 void CMainFrame::TreeFolderSelected(const QString& path) {
     SetCurrentFolder(path, false);
     fileView_->FillList();
+    WatchCurrentFolder();
 }
 
 void CMainFrame::TreeFolderRenamed(const QString& newPath) {
@@ -467,6 +559,44 @@ void CMainFrame::TreeFolderRenamed(const QString& newPath) {
 
 const FavoritesList& CMainFrame::Favorites() {
     return document_.favorites();
+}
+
+void CMainFrame::BuildKeys() {
+    // The keys people expect beside the menu's own; Backspace and Enter stay with the edit
+    // fields, which claim them first.
+    commands_->Action(ID_EDIT_DELETE)->setShortcut(QKeySequence::Delete);
+    commands_->Action(ID_FILE_REFRESH)->setShortcut(QKeySequence(Qt::Key_F5));
+    commands_->Action(ID_EDIT_RENAME)->setShortcut(QKeySequence(Qt::Key_F2));
+    commands_->Action(ID_FILE_UP)->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Up), QKeySequence(Qt::Key_Backspace)});
+    for (int id : {ID_EDIT_DELETE, ID_FILE_REFRESH, ID_EDIT_RENAME, ID_FILE_UP})
+        addAction(commands_->Action(id));
+    auto* back = new QAction(this);
+    back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    connect(back, &QAction::triggered, this, [this] { GoInHistory(false); });
+    auto* forward = new QAction(this);
+    forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    connect(forward, &QAction::triggered, this, [this] { GoInHistory(true); });
+    addActions({back, forward});
+}
+
+void CMainFrame::GoInHistory(bool forward) {
+    inHistory_ = true;
+    for (;;) {
+        const QString folder = forward ? history_.Forward() : history_.Back();
+        if (folder.isEmpty() || SetCurrentFolder(folder, true)) break;
+    }
+    inHistory_ = false;
+}
+
+void CMainFrame::WatchCurrentFolder() {
+    if (watcher_) watcher_->Watch(fs_.HostPath(currentFolder_), fileView_->RowCount());
+}
+
+void CMainFrame::OnFolderChangedOutside() {
+    fileView_->Refill();
+    if (SameFolder(tree_->SelectedPath(), currentFolder_)) tree_->RefreshSelected();
+    WatchCurrentFolder();
 }
 
 void CMainFrame::OnUpOneLevel() {
@@ -489,7 +619,7 @@ void CMainFrame::OnNewFolder() {
     const int row = fileView_->RowCount();
     tree_->RefreshSelected();
     fileView_->InsertItem(record, row);
-    fileView_->SelectRow(row, true, true, false);
+    fileView_->SelectRow(row, RowSelect::Select, RowScope::Alone);
     fileView_->BeginRename(row);
 }
 
@@ -512,7 +642,7 @@ void CMainFrame::OnRename() {
     }
 }
 
-void CMainFrame::OnSelectRows(int mode) {
+void CMainFrame::OnSelectRows(SelectMode mode) {
     if (!fileView_->HasFocusInside()) fileView_->ActiveView()->setFocus();
     fileView_->SelectRows(mode);
 }
@@ -560,6 +690,6 @@ void CMainFrame::OnDecryptCommandFile() {
         row = fileView_->InsertItem(record, -1);
         fileView_->RebuildImageLists();
     }
-    fileView_->SelectRow(row, true, true, true);
+    fileView_->SelectRow(row, RowSelect::Select, RowScope::Alone, RowScroll::IntoView);
     PostCommand(ID_FILE_DECRYPT);
 }

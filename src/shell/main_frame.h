@@ -9,14 +9,17 @@
 #include "browse/folder_tree.h"
 #include "shell/address_bar.h"
 #include "shell/command_rules.h"
+#include "shell/navigation_history.h"
 
 class CommandTable;
 class Progress;
 class QDialog;
 class DeviceFs;
+class FolderWatcher;
 class FrameDocument;
 class QMenu;
 class QSplitter;
+class QToolBar;
 class SettingsStore;
 class ShellServices;
 class UserPrompt;
@@ -71,6 +74,11 @@ public:
     void SetCutMark(bool on) override;
     bool cutMark() const override { return cutMark_; }
 
+    // Sizes rows, icons, tool buttons, menu entries and dialog buttons for the screen and the
+    // touch size setting.
+    void ApplyTouchSize();
+    // A small screen is taken whole; a desktop gets the size the window had last.
+    void ShowOnScreen();
     void ToggleAddressBar();
     bool IsAddressBarShown() const;
     void FocusActiveView() override;
@@ -116,19 +124,28 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildMenuBar();
     void BuildToolButtons();
     void RegisterHandlers();
     void ScheduleCommandUi();
+    // A menu closed: unless another opened, the menu bar gives the focus back to its pane.
+    void LeaveMenuBar();
 
+    void BuildKeys();
+    // Back or forward in the visited folders; a folder that is gone is passed over.
+    void GoInHistory(bool forward);
+    // The list and the tree follow changes other programs made to the current folder.
+    void WatchCurrentFolder();
+    void OnFolderChangedOutside();
     void OnUpOneLevel();
     void OnNewFolder();
     void OnRefresh();
     void OnOpen();
     void OnRename();
-    void OnSelectRows(int mode);
+    void OnSelectRows(SelectMode mode);
     void OnFavorite(int id);
     void OnAbout();
     void OnShowCommandFile();
@@ -147,6 +164,10 @@ private:
     NTreeView* tree_ = nullptr;
     CFileView* fileView_ = nullptr;
     QList<QMenu*> menus_;
+    QToolBar* toolButtons_ = nullptr;
+    FolderWatcher* watcher_ = nullptr;
+    NavigationHistory history_;
+    bool inHistory_ = false;
     DialogRunner dialogRunner_;
     ProgressFactory progressFactory_;
 

@@ -14,6 +14,7 @@
 #include "recycle/recycle_bin_sample.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
+#include "shell/dialog_layout.h"
 #include "shell/frame_document.h"
 #include "shell/main_frame.h"
 #include "shell/settings_dlg.h"
@@ -87,7 +88,9 @@ std::unique_ptr<QWidget> FileDumpSample(CMainFrame& frame) {
 
 }  // namespace
 
-std::unique_ptr<QWidget> MakeScreenshotDialog(int templateId, CMainFrame& frame) {
+namespace {
+
+std::unique_ptr<QWidget> MakeSample(int templateId, CMainFrame& frame) {
     switch (templateId) {
         case IDD_ABOUT:
             return std::make_unique<CAboutDlg>(&frame);
@@ -133,4 +136,18 @@ std::unique_ptr<QWidget> MakeScreenshotDialog(int templateId, CMainFrame& frame)
         default:
             return nullptr;
     }
+}
+
+}  // namespace
+
+std::unique_ptr<QWidget> MakeScreenshotDialog(int templateId, CMainFrame& frame) {
+    std::unique_ptr<QWidget> dialog = MakeSample(templateId, frame);
+    if (!dialog) return dialog;
+    // As the dialog would open on a screen of the picture's size.
+    QWidget* widget = dialog.get();
+    QTimer::singleShot(0, widget, [widget, &frame] {
+        widget->resize(
+            DialogSizeFor(*widget, frame.size()).expandedTo(widget->size()).boundedTo(frame.size()));
+    });
+    return dialog;
 }

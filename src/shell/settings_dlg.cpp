@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/load_str.h"
+#include "app/settings_store.h"
 #include "browse/file_view.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
@@ -39,6 +40,19 @@ CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, Q
     doubleTap_ = MakeBox(QStringLiteral("按兩下才能開啟檔案"), IDC_DOUBLE_TAP_TO_OPEN,
                          values_.doubleTapToOpen, this);
     layout->addWidget(doubleTap_);
+    auto* sizeRow = new QHBoxLayout;
+    auto* sizeLabel = new QLabel(LoadStr(IDS_TOUCH_SIZE), this);
+    touchSize_ = new QComboBox(this);
+    touchSize_->setObjectName(QStringLiteral("touchSize"));
+    for (int id = IDS_TOUCH_SIZE_AUTO; id <= IDS_TOUCH_SIZE_LARGE; ++id)
+        touchSize_->addItem(LoadStr(id));
+    touchSize_->setCurrentIndex(values_.touchSize >= 0 && values_.touchSize < touchSize_->count()
+                                    ? values_.touchSize
+                                    : 0);
+    sizeLabel->setBuddy(touchSize_);
+    sizeRow->addWidget(sizeLabel);
+    sizeRow->addWidget(touchSize_, 1);
+    layout->addLayout(sizeRow);
 
     auto* group = new QGroupBox(QStringLiteral("檔案瀏覽設定"), this);
     auto* browse = new QVBoxLayout(group);
@@ -90,14 +104,21 @@ void CSettingsDlg::accept() {
     values_.hideRomFiles = hideRom_->isChecked();
     values_.hideHiddenFiles = hideHidden_->isChecked();
     values_.hideSystemExtensions = hideSystem_->isChecked();
+    values_.touchSize = touchSize_->currentIndex();
     QDialog::accept();
 }
 
 void RunSettingsCommand(CMainFrame& frame) {
     CFileView& list = *frame.GetFileView();
-    CSettingsDlg dialog(ListSettings::From(list.listing(), list.tapAction()), frame.shell(),
-                        &frame);
+    ListSettings values = ListSettings::From(list.listing(), list.tapAction());
+    values.touchSize = frame.settings().GetInt(IDS_SECTION_FILEVIEW, IDS_KEY_TOUCH_SIZE);
+    CSettingsDlg dialog(values, frame.shell(), &frame);
     if (frame.RunDialog(dialog) != QDialog::Accepted) return;
+    if (dialog.values().touchSize != values.touchSize) {
+        frame.settings().SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_TOUCH_SIZE,
+                                           dialog.values().touchSize);
+        frame.ApplyTouchSize();
+    }
     int tapAction = list.tapAction();
     const bool refill = dialog.values().ApplyTo(list.listing(), tapAction);
     list.SetTapAction(tapAction);

@@ -29,6 +29,7 @@ private:
     QCheckBox* hideSystem_ = nullptr;
     QCheckBox* showOnly_ = nullptr;
     QComboBox* filter_ = nullptr;
+    QComboBox* touchSize_ = nullptr;
 };
 
 // The settings command: the dialog over the file list's settings; OK writes them back and

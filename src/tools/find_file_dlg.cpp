@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGestureEvent>
+#include <QMenu>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScroller>
+#include <QTapAndHoldGesture>
 #include <QTreeWidget>
 #include <algorithm>
 #include <functional>
@@ -123,7 +128,13 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
     results_->setUniformRowHeights(true);
     results_->setSelectionBehavior(QAbstractItemView::SelectRows);
     results_->setIconSize(QSize(16, 16));
-    results_->header()->setStretchLastSection(false);
+    results_->header()->setStretchLastSection(true);
+    // Results are used with a finger: a tap opens, a hold offers the folder, a swipe scrolls.
+    results_->viewport()->grabGesture(Qt::TapAndHoldGesture);
+    results_->viewport()->installEventFilter(this);
+    QScroller::grabGesture(results_->viewport(), QScroller::TouchGesture);
+    connect(results_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { OpenResult(results_->indexOfTopLevelItem(item)); });
 
     status_ = new QLabel(this);
     status_->setObjectName(QString::number(IDC_FIND_STATUS));
@@ -207,6 +218,74 @@ bool CFindFileDlg::KeepResponsive() {
         sincePaint_.restart();
     }
     return !search_ || !search_->Stopped();
+}
+
+void CFindFileDlg::SetResultActions(ResultAction open, ResultAction goToFolder) {
+    open_ = std::move(open);
+    goToFolder_ = std::move(goToFolder);
+}
+
+void CFindFileDlg::OfferFolders(const QStringList& folders) {
+    const QString chosen = folder_->currentText();
+    QStringList entries;
+    for (int i = 0; i < folder_->count(); ++i)
+        entries.append(folder_->itemText(i));
+    for (const QString& folder : folders) {
+        const bool known = std::any_of(entries.begin(), entries.end(), [&](const QString& e) {
+            return e.compare(folder, Qt::CaseInsensitive) == 0;
+        });
+        if (!known && !folder.isEmpty()) entries.append(folder);
+    }
+    folder_->clear();
+    FillSorted(folder_, entries);
+    folder_->setCurrentIndex(std::max(0, folder_->findText(chosen)));
+}
+
+void CFindFileDlg::OpenResult(int index) {
+    const QTreeWidgetItem* item = results_->topLevelItem(index);
+    if (item && open_ && !search_) open_(item->text(1), item->text(0));
+}
+
+void CFindFileDlg::GoToFolderOf(int index) {
+    const QTreeWidgetItem* item = results_->topLevelItem(index);
+    if (!item || !goToFolder_ || search_) return;
+    const QString folder = item->text(1);
+    const QString name = item->text(0);
+    accept();
+    goToFolder_(folder, name);
+}
+
+void CFindFileDlg::ShowResultMenu(const QPoint& globalPos) {
+    QTreeWidgetItem* item = results_->itemAt(results_->viewport()->mapFromGlobal(globalPos));
+    if (!item || search_) return;
+    results_->setCurrentItem(item);
+    const int index = results_->indexOfTopLevelItem(item);
+    QMenu menu(this);
+    QAction* open = menu.addAction(LoadStr(IDS_OPEN));
+    QAction* folder = menu.addAction(LoadStr(IDS_GO_TO_FOLDER));
+    open->setEnabled(bool(open_));
+    folder->setEnabled(bool(goToFolder_));
+    QAction* chosen = menu.exec(globalPos);
+    if (chosen == open) OpenResult(index);
+    if (chosen == folder) GoToFolderOf(index);
+}
+
+bool CFindFileDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != results_->viewport()) return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::ContextMenu) {
+        ShowResultMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() == QEvent::Gesture) {
+        auto* gestures = static_cast<QGestureEvent*>(event);
+        if (QGesture* hold = gestures->gesture(Qt::TapAndHoldGesture)) {
+            gestures->accept(hold);
+            if (hold->state() == Qt::GestureFinished && hold->hasHotSpot())
+                ShowResultMenu(hold->hotSpot().toPoint());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CFindFileDlg::done(int result) {

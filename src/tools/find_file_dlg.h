@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <functional>
 
 #include "browse/icon_cache.h"
 
@@ -37,9 +38,22 @@ public:
     // Closing during a search stops it and closes once it has ended.
     void done(int result) override;
 
+    // What a result leads to: a tap opens it; tap-and-hold also offers its folder, shown
+    // with the file selected (the dialog closes for that).
+    using ResultAction = std::function<void(const QString& folder, const QString& name)>;
+    void SetResultActions(ResultAction open, ResultAction goToFolder);
+    // The current folder and every mounted card join the folder list.
+    void OfferFolders(const QStringList& folders);
+    void OpenResult(int index);
+    void GoToFolderOf(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void AddResult(const FoundFile& file);
     void ShowFolder(const QString& folder);
+    void ShowResultMenu(const QPoint& globalPos);
     // Lets the window paint and take clicks now and then; false once the search is stopped.
     bool KeepResponsive();
 
@@ -56,4 +70,6 @@ private:
     QElapsedTimer sincePaint_;
     qint64 count_ = 0;
     int pendingClose_ = -1;  // the result of a close asked for during a search
+    ResultAction open_;
+    ResultAction goToFolder_;
 };

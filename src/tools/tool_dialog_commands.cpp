@@ -1,7 +1,12 @@
 #include "tools/tool_dialog_commands.h"
 
+#include <QAbstractItemView>
+
 #include "app/command_host.h"
+#include "browse/file_item.h"
 #include "browse/file_view.h"
+#include "platform/device_fs.h"
+#include "shell/open_item.h"
 #include "resources/ids.h"
 #include "shell/command_table.h"
 #include "shell/frame_document.h"
@@ -12,9 +17,40 @@
 
 namespace {
 
+// The current folder and every mounted card, beside the fixed entries.
+QStringList FindFolders(const CommandHost& frame) {
+    QStringList folders = {frame.GetCurrentFolder()};
+    FindData entry;
+    if (std::unique_ptr<FindHandle> find =
+            frame.fs().FindFirst(QStringLiteral("\\*.*"), entry, true)) {
+        do {
+            if (IsStorageCard(entry.attributes)) folders.append(QLatin1Char('\\') + entry.name);
+        } while (find->Next(entry));
+    }
+    return folders;
+}
+
 void OnFindFiles(CommandHost& frame) {
     CFindFileDlg dialog(frame.fs(), frame.settings(), frame.shell(),
                         frame.GetDocument().iconCache(), frame.DialogParent());
+    dialog.OfferFolders(FindFolders(frame));
+    dialog.SetResultActions(
+        [&frame](const QString& folder, const QString& name) {
+            FileItem item;
+            item.name = name;
+            OpenItem(frame.fs(), frame.shell(), frame.prompt(), folder, item,
+                     [&frame](const QString& path) { frame.SetCurrentFolder(path, true); });
+        },
+        [&frame](const QString& folder, const QString& name) {
+            if (frame.GetCurrentFolder().compare(folder, Qt::CaseInsensitive) != 0 &&
+                !frame.SetCurrentFolder(folder, true)) {
+                return;
+            }
+            CFileView& list = *frame.GetFileView();
+            const int row = list.FindRowByName(name);
+            list.ActiveView()->setFocus();
+            list.SelectRow(row, RowSelect::Select, RowScope::Alone, RowScroll::IntoView);
+        });
     frame.RunDialog(dialog);
 }
 

@@ -36,11 +36,11 @@ protected:
 
     void Select(const QStringList& names) {
         FocusList();
-        list().SelectRows(0);
+        list().SelectRows(SelectMode::None);
         for (const QString& name : names) {
             const int row = list().FindRowByName(name);
             ASSERT_GE(row, 0) << name.toStdString();
-            list().SelectRow(row, true, false, false);
+            list().SelectRow(row, RowSelect::Select, RowScope::Add);
         }
     }
 

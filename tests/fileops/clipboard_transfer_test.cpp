@@ -95,7 +95,7 @@ TEST_F(ClipboardTest, YesToAllReplacesLaterFilesAndMergesFolders) {
     SelectNames({"a.txt", "b.txt", "F"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
-    list().SelectRows(0);
+    list().SelectRows(SelectMode::None);
     prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     Command(ID_EDIT_PASTE);
     // Folders come first in the list, so the folder is asked about, once for everything.

@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "browse/file_view_input.h"
 #include "resources/ids.h"
 #include "shell/command_table.h"
 #include "shell/frame_fixture.h"
@@ -52,14 +53,14 @@ TEST_F(CommandRulesTest, TheWindowGathersFocusSelectionClipboardAndPlace) {
 TEST_F(CommandRulesTest, MenusApplyTheRulesWhenTheyOpen) {
     Open();
     FocusList();
-    list().SelectRows(0);
+    list().SelectRows(SelectMode::None);
     emit frame().MenuBarPopup(0)->aboutToShow();
     EXPECT_FALSE(frame().commands().Action(ID_FILE_ENCRYPT)->isEnabled());
     SelectOnly({"a.txt", "b.txt"});
     emit frame().MenuBarPopup(0)->aboutToShow();
     EXPECT_TRUE(frame().commands().Action(ID_FILE_ENCRYPT)->isEnabled());
 
-    std::unique_ptr<QMenu> menu = frame().BuildPopupMenu(CFileView::TapAndHoldMenu());
+    std::unique_ptr<QMenu> menu = frame().BuildPopupMenu(FileViewInput::TapAndHoldMenu());
     auto* open = menu->findChild<QAction*>(QString::number(ID_FILE_OPEN_ITEM));
     auto* del = menu->findChild<QAction*>(QString::number(ID_EDIT_DELETE));
     ASSERT_TRUE(open && del);
@@ -81,7 +82,7 @@ TEST_F(CommandRulesTest, HandlersAndAcceleratorsRunOnlyEnabledCommands) {
     QTest::keyClick(focus, Qt::Key_X, Qt::ControlModifier);
     // Paste is disabled without the system's data on the clipboard.
     QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
-    list().SelectRows(0);
+    list().SelectRows(SelectMode::None);
     EXPECT_FALSE(frame().OnCommand(ID_FILE_DUMP));
     EXPECT_EQ(ran, QList<int>({ID_FILE_DUMP, ID_EDIT_COPY, ID_EDIT_CUT}));
 }

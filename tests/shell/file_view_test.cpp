@@ -1,10 +1,15 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
 
 #include "app/path_helpers.h"
 #include "browse/file_header_view.h"
 #include "browse/file_list_model.h"
+#include "browse/file_view_input.h"
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
 
@@ -77,7 +82,7 @@ TEST_F(FileViewTest, ModelPassesTheModelTesterThroughEveryRowOperation) {
     EXPECT_EQ(list().InsertItem(record, 1), 1);
     list().RefreshRow(1, true);
     frame().OnCommand(ID_VIEW_SORT_BY_TYPE);
-    list().SelectRows(1);
+    list().SelectRows(SelectMode::All);
     ASSERT_TRUE(device.fs().DeleteFile(QStringLiteral("\\My Documents\\a.txt")));
     list().RemoveRows(false);
     EXPECT_EQ(list().RowCount(), 3);
@@ -127,6 +132,95 @@ TEST_F(FileViewTest, OneTapOpensWithTapActionZeroADoubleTapWithOne) {
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, RowCenter(0));
     Settle();
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents\\Sub"));
+}
+
+// A finger swipe scrolls and selects nothing; a finger's long press starts the check mode,
+// where taps toggle rows, the count shows and commands take the checked rows.
+TEST_F(FileViewTest, FingersScrollAndCheckRowsInTheCheckMode) {
+    QStringList files;
+    for (int i = 0; i < 40; ++i)
+        files.append(QStringLiteral("\\My Documents\\f%1.txt=x").arg(i, 2, 10, QLatin1Char('0')));
+    device.Make(files);
+    Open(QSize(240, 320));
+    QAbstractItemView* view = list().ActiveView();
+    QWidget* viewport = view->viewport();
+    QPointingDevice* finger = QTest::createTouchDevice();
+    QPoint at = viewport->rect().center() + QPoint(0, 40);
+    QTest::touchEvent(viewport, finger).press(0, at);
+    for (int step = 0; step < 8; ++step) {
+        QTest::qWait(15);
+        at.ry() -= 12;
+        QTest::touchEvent(viewport, finger).move(0, at);
+    }
+    QTest::touchEvent(viewport, finger).release(0, at);
+    QTest::qWait(400);
+    EXPECT_GT(view->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list().SelectedCount(), 0);
+    EXPECT_TRUE(shell.openedFiles.isEmpty());
+
+    view->verticalScrollBar()->setValue(0);
+    list().input().LongPress(view, RowCenter(0), true);
+    EXPECT_TRUE(list().input().checkMode());
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCenter(2));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCenter(3));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCenter(0));
+    EXPECT_EQ(list().GetSelectedRows(), QList<int>({2, 3}));
+    EXPECT_TRUE(shell.openedFiles.isEmpty());
+    EXPECT_TRUE(list().findChild<QLabel*>("checkCount")->text().contains(QLatin1Char('2')));
+    ASSERT_TRUE(frame().OnCommand(ID_EDIT_DELETE));
+    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\f02.txt")));
+    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\f03.txt")));
+    list().findChild<QToolButton*>("checkDone")->click();
+    EXPECT_FALSE(list().input().checkMode());
+}
+
+TEST_F(FileViewTest, KeysMoveThroughFoldersAndActOnTheSelection) {
+    device.Make({"\\My Documents\\Sub\\a.txt=a", "\\My Documents\\b.txt=b"});
+    Open();
+    FocusList();
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        Settle();  // the command states follow the selection when idle
+        QTest::keyClick(list().ActiveView(), key, modifiers);
+        Settle();
+        return frame().GetCurrentFolder();
+    };
+    list().SelectRow(list().FindRowByName("Sub"), RowSelect::Select, RowScope::Alone);
+    EXPECT_EQ(press(Qt::Key_Return), QStringLiteral("\\My Documents\\Sub"));
+    EXPECT_EQ(press(Qt::Key_Up, Qt::AltModifier), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(press(Qt::Key_Left, Qt::AltModifier), QStringLiteral("\\My Documents\\Sub"));
+    EXPECT_EQ(press(Qt::Key_Right, Qt::AltModifier), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(press(Qt::Key_Backspace), QStringLiteral("\\"));
+    press(Qt::Key_Left, Qt::AltModifier);
+    list().SelectRow(list().FindRowByName("b.txt"), RowSelect::Select, RowScope::Alone);
+    press(Qt::Key_Delete);
+    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\b.txt")));
+    list().SelectRow(list().FindRowByName("Sub"), RowSelect::Select, RowScope::Alone);
+    press(Qt::Key_F2);
+    EXPECT_TRUE(list().ActiveView()->viewport()->findChild<QLineEdit*>());
+}
+
+// Another program's change shows without a refresh, and the selection stays.
+TEST_F(FileViewTest, TheListFollowsChangesMadeByOtherPrograms) {
+    device.Make({"\\My Documents\\b.txt=b"});
+    Open();
+    list().SelectRow(0, RowSelect::Select, RowScope::Alone);
+    device.Make({"\\My Documents\\a.txt=a"});
+    for (int wait = 0; wait < 40 && list().RowCount() < 2; ++wait)
+        QTest::qWait(50);
+    EXPECT_EQ(RowNames(), QStringList({"a.txt", "b.txt"}));
+    EXPECT_EQ(list().GetSelectedRows(), QList<int>({1}));
+}
+
+TEST_F(FileViewTest, EscapeOutOfAMenuGivesTheFocusBackToThePane) {
+    Open();
+    FocusList();
+    QMenu* edit = frame().MenuBarPopup(1);
+    frame().menuBar()->setActiveAction(edit->menuAction());
+    Settle();
+    ASSERT_TRUE(edit->isVisible());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(list().HasFocusInside());
 }
 
 }  // namespace

@@ -109,4 +109,22 @@ TEST_F(FolderTreeTest, RenamingInPlaceMovesTheFolderAndTheWindow) {
     EXPECT_EQ(path, QStringLiteral("\\Temp\\New\\a.txt"));
 }
 
+// A folder made after its level was listed: syncing reads that level again. The tree's
+// commands act on the folder it highlights, even when the list shows another.
+TEST_F(FolderTreeTest, SyncRereadsALevelAndTreeCommandsActOnTheHighlightedFolder) {
+    Open();
+    device.Make({"\\My Documents\\New\\x.txt=x"});
+    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\My Documents\\New"), true));
+    EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\My Documents\\New"));
+
+    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\Temp"), false));
+    FocusTree();
+    ASSERT_TRUE(frame().OnCommand(ID_EDIT_DELETE));
+    Settle();
+    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\New")));
+    EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp")));
+    EXPECT_TRUE(Children(Find("\\My Documents")).isEmpty());
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+}
+
 }  // namespace

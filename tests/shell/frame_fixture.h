@@ -87,11 +87,11 @@ protected:
 
     // Selects the rows of those names in the list, and no others.
     void SelectOnly(const QStringList& names) {
-        list().SelectRows(0);
+        list().SelectRows(SelectMode::None);
         for (const QString& name : names) {
             const int row = list().FindRowByName(name);
             EXPECT_GE(row, 0) << name.toStdString();
-            if (row >= 0) list().SelectRow(row, true, false, false);
+            if (row >= 0) list().SelectRow(row, RowSelect::Select, RowScope::Add);
         }
     }
 

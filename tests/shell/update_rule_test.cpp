@@ -76,7 +76,7 @@ TEST(UpdateRuleTest, EnableRulesFollowTheFacts) {
 TEST(UpdateRuleTest, RadioMarksFollowModeAndSortAndTheHeaderNeedsDetails) {
     CommandFacts f;
     for (int mode = 0; mode < 4; ++mode) {
-        f.listMode = mode;
+        f.listMode = ViewMode(mode);
         for (int other = 0; other < 4; ++other)
             EXPECT_EQ(UpdateRule(ID_VIEW_LARGE_ICONS + other, f).checked, other == mode);
         EXPECT_EQ(UpdateRule(ID_VIEW_COLUMN_HEADER, f).enabled, mode == 3) << mode;

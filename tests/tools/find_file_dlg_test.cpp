@@ -86,21 +86,29 @@ TEST_F(FindFileDlgTest, ClosingDuringASearchEndsItFirst) {
 
 class FindFilesCommandTest : public FrameTest {};
 
-TEST_F(FindFilesCommandTest, OpensTheDialogOverTheFramesDevice) {
+// A tap on a result opens it; "go to its folder" shows the folder with the file selected.
+TEST_F(FindFilesCommandTest, ResultsOpenAndLeadToTheirFolders) {
     device.Make({"\\Windows\\tool.exe=x", "\\Windows\\sub\\other.exe=y"});
     Open();
     QStringList rows;
     frame().SetDialogRunner([&](QDialog& dialog) {
         auto* folders = Control<QComboBox>(dialog, IDC_FIND_FOLDER);
+        EXPECT_GE(folders->findText(QStringLiteral("\\My Documents")), 0);
         folders->setCurrentIndex(folders->findText(QStringLiteral("\\Windows")));
         Control<QPushButton>(dialog, IDC_FIND_START)->click();
         rows = Rows(dialog);
-        Control<QPushButton>(dialog, IDOK)->click();
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        auto* results = Control<QTreeWidget>(dialog, IDC_FIND_RESULTS);
+        dialog.show();
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->visualItemRect(results->topLevelItem(0)).center());
+        static_cast<CFindFileDlg&>(dialog).GoToFolderOf(1);
         return dialog.result();
     });
     EXPECT_TRUE(frame().OnCommand(ID_EDIT_FIND_FILES));
     EXPECT_EQ(rows, QStringList({"other.exe|\\Windows\\sub", "tool.exe|\\Windows"}));
+    EXPECT_EQ(shell.openedFiles, QStringList({"\\Windows\\sub\\other.exe"}));
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows"));
+    EXPECT_EQ(list().GetSelectedRows(), QList<int>({list().FindRowByName("tool.exe")}));
 }
 
 }  // namespace
