@@ -1,5 +1,8 @@
 #include "cli/cli_context.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "app/device_options.h"
 #include "app/path_helpers.h"
 #include "app/settings_defaults.h"
@@ -17,12 +20,23 @@ std::unique_ptr<HostDeviceFs> OpenDevice(const DeviceOptions& options, bool read
     return std::make_unique<HostDeviceFs>(options.config);
 }
 
+// A command that only reads works on a copy of the settings: what the document saves at the
+// end (a bin path it worked out) must not tell a later run that a bin exists.
+std::unique_ptr<SettingsStore> OpenSettings(const DeviceOptions& options, QTemporaryDir* scratch) {
+    std::unique_ptr<SettingsStore> store = OpenDeviceSettings(options);
+    if (!scratch) return store;
+    const QString copy = scratch->filePath(QStringLiteral("settings.ini"));
+    QFile::copy(store->FileName(), copy);
+    return SettingsStore::FromFile(copy);
+}
+
 }  // namespace
 
 CliContext::CliContext(const DeviceOptions& options, bool readOnly)
     : fs_(OpenDevice(options, readOnly)),
       readOnlyFs_(readOnly ? std::make_unique<ReadOnlyDeviceFs>(*fs_) : nullptr),
-      settings_(OpenDeviceSettings(options)),
+      scratch_(readOnly ? std::make_unique<QTemporaryDir>() : nullptr),
+      settings_(OpenSettings(options, scratch_.get())),
       shell_(std::make_unique<DesktopShellServices>(fs())) {}
 
 DeviceFs& CliContext::fs() {

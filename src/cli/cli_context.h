@@ -8,6 +8,7 @@
 #include "platform/host_device_fs.h"
 
 class CFileDoc;
+class QTemporaryDir;
 class ReadOnlyDeviceFs;
 struct DeviceOptions;
 class RecycleBin;
@@ -52,6 +53,7 @@ public:
 private:
     std::unique_ptr<HostDeviceFs> fs_;
     std::unique_ptr<ReadOnlyDeviceFs> readOnlyFs_;  // set when the command only reads
+    std::unique_ptr<QTemporaryDir> scratch_;        // the settings' copy of such a command
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<ShellServices> shell_;
     Clock clock_;

@@ -113,4 +113,6 @@ TEST_F(CliListingTest, ReadersCreateNothingAndTakeHostPaths) {
     }
     EXPECT_EQ(device().Snapshot(), before);
     EXPECT_EQ(Names(ListJson({device().HostRoot() + "/D"})), QStringList({"a.txt"}));
+    // Nor do they leave a bin path behind that the first deletion would find damaged.
+    EXPECT_EQ(Run({"rm", "\\D\\a.txt"}).err, "");
 }
