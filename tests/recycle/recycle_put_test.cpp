@@ -165,8 +165,8 @@ TEST_F(RecyclePut, AMediumWithoutAttributesStillTakesAndReturnsItems) {
     EXPECT_EQ(rig.BinItems(), QStringList());
 }
 
-// Over 4 GiB, sizes are 64-bit end to end. Minutes long and 4 GiB of disk: run with
-// NUVIO_LARGE_FILE_TESTS=1 (the reliability suite's full run does).
+// Over 4 GiB, sizes are 64-bit end to end. Minutes long and 4 GiB of disk: run by hand with
+// NUVIO_LARGE_FILE_TESTS=1.
 TEST(RecycleLargeFile, ASparseFileOverFourGibibytesRoundTrips) {
     if (qEnvironmentVariableIsEmpty("NUVIO_LARGE_FILE_TESTS")) GTEST_SKIP();
     BinRig rig;
