@@ -71,7 +71,7 @@ TEST_F(CryptCommandTest, EncryptThenDecryptAskingBeforeReplacing) {
     // Declining the replacement leaves everything as it was; Yes replaces, and the
     // encrypted file goes once its content is back.
     device.File(Path("a.txt"), "changed");
-    prompt.messageAnswers = {IDNO};
+    prompt.messageAnswers = {MessageAnswer::No};
     ASSERT_TRUE(frame().OnCommand(ID_FILE_DECRYPT));
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CONFIRM_REPLACE_DECRYPTED}));
     EXPECT_EQ(device.Read(Path("a.txt")), "changed");
@@ -131,7 +131,8 @@ TEST(PasswordDialog, OkNeedsAPasswordAndTheConfirmationMustMatchExactly) {
     password->clear();
     EXPECT_FALSE(ok->isEnabled());
 
-    // Differing only in letter case is a mismatch: message 128, and the dialog stays.
+    // Differing only in letter case is a mismatch: message IDS_PASSWORD_MISMATCH, and the dialog
+    // stays.
     password->setText(QStringLiteral("Secret"));
     confirm->setText(QStringLiteral("secret"));
     ok->click();

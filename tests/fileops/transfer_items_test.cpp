@@ -101,7 +101,7 @@ TEST(TransferItems, PasteRulesFollowTheAnswersSpaceAndRomSources) {
         QStringList files;
         QList<TransferItem> items;
         bool move;
-        std::deque<int> answers;
+        std::deque<ConfirmAnswer> answers;
         QList<TransferOutcome> outcomes;
         QList<int> messages;
         int confirms;
@@ -120,9 +120,9 @@ TEST(TransferItems, PasteRulesFollowTheAnswersSpaceAndRomSources) {
          {O::NotReached}, {IDS_SAME_SOURCE_AND_DESTINATION}, 0, {"\\S\\a.txt=a"}},
         {"failed move", {"\\S\\a.txt=data"}, {{"\\S\\a.txt", "\\Gone\\a.txt"}}, true, {},
          {O::CopyFailed}, {}, 0, {"\\S\\a.txt=data"}},
-        {"yes to all", both, three, false, {CONFIRM_YES_TO_ALL}, {O::Done, O::Done, O::Done},
+        {"yes to all", both, three, false, {ConfirmAnswer::YesToAll}, {O::Done, O::Done, O::Done},
          {}, 1, {"\\D\\F\\x.txt=new x", "\\D\\F\\y.txt=old y", "\\D\\b.txt=new b"}},
-        {"no, cancel", both, three, true, {CONFIRM_NO, CONFIRM_CANCEL},
+        {"no, cancel", both, three, true, {ConfirmAnswer::No, ConfirmAnswer::Cancel},
          {O::Declined, O::Declined, O::NotReached}, {}, 2,
          {"\\D\\F\\x.txt=old x", "\\D\\a.txt=old a", "\\S\\a.txt=new a", "\\S\\b.txt=new b"}},
         {"rom", {"\\S\\r1=1", "\\S\\r2=2", "\\S\\ok=ok", "\\S\\G\\r3=3", "\\S\\G\\f=f", "\\D\\"},

@@ -26,7 +26,7 @@ TEST(FileDoc, StartsWithNoSettingsAtAll) {
         CFileDoc doc(f.device.fs(), f.device.settings(), f.prompt, f.clock, f.shell);
         ASSERT_TRUE(doc.OnNewDocument());
         // No storage card: the bin falls back to main memory and is made hidden.
-        EXPECT_EQ(doc.bin().binPath, "\\~Recycle");
+        EXPECT_EQ(doc.bin().binPath(), "\\~Recycle");
         EXPECT_TRUE(*f.device.fs().GetAttributes("\\~Recycle") & Attr::kHidden);
         EXPECT_TRUE(f.prompt.messages.isEmpty());
     }
@@ -51,7 +51,7 @@ TEST(FileDoc, ALaterStartUsesTheStoredBinAndLeavesUnchangedFilesAlone) {
                                            "\\Elsewhere\\~Recycle");
     {
         CFileDoc doc(f.device.fs(), f.device.settings(), f.prompt, f.clock, f.shell);
-        EXPECT_EQ(doc.bin().binPath, "\\Elsewhere\\~Recycle");
+        EXPECT_EQ(doc.bin().binPath(), "\\Elsewhere\\~Recycle");
         EXPECT_FALSE(f.device.Exists("\\Elsewhere"));
         EXPECT_FALSE(doc.favorites().IsDirty());
     }
@@ -59,3 +59,4 @@ TEST(FileDoc, ALaterStartUsesTheStoredBinAndLeavesUnchangedFilesAlone) {
     ASSERT_TRUE(f.device.fs().GetTimes(favorites, nullptr, nullptr, &after));
     EXPECT_EQ(after, old);  // not rewritten
 }
+

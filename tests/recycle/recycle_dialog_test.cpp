@@ -101,7 +101,7 @@ TEST_F(RecycleDialogTest, RestoresAndErasesTheSelectedRows) {
         return int(QDialog::Rejected);
     });
     EXPECT_TRUE(prompt.messages.isEmpty());
-    EXPECT_TRUE(Bin().entries.isEmpty());
+    EXPECT_TRUE(Bin().entries().isEmpty());
     EXPECT_FALSE(device.Exists(kDocs + "\\b.txt"));
     EXPECT_EQ(device.List("\\~Recycle").filter(".nzc"), QStringList());
     // The restored files joined the list, selected since nothing was selected before.
@@ -129,18 +129,18 @@ TEST_F(RecycleDialogTest, CancelKeepsAdvancedSettingsWithoutAPurgeAndOkPurgesAtO
             return int(QDialog::Rejected);
         },
         oneDay);
-    EXPECT_EQ(Bin().lifetime, 1);
-    EXPECT_EQ(Bin().entries.size(), 1);
+    EXPECT_EQ(Bin().settings().lifetime, 1);
+    EXPECT_EQ(Bin().entries().size(), 1);
 
     // Set back and chosen again, then OK in both: the changed lifetime forces the purge.
-    Bin().lifetime = 0;
+    Bin().SetLimits(Bin().settings().capacityMb, Bin().settings().capacityLimitOn, 0);
     RunCommand(
         [](CRecycleBinDlg& dialog) {
             Click(dialog, IDC_RECYCLE_ADVANCED);
             return Click(dialog, IDOK);
         },
         oneDay);
-    EXPECT_TRUE(Bin().entries.isEmpty());
+    EXPECT_TRUE(Bin().entries().isEmpty());
     EXPECT_EQ(device.List("\\~Recycle").filter(".nzc"), QStringList());
     EXPECT_FALSE(RecycleBin::CapacityLimitChanged(false, 16, false, 4));
     EXPECT_TRUE(RecycleBin::CapacityLimitChanged(false, 16, true, 16));

@@ -2,14 +2,19 @@
 #include <QtEndian>
 
 #include "fileops/file_names.h"
+#include "support/faulty_device_fs.h"
 #include "recycle/recycle_bin_rig.h"
 #include "recycle/recycle_index.h"
-#include "support/faulty_device_fs.h"
-#include "support/utf16_bytes.h"
 
 namespace {
 
 const QString kIndex = QStringLiteral("\\~Recycle\\~Recycle.bin");
+
+void Put16(QByteArray& out, quint16 value) {
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 2);
+}
 
 void Put32(QByteArray& out, quint32 value) {
     char bytes[4];
@@ -18,18 +23,18 @@ void Put32(QByteArray& out, quint32 value) {
 }
 
 void PutText(QByteArray& out, const QString& text) {
-    out += Le16(quint16((text.size() + 1) * 2));
+    Put16(out, quint16((text.size() + 1) * 2));
     for (QChar c : text)
-        out += Le16(c.unicode());
-    out += Le16(0);
+        Put16(out, c.unicode());
+    Put16(out, 0);
 }
 
 QByteArray Header(const char* magic, quint16 count) {
     QByteArray out;
     for (int i = 0; i < 3; ++i)
-        out += Le16(quint16(magic[i]));
-    out += Le16(0);
-    out += Le16(count);
+        Put16(out, quint16(magic[i]));
+    Put16(out, 0);
+    Put16(out, count);
     out.append(32, '\0');
     return out;
 }
@@ -37,9 +42,9 @@ QByteArray Header(const char* magic, quint16 count) {
 void PutRecord(QByteArray& out, const RecycleEntry& e) {
     PutText(out, e.archivePath);
     PutText(out, e.originalPath);
-    out += Le16(16);
+    Put16(out, 16);
     for (quint16 f : e.deleteTime.fields)
-        out += Le16(f);
+        Put16(out, f);
     Put32(out, quint32(e.size));
     Put32(out, e.attributes);
 }
@@ -81,22 +86,21 @@ TEST_F(RecycleIndexTest, ThreeEntriesAreWrittenByteExactAndReadBackFieldForField
     for (const RecycleEntry& e : kThree)
         PutRecord(expected, e);
     MakeArchives();
-    rig.bin.entries = kThree;
-    rig.bin.dirty = true;
+    rig.bin.SetEntries(rig.bin.binPath(), kThree);
     ASSERT_TRUE(rig.bin.SaveRecycleIndex());
-    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_FALSE(rig.bin.dirty());
     EXPECT_EQ(rig.dev.Read(kIndex), expected);
     EXPECT_TRUE(*rig.dev.fs().GetAttributes(kIndex) & Attr::kHidden);
     EXPECT_EQ(rig.BinItems().size(), 3);  // no temporary file left
 
     rig.bin.LoadRecycleIndex();
-    EXPECT_EQ(rig.bin.entries, kThree);
-    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_EQ(rig.bin.entries(), kThree);
+    EXPECT_FALSE(rig.bin.dirty());
 
     // An archive deleted by hand drops its entry.
     ASSERT_TRUE(DeleteFileForce(rig.dev.fs(), kThree[1].archivePath));
     rig.bin.LoadRecycleIndex();
-    EXPECT_EQ(rig.bin.entries, QList<RecycleEntry>({kThree[0], kThree[2]}));
+    EXPECT_EQ(rig.bin.entries(), QList<RecycleEntry>({kThree[0], kThree[2]}));
 }
 
 TEST_F(RecycleIndexTest, SizesFromFourGibibytesOnAreStoredAsTheLargest32BitValue) {
@@ -131,8 +135,8 @@ TEST_F(RecycleIndexTest, AMalformedRecordEndsTheReadAndKeepsTheRecordsBeforeIt) 
         const RecycleIndexContent content = DecodeRecycleIndex(file);
         EXPECT_FALSE(content.complete);
         rig.bin.LoadRecycleIndex();
-        EXPECT_GE(rig.bin.entries.size(), 1);
-        for (const RecycleEntry& e : rig.bin.entries)
+        EXPECT_GE(rig.bin.entries().size(), 1);
+        for (const RecycleEntry& e : rig.bin.entries())
             EXPECT_EQ(e, kThree[0]);
     }
     EXPECT_EQ(DecodeRecycleIndex(files[2]).entries.size(), 2);
@@ -142,17 +146,17 @@ TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
     rig.dev.Make({"\\Docs\\a.txt=alpha", "\\Docs\\e\\", "\\r.txt=rr"});
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\r.txt"));
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\Docs"));
-    const QList<RecycleEntry> put = rig.bin.entries;
+    const QList<RecycleEntry> put = rig.bin.entries();
     rig.dev.File("\\~Recycle\\junk.nzc", "no zip");
 
     // The index was never written: a crash came first.
     ASSERT_TRUE(rig.dev.fs().DeleteFile(kIndex));
     RecycleBin reread(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     reread.Open();
-    ASSERT_EQ(reread.entries.size(), 2);
+    ASSERT_EQ(reread.entries().size(), 2);
     EXPECT_TRUE(rig.dev.Exists(kIndex));  // written back as the lock went
     for (int i = 0; i < 2; ++i) {
-        const RecycleEntry& got = reread.entries[i];
+        const RecycleEntry& got = reread.entries()[i];
         const RecycleEntry& want = put[1 - i];  // in name order: Docs.nzc, r.txt.nzc
         EXPECT_EQ(got.archivePath, want.archivePath);
         EXPECT_EQ(got.originalPath, want.originalPath);
@@ -169,10 +173,9 @@ TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
         return op == FaultyDeviceFs::Op::OpenForRead && path.endsWith(".bin");
     });
     RecycleBin unreadable(faulty, rig.dev.settings(), rig.prompt, rig.clock);
-    unreadable.binPath = reread.binPath;
+    unreadable.SetEntries(reread.binPath(), {});
     unreadable.LoadRecycleIndex();
-    EXPECT_TRUE(unreadable.binReady);
-    EXPECT_EQ(unreadable.entries.size(), 2);
+    EXPECT_EQ(unreadable.entries().size(), 2);
 }
 
 // A bin on a card is outside input: its index names items, never paths to delete or write.
@@ -208,15 +211,15 @@ TEST_F(RecycleIndexTest, ACraftedIndexNamesNothingOutsideTheBinFolder) {
         PutRecord(index, entry);
         rig.dev.File(kIndex, index);
         rig.bin.LoadRecycleIndex();
-        EXPECT_EQ(rig.bin.entries.size(), row.kept ? 1 : 0) << row.magic << " " << row.archive;
+        EXPECT_EQ(rig.bin.entries().size(), row.kept ? 1 : 0) << row.magic << " " << row.archive;
         if (row.kept) {
-            EXPECT_EQ(rig.bin.indexIsCurrent, row.magic[2] == '1');
+            EXPECT_EQ(rig.bin.indexIsCurrent(), row.magic[2] == '1');
         }
         if (!row.kept && row.magic[2] != 'X') {
             // Nothing the record names is ever removed: not by erase, nor by the purge.
-            rig.bin.entries = {entry};
+            rig.bin.SetEntries(rig.bin.binPath(), {entry});
             rig.bin.EraseFromBin({0});
-            rig.bin.lifetime = 1;
+            rig.bin.SetLimits(16, false, 1);
             rig.bin.PurgeExpired(true);
         }
     }

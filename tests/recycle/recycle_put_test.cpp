@@ -6,12 +6,12 @@
 #include <QStorageInfo>
 
 #include "fileops/tree_ops.h"
+#include "support/faulty_device_fs.h"
 #include "platform/file_time.h"
 #include "recycle/recycle_archive_entries.h"
 #include "recycle/recycle_bin_rig.h"
 #include "recycle/recycle_test_helpers.h"
 #include "resources/ids.h"
-#include "support/faulty_device_fs.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ protected:
         const std::optional<RecycleEntry> entry = bin.MoveToRecycleBin(item);
         EXPECT_TRUE(entry);
         EXPECT_FALSE(rig.dev.Exists(item));
-        bin.RestoreFromBin({int(bin.entries.size()) - 1});
+        bin.RestoreFromBin({int(bin.entries().size()) - 1});
         EXPECT_EQ(rig.dev.Snapshot(), before);
         EXPECT_TRUE(rig.prompt.confirms.isEmpty());
         return entry.value_or(RecycleEntry());
@@ -57,7 +57,7 @@ TEST_F(RecyclePut, ASecondItemOfTheSameNameGetsANumberedArchive) {
     const std::optional<RecycleEntry> second = bin.MoveToRecycleBin("\\B\\report.txt");
     ASSERT_TRUE(second);
     EXPECT_EQ(second->archivePath, "\\~Recycle\\report.txt(2).nzc");
-    EXPECT_EQ(bin.entries, QList<RecycleEntry>({*first, *second}));
+    EXPECT_EQ(bin.entries(), QList<RecycleEntry>({*first, *second}));
     EXPECT_EQ(rig.dev.List("\\B"), QStringList());
     EXPECT_FALSE(bin.MoveToRecycleBin("\\~Recycle"));  // the bin cannot go into itself
 }
@@ -84,7 +84,7 @@ TEST_F(RecyclePut, LeftoversGoButListedItemsAndLiveTemporaryFilesStay) {
     listed.archivePath = "\\~Recycle\\item.part";
     listed.originalPath = "\\item.part";
     listed.plain = true;
-    bin.entries = {listed};
+    bin.SetEntries(bin.binPath(), {listed});
     ASSERT_TRUE(bin.MoveToRecycleBin("\\a.txt"));
     // As a crash of an earlier version leaves them: an archive complete but not in the index
     // yet, and one still being written under its working name.
@@ -98,8 +98,8 @@ TEST_F(RecyclePut, LeftoversGoButListedItemsAndLiveTemporaryFilesStay) {
     bin.LoadRecycleIndex();
     EXPECT_EQ(rig.BinItems(), QStringList({"item.part", "late.nzc"}));
     EXPECT_TRUE(rig.dev.Exists(live));
-    ASSERT_EQ(bin.entries.size(), 2);
-    EXPECT_EQ(bin.entries[1].originalPath, "\\b.txt");
+    ASSERT_EQ(bin.entries().size(), 2);
+    EXPECT_EQ(bin.entries()[1].originalPath, "\\b.txt");
 }
 
 // The host tells names apart by letter case, the device does not: neither overwrites the other.
@@ -114,7 +114,7 @@ TEST_F(RecyclePut, NamesDifferingOnlyInCaseComeBackUnderNewNames) {
     }
     ASSERT_TRUE(bin.MoveToRecycleBin("\\D"));
     bin.RestoreFromBin({0});
-    EXPECT_TRUE(bin.entries.isEmpty());
+    EXPECT_TRUE(bin.entries().isEmpty());
     QStringList contents;
     for (QDirIterator it(host, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         QFile file(it.next());
@@ -131,10 +131,9 @@ TEST_F(RecyclePut, NamesDifferingOnlyInCaseComeBackUnderNewNames) {
 // Archives are private to the user; a restore brings back the bits the item had.
 TEST_F(RecyclePut, ArchivesArePrivateAndRestoresKeepThePermissionBits) {
     rig.dev.Make({"\\P\\secret.txt=s", "\\P\\tool.sh=t", "\\P\\shared.txt=x"});
-    const QList<std::pair<QString, quint32>> modes = {{"\\P\\secret.txt", 0600},
-                                                      {"\\P\\tool.sh", 0755},
-                                                      {"\\P\\shared.txt", 0640},
-                                                      {"\\P", 0700}};
+    const QList<std::pair<QString, quint32>> modes = {
+        {"\\P\\secret.txt", 0600}, {"\\P\\tool.sh", 0755}, {"\\P\\shared.txt", 0640},
+        {"\\P", 0700}};
     for (const auto& [path, mode] : modes)
         ASSERT_EQ(chmod(QFile::encodeName(fs.HostPath(path)).constData(), mode), 0);
     const std::optional<RecycleEntry> entry = bin.MoveToRecycleBin("\\P");
@@ -153,14 +152,14 @@ TEST_F(RecyclePut, AMediumWithoutAttributesStillTakesAndReturnsItems) {
         return op == FaultyDeviceFs::Op::SetAttributes;
     });
     RecycleBin plainBin(plain, rig.dev.settings(), rig.prompt, rig.clock);
-    plainBin.binPath = bin.binPath;
+    plainBin.SetEntries(bin.binPath(), {});
     plainBin.LoadRecycleIndex();
     const QStringList before = rig.dev.Snapshot("\\Docs") + rig.dev.Snapshot("\\f.txt");
     ASSERT_TRUE(plainBin.MoveToRecycleBin("\\Docs"));
     ASSERT_TRUE(plainBin.MoveToRecycleBin("\\f.txt"));
     EXPECT_EQ(rig.BinItems(), QStringList({"Docs.nzc", "f.txt.nzc"}));
     plainBin.RestoreFromBin({0, 1});
-    EXPECT_TRUE(plainBin.entries.isEmpty());
+    EXPECT_TRUE(plainBin.entries().isEmpty());
     EXPECT_EQ(rig.dev.Snapshot("\\Docs") + rig.dev.Snapshot("\\f.txt"), before);
     EXPECT_EQ(rig.BinItems(), QStringList());
 }
@@ -198,9 +197,9 @@ TEST(RecycleLargeFile, ASparseFileOverFourGibibytesRoundTrips) {
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\big.bin"));
     RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     next.Open();
-    ASSERT_EQ(next.entries.size(), 1);
-    EXPECT_EQ(next.entries[0].size, quint64(kSize));
+    ASSERT_EQ(next.entries().size(), 1);
+    EXPECT_EQ(next.entries()[0].size, quint64(kSize));
     next.RestoreFromBin({0});
-    EXPECT_TRUE(next.entries.isEmpty());
+    EXPECT_TRUE(next.entries().isEmpty());
     Check(false);
 }
