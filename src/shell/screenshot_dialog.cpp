@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QTimer>
 
+#include "app/clock.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -11,7 +12,8 @@
 #include "crypt/password_dlg.h"
 #include "fileops/confirm_dlg.h"
 #include "recycle/recycle_advanced_dlg.h"
-#include "recycle/recycle_bin_sample.h"
+#include "recycle/recycle_bin.h"
+#include "recycle/recycle_bin_dlg.h"
 #include "resources/ids.h"
 #include "shell/about_dlg.h"
 #include "shell/dialog_layout.h"
@@ -19,8 +21,8 @@
 #include "shell/main_frame.h"
 #include "shell/settings_dlg.h"
 #include "tools/add_favorite_dlg.h"
-#include "tools/edit_favorites_dlg.h"
 #include "tools/dump_file.h"
+#include "tools/edit_favorites_dlg.h"
 #include "tools/file_dump_dlg.h"
 #include "tools/find_file_dlg.h"
 #include "tools/sys_info_dlg.h"
@@ -49,7 +51,6 @@ std::unique_ptr<QWidget> MakeConfirm(int templateId, CMainFrame& frame) {
     dialog->Prepare();
     return dialog;
 }
-
 
 // Dialogs of the handheld fill its screen: the size the frame is given for the picture.
 std::unique_ptr<QWidget> FillScreen(std::unique_ptr<QWidget> dialog, CMainFrame& frame) {
@@ -86,6 +87,33 @@ std::unique_ptr<QWidget> FileDumpSample(CMainFrame& frame) {
     return FillScreen(std::make_unique<CFileDumpDlg>(std::move(file), &frame), frame);
 }
 
+// The recycle-bin dialog over a bin of sample entries that lives as long as the dialog.
+// Nothing is written to the device.
+struct SampleBinHolder {
+    explicit SampleBinHolder(CMainFrame& frame)
+        : bin(frame.fs(), frame.settings(), frame.prompt(), clock) {
+        const LocalTimeRecord time =
+            LocalTimeRecord::FromDateTime(QDateTime(QDate(2026, 3, 14), QTime(9, 26)));
+        bin.SetEntries(QStringLiteral("*~Recycle"),
+                       {
+                           {QStringLiteral("\\~Recycle\\報告.nzc"),
+                            QStringLiteral("\\My Documents\\報告.txt"), time, 15360, 0x20},
+                           {QStringLiteral("\\~Recycle\\Photos.nzc"),
+                            QStringLiteral("\\My Documents\\Photos"), time, 1572864, 0x10},
+                           {QStringLiteral("\\~Recycle\\notes.nzc"),
+                            QStringLiteral("\\Temp\\notes.doc"), time, 812, 0x20},
+                       });
+    }
+    Clock clock;
+    RecycleBin bin;
+};
+
+class SampleRecycleBinDlg : private SampleBinHolder, public CRecycleBinDlg {
+public:
+    explicit SampleRecycleBinDlg(CMainFrame& frame)
+        : SampleBinHolder(frame), CRecycleBinDlg(frame, bin, true, 0) {}
+};
+
 }  // namespace
 
 namespace {
@@ -105,7 +133,7 @@ std::unique_ptr<QWidget> MakeSample(int templateId, CMainFrame& frame) {
                 ListSettings::From(list.listing(), list.tapAction()), frame.shell(), &frame);
         }
         case IDD_RECYCLE_BIN:
-            return MakeRecycleBinSample(frame);
+            return std::make_unique<SampleRecycleBinDlg>(frame);
         case IDD_RECYCLE_ADVANCED:
             return std::make_unique<CRecycleAdvancedDlg>(16, true, 2, &frame);
         case IDD_PASSWORD:

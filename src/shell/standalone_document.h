@@ -16,17 +16,13 @@ public:
     IconCache& iconCache() override { return icons_; }
     FavoritesList& favorites() override { return favorites_; }
     QString BinFolderPath() const override { return binFolderPath_; }
-    bool IndexIsCurrent() const override { return indexIsCurrent; }
-    void CheckRecycleBin() override { ++checkCount; }
-    void CompressRecycleBin() override { ++compressCount; }
+    bool IndexIsCurrent() const override { return true; }
+    void CheckRecycleBin() override {}
+    void CompressRecycleBin() override {}
     RecycleBin* bin() override { return nullptr; }
     QString cryptoProviderName() const override;
 
     void SetBinFolderPath(const QString& path) { binFolderPath_ = path; }
-
-    bool indexIsCurrent = true;
-    int checkCount = 0;
-    int compressCount = 0;
 
 private:
     IconCache icons_;

@@ -48,13 +48,3 @@ TEST_F(CliPartialResultsTest, CopyNamesWhatItRenamedAndWhatItLeftOut) {
     contents.sort();
     EXPECT_EQ(contents, QStringList({"lower", "upper"}));
 }
-
-TEST_F(CliPartialResultsTest, AnAttributeChangeThatDidNotHappenFails) {
-    device().Make({"\\rom.dll=r", "\\a.txt=a"});
-    device().SetRawAttributes("\\rom.dll", Attr::kInRom);
-    const CliResult result = Run({"attrib", "+h", "\\rom.dll", "\\a.txt"});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(Reported(result.err, FormatStr(IDS_CANNOT_SET_ATTRIBUTES, "\\rom.dll")));
-    EXPECT_FALSE(Reported(result.err, FormatStr(IDS_CANNOT_SET_ATTRIBUTES, "\\a.txt")));
-    EXPECT_TRUE(Attributes("\\a.txt") & Attr::kHidden);
-}

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtEndian>
 
+#include "support/utf16_bytes.h"
+
 // Vectors computed outside the code (Python hashlib for MD5, `openssl enc -rc4` with the
 // legacy provider for RC4) and helpers that lay out encrypted files by hand.
 namespace crypt_test {
@@ -34,24 +36,9 @@ inline const QByteArray kBodyB = QByteArray::fromHex(
     "b043e9a70e3f671c836ecb925f5443baffcbf300227467f4340b0f6072bd55f5"
     "5a70bad01604075788471df039acc3fb");
 
-inline QByteArray Utf16Le(const QString& text) {
-    QByteArray bytes;
-    for (QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
-
-inline QByteArray Le16(quint16 value) {
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
 // "NE", check word, L, provider name.
 inline QByteArray FileHeader(const QString& provider, quint16 checkWord = 0) {
-    const QByteArray name = Utf16Le(provider);
+    const QByteArray name = Utf16(provider);
     return QByteArray("NE", 2) + Le16(checkWord) + Le16(quint16(name.size())) + name;
 }
 

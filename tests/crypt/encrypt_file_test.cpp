@@ -4,7 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <functional>
 
 #include "app/progress.h"
 #include "crypt/decrypt_file.h"
@@ -12,7 +11,8 @@
 #include "crypt/encrypted_file_reader.h"
 #include "crypt/encrypted_format.h"
 #include "crypt_test_files.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
+#include "support/scripted_progress.h"
 #include "support/temp_device.h"
 
 using namespace crypt_test;
@@ -22,17 +22,10 @@ namespace {
 const QString kPw = QStringLiteral("pw");
 
 // Records every report and answers false from the given call on.
-class ScriptedProgress : public Progress {
-public:
-    explicit ScriptedProgress(int cancelAt = 0) : cancelAt_(cancelAt) {}
-    bool Update(const ProgressState& state) override {
-        states.push_back(state);
-        return cancelAt_ == 0 || int(states.size()) < cancelAt_;
+struct CancelAt : ScriptedProgress {
+    explicit CancelAt(int n) {
+        answer = [this, n](const ProgressState&) { return reports.size() < n; };
     }
-    std::vector<ProgressState> states;
-
-private:
-    int cancelAt_;
 };
 
 QByteArray Pattern(qint64 size) {
@@ -98,20 +91,20 @@ TEST(EncryptFile, LargeFileMatchesIndependentDigestAndStreamsInPieces) {
     EXPECT_EQ(QCryptographicHash::hash(file, QCryptographicHash::Md5).toHex(),
               "9e6b72bbaf943036d5b5227d27a0b6d5");
 
-    ASSERT_GE(progress.states.size(), 4u);
+    ASSERT_GE(progress.reports.size(), 4);
     quint64 last = 0;
-    for (const ProgressState& state : progress.states) {
+    for (const ProgressState& state : progress.reports) {
         EXPECT_EQ(state.totalBytes, 200000u);
         EXPECT_LE(state.doneBytes - last, quint64(kCryptPieceBytes));
         last = state.doneBytes;
     }
     EXPECT_EQ(last, 200000u);
-    EXPECT_EQ(progress.states.back().doneFiles, 1u);
+    EXPECT_EQ(progress.reports.back().doneFiles, 1u);
 
     ScriptedProgress back;
     ASSERT_EQ(DecryptFile(d.fs(), "\\big.bin.enc", "\\copy.bin", kPw, &back), CryptResult::Ok);
     EXPECT_TRUE(d.Read("\\copy.bin") == Pattern(200000));
-    EXPECT_GE(back.states.size(), 4u);
+    EXPECT_GE(back.reports.size(), 4);
 }
 
 TEST(EncryptFile, EmptyFileHasAHeaderOnlyBody) {
@@ -163,52 +156,6 @@ TEST(EncryptFile, RefusesRomMissingAndUnknownProviderWithoutWriting) {
     EXPECT_EQ(d.Snapshot(), before);
 }
 
-// Fails each mutating call in turn until the run succeeds: every failed run must leave the
-// device exactly as it was (no target, no temporary file, source and old target intact).
-// Narrowing the temporary file's mode is best effort (it starts private), so it is spared.
-static void ExpectNothingLostAtAnyFault(TempDevice& d,
-                                        const std::function<CryptResult(DeviceFs&)>& run) {
-    const QStringList before = d.Snapshot();
-    for (int n = 1; n < 100; ++n) {
-        FaultyDeviceFs faulty(d.fs());
-        int calls = 0;
-        faulty.FailWhen(
-            [&](FaultyDeviceFs::Op op, const QString&) {
-                return FaultyDeviceFs::IsMutating(op) && op != FaultyDeviceFs::Op::SetAttributes &&
-                       ++calls == n;
-            },
-            DeviceError::DiskFull);
-        const CryptResult result = run(faulty);
-        if (faulty.FaultsInjected() == 0) {
-            EXPECT_EQ(result, CryptResult::Ok);
-            EXPECT_GT(n, 4);
-            return;
-        }
-        EXPECT_EQ(result, CryptResult::WriteFailed) << "fault at call " << n;
-        EXPECT_EQ(d.Snapshot(), before) << "fault at call " << n;
-    }
-    ADD_FAILURE() << "never succeeded";
-}
-
-TEST(EncryptFile, AFaultAtAnyWriteStepLeavesTheDeviceUnchanged) {
-    TempDevice d;
-    d.File("\\D\\a.txt", Pattern(150000));
-    ExpectNothingLostAtAnyFault(
-        d, [](DeviceFs& fs) { return EncryptFile(fs, "\\D\\a.txt", "\\D\\a.txt.enc", kPw); });
-    EXPECT_EQ(d.List("\\D"), (QStringList{"a.txt", "a.txt.enc"}));
-}
-
-TEST(DecryptFile, AFaultWhileReplacingKeepsTheExistingTarget) {
-    TempDevice d;
-    d.File("\\D\\a.txt", Pattern(150000));
-    ASSERT_EQ(EncryptFile(d.fs(), "\\D\\a.txt", "\\D\\a.txt.enc", kPw), CryptResult::Ok);
-    d.File("\\D\\a.txt", "the user's newer text");
-    ExpectNothingLostAtAnyFault(
-        d, [](DeviceFs& fs) { return DecryptFile(fs, "\\D\\a.txt.enc", "\\D\\a.txt", kPw); });
-    EXPECT_TRUE(d.Read("\\D\\a.txt") == Pattern(150000));
-    EXPECT_EQ(d.List("\\D"), (QStringList{"a.txt", "a.txt.enc"}));
-}
-
 TEST(EncryptFile, CancelOrReadFailureLeavesNothingBehind) {
     TempDevice d;
     d.File("\\a.txt", Pattern(200000));
@@ -216,9 +163,9 @@ TEST(EncryptFile, CancelOrReadFailureLeavesNothingBehind) {
     d.File("\\a.txt", "old");
     const QStringList before = d.Snapshot();
 
-    ScriptedProgress cancel(2);
+    CancelAt cancel(2);
     EXPECT_EQ(DecryptFile(d.fs(), "\\a.enc", "\\a.txt", kPw, &cancel), CryptResult::Cancelled);
-    ScriptedProgress cancelLast(4);  // after the last piece, before the target is replaced
+    CancelAt cancelLast(4);  // after the last piece, before the target is replaced
     EXPECT_EQ(EncryptFile(d.fs(), "\\a.enc", "\\a.enc.enc", kPw, kEnhanced, &cancelLast),
               CryptResult::Cancelled);
     EXPECT_EQ(d.Snapshot(), before);

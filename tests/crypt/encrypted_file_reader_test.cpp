@@ -20,12 +20,12 @@ struct Layout {
     quint16 fileCheck = 0;
     quint16 recordCheck = 0;
     std::optional<quint16> nameBytes;
-    QByteArray name = Utf16Le(QStringLiteral("a.txt"));
+    QByteArray name = Utf16(QStringLiteral("a.txt"));
     QByteArray content = "hi";
     qint64 recordLength = -1;  // cut the enciphered record to this length
 
     QByteArray Build() const {
-        const QByteArray providerName = Utf16Le(provider);
+        const QByteArray providerName = Utf16(provider);
         const quint16 length = providerBytes.value_or(quint16(providerName.size()));
         QByteArray file = QByteArray("NE", 2) + Le16(fileCheck) + Le16(length) + providerName;
         QByteArray record = QByteArray("NE", 2) + Le16(recordCheck) +
@@ -61,7 +61,7 @@ TEST(EncryptedFileReader, AcceptsAWellFormedFileAndItsCheckWord) {
     EXPECT_EQ(ReadLayout(layout.Build()), CryptResult::WrongPassword);
 
     Layout longest;
-    longest.name = Utf16Le(QString(259, QLatin1Char('n')));
+    longest.name = Utf16(QString(259, QLatin1Char('n')));
     EXPECT_EQ(ReadLayout(longest.Build()), CryptResult::Ok);
 }
 
@@ -84,7 +84,7 @@ TEST(EncryptedFileReader, RefusesMalformedLengthsWithoutOverrunning) {
         // 10 name bytes and 2 content bytes remain.
         {"name past the end", [](Layout& l) { l.nameBytes = 14; }, CryptResult::NotEncrypted},
         {"odd name length", [](Layout& l) { l.nameBytes = 9; }, CryptResult::NotEncrypted},
-        {"name too long", [](Layout& l) { l.name = Utf16Le(QString(260, QLatin1Char('n'))); },
+        {"name too long", [](Layout& l) { l.name = Utf16(QString(260, QLatin1Char('n'))); },
          CryptResult::NotEncrypted},
         // A provider that cannot be acquired fails like the cipher itself.
         {"no provider", [](Layout& l) { l.provider.clear(); }, CryptResult::CipherFailed},
@@ -103,17 +103,17 @@ TEST(EncryptedFileReader, RefusesStoredNamesThatAreNotPlainFileNames) {
                            "C:x", "a*", "a?", "a\"b",      "a|b",  "a<b"};
     for (const QString& name : bad) {
         Layout layout;
-        layout.name = Utf16Le(name);
+        layout.name = Utf16(name);
         EXPECT_EQ(ReadLayout(layout.Build()), CryptResult::NotEncrypted) << name;
     }
     Layout withNul;
-    withNul.name = Utf16Le(QStringLiteral("a")) + QByteArray(2, '\0') + Utf16Le("b");
+    withNul.name = Utf16(QStringLiteral("a")) + QByteArray(2, '\0') + Utf16("b");
     EXPECT_EQ(ReadLayout(withNul.Build()), CryptResult::NotEncrypted);
 
     // Decrypting such a file writes nothing anywhere.
     TempDevice d;
     Layout escape;
-    escape.name = Utf16Le(QStringLiteral("..\\a.txt"));
+    escape.name = Utf16(QStringLiteral("..\\a.txt"));
     d.File("\\D\\x.enc", escape.Build());
     const QStringList before = d.Snapshot();
     EXPECT_EQ(DecryptFile(d.fs(), "\\D\\x.enc", "\\D\\out.txt", QStringLiteral("pw")),

@@ -40,8 +40,6 @@ TEST_F(ConfirmDlgTest, KeysAndButtonsGiveTheFourAnswers) {
     EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDC_CONFIRM_ALL)->click(); }),
               ConfirmAnswer::YesToAll);
     EXPECT_EQ(Answer(dialog, [&] { dialog.close(); }), ConfirmAnswer::Cancel);
-    EXPECT_EQ(dialog.windowTitle(), "檔案刪除確認");
-    EXPECT_EQ(Button(dialog, IDC_CONFIRM_ALL)->text(), "全部刪除");
 }
 
 TEST_F(ConfirmDlgTest, ReplacementShowsBothFilesSizes) {
@@ -50,10 +48,8 @@ TEST_F(ConfirmDlgTest, ReplacementShowsBothFilesSizes) {
     dialog.SetExistingFile("\\old.txt");
     dialog.SetNewFile("\\new.txt", QIcon());
     Answer(dialog, [&] { Button(dialog, IDOK)->click(); });
-    EXPECT_EQ(dialog.windowTitle(), "檔案取代確認");
     EXPECT_EQ(Text(dialog, IDC_EXISTING_SIZE), "1KB");
     EXPECT_EQ(Text(dialog, IDC_NEW_SIZE), "1,023B");
-    EXPECT_FALSE(Text(dialog, IDC_EXISTING_DATE).isEmpty());
     EXPECT_TRUE(Text(dialog, IDC_EXISTING_DATE).contains("  "));
 
     dialog.SetExistingFile("\\big.bin");

@@ -29,16 +29,6 @@ TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
     EXPECT_EQ(device.List("\\My Documents"), QStringList({"keep.txt"}));
 }
 
-TEST_F(DeleteCommandTest, NoKeepsItsRowAndCancelStops) {
-    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c"});
-    Open();  // no bin: deleted for good
-    SelectNames({"a.txt", "b.txt", "c.txt"});
-    prompt.confirmAnswers = {ConfirmAnswer::No, ConfirmAnswer::Yes, ConfirmAnswer::Cancel};
-    Delete();
-    EXPECT_EQ(RowNames(), QStringList({"a.txt", "c.txt"}));
-    EXPECT_EQ(device.List("\\My Documents"), QStringList({"a.txt", "c.txt"}));
-}
-
 TEST_F(DeleteCommandTest, TooBigForTheBinAsksToDeleteForGood) {
     device.Make({"\\My Documents\\big.bin#2000000", "\\My Documents\\small.txt=s"});
     device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY, 1);
@@ -84,19 +74,4 @@ TEST_F(DeleteCommandTest, TheTreeFolderIsAskedByPathAndItsParentShownAfter) {
     EXPECT_FALSE(device.Exists("\\My Documents\\Old"));
     EXPECT_EQ(frame().GetCurrentFolder(), "\\My Documents");
     EXPECT_EQ(RowNames(), QStringList({"y.txt"}));
-}
-
-// An item that stays after the delete is named in one summary, not left for the user to find.
-TEST_F(DeleteCommandTest, WhatStaysIsNamedInOneSummary) {
-    device.Make({"\\My Documents\\F\\rom.dll=r", "\\My Documents\\F\\x.txt=x",
-                 "\\My Documents\\y.txt=y"});
-    device.SetRawAttributes("\\My Documents\\F\\rom.dll", Attr::kInRom);
-    Open();  // no bin: deleted for good
-    SelectNames({"F", "y.txt"});
-    prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
-    Delete();
-    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_ITEMS_LEFT_OUT}));
-    EXPECT_EQ(prompt.messages[0].text, "下列項目沒有被處理 :\n\\My Documents\\F");
-    EXPECT_EQ(device.List("\\My Documents\\F"), QStringList({"rom.dll"}));
-    EXPECT_FALSE(device.Exists("\\My Documents\\y.txt"));
 }

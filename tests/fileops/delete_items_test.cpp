@@ -8,6 +8,7 @@
 #include "recycle/recycle_bin_rig.h"
 #include "resources/ids.h"
 #include "support/recording_prompt.h"
+#include "support/scripted_progress.h"
 #include "support/temp_device.h"
 
 namespace {
@@ -25,13 +26,6 @@ struct DeleteRig {
     }
     TempDevice dev;
     RecordingPrompt prompt;
-};
-
-// Cancels when asked for the n-th time.
-struct CancelAt : Progress {
-    explicit CancelAt(int n) : left(n) {}
-    bool Update(const ProgressState&) override { return --left > 0; }
-    int left;
 };
 
 }  // namespace
@@ -65,7 +59,8 @@ TEST(DeleteItems, CancelKeepsWhatWasDeletedAndStops) {
 
     // The progress window's Cancel stops after the item at hand, not inside it.
     DeleteRig cancelled;
-    CancelAt cancel(2);
+    ScriptedProgress cancel;
+    cancel.answer = [&cancel](const ProgressState&) { return cancel.reports.size() < 2; };
     const auto stopped =
         cancelled.Run({"Sub", "a.txt", "b.txt"}, DeleteOptions::Ask::Nothing, &cancel);
     EXPECT_EQ(stopped[0], DeleteOutcome::Done);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <deque>
 
 #include "app/progress.h"
 #include "fileops/transfer_items.h"
+#include "platform/file_attributes.h"
 #include "resources/ids.h"
 #include "support/recording_prompt.h"
 #include "support/scripted_progress.h"
@@ -22,17 +24,6 @@ TEST(TransferItems, RefusesAFolderIntoItsOwnSubtreeAndChangesNothing) {
     EXPECT_EQ(prompt.MessageIds(),
               QList<int>({IDS_CANNOT_MOVE_INTO_ITSELF, IDS_CANNOT_MOVE_INTO_ITSELF}));
     EXPECT_EQ(prompt.messages[0].text, "無法將資料匣 'A' 複製或搬移到它自己的子資料匣內 !");
-}
-
-TEST(TransferItems, AMoveWhoseCopyFailsKeepsItsSource) {
-    TempDevice dev;
-    dev.Make({"\\S\\a.txt=data", "\\T\\"});
-    RecordingPrompt prompt;
-    // The destination folder is gone by the time the copy runs.
-    const TransferResult result =
-        TransferItems(dev.fs(), prompt, {{"\\S\\a.txt", "\\Missing\\a.txt"}}, true);
-    EXPECT_NE(result.outcomes[0], TransferOutcome::Done);
-    EXPECT_EQ(dev.Read("\\S\\a.txt"), "data");
 }
 
 TEST(TransferItems, ACancelStopsBetweenItemsWithTheCurrentOneWhole) {
@@ -63,8 +54,8 @@ TEST(TransferItems, ProgressAddsUpAcrossItemsAgainstTheRunsTotals) {
         recorder.reports.clear();
         const TransferResult result = TransferItems(
             dev.fs(), prompt,
-            {{"\\S\\F", move ? "\\T\\G" : "\\T\\F"}, {"\\S\\c", move ? "\\T\\d" : "\\T\\c"}},
-            move, &recorder);
+            {{"\\S\\F", move ? "\\T\\G" : "\\T\\F"}, {"\\S\\c", move ? "\\T\\d" : "\\T\\c"}}, move,
+            &recorder);
         EXPECT_EQ(result.outcomes,
                   QList<TransferOutcome>({TransferOutcome::Done, TransferOutcome::Done}));
         quint64 done = 0;
@@ -100,4 +91,77 @@ TEST(TransferItems, ItemsThatDifferOnlyInCaseAreNumberedNotReplaced) {
     ASSERT_EQ(result.renamed.size(), 1);
     EXPECT_EQ(result.renamed[0], qMakePair(QString("\\S\\a.txt"), QString("\\T\\a(2).txt")));
     EXPECT_EQ(dev.List("\\S"), QStringList());
+}
+
+// The paste rules one run at a time: the answers given, the outcomes, the messages and what
+// the destination holds afterwards ("path=content", or "path!" for a path that must not exist).
+TEST(TransferItems, PasteRulesFollowTheAnswersSpaceAndRomSources) {
+    struct Row {
+        const char* what;
+        QStringList files;
+        QList<TransferItem> items;
+        bool move;
+        std::deque<ConfirmAnswer> answers;
+        QList<TransferOutcome> outcomes;
+        QList<int> messages;
+        int confirms;
+        QStringList expect;
+    };
+    using O = TransferOutcome;
+    const QStringList both = {"\\S\\F\\x.txt=new x", "\\S\\a.txt=new a",    "\\S\\b.txt=new b",
+                              "\\D\\F\\x.txt=old x", "\\D\\F\\y.txt=old y", "\\D\\a.txt=old a",
+                              "\\D\\b.txt=old b"};
+    const QList<TransferItem> three = {
+        {"\\S\\F", "\\D\\F"}, {"\\S\\a.txt", "\\D\\a.txt"}, {"\\S\\b.txt", "\\D\\b.txt"}};
+    const Row rows[] = {
+        {"copy in place", {"\\S\\a.txt=a"}, {{"\\S\\a.txt", "\\S\\a.txt"}}, false, {},
+         {O::Done}, {}, 0, {"\\S\\a(2).txt=a"}},
+        {"move in place", {"\\S\\a.txt=a"}, {{"\\S\\a.txt", "\\S\\a.txt"}}, true, {},
+         {O::NotReached}, {IDS_SAME_SOURCE_AND_DESTINATION}, 0, {"\\S\\a.txt=a"}},
+        {"failed move", {"\\S\\a.txt=data"}, {{"\\S\\a.txt", "\\Gone\\a.txt"}}, true, {},
+         {O::CopyFailed}, {}, 0, {"\\S\\a.txt=data"}},
+        {"yes to all", both, three, false, {ConfirmAnswer::YesToAll}, {O::Done, O::Done, O::Done},
+         {}, 1, {"\\D\\F\\x.txt=new x", "\\D\\F\\y.txt=old y", "\\D\\b.txt=new b"}},
+        {"no, cancel", both, three, true, {ConfirmAnswer::No, ConfirmAnswer::Cancel},
+         {O::Declined, O::Declined, O::NotReached}, {}, 2,
+         {"\\D\\F\\x.txt=old x", "\\D\\a.txt=old a", "\\S\\a.txt=new a", "\\S\\b.txt=new b"}},
+        {"rom", {"\\S\\r1=1", "\\S\\r2=2", "\\S\\ok=ok", "\\S\\G\\r3=3", "\\S\\G\\f=f", "\\D\\"},
+         {{"\\S\\r1", "\\D\\r1"}, {"\\S\\r2", "\\D\\r2"}, {"\\S\\ok", "\\D\\ok"},
+          {"\\S\\G", "\\D\\G"}},
+         false, {}, {O::RomSource, O::RomSource, O::Done, O::Done}, {IDS_CANNOT_COPY_ROM_FILE},
+         0, {"\\D\\r1!", "\\D\\ok=ok", "\\D\\G\\f=f", "\\D\\G\\r3!"}},
+    };
+    for (const Row& row : rows) {
+        TempDevice dev;
+        dev.Make(row.files);
+        for (const char* rom : {"\\S\\r1", "\\S\\r2", "\\S\\G\\r3"})
+            if (dev.Exists(rom)) dev.SetRawAttributes(rom, Attr::kInRom);
+        RecordingPrompt prompt;
+        prompt.confirmAnswers = row.answers;
+        const TransferResult result = TransferItems(dev.fs(), prompt, row.items, row.move);
+        EXPECT_EQ(result.outcomes, row.outcomes) << row.what;
+        EXPECT_EQ(prompt.MessageIds(), row.messages) << row.what;
+        EXPECT_EQ(prompt.confirms.size(), row.confirms) << row.what;
+        for (const QString& line : row.expect) {
+            if (line.endsWith('!')) {
+                EXPECT_FALSE(dev.Exists(line.chopped(1))) << row.what << " " << line;
+            } else {
+                EXPECT_EQ(dev.Read(line.section('=', 0, 0)), line.section('=', 1).toUtf8())
+                    << row.what;
+            }
+        }
+        if (QString(row.what) == "rom") {
+            EXPECT_EQ(result.leftOut, QStringList{"\\S\\G\\r3"});
+        }
+    }
+
+    // Too little room for the whole run (a sparse file beyond 32 bits) stops it untouched.
+    TempDevice dev;
+    dev.Make({"\\S\\a.txt=a", "\\S\\b.txt=b", "\\D\\"});
+    ASSERT_TRUE(QFile::resize(dev.fs().HostPath("\\S\\a.txt"), qint64(1) << 43));
+    RecordingPrompt prompt;
+    TransferItems(dev.fs(), prompt, {{"\\S\\a.txt", "\\D\\a.txt"}, {"\\S\\b.txt", "\\D\\b.txt"}},
+                  false);
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_NOT_ENOUGH_SPACE}));
+    EXPECT_EQ(dev.List("\\D"), QStringList());
 }

@@ -8,7 +8,7 @@
 #include "app/path_helpers.h"
 #include "app/progress.h"
 #include "fileops/tree_ops.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 #include "support/scripted_progress.h"
 #include "support/temp_device.h"
 
@@ -25,19 +25,6 @@ public:
         folders.append(path);
         return true;
     }
-};
-
-class StopAfter : public Progress {
-public:
-    explicit StopAfter(int files) : files_(files) {}
-    QStringList seen;
-    bool Update(const ProgressState& state) override {
-        if (!seen.contains(state.currentPath)) seen.append(state.currentPath);
-        return int(state.doneFiles) < files_;
-    }
-
-private:
-    int files_;
 };
 
 // Files made on the host, where names that differ only in case can sit side by side.
@@ -152,26 +139,6 @@ TEST(CopyTree, ArchiveModeHandsOverFilesAndFoldersTopDown) {
     EXPECT_FALSE(d.Exists("\\Empty"));  // nothing is created in archive mode
 }
 
-TEST(CopyTree, AFailedCopyLeavesTheSourceWholeAndIsReported) {
-    TempDevice d;
-    d.Make({"\\S\\a.txt=a", "\\S\\b.txt=b", "\\S\\Sub\\c.txt=c", "\\D\\b.txt=old b"});
-    const QStringList before = d.Snapshot("\\S");
-    FaultyDeviceFs fs(d.fs());
-    for (int n = 1; n <= 6; ++n) {
-        fs.Reset();
-        fs.FailMutatingCall(n, DeviceError::DiskFull);
-        TreeResult r = CopyTree(fs, "\\S", "\\D");
-        EXPECT_EQ(d.Snapshot("\\S"), before) << n;
-        if (r.Complete()) {
-            EXPECT_EQ(d.Read("\\D\\Sub\\c.txt"), "c") << n;
-        } else {
-            EXPECT_EQ(r.failedFiles, 1u) << n;
-        }
-        QByteArray b = d.Read("\\D\\b.txt");
-        EXPECT_TRUE(b == "old b" || b == "b") << n;  // never half-written
-    }
-}
-
 TEST(RemoveTree, DeletesReadOnlyFilesButKeepsRomFilesAndTheirFolders) {
     TempDevice d;
     d.Make({"\\T\\ro.txt=r", "\\T\\Sub\\x.txt=x", "\\T\\Keep\\Inner\\rom.dll=r", "\\U\\a.txt=a",
@@ -187,16 +154,6 @@ TEST(RemoveTree, DeletesReadOnlyFilesButKeepsRomFilesAndTheirFolders) {
     RemoveTree(d.fs(), "\\U");
     EXPECT_EQ(d.List("\\U"), QStringList{".git\\"});
     EXPECT_EQ(d.Read("\\U\\.git\\config"), "c");
-}
-
-TEST(RemoveTree, StopsAfterTheCurrentFileWhenCancelled) {
-    TempDevice d;
-    d.Make({"\\T\\a=1", "\\T\\b=2", "\\T\\c=3", "\\T\\d=4"});
-    StopAfter stop(2);
-    TreeResult r = RemoveTree(d.fs(), "\\T", &stop);
-    EXPECT_TRUE(r.cancelled);
-    EXPECT_EQ(r.files, 2u);
-    EXPECT_EQ(d.List("\\T").size(), 2);
 }
 
 TEST(MeasureTree, CountsFoldersBelowTheTopAndEveryFileWith64BitTotals) {
@@ -255,8 +212,9 @@ TEST(CopyTree, NamesEveryEntryItLeavesOut) {
     EXPECT_EQ(r.leftOut, QStringList{"\\S\\Meeting 10:30.txt"});
 }
 
-// A watched removal knows its totals before the first file goes, so the bar advances.
-TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFile) {
+// A watched removal knows its totals before the first file goes, so the bar advances; a
+// cancel stops it after the current file.
+TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFileAndStopsWhenCancelled) {
     TempDevice d;
     d.Make({"\\T\\a#1000", "\\T\\Sub\\b#24", "\\T\\Sub\\Deeper\\c#10"});
     ScriptedProgress recorder;
@@ -267,4 +225,12 @@ TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFile) {
         EXPECT_EQ(state.totalFiles, 3u);
     }
     EXPECT_EQ(recorder.reports.back().doneBytes, 1034u);
+
+    d.Make({"\\T\\a=1", "\\T\\b=2", "\\T\\c=3", "\\T\\d=4"});
+    ScriptedProgress stop;
+    stop.answer = [](const ProgressState& state) { return state.doneFiles < 2; };
+    const TreeResult r = RemoveTree(d.fs(), "\\T", &stop);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(r.files, 2u);
+    EXPECT_EQ(d.List("\\T").size(), 2);
 }

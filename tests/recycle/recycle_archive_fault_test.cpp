@@ -2,7 +2,7 @@
 
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 #include "recycle/recycle_archive_extract.h"
 #include "recycle/recycle_archive_pack.h"
 #include "support/ignore_library_leaks.h"

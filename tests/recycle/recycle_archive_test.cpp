@@ -4,7 +4,7 @@
 
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 #include "platform/file_time.h"
 #include "recycle/recycle_archive.h"
 #include "recycle/recycle_archive_entries.h"

@@ -2,7 +2,7 @@
 #include <QtEndian>
 
 #include "fileops/file_names.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 #include "recycle/recycle_bin_rig.h"
 #include "recycle/recycle_index.h"
 
@@ -140,29 +140,6 @@ TEST_F(RecycleIndexTest, AMalformedRecordEndsTheReadAndKeepsTheRecordsBeforeIt) 
             EXPECT_EQ(e, kThree[0]);
     }
     EXPECT_EQ(DecodeRecycleIndex(files[2]).entries.size(), 2);
-}
-
-TEST_F(RecycleIndexTest, AFailureAtAnyWriteOfTheIndexLeavesTheOldFileWhole) {
-    MakeArchives();
-    rig.bin.SetEntries(rig.bin.binPath(), {kThree[0]});
-    ASSERT_TRUE(rig.bin.SaveRecycleIndex());
-    const QByteArray before = rig.dev.Read(kIndex);
-    const QStringList listing = rig.BinItems();
-
-    FaultyDeviceFs faulty(rig.dev.fs());
-    RecycleBin bin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
-    bin.SetEntries(QStringLiteral("\\~Recycle"), kThree);
-    for (int n = 1;; ++n) {
-        ASSERT_LT(n, 50);
-        faulty.Reset();
-        faulty.FailMutatingCall(n, DeviceError::DiskFull);
-        const bool saved = bin.SaveRecycleIndex();
-        if (faulty.FaultsInjected() == 0) break;
-        // The last step, the hidden bit, comes after the content is safe.
-        if (saved) continue;
-        EXPECT_EQ(rig.dev.Read(kIndex), before) << "fault at call " << n;
-        EXPECT_EQ(rig.BinItems(), listing) << "fault at call " << n;
-    }
 }
 
 TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {

@@ -62,7 +62,6 @@ TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
     EXPECT_FALSE(rig.bin.binReady());
     rig.bin.CheckRecycleBin();
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_BIN_DAMAGED});
-    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Exclamation);
     EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));
     EXPECT_TRUE(rig.bin.binReady());
     rig.bin.CheckRecycleBin();
@@ -76,7 +75,6 @@ TEST(RecycleLocation, ABinOnARemovedCardIsReportedAndLeftAlone) {
     rig.bin.Open();
     rig.bin.CheckRecycleBin();
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_STORAGE_CARD_REMOVED});
-    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Exclamation);
     EXPECT_EQ(rig.bin.binPath(), "\\SD\\~Recycle");
     EXPECT_EQ(rig.dev.List("\\"), QStringList());
 }
@@ -138,39 +136,6 @@ TEST(RecycleLocation, MovingIntoAnotherBinKeepsTheArchivesOfBoth) {
     rig.bin.RestoreFromBin({0, 1});
     EXPECT_EQ(rig.dev.Read("\\a.txt"), "ours");
     EXPECT_EQ(rig.dev.Read("\\b\\a.txt"), "theirs");
-}
-
-TEST(RecycleLocation, AnOldVersionBinIsConvertedOnce) {
-    BinRig rig;
-    rig.dev.Make({"\\~Recycle\\report.txt=old file", "\\~Recycle\\Docs\\a.txt=a",
-                  "\\~Recycle\\Docs\\empty\\"});
-    RecycleEntry file;
-    file.archivePath = "\\~Recycle\\report.txt";
-    file.originalPath = "\\My Documents\\report.txt";
-    RecycleEntry folder;
-    folder.archivePath = "\\~Recycle\\Docs";
-    folder.originalPath = "\\Work\\Docs";
-    folder.attributes = Attr::kDirectory;
-    QByteArray index = *EncodeRecycleIndex({file, folder});
-    index[4] = '0';  // "NR0"
-    rig.dev.File("\\~Recycle\\~Recycle.bin", index);
-
-    rig.OpenInMainMemory();
-    EXPECT_FALSE(rig.bin.indexIsCurrent());
-    ASSERT_EQ(rig.bin.entries().size(), 2);
-    ASSERT_TRUE(rig.bin.CompressRecycleBin());
-    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_COMPRESS_RECYCLE_BIN});
-    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Information);
-    EXPECT_TRUE(rig.bin.indexIsCurrent());
-    EXPECT_FALSE(rig.bin.dirty());
-    EXPECT_EQ(rig.BinItems(), QStringList({"Docs.nzc", "report.txt.nzc"}));
-
-    rig.bin.LoadRecycleIndex();
-    EXPECT_TRUE(rig.bin.indexIsCurrent());
-    rig.bin.RestoreFromBin({0, 1});
-    EXPECT_EQ(rig.dev.Read("\\My Documents\\report.txt"), "old file");
-    EXPECT_EQ(rig.dev.Read("\\Work\\Docs\\a.txt"), "a");
-    EXPECT_TRUE(rig.dev.Exists("\\Work\\Docs\\empty"));
 }
 
 TEST(RecycleLocation, AMoveToACardThatIsGoneKeepsTheBinAndTheCardSetting) {

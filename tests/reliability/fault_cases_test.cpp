@@ -18,7 +18,7 @@
 #include "device_picture.h"
 #include "fileops/delete_items.h"
 #include "fileops/transfer_items.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 #include "recycle/recycle_bin.h"
 #include "recycle/recycle_index.h"
 #include "reliability_tally.h"

@@ -22,6 +22,18 @@
 #include "support/recording_prompt.h"
 #include "support/temp_device.h"
 
+// A document that counts the bin calls the window makes at its start.
+class CountingDocument : public StandaloneDocument {
+public:
+    using StandaloneDocument::StandaloneDocument;
+    bool IndexIsCurrent() const override { return indexIsCurrent; }
+    void CheckRecycleBin() override { ++checkCount; }
+    void CompressRecycleBin() override { ++compressCount; }
+    bool indexIsCurrent = true;
+    int checkCount = 0;
+    int compressCount = 0;
+};
+
 // A main window over a temporary device, with a recording prompt and a fake shell, shown on
 // the offscreen platform and active, so that focus and clicks behave as on screen.
 class FrameTest : public ::testing::Test {
@@ -38,7 +50,7 @@ protected:
 
     CMainFrame& Open(QSize size = QSize(480, 640)) {
         frame_.reset();
-        document = std::make_unique<StandaloneDocument>(device.fs(), binPath);
+        document = std::make_unique<CountingDocument>(device.fs(), binPath);
         return Show(*document, size);
     }
 
@@ -129,7 +141,7 @@ protected:
     FakeShellServices shell;
     RecordingPrompt prompt;
     QString binPath = QStringLiteral("*~Recycle");
-    std::unique_ptr<StandaloneDocument> document;
+    std::unique_ptr<CountingDocument> document;
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
     std::unique_ptr<CFileDoc> fileDoc;
     std::unique_ptr<FileDocAdapter> adapter;

@@ -1,10 +1,5 @@
 #include "shell/open_item.h"
 
-#include <sys/stat.h>
-
-#include <QFile>
-
-#include "platform/desktop_shell_services.h"
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
 
@@ -106,38 +101,6 @@ TEST_F(OpenItemTest, ShortcutsOpenTheirTargetsUnderTheTargetsRules) {
     OpenByName("q.lnk");
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Program Files"));
     EXPECT_EQ(shell.openedFiles.size(), 2);
-}
-
-// Only a real program is one: an execute bit alone runs nothing.
-TEST(DesktopOpen, OnlyElfFilesAndExecutableScriptsWithTheBitArePrograms) {
-    struct Case {
-        const char* name;
-        QByteArray head;
-        bool executable;
-        bool program;
-    };
-    const Case cases[] = {
-        {"tool", QByteArray("\x7f" "ELF\x02\x01\x01", 7), true, true},
-        {"tool", QByteArray("\x7f" "ELF\x02\x01\x01", 7), false, false},
-        {"run.sh", "#!/bin/sh\necho hi\n", true, true},
-        {"script", "#!/usr/bin/python3\nprint(1)\n", true, true},
-        {"notes.txt", "#!/bin/sh\nrm -rf ~\n", true, false},
-        {"notes.txt", "just text\n", true, false},
-        {"photo.jpg", QByteArray("\xff\xd8\xff\xe0\0\x10JFIF", 10), true, false},
-        {"run.sh", "#!/bin/sh\n", false, false},
-    };
-    for (const Case& c : cases) {
-        const QMimeType type = DesktopShellServices::OpeningType(c.name, c.head);
-        EXPECT_EQ(DesktopShellServices::IsProgram(c.head, type, c.executable), c.program)
-            << c.name << " " << c.executable;
-    }
-
-    TempDevice device;
-    device.File("\\tool", QByteArray("\x7f" "ELF\x02\x01\x01", 7));
-    ASSERT_EQ(chmod(QFile::encodeName(device.HostRoot() + "/tool").constData(), 0755), 0);
-    DesktopShellServices shell(device.fs());
-    EXPECT_EQ(shell.OpenFile("\\tool"), OpenResult::Program);
-    EXPECT_EQ(shell.OpenFile("\\missing.txt"), OpenResult::Gone);
 }
 
 TEST_F(OpenItemTest, SendAndReceiveUseTheSelectedFileAndTheCurrentFolder) {

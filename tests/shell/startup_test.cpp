@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "platform/desktop_shell_services.h"
 #include "resources/ids.h"
 #include "shell/command_line.h"
 #include "shell/frame_fixture.h"
@@ -44,7 +43,7 @@ TEST_F(StartupTest, TheBinIsCheckedAfterCreationAndAnOldOneConverted) {
     EXPECT_EQ(document->checkCount, 1);
     EXPECT_EQ(document->compressCount, 0);
     Close();
-    StandaloneDocument old(device.fs());
+    CountingDocument old(device.fs());
     old.indexIsCurrent = false;
     Show(old, QSize(480, 640));
     EXPECT_EQ(old.compressCount, 1);
@@ -133,6 +132,13 @@ TEST(SingleInstance, ASecondStartHandsOverItsCommandLine) {
     EXPECT_EQ(received[0][0].toString(), QStringLiteral("\"\\My Documents\\中文.enc\""));
     // Another device is another instance.
     EXPECT_FALSE(other.HandOver(QStringLiteral("x")));
+
+    // What a crash leaves, the socket's file with nobody listening, does not stop a start.
+    ASSERT_TRUE(QFile(dir.path() + QLatin1Char('/') + SingleInstance::ServerName("k"))
+                    .open(QIODevice::WriteOnly));
+    SingleInstance next(QStringLiteral("k"), dir.path());
+    EXPECT_FALSE(next.HandOver(QStringLiteral("x")));
+    EXPECT_TRUE(next.Listen());
 }
 
 TEST(SingleInstance, OversizedOrTruncatedMessagesAreDropped) {
@@ -150,41 +156,6 @@ TEST(SingleInstance, OversizedOrTruncatedMessagesAreDropped) {
         socket.flush();
         EXPECT_FALSE(received.wait(300)) << announced;
     }
-}
-
-TEST(SingleInstance, AStaleSocketDoesNotStopTheFirstInstance) {
-    QTemporaryDir dir;
-    // What a crash leaves: the socket's file, with nobody listening.
-    const QString path = dir.path() + QLatin1Char('/') + SingleInstance::ServerName("k");
-    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
-    SingleInstance next(QStringLiteral("k"), dir.path());
-    EXPECT_FALSE(next.HandOver(QStringLiteral("x")));
-    EXPECT_TRUE(next.Listen());
-}
-
-TEST(DesktopShellServices, ShortcutFilesInTheHandheldForm) {
-    using D = DesktopShellServices;
-    EXPECT_EQ(D::ParseShortcut("16#\"\\Windows\\a.exe\"\r\n"),
-              QStringLiteral("\"\\Windows\\a.exe\""));
-    EXPECT_EQ(D::ParseShortcut("3#abcdef"), QStringLiteral("abc"));
-    for (const char* bad : {"", "#abc", "x3#abc", "9#abc", "0#", "12345678901#a", "3abc",
-                            "6#1f'\n\"\n06#1f'\n", "2#a\xf0\x9f\x98\x80"})
-        EXPECT_FALSE(D::ParseShortcut(bad)) << bad;
-
-    TempDevice device;
-    DesktopShellServices shell(device.fs());
-    const QString link = QStringLiteral("\\s.lnk");
-    ASSERT_TRUE(shell.CreateShortcut(link, QStringLiteral("\"\\My Documents\\新 檔.txt\"")));
-    EXPECT_FALSE(shell.CreateShortcut(link, QStringLiteral("\"\\other\"")));
-    EXPECT_EQ(shell.GetShortcutCommand(link), QStringLiteral("\"\\My Documents\\新 檔.txt\""));
-    device.File(QStringLiteral("\\big.lnk"), QByteArray(D::kMaxShortcutBytes + 1, '1'));
-    EXPECT_FALSE(shell.GetShortcutCommand(QStringLiteral("\\big.lnk")));
-    EXPECT_FALSE(shell.GetShortcutCommand(QStringLiteral("\\missing.lnk")));
-
-    EXPECT_FALSE(shell.GetSpecialFolder(kSpecialFolderPrograms, false));
-    EXPECT_TRUE(shell.GetSpecialFolder(kSpecialFolderPrograms, true));
-    EXPECT_TRUE(device.Exists(QStringLiteral("\\Windows\\Start Menu\\Programs")));
-    EXPECT_FALSE(shell.GetSpecialFolder(99, true));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <map>
 
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 
 // A device whose volumes report chosen figures and cards; a volume left out cannot be
 // queried. Every space query is recorded.

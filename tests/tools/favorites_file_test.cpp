@@ -6,18 +6,16 @@
 
 namespace {
 
-void Put16(QByteArray& out, quint16 value) {
-    out.append(char(value & 0xff));
-    out.append(char(value >> 8));
-}
-
 void PutText(QByteArray& out, const QString& text) {
     out += Utf16(text) + QByteArray(2, '\0');
 }
 
 QByteArray Header(quint16 count) {
-    QByteArray out("N\0F\0" "0\0\0\0", 8);
-    Put16(out, count);
+    QByteArray out(
+        "N\0F\0"
+        "0\0\0\0",
+        8);
+    out += Le16(count);
     out.append(QByteArray(32, '\0'));
     return out;
 }
@@ -25,13 +23,13 @@ QByteArray Header(quint16 count) {
 // A file as the format describes it, built byte by byte.
 QByteArray HandBuiltFile() {
     QByteArray out = Header(2);
-    Put16(out, 10);
+    out += Le16(10);
     PutText(out, QStringLiteral("Docs"));
-    Put16(out, 28);
+    out += Le16(28);
     PutText(out, QStringLiteral("\\My Documents"));
-    Put16(out, 6);
+    out += Le16(6);
     PutText(out, QStringLiteral("程式"));
-    Put16(out, 58);
+    out += Le16(58);
     PutText(out, QStringLiteral("\\Windows\\Start Menu\\Programs"));
     return out;
 }
@@ -90,9 +88,9 @@ TEST(FavoritesFile, MalformedFilesAreRefused) {
     innerNul[42 + 2 + 2] = 0;
     innerNul[42 + 2 + 3] = 0;
     QByteArray overBuffer = Header(1);
-    Put16(overBuffer, 522);
+    overBuffer += Le16(522);
     PutText(overBuffer, QString(260, QLatin1Char('n')));
-    Put16(overBuffer, 4);
+    overBuffer += Le16(4);
     PutText(overBuffer, QStringLiteral("\\"));
 
     const std::pair<const char*, QByteArray> cases[] = {

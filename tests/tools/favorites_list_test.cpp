@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/load_str.h"
-#include "platform/faulty_device_fs.h"
 #include "resources/ids.h"
 #include "support/temp_device.h"
 #include "tools/favorites_file.h"
@@ -40,15 +39,6 @@ TEST(FavoritesList, FirstStartTakesTheDefaultsAndWritesThemHidden) {
     EXPECT_FALSE(list.IsDirty());
     EXPECT_TRUE(d.fs().GetAttributes(kFile).value_or(0) & Attr::kHidden);
     EXPECT_EQ(LoadFrom(d.fs()), list.Entries());
-
-    // Where the programs folder exists it is the second default.
-    TempDevice withPrograms;
-    withPrograms.Make({"\\Windows\\Start Menu\\Programs\\"});
-    FavoritesList second(withPrograms.fs());
-    second.LoadFavorites();
-    ASSERT_EQ(second.Count(), 2);
-    EXPECT_EQ(second.GetFavorite(1),
-              (FavoriteEntry{LoadStr(IDS_PROGRAMS), "\\Windows\\Start Menu\\Programs"}));
 }
 
 // An unreadable file loads as an empty list, and an emptied list is not saved: neither may
@@ -113,36 +103,4 @@ TEST(FavoritesList, HoldsAtMostAHundredStorableFavorites) {
     EXPECT_FALSE(other.ReplaceFavorites({{QStringLiteral("a"), QString(300, QLatin1Char('f'))}}));
     EXPECT_EQ(other.Count(), 0);
     EXPECT_FALSE(other.IsDirty());
-}
-
-TEST(FavoritesList, FailedSaveLeavesThePreviousFile) {
-    TempDevice d;
-    const QByteArray old = *EncodeFavorites(kThree);
-    d.File(kFile, old);
-    d.SetRawAttributes(kFile, Attr::kHidden | Attr::kArchive);
-    FaultyDeviceFs fs(d.fs());
-
-    // Fail each write step in turn until a save goes through untouched.
-    for (int n = 1;; ++n) {
-        FavoritesList list(fs);
-        list.LoadFavorites();
-        list.AddFavorite(QStringLiteral("新"), QStringLiteral("\\Temp"));
-        fs.FailMutatingCall(n);
-        const bool saved = list.SaveFavorites();
-        const int faults = fs.FaultsInjected();
-        fs.Reset();
-        if (faults == 0) {
-            ASSERT_TRUE(saved);
-            break;
-        }
-        ASSERT_FALSE(saved) << "call " << n;
-        EXPECT_TRUE(list.IsDirty());
-        EXPECT_EQ(d.Read(kFile), old) << "call " << n;
-        EXPECT_EQ(d.List(kProgram), QStringList{"ngoto.got"}) << "call " << n;
-        ASSERT_LT(n, 20);
-    }
-    QList<FavoriteEntry> expected = kThree;
-    expected.append({QStringLiteral("新"), QStringLiteral("\\Temp")});
-    EXPECT_EQ(LoadFrom(d.fs()), expected);
-    EXPECT_TRUE(d.fs().GetAttributes(kFile).value_or(0) & Attr::kHidden);
 }

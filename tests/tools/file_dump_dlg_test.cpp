@@ -57,10 +57,4 @@ TEST_F(FileDumpCommandTest, ButtonsMoveThePageAndSwitchHalfAndMode) {
     }));
 }
 
-TEST_F(FileDumpCommandTest, AFileThatCannotBeOpenedIsReportedWithoutADialog) {
-    device.Folder(QStringLiteral("\\My Documents\\Sub"));
-    EXPECT_FALSE(Dump(QStringLiteral("Sub"), [](CFileDumpDlg&) {}));
-    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_OPEN_FILE}));
-}
-
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/progress.h"
-#include "platform/faulty_device_fs.h"
+#include "support/faulty_device_fs.h"
 #include "support/temp_device.h"
 #include "support/utf16_bytes.h"
 #include "tools/find_content_matcher.h"
