@@ -20,8 +20,8 @@ namespace {
 
 class QuietPrompt : public UserPrompt {
 public:
-    int ShowMessageBox(const MessageRequest&) override { return IDOK; }
-    int Confirm(const ConfirmRequest&) override { return CONFIRM_CANCEL; }
+    MessageAnswer ShowMessageBox(const MessageRequest&) override { return MessageAnswer::Ok; }
+    ConfirmAnswer Confirm(const ConfirmRequest&) override { return ConfirmAnswer::Cancel; }
 };
 
 }  // namespace
