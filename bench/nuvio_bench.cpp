@@ -27,8 +27,8 @@ using Command = std::function<int(HostDeviceFs&, const QStringList&)>;
 // Answers every question with Yes, as a user who confirms.
 class YesPrompt : public UserPrompt {
 public:
-    int ShowMessageBox(const MessageRequest&) override { return IDYES; }
-    int Confirm(const ConfirmRequest&) override { return CONFIRM_YES_TO_ALL; }
+    MessageAnswer ShowMessageBox(const MessageRequest&) override { return MessageAnswer::Yes; }
+    ConfirmAnswer Confirm(const ConfirmRequest&) override { return ConfirmAnswer::YesToAll; }
 };
 
 // A bin in main memory whose settings live beside the device folder.
@@ -105,10 +105,10 @@ int main(int argc, char** argv) {
           [](HostDeviceFs& fs, const QStringList&) {
               return WithBin(fs, [&](RecycleBin& bin) {
                   QList<int> rows;
-                  for (int i = 0; i < bin.entries.size(); ++i)
+                  for (int i = 0; i < bin.entries().size(); ++i)
                       rows.append(i);
                   bin.RestoreFromBin(rows);
-                  return !rows.isEmpty() && bin.entries.isEmpty();
+                  return !rows.isEmpty() && bin.entries().isEmpty();
               });
           }}},
         {"find",

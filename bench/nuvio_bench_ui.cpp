@@ -30,8 +30,8 @@ namespace {
 
 class QuietPrompt : public UserPrompt {
 public:
-    int ShowMessageBox(const MessageRequest&) override { return IDOK; }
-    int Confirm(const ConfirmRequest&) override { return CONFIRM_CANCEL; }
+    MessageAnswer ShowMessageBox(const MessageRequest&) override { return MessageAnswer::Ok; }
+    ConfirmAnswer Confirm(const ConfirmRequest&) override { return ConfirmAnswer::Cancel; }
 };
 
 QByteArray HashOf(const QString& hostPath) {
@@ -85,7 +85,7 @@ int Put(CMainFrame& frame, HostDeviceFs& fs, SettingsStore& settings, UserPrompt
         if (cancelAt.isValid()) answerMs = cancelAt.elapsed();
         worstCancelled = watch.WorstMs();
     }
-    const bool whole = HashOf(fs.HostPath(path)) == before && bin.entries.isEmpty();
+    const bool whole = HashOf(fs.HostPath(path)) == before && bin.entries().isEmpty();
 
     QElapsedTimer timer;
     timer.start();

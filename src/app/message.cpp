@@ -4,7 +4,7 @@
 #include "app/user_prompt.h"
 #include "resources/ids.h"
 
-int ShowMessage(UserPrompt& prompt, int textId, int captionId, int style) {
+MessageAnswer ShowMessage(UserPrompt& prompt, int textId, int captionId, MessageStyle style) {
     MessageRequest request;
     request.textId = textId;
     request.text = LoadStr(textId);
@@ -14,7 +14,7 @@ int ShowMessage(UserPrompt& prompt, int textId, int captionId, int style) {
     return prompt.ShowMessageBox(request);
 }
 
-int ShowFilledMessage(UserPrompt& prompt, int textId, const QString& text, int style) {
+MessageAnswer ShowFilledMessage(UserPrompt& prompt, int textId, const QString& text, MessageStyle style) {
     MessageRequest request;
     request.textId = textId;
     request.text = text;

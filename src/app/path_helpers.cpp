@@ -1,6 +1,5 @@
 #include "app/path_helpers.h"
 
-#include "fileops/make_path.h"
 #include "platform/device_fs.h"
 #include "platform/device_path.h"
 
@@ -103,4 +102,20 @@ QString GetProgramFolder(DeviceFs& fs) {
     const QString folder = QStringLiteral("\\Program Files\\Nuvio File Explorer");
     if (!PathExists(fs, folder)) MakePath(fs, folder);
     return folder;
+}
+
+bool MakePath(DeviceFs& fs, const QString& path) {
+    QStringList parts;
+    if (!SplitDevicePath(path, &parts)) return false;
+    QString prefix = QStringLiteral("\\");
+    for (const QString& part : parts) {
+        prefix = JoinPath(prefix, part);
+        auto attributes = fs.GetAttributes(prefix);
+        if (attributes) {
+            if (!IsDirectory(*attributes)) return false;
+            continue;
+        }
+        if (!fs.CreateDirectory(prefix)) return false;
+    }
+    return true;
 }

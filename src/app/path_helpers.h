@@ -30,3 +30,7 @@ quint64 GetFileSize64(DeviceFs& fs, const QString& path);
 
 // "\Program Files\Nuvio File Explorer", created when missing.
 QString GetProgramFolder(DeviceFs& fs);
+
+// Creates every missing folder of the path from the root down; stops at the first failure.
+// True when the whole path exists afterwards.
+bool MakePath(DeviceFs& fs, const QString& path);

@@ -5,12 +5,19 @@
 // Every message box and question goes through this seam: the application shows real dialogs,
 // tests script the answers and record what was asked.
 
+// How a message box looks: its icon, and whether it asks yes or no.
+enum class MessageStyle { Stop, Question, YesNoQuestion, Exclamation, Information };
+// The button pressed in a message box.
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+// The answer to a confirmation dialog.
+enum class ConfirmAnswer { Cancel, Yes, No, YesToAll };
+
 struct MessageRequest {
     int textId = 0;  // string id of the message (0 when the text has none)
     QString text;    // the filled text as shown
     int captionId = 0;
     QString caption;
-    int style = 0;  // MB_ICONSTOP, MB_ICONEXCLAMATION, MB_ICONINFORMATION, MB_YESNO_QUESTION
+    MessageStyle style = MessageStyle::Information;
 };
 
 struct ConfirmRequest {
@@ -26,8 +33,6 @@ struct ConfirmRequest {
 class UserPrompt {
 public:
     virtual ~UserPrompt() = default;
-    // Returns the button pressed: IDOK, IDYES or IDNO.
-    virtual int ShowMessageBox(const MessageRequest& request) = 0;
-    // Returns CONFIRM_YES, CONFIRM_NO, CONFIRM_YES_TO_ALL or CONFIRM_CANCEL.
-    virtual int Confirm(const ConfirmRequest& request) = 0;
+    virtual MessageAnswer ShowMessageBox(const MessageRequest& request) = 0;
+    virtual ConfirmAnswer Confirm(const ConfirmRequest& request) = 0;
 };

@@ -218,13 +218,13 @@ bool FolderListing::RenameItem(int row, const QString& newName, UserPrompt& prom
         if (clash && item.IsFolder()) {
             ShowFilledMessage(prompt, IDS_FOLDER_EXISTS,
                               failed + QStringLiteral(" \n") + LoadStr(IDS_FOLDER_EXISTS),
-                              MB_ICONEXCLAMATION);
+                              MessageStyle::Exclamation);
         } else if (clash) {
             ShowFilledMessage(prompt, IDS_FILE_EXISTS,
                               failed + QLatin1Char('\n') + FormatStr(IDS_FILE_EXISTS, newName),
-                              MB_ICONEXCLAMATION);
+                              MessageStyle::Exclamation);
         } else {
-            ShowFilledMessage(prompt, IDS_RENAME_FAILED, failed, MB_ICONEXCLAMATION);
+            ShowFilledMessage(prompt, IDS_RENAME_FAILED, failed, MessageStyle::Exclamation);
         }
         return false;
     }

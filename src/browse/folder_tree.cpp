@@ -366,9 +366,9 @@ void NTreeView::EndLabelEdit(QTreeWidgetItem* item, const QString& newText) {
         ShowFilledMessage(
             prompt_, IDS_FOLDER_EXISTS,
             LoadStr(IDS_RENAME_FAILED) + QStringLiteral(" \n") + LoadStr(IDS_FOLDER_EXISTS),
-            MB_ICONEXCLAMATION);
+            MessageStyle::Exclamation);
     } else {
-        ShowMessage(prompt_, IDS_RENAME_FAILED, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt_, IDS_RENAME_FAILED, IDS_APP_TITLE, MessageStyle::Exclamation);
     }
 }
 

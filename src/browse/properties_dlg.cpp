@@ -245,7 +245,7 @@ void CPropertiesDlg::ApplyToSelection() {
     if (!failed.isEmpty()) {
         ShowFilledMessage(frame_.prompt(), IDS_CANNOT_SET_ATTRIBUTES,
                           FormatStr(IDS_CANNOT_SET_ATTRIBUTES, failed.join(QStringLiteral("', '"))),
-                          MB_ICONEXCLAMATION);
+                          MessageStyle::Exclamation);
     }
 }
 

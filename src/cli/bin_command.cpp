@@ -69,8 +69,8 @@ int List(CliContext& context, const ParsedArgs& args) {
     const RecycleBin& bin = context.bin();
     QJsonArray json;
     QList<QStringList> table;
-    for (int i = 0; i < bin.entries.size(); ++i) {
-        const RecycleEntry& entry = bin.entries[i];
+    for (int i = 0; i < bin.entries().size(); ++i) {
+        const RecycleEntry& entry = bin.entries()[i];
         if (args.Has(QStringLiteral("--json"))) {
             QJsonObject object;
             object.insert(QStringLiteral("index"), i);
@@ -122,7 +122,7 @@ int RestoreOrErase(CliContext& context, const ParsedArgs& args, bool restore) {
         return UsageError(kUsage, QStringLiteral("INDEX is an entry's position"));
     }
     RecycleBin& bin = context.bin();
-    const QList<int> rows = ExistingRows(context, requested, int(bin.entries.size()));
+    const QList<int> rows = ExistingRows(context, requested, int(bin.entries().size()));
     if (rows.isEmpty()) return context.ExitCode();
     QList<int> removed;
     RecycleBin::RestoreObserver observer;
@@ -150,8 +150,8 @@ int Purge(CliContext& context, const ParsedArgs& args) {
 
 int Where(CliContext& context) {
     const RecycleBin& bin = context.bin();
-    WriteOut(bin.binPath + QLatin1Char('\n'));
-    if (bin.binPath.startsWith(QLatin1Char('*')) || !PathExists(context.fs(), bin.binPath)) {
+    WriteOut(bin.binPath() + QLatin1Char('\n'));
+    if (bin.binPath().startsWith(QLatin1Char('*')) || !PathExists(context.fs(), bin.binPath())) {
         context.Fail(LoadStr(IDS_RECYCLE_BIN_NOT_FOUND));
     }
     return context.ExitCode();

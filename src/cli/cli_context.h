@@ -29,7 +29,7 @@ public:
     const Clock& clock() const { return clock_; }
     CFileDoc& doc();
     // The document's bin, after the explorer's start-up check of its folder (which may
-    // rebuild a missing one, messages 91 and 99).
+    // rebuild a missing one, messages IDS_STORAGE_CARD_REMOVED and IDS_RECYCLE_BIN_DAMAGED).
     RecycleBin& bin();
 
     // The folder the explorer showed last; its default, or the root, when that is gone.

@@ -11,21 +11,21 @@ void ReportText(const QString& text) {
     WriteErr(QStringLiteral("nuvio: ") + trimmed + QLatin1Char('\n'));
 }
 
-int CliPrompt::ShowMessageBox(const MessageRequest& request) {
-    if (request.style == MB_YESNO_QUESTION) {
-        if (answer_ == CliAnswer::Yes) return IDYES;
+MessageAnswer CliPrompt::ShowMessageBox(const MessageRequest& request) {
+    if (request.style == MessageStyle::YesNoQuestion) {
+        if (answer_ == CliAnswer::Yes) return MessageAnswer::Yes;
         if (answer_ == CliAnswer::Safe) Declined(request.text);
-        return IDNO;
+        return MessageAnswer::No;
     }
     ReportText(request.text);
     if (messagesFail_) failed_ = true;
-    return IDOK;
+    return MessageAnswer::Ok;
 }
 
-int CliPrompt::Confirm(const ConfirmRequest& request) {
-    if (answer_ == CliAnswer::Yes) return CONFIRM_YES_TO_ALL;
+ConfirmAnswer CliPrompt::Confirm(const ConfirmRequest& request) {
+    if (answer_ == CliAnswer::Yes) return ConfirmAnswer::YesToAll;
     if (answer_ == CliAnswer::Safe) Declined(request.text);
-    return CONFIRM_NO;
+    return ConfirmAnswer::No;
 }
 
 void CliPrompt::Declined(const QString& question) {

@@ -13,8 +13,8 @@ public:
     void SetAnswer(CliAnswer answer) { answer_ = answer; }
     CliAnswer answer() const { return answer_; }
 
-    int ShowMessageBox(const MessageRequest& request) override;
-    int Confirm(const ConfirmRequest& request) override;
+    MessageAnswer ShowMessageBox(const MessageRequest& request) override;
+    ConfirmAnswer Confirm(const ConfirmRequest& request) override;
 
     // A message was shown or a question was declined without being answered by a flag.
     bool Failed() const { return failed_; }

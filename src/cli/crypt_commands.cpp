@@ -57,7 +57,7 @@ std::optional<QString> GetPassword(CliContext& context, const ParsedArgs& args, 
         if (password && twice) {
             const std::optional<QString> again = AskPassword(QStringLiteral("密碼確認 : "));
             if (!again || *again != *password) {
-                ShowMessage(context.prompt(), IDS_PASSWORD_MISMATCH, IDS_APP_TITLE, MB_ICONSTOP);
+                ShowMessage(context.prompt(), IDS_PASSWORD_MISMATCH, IDS_APP_TITLE, MessageStyle::Stop);
                 *exitCode = context.ExitCode();
                 return std::nullopt;
             }
@@ -81,7 +81,7 @@ bool ReportFailure(CliContext& context, CryptResult result, const QString& name,
     if (result == CryptResult::RomFile) {
         ShowFilledMessage(context.prompt(), IDS_CANNOT_ENCRYPT_ROM_FILE,
                           name + QLatin1Char('\n') + LoadStr(IDS_CANNOT_ENCRYPT_ROM_FILE),
-                          MB_ICONEXCLAMATION);
+                          MessageStyle::Exclamation);
         return true;
     }
     return ReportCryptFailure(context.prompt(), result, name, target);
@@ -153,7 +153,7 @@ int RunDecrypt(CliContext& context, const QStringList& arguments) {
         if (PathExists(fs, target) &&
             ShowFilledMessage(context.prompt(), IDS_CONFIRM_REPLACE_DECRYPTED,
                               FormatStr(IDS_CONFIRM_REPLACE_DECRYPTED, info.storedName),
-                              MB_YESNO_QUESTION) != IDYES) {
+                              MessageStyle::YesNoQuestion) != MessageAnswer::Yes) {
             continue;
         }
         result = DecryptFile(fs, path, target, *password);

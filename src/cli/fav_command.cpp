@@ -55,7 +55,7 @@ int Add(CliContext& context, const QString& name, const QString& argument) {
     }
     FavoritesList& favorites = context.doc().favorites();
     if (favorites.IsFull()) {
-        ShowMessage(context.prompt(), IDS_TOO_MANY_FAVORITES, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(context.prompt(), IDS_TOO_MANY_FAVORITES, IDS_APP_TITLE, MessageStyle::Exclamation);
     } else if (!favorites.AddFavorite(name, folder)) {
         context.Fail(QString::fromUtf8(kTextCannotAddFavorite).arg(name));
     }

@@ -75,7 +75,7 @@ int RunLs(CliContext& context, const QStringList& arguments) {
         if (listing.sortMethod() == target && listing.directionFlag() == direction) break;
         listing.ChooseSortMethod(target);
     }
-    listing.FillList(folder, all ? QString() : doc.bin().binPath);
+    listing.FillList(folder, all ? QString() : doc.bin().binPath());
 
     if (args.Has(QStringLiteral("--json"))) {
         QJsonArray json;

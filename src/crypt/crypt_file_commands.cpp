@@ -144,7 +144,7 @@ void DecryptSelectedFiles(CommandHost& frame) {
         const bool replaced = PathExists(run.fs(), target);
         if (replaced && ShowFilledMessage(run.prompt(), IDS_CONFIRM_REPLACE_DECRYPTED,
                                           FormatStr(IDS_CONFIRM_REPLACE_DECRYPTED, info.storedName),
-                                          MB_YESNO_QUESTION) != IDYES) {
+                                          MessageStyle::YesNoQuestion) != MessageAnswer::Yes) {
             return true;
         }
         result = DecryptFile(run.fs(), path, target, run.password(), run.progress());

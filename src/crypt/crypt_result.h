@@ -3,11 +3,12 @@
 // Outcome of an encryption or decryption; each failure has its own message in the commands.
 enum class CryptResult {
     Ok,
-    RomFile,        // the source lies in ROM (message 127)
-    OpenFailed,     // the source cannot be opened or read (message 131)
-    NotEncrypted,   // not an encrypted file, or a malformed one (message 126)
-    CipherFailed,   // no cipher for the provider (message 123)
-    WrongPassword,  // the deciphered record does not check out (message 132)
-    WriteFailed,    // the target cannot be written or put in place (message 131, ends the run)
+    RomFile,        // the source lies in ROM (message IDS_CANNOT_ENCRYPT_ROM_FILE)
+    OpenFailed,     // the source cannot be opened or read (message IDS_CANNOT_OPEN_FILE)
+    NotEncrypted,   // not an encrypted file, or a malformed one (message IDS_NOT_ENCRYPTED_FILE)
+    CipherFailed,   // no cipher for the provider (message IDS_CANNOT_ENCRYPT)
+    WrongPassword,  // the deciphered record does not check out (message IDS_WRONG_PASSWORD)
+    WriteFailed,    // the target cannot be written or put in place (message IDS_CANNOT_OPEN_FILE,
+                    // ends the run)
     Cancelled,      // stopped by the user; nothing was changed
 };

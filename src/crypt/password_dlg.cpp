@@ -73,7 +73,7 @@ void CPasswordDlg::accept() {
     if (mode_ == kDecrypt && password_.isEmpty()) return;
     if (mode_ == kEncrypt &&
         (password_.isEmpty() || password_ != confirmEdit_->text().left(kMaxPasswordLength))) {
-        ShowMessage(prompt_, IDS_PASSWORD_MISMATCH, IDS_APP_TITLE, MB_ICONSTOP);
+        ShowMessage(prompt_, IDS_PASSWORD_MISMATCH, IDS_APP_TITLE, MessageStyle::Stop);
         return;
     }
     QDialog::accept();

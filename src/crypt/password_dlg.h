@@ -23,7 +23,8 @@ public:
     QString password() const { return password_; }
     bool deleteOriginal() const { return deleteOriginal_; }
 
-    // OK: in encrypt mode the two fields must match exactly (message 128 otherwise).
+    // OK: in encrypt mode the two fields must match exactly (message IDS_PASSWORD_MISMATCH
+    // otherwise).
     void accept() override;
 
 private:

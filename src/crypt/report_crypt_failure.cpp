@@ -6,7 +6,7 @@
 
 namespace {
 
-void Report(UserPrompt& prompt, const QString& name, int textId, int style) {
+void Report(UserPrompt& prompt, const QString& name, int textId, MessageStyle style) {
     ShowFilledMessage(prompt, textId, name + QLatin1Char('\n') + LoadStr(textId), style);
 }
 
@@ -20,23 +20,23 @@ bool ReportCryptFailure(UserPrompt& prompt, CryptResult result, const QString& n
         case CryptResult::Cancelled:
             return false;
         case CryptResult::RomFile:
-            ShowMessage(prompt, IDS_CANNOT_ENCRYPT_ROM_FILE, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+            ShowMessage(prompt, IDS_CANNOT_ENCRYPT_ROM_FILE, IDS_APP_TITLE, MessageStyle::Exclamation);
             return true;
         case CryptResult::NotEncrypted:
-            Report(prompt, name, IDS_NOT_ENCRYPTED_FILE, MB_ICONEXCLAMATION);
+            Report(prompt, name, IDS_NOT_ENCRYPTED_FILE, MessageStyle::Exclamation);
             return true;
         case CryptResult::CipherFailed:
-            Report(prompt, name, IDS_CANNOT_ENCRYPT, MB_ICONEXCLAMATION);
+            Report(prompt, name, IDS_CANNOT_ENCRYPT, MessageStyle::Exclamation);
             return true;
         case CryptResult::WrongPassword:
-            Report(prompt, name, IDS_WRONG_PASSWORD, MB_ICONEXCLAMATION);
+            Report(prompt, name, IDS_WRONG_PASSWORD, MessageStyle::Exclamation);
             return true;
         case CryptResult::WriteFailed:
-            Report(prompt, target, IDS_CANNOT_OPEN_FILE, MB_ICONSTOP);
+            Report(prompt, target, IDS_CANNOT_OPEN_FILE, MessageStyle::Stop);
             return false;
         case CryptResult::OpenFailed:
             break;
     }
-    Report(prompt, name, IDS_CANNOT_OPEN_FILE, MB_ICONEXCLAMATION);
+    Report(prompt, name, IDS_CANNOT_OPEN_FILE, MessageStyle::Exclamation);
     return true;
 }

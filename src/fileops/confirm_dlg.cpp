@@ -38,7 +38,7 @@ QPushButton* MakeButton(const QString& text, int id, QWidget* parent) {
 }  // namespace
 
 CConfirmDlg::CConfirmDlg(int templateId, DeviceFs& fs, QWidget* parent)
-    : QDialog(parent), templateId_(templateId), fs_(fs), answer_(CONFIRM_YES) {
+    : QDialog(parent), templateId_(templateId), fs_(fs), answer_(ConfirmAnswer::Yes) {
     const bool replace = templateId == IDD_CONFIRM_REPLACE;
     setObjectName(QString::number(templateId));
     setWindowTitle(replace ? QStringLiteral("檔案取代確認") : QStringLiteral("檔案刪除確認"));
@@ -87,10 +87,10 @@ CConfirmDlg::CConfirmDlg(int templateId, DeviceFs& fs, QWidget* parent)
         buttons->addWidget(button, 1);
     layout->addLayout(buttons);
 
-    connect(yes, &QPushButton::clicked, this, [this] { Answer(CONFIRM_YES); });
-    connect(all, &QPushButton::clicked, this, [this] { Answer(CONFIRM_YES_TO_ALL); });
-    connect(no, &QPushButton::clicked, this, [this] { Answer(CONFIRM_NO); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Answer(CONFIRM_CANCEL); });
+    connect(yes, &QPushButton::clicked, this, [this] { Answer(ConfirmAnswer::Yes); });
+    connect(all, &QPushButton::clicked, this, [this] { Answer(ConfirmAnswer::YesToAll); });
+    connect(no, &QPushButton::clicked, this, [this] { Answer(ConfirmAnswer::No); });
+    connect(cancel, &QPushButton::clicked, this, [this] { Answer(ConfirmAnswer::Cancel); });
 }
 
 void CConfirmDlg::SetMessage(const QString& text) {
@@ -103,7 +103,7 @@ void CConfirmDlg::SetNewFile(const QString& path, const QIcon& icon) {
 }
 
 void CConfirmDlg::Prepare() {
-    answer_ = CONFIRM_YES;
+    answer_ = ConfirmAnswer::Yes;
     if (titleId) setWindowTitle(LoadStr(titleId));
     if (allButtonId) {
         findChild<QPushButton*>(QString::number(IDC_CONFIRM_ALL))->setText(LoadStr(allButtonId));
@@ -121,7 +121,7 @@ void CConfirmDlg::Prepare() {
     CentreOnScreen(*this);
 }
 
-int CConfirmDlg::Ask() {
+ConfirmAnswer CConfirmDlg::Ask() {
     Prepare();
     QApplication::beep();
     WaitCursorPause pause;
@@ -147,13 +147,13 @@ void CConfirmDlg::FillLines(const QString& path, QLabel* size, QLabel* date) {
                       : QString());
 }
 
-void CConfirmDlg::Answer(int answer) {
+void CConfirmDlg::Answer(ConfirmAnswer answer) {
     answer_ = answer;
-    done(answer == CONFIRM_CANCEL ? QDialog::Rejected : QDialog::Accepted);
+    done(answer == ConfirmAnswer::Cancel ? QDialog::Rejected : QDialog::Accepted);
 }
 
 void CConfirmDlg::reject() {
     // Escape and closing the window answer Cancel, not No.
-    answer_ = CONFIRM_CANCEL;
+    answer_ = ConfirmAnswer::Cancel;
     QDialog::reject();
 }

@@ -4,13 +4,15 @@
 #include <QIcon>
 #include <QString>
 
+#include "app/user_prompt.h"
+
 class DeviceFs;
 class QLabel;
 
 // The one-item question of delete and paste: Yes, No, Yes to all and Cancel. Template 6001
 // asks plainly; 6002 shows size, date and icon of the file that would be replaced and of the
 // one that would replace it. A command may show one dialog several times; result() holds the
-// last answer (CONFIRM_YES, CONFIRM_NO, CONFIRM_YES_TO_ALL, CONFIRM_CANCEL).
+// last answer.
 class CConfirmDlg : public QDialog {
     Q_OBJECT
 public:
@@ -24,9 +26,9 @@ public:
     int allButtonId = 0;
 
     int templateId() const { return templateId_; }
-    int answer() const { return answer_; }
+    ConfirmAnswer answer() const { return answer_; }
     // Prepares and shows the dialog modally; returns the answer.
-    int Ask();
+    ConfirmAnswer Ask();
     // The same preparation without the modal loop (tests and screenshots show it themselves).
     void Prepare();
 
@@ -34,12 +36,12 @@ protected:
     void reject() override;
 
 private:
-    void Answer(int answer);
+    void Answer(ConfirmAnswer answer);
     void FillLines(const QString& path, QLabel* size, QLabel* date);
 
     const int templateId_;
     DeviceFs& fs_;
-    int answer_;
+    ConfirmAnswer answer_;
     QString existingPath_;
     QString newPath_;
     QIcon icon_;

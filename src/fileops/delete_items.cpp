@@ -15,8 +15,8 @@ namespace {
 
 struct Run {
     bool recycle = false;
-    int answer = CONFIRM_YES;
-    int readOnlyAnswer = CONFIRM_YES;
+    ConfirmAnswer answer = ConfirmAnswer::Yes;
+    ConfirmAnswer readOnlyAnswer = ConfirmAnswer::Yes;
     bool romMessageDue = true;
 };
 
@@ -33,20 +33,20 @@ quint64 ItemsSize(DeviceFs& fs, const QStringList& paths) {
 // The bin check before anything is deleted; false ends the run.
 bool PrepareBin(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
                 const DeleteOptions& options, Run& run) {
-    run.recycle = options.bin && (options.bin->enabled || options.binOnly);
+    run.recycle = options.bin && (options.bin->settings().enabled || options.binOnly);
     if (!run.recycle) return true;
-    const QString binPath = options.bin->binPath;
+    const QString binPath = options.bin->binPath();
     if (binPath.startsWith(QLatin1Char('*')) || !PathExists(fs, binPath)) {
-        ShowMessage(prompt, IDS_RECYCLE_BIN_NOT_FOUND, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt, IDS_RECYCLE_BIN_NOT_FOUND, IDS_APP_TITLE, MessageStyle::Exclamation);
         return false;
     }
     if (ItemsSize(fs, paths) <= options.bin->GetRoomLeft()) return true;
     if (!options.binOnly && ShowMessage(prompt, IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_APP_TITLE,
-                                        MB_YESNO_QUESTION) == IDYES) {
+                                        MessageStyle::YesNoQuestion) == MessageAnswer::Yes) {
         run.recycle = false;
         return true;
     }
-    ShowMessage(prompt, IDS_ENLARGE_RECYCLE_BIN, IDS_APP_TITLE, MB_ICONINFORMATION);
+    ShowMessage(prompt, IDS_ENLARGE_RECYCLE_BIN, IDS_APP_TITLE, MessageStyle::Information);
     return false;
 }
 
@@ -59,34 +59,35 @@ bool AskForItem(UserPrompt& prompt, const QString& path, bool folder, const Dele
         case DeleteOptions::Ask::FolderByMessage:
             run.answer = ShowFilledMessage(prompt, IDS_CONFIRM_DELETE_FOLDER,
                                            FormatStr(IDS_CONFIRM_DELETE_FOLDER, path),
-                                           MB_YESNO_QUESTION) == IDYES
-                             ? CONFIRM_YES
-                             : CONFIRM_NO;
-            return run.answer == CONFIRM_YES;
+                                           MessageStyle::YesNoQuestion) == MessageAnswer::Yes
+                             ? ConfirmAnswer::Yes
+                             : ConfirmAnswer::No;
+            return run.answer == ConfirmAnswer::Yes;
         case DeleteOptions::Ask::EachItem:
             break;
     }
-    if (run.answer == CONFIRM_YES_TO_ALL) return true;
+    if (run.answer == ConfirmAnswer::YesToAll) return true;
     const int textId = folder ? IDS_CONFIRM_DELETE_FOLDER : IDS_CONFIRM_DELETE_FILE;
     ConfirmRequest request;
     request.templateId = IDD_CONFIRM;
     request.textId = textId;
     request.text = FormatStr(textId, FileNamePart(path));
     run.answer = prompt.Confirm(request);
-    return run.answer == CONFIRM_YES || run.answer == CONFIRM_YES_TO_ALL;
+    return run.answer == ConfirmAnswer::Yes || run.answer == ConfirmAnswer::YesToAll;
 }
 
 DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
                         const DeleteOptions& options, Progress* progress, Run& run) {
     FindData record;
     if (!PathExists(fs, path, &record)) return DeleteOutcome::Done;
-    if (RecycleBin::IsProtectedItem(fs, path, options.bin ? options.bin->binPath : QString())) {
+    if (RecycleBin::IsProtectedItem(fs, path, options.bin ? options.bin->binPath() : QString())) {
         ShowFilledMessage(prompt, IDS_CANNOT_DELETE_PROTECTED,
-                          FormatStr(IDS_CANNOT_DELETE_PROTECTED, path), MB_ICONEXCLAMATION);
+                          FormatStr(IDS_CANNOT_DELETE_PROTECTED, path), MessageStyle::Exclamation);
         return DeleteOutcome::Refused;
     }
     if (!AskForItem(prompt, path, record.IsFolder(), options, run)) {
-        return run.answer == CONFIRM_CANCEL ? DeleteOutcome::NotReached : DeleteOutcome::Declined;
+        return run.answer == ConfirmAnswer::Cancel ? DeleteOutcome::NotReached
+                                                   : DeleteOutcome::Declined;
     }
     const QString name = FileNamePart(path);
     bool clearedReadOnly = false;
@@ -95,19 +96,21 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
             if (run.romMessageDue) {
                 run.romMessageDue = false;
                 ShowFilledMessage(prompt, IDS_CANNOT_DELETE_ROM_FILE,
-                                  FormatStr(IDS_CANNOT_DELETE_ROM_FILE, name), MB_ICONEXCLAMATION);
+                                  FormatStr(IDS_CANNOT_DELETE_ROM_FILE, name),
+                                  MessageStyle::Exclamation);
             }
             return DeleteOutcome::RomFile;
         }
         if (record.attributes & Attr::kReadOnly) {
-            if (run.readOnlyAnswer != CONFIRM_YES_TO_ALL) {
+            if (run.readOnlyAnswer != ConfirmAnswer::YesToAll) {
                 ConfirmRequest request;
                 request.templateId = IDD_CONFIRM;
                 request.textId = IDS_CONFIRM_DELETE_READ_ONLY;
                 request.text = FormatStr(IDS_CONFIRM_DELETE_READ_ONLY, name);
                 run.readOnlyAnswer = prompt.Confirm(request);
             }
-            if (run.readOnlyAnswer != CONFIRM_YES && run.readOnlyAnswer != CONFIRM_YES_TO_ALL) {
+            if (run.readOnlyAnswer != ConfirmAnswer::Yes &&
+                run.readOnlyAnswer != ConfirmAnswer::YesToAll) {
                 return DeleteOutcome::Declined;
             }
             clearedReadOnly = fs.SetAttributes(path, record.attributes ^ Attr::kReadOnly);
@@ -118,7 +121,7 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
         if (options.bin->MoveToRecycleBin(path, progress, &left) && PathExists(fs, path)) {
             QString text = FormatStr(IDS_RECYCLE_PARTIAL, path);
             text.replace(text.lastIndexOf(QLatin1String("%s")), 2, left.join(QLatin1Char('\n')));
-            ShowFilledMessage(prompt, IDS_RECYCLE_PARTIAL, text, MB_ICONEXCLAMATION);
+            ShowFilledMessage(prompt, IDS_RECYCLE_PARTIAL, text, MessageStyle::Exclamation);
             return DeleteOutcome::Partial;
         }
     } else if (record.IsFolder()) {
@@ -137,7 +140,8 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
 // Deleting named items:
 //  1. take the bin's lock for the whole run (the index is read again when another process
 //     changed it, and saved once at the end),
-//  2. check the bin and its room (messages 92, 134, 135),
+//  2. check the bin and its room (messages IDS_RECYCLE_BIN_NOT_FOUND,
+//  IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_ENLARGE_RECYCLE_BIN),
 //  3. per item: refuse volumes and bin folders, ask, then put it into the bin or delete it;
 //     a folder that only partly went is reported with what stayed and why.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
@@ -149,7 +153,7 @@ QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QString
     if (options.bin) binLock.emplace(*options.bin);
     bool go = PrepareBin(fs, prompt, paths, options, run);
     for (const QString& path : paths) {
-        go = go && run.answer != CONFIRM_CANCEL && items.BeginItem(path);
+        go = go && run.answer != ConfirmAnswer::Cancel && items.BeginItem(path);
         outcomes.append(go ? DeleteOne(fs, prompt, path, options, items.sink(), run)
                            : DeleteOutcome::NotReached);
     }

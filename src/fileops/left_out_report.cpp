@@ -10,7 +10,7 @@ void ShowList(UserPrompt& prompt, int id, const QStringList& lines, int maxListe
     QStringList shown = lines.mid(0, maxListed);
     if (lines.size() > shown.size()) shown.append(QStringLiteral("…"));
     ShowFilledMessage(prompt, id, FormatStr(id, shown.join(QLatin1Char('\n'))),
-                      MB_ICONEXCLAMATION);
+                      MessageStyle::Exclamation);
 }
 
 }  // namespace

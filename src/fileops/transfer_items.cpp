@@ -15,7 +15,7 @@
 namespace {
 
 struct Run {
-    int lastAnswer = CONFIRM_YES;
+    ConfirmAnswer lastAnswer = ConfirmAnswer::Yes;
     bool romMessageDue = true;
     bool undeletableMessageDue = true;
     bool stop = false;
@@ -38,7 +38,7 @@ ItemSize MeasureItem(DeviceFs& fs, const QString& path) {
 
 bool AskToReplace(UserPrompt& prompt, const QString& destination, const QString& source,
                   bool folder, Run& run) {
-    if (run.lastAnswer == CONFIRM_YES_TO_ALL) return true;
+    if (run.lastAnswer == ConfirmAnswer::YesToAll) return true;
     ConfirmRequest request;
     const QString name = FileNamePart(destination);
     if (folder) {
@@ -55,8 +55,8 @@ bool AskToReplace(UserPrompt& prompt, const QString& destination, const QString&
         request.newPath = source;
     }
     run.lastAnswer = prompt.Confirm(request);
-    if (run.lastAnswer == CONFIRM_CANCEL) run.stop = true;
-    return run.lastAnswer == CONFIRM_YES || run.lastAnswer == CONFIRM_YES_TO_ALL;
+    if (run.lastAnswer == ConfirmAnswer::Cancel) run.stop = true;
+    return run.lastAnswer == ConfirmAnswer::Yes || run.lastAnswer == ConfirmAnswer::YesToAll;
 }
 
 // Removes a moved source; a file that will not go is cleared of read-only and tried again.
@@ -74,7 +74,7 @@ bool RemoveSource(DeviceFs& fs, UserPrompt& prompt, const QString& source, bool 
             run.undeletableMessageDue = false;
             ShowFilledMessage(prompt, IDS_CANNOT_DELETE_ROM_FILE,
                               FormatStr(IDS_CANNOT_DELETE_ROM_FILE, FileNamePart(source)),
-                              MB_ICONEXCLAMATION);
+                              MessageStyle::Exclamation);
         }
         return false;
     }
@@ -89,7 +89,7 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
     const bool folder = record.IsFolder();
 
     if (size > GetFreeSpace(fs, FolderPart(destination))) {
-        ShowMessage(prompt, IDS_NOT_ENOUGH_SPACE, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt, IDS_NOT_ENOUGH_SPACE, IDS_APP_TITLE, MessageStyle::Exclamation);
         run.stop = true;
         return TransferOutcome::NotReached;
     }
@@ -97,7 +97,7 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
     // replacement would copy it onto itself and a move would then delete it.
     if (source.compare(destination, Qt::CaseInsensitive) == 0) {
         if (move) {
-            ShowMessage(prompt, IDS_SAME_SOURCE_AND_DESTINATION, IDS_MOVE_FAILED, MB_ICONSTOP);
+            ShowMessage(prompt, IDS_SAME_SOURCE_AND_DESTINATION, IDS_MOVE_FAILED, MessageStyle::Stop);
             run.stop = true;
             return TransferOutcome::NotReached;
         }
@@ -112,7 +112,7 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
     if (folder && IsSameOrInside(destination, source)) {
         ShowFilledMessage(prompt, IDS_CANNOT_MOVE_INTO_ITSELF,
                           FormatStr(IDS_CANNOT_MOVE_INTO_ITSELF, FileNamePart(source)),
-                          MB_ICONEXCLAMATION);
+                          MessageStyle::Exclamation);
         return TransferOutcome::IntoItself;
     }
 
@@ -125,7 +125,7 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
         if (run.romMessageDue) {
             run.romMessageDue = false;
             ShowFilledMessage(prompt, IDS_CANNOT_COPY_ROM_FILE,
-                              FormatStr(IDS_CANNOT_COPY_ROM_FILE, source), MB_ICONEXCLAMATION);
+                              FormatStr(IDS_CANNOT_COPY_ROM_FILE, source), MessageStyle::Exclamation);
         }
         return TransferOutcome::RomSource;
     }

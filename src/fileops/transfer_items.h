@@ -2,8 +2,8 @@
 
 #include <QList>
 #include <QPair>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 class DeviceFs;
 class Progress;
@@ -20,7 +20,7 @@ enum class TransferOutcome {
     Done,
     Missing,     // the source is gone
     Declined,    // the replacement question was answered No or Cancel
-    RomSource,   // files in ROM are not copied (message 119, once per run)
+    RomSource,   // files in ROM are not copied (message IDS_CANNOT_COPY_ROM_FILE, once per run)
     IntoItself,  // a folder into its own subtree (refused with a message)
     CopyFailed,  // the copy is incomplete; a moved source stays
     SourceKept,  // moved: the copy is complete, the source could not be removed
@@ -36,12 +36,12 @@ struct TransferResult {
     QList<QPair<QString, QString>> renamed;
 };
 
-// The paste rules over a list of items, in order: free space (message 103 ends the run
-// after the item), the same place (a move shows message 41 titled 42 and ends the run, a
-// copy takes a numbered name), a name another item of the run already took in other letter
-// case (numbered, never replaced), the replacement question (Yes to all stops asking, Cancel
-// ends the run after the item), ROM sources, then the copy and, for a move, the removal of
-// a source whose copy is complete. The items are measured first, so that the progress sink
-// hears the run's totals; a cancel through it stops the run after the current item.
+// The paste rules over a list of items, in order: free space (message IDS_NOT_ENOUGH_SPACE ends the
+// run after the item), the same place (a move shows message IDS_SAME_SOURCE_AND_DESTINATION titled
+// 42 and ends the run, a copy takes a numbered name), a name another item of the run already took
+// in other letter case (numbered, never replaced), the replacement question (Yes to all stops
+// asking, Cancel ends the run after the item), ROM sources, then the copy and, for a move, the
+// removal of a source whose copy is complete. The items are measured first, so that the progress
+// sink hears the run's totals; a cancel through it stops the run after the current item.
 TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<TransferItem>& items,
                              bool move, Progress* progress = nullptr);

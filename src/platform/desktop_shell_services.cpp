@@ -7,7 +7,6 @@
 #include <QStandardPaths>
 
 #include "app/path_helpers.h"
-#include "fileops/make_path.h"
 #include "platform/device_fs.h"
 
 namespace {

@@ -17,7 +17,9 @@ struct FileTypeInfo {
 
 // The name under which the window layer finds our own SVG icon with that resource id
 // (IDI_FOLDER ... IDI_MULTIPLE_FILES).
-QString BuiltInIconName(int iconId);
+inline QString BuiltInIconName(int iconId) {
+    return QStringLiteral("nuvio-%1").arg(iconId);
+}
 
 // What came of opening a file.
 enum class OpenResult {

@@ -60,7 +60,7 @@ QString CompressOldBinItem(DeviceFs& fs, const QString& itemPath, const QString&
 int CompressRecycleBin(DeviceFs& fs, UserPrompt& prompt, QList<OldBinItem>& items,
                        Progress* progress) {
     if (items.isEmpty()) return 0;
-    ShowMessage(prompt, IDS_COMPRESS_RECYCLE_BIN, IDS_APP_TITLE, MB_ICONINFORMATION);
+    ShowMessage(prompt, IDS_COMPRESS_RECYCLE_BIN, IDS_APP_TITLE, MessageStyle::Information);
     BeginWaitCursor();
     CancelWatch watch(progress);
     int converted = 0;

@@ -29,8 +29,8 @@ struct OldBinItem {
     QString archivePath;  // the new archive once converted, else empty
 };
 
-// Shows message 121 when there is anything to convert, then converts the items in list
-// order under the wait cursor. Items that cannot be converted stay unpacked (the restore
+// Shows message IDS_COMPRESS_RECYCLE_BIN when there is anything to convert, then converts the items
+// in list order under the wait cursor. Items that cannot be converted stay unpacked (the restore
 // still handles them); a cancel leaves the rest unpacked. Returns the number converted.
 int CompressRecycleBin(DeviceFs& fs, UserPrompt& prompt, QList<OldBinItem>& items,
                        Progress* progress = nullptr);

@@ -12,7 +12,6 @@
 
 #include "app/path_helpers.h"
 #include "fileops/file_names.h"
-#include "fileops/make_path.h"
 #include "platform/device_fs.h"
 #include "platform/device_path.h"
 #include "recycle/recycle_archive.h"

@@ -22,21 +22,22 @@ RecycleBin::~RecycleBin() = default;
 //  2. take the stored folder, or compute one and create it hidden,
 //  3. under the bin's lock, read the index and purge what has expired.
 void RecycleBin::Open() {
-    entries.clear();
-    dirty = false;
-    enabled = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_ENABLE) != 0;
-    position = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS);
-    capacityMb = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY);
-    capacityLimitOn = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY) != 0;
-    lifetime = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME);
-    indexIsCurrent = true;
+    entries_.clear();
+    dirty_ = false;
+    config_.enabled = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_ENABLE) != 0;
+    config_.position = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS);
+    config_.capacityMb = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY);
+    config_.capacityLimitOn =
+        settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY) != 0;
+    config_.lifetime = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME);
+    indexIsCurrent_ = true;
 
-    binPath = settings_.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH);
-    const bool undecided = binPath.isEmpty() || binPath.startsWith(QLatin1Char('*'));
-    if (undecided && MakeBinPath(std::nullopt, &binPath) && !PathExists(fs_, binPath)) {
-        CreateBinFolder(binPath);
+    binPath_ = settings_.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH);
+    const bool undecided = binPath_.isEmpty() || binPath_.startsWith(QLatin1Char('*'));
+    if (undecided && MakeBinPath(std::nullopt, &binPath_) && !PathExists(fs_, binPath_)) {
+        CreateBinFolder(binPath_);
     }
-    binReady = undecided;
+    binReady_ = undecided;
     stamp_ = IndexStamp();
     ChangeScope scope(*this, false);
     LoadRecycleIndex();
@@ -44,11 +45,13 @@ void RecycleBin::Open() {
 }
 
 void RecycleBin::SaveSettings() {
-    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_ENABLE, enabled);
-    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, position);
-    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, capacityMb);
-    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY, capacityLimitOn);
-    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME, lifetime);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_ENABLE,
+                                config_.enabled);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, config_.position);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, config_.capacityMb);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY,
+                                config_.capacityLimitOn);
+    settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME, config_.lifetime);
 }
 
 // Every change was saved under the lock when it was made; an index another process wrote
@@ -56,28 +59,43 @@ void RecycleBin::SaveSettings() {
 void RecycleBin::Close() {
     { ChangeScope scope(*this); }
     ClearRecycleList();
-    if (!binPath.isEmpty() && !binPath.startsWith(QLatin1Char('*'))) {
-        settings_.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH, binPath);
+    if (!binPath_.isEmpty() && !binPath_.startsWith(QLatin1Char('*'))) {
+        settings_.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH, binPath_);
     }
 }
 
+void RecycleBin::SetLimits(int capacityMb, bool limitOn, int lifetime) {
+    config_.capacityMb = capacityMb;
+    config_.capacityLimitOn = limitOn;
+    config_.lifetime = lifetime;
+}
+
+void RecycleBin::SetEntries(const QString& binPath, QList<RecycleEntry> entries) {
+    binPath_ = binPath;
+    entries_ = std::move(entries);
+    binReady_ = true;
+    dirty_ = false;
+    stamp_ = ReadStamp();
+    ++generation_;
+}
+
 void RecycleBin::ClearRecycleList() {
-    entries.clear();
+    entries_.clear();
 }
 
 const RecycleEntry* RecycleBin::GetRecycleEntry(int index) const {
-    if (index < 0 || index >= entries.size()) return nullptr;
-    return &entries[index];
+    if (index < 0 || index >= entries_.size()) return nullptr;
+    return &entries_[index];
 }
 
 quint64 RecycleBin::GetMaxCapacity(bool inBytes) const {
-    const quint64 megabytes = quint64(std::max(capacityMb, 0));
+    const quint64 megabytes = quint64(std::max(config_.capacityMb, 0));
     return inBytes ? megabytes << 20 : megabytes;
 }
 
 quint64 RecycleBin::GetRoomLeft() {
-    const quint64 free = GetFreeSpace(fs_, binPath);
-    if (!capacityLimitOn) return free;
+    const quint64 free = GetFreeSpace(fs_, binPath_);
+    if (!config_.capacityLimitOn) return free;
     const quint64 used = GetUsedBytes();
     const quint64 capacity = GetMaxCapacity(true);
     if (used > capacity) return 0;
@@ -85,7 +103,7 @@ quint64 RecycleBin::GetRoomLeft() {
 }
 
 quint64 RecycleBin::GetUsedBytes() {
-    const quint64 measured = MeasureTree(fs_, binPath).bytes;
+    const quint64 measured = MeasureTree(fs_, binPath_).bytes;
     const quint64 index = GetFileSize64(fs_, GetIndexPath());
     return measured > index ? measured - index : 0;
 }
@@ -117,7 +135,7 @@ RecycleBin::ChangeScope::~ChangeScope() {
 RecycleBin::IndexStamp RecycleBin::ReadStamp() {
     IndexStamp stamp;
     FindData record;
-    if (binPath.isEmpty() || binPath.startsWith(QLatin1Char('*')) ||
+    if (binPath_.isEmpty() || binPath_.startsWith(QLatin1Char('*')) ||
         !PathExists(fs_, GetIndexPath(), &record)) {
         return stamp;
     }
@@ -131,21 +149,22 @@ RecycleBin::IndexStamp RecycleBin::ReadStamp() {
 // The lock is taken once per operation; without a bin folder there is nothing to guard.
 void RecycleBin::BeginChange(bool refresh) {
     if (lockDepth_++ > 0) return;
-    if (!binPath.isEmpty() && !binPath.startsWith(QLatin1Char('*')) && PathExists(fs_, binPath)) {
-        lock_ = fs_.LockFile(JoinPath(binPath, QLatin1String(kLockName)));
+    if (!binPath_.isEmpty() && !binPath_.startsWith(QLatin1Char('*')) &&
+        PathExists(fs_, binPath_)) {
+        lock_ = fs_.LockFile(JoinPath(binPath_, QLatin1String(kLockName)));
     }
-    if (refresh && binReady && ReadStamp() != stamp_) ReadIndex();
+    if (refresh && binReady_ && ReadStamp() != stamp_) ReadIndex();
 }
 
 void RecycleBin::EndChange() {
     if (--lockDepth_ > 0) return;
-    if (dirty && binReady) SaveRecycleIndex();
+    if (dirty_ && binReady_) SaveRecycleIndex();
     lock_.reset();
 }
 
 void RecycleBin::Refresh() {
     ChangeScope scope(*this);
-    if (!binReady && PathExists(fs_, binPath)) ReadIndex();
+    if (!binReady_ && PathExists(fs_, binPath_)) ReadIndex();
 }
 
 bool RecycleBin::IsProtectedItem(DeviceFs& fs, const QString& path, const QString& binPath) {
@@ -171,7 +190,7 @@ bool RecycleBin::RemoveBinItem(const RecycleEntry& entry) {
     const QString& path = entry.archivePath;
     FindData record;
     if (path.isEmpty() || !PathExists(fs_, path, &record)) return true;
-    if (!IsSoundEntry(entry, binPath)) return false;
+    if (!IsSoundEntry(entry, binPath_)) return false;
     if (record.IsFolder()) {
         RemoveTree(fs_, path);
     } else {
@@ -181,7 +200,7 @@ bool RecycleBin::RemoveBinItem(const RecycleEntry& entry) {
 }
 
 void RecycleBin::DropRow(int row, const RestoreObserver& observer) {
-    entries.removeAt(row);
-    dirty = true;
+    entries_.removeAt(row);
+    dirty_ = true;
     if (observer.rowRemoved) observer.rowRemoved(row);
 }

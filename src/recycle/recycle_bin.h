@@ -16,6 +16,15 @@ class Progress;
 class SettingsStore;
 class UserPrompt;
 
+// Settings of section "RecycleBin".
+struct RecycleSettings {
+    bool enabled = true;
+    int position = 1;  // 0 main memory, 1 storage card
+    int capacityMb = 16;
+    bool capacityLimitOn = false;
+    int lifetime = 0;  // 0 forever, 1 one day, 2 one week, 3 one month
+};
+
 // The recycle bin: the hidden bin folder with one archive per deleted item, the list of its
 // entries and the index file that keeps it, and the settings of section "RecycleBin".
 // Owned by the document; every question and message goes through the prompt.
@@ -56,20 +65,25 @@ public:
     // folder is still undecided.
     void Close();
 
-    // Settings members (section "RecycleBin").
-    bool enabled = true;
-    int position = 1;  // 0 main memory, 1 storage card
-    int capacityMb = 16;
-    bool capacityLimitOn = false;
-    int lifetime = 0;  // 0 forever, 1 one day, 2 one week, 3 one month
-
-    QString binPath;  // "\~Recycle", "<card>\~Recycle", or "*~Recycle" when undecided
-    bool binReady = false;
-    bool indexIsCurrent = true;  // false after reading an old-version ("NR0") index
-    bool dirty = false;
-    QList<RecycleEntry> entries;
+    const RecycleSettings& settings() const { return config_; }
+    void SetEnabled(bool on) { config_.enabled = on; }
+    // The capacity limit and the lifetime; the position changes only with the location.
+    void SetLimits(int capacityMb, bool limitOn, int lifetime);
+    // "\~Recycle", "<card>\~Recycle", or "*~Recycle" when undecided.
+    const QString& binPath() const { return binPath_; }
+    // Whether the bin folder's index was read or written (false for a stored folder that the
+    // start-up check has not seen yet).
+    bool binReady() const { return binReady_; }
+    // False after reading an old-version ("NR0") index.
+    bool indexIsCurrent() const { return indexIsCurrent_; }
+    // Whether the list has changes its index does not hold yet.
+    bool dirty() const { return dirty_; }
+    const QList<RecycleEntry>& entries() const { return entries_; }
     // Grows each time the list is read anew, so that views of it know their rows are stale.
-    quint64 generation = 0;
+    quint64 generation() const { return generation_; }
+    // Takes a list of entries of a bin folder as if read from its index (a picture of a bin
+    // for the dialog's sample and for tests); it counts as changed.
+    void SetEntries(const QString& binPath, QList<RecycleEntry> entries);
 
     // The bin folder for a position (the bin's own when none; with no card mounted that one
     // falls back to main memory). False, with "*~Recycle", when no usable card is chosen.
@@ -114,7 +128,8 @@ public:
     // Whether new limit settings count as a change that may leave the bin already full: a
     // limit turned on, or one that stays on with another capacity.
     static bool CapacityLimitChanged(bool wasOn, int oldMb, bool isOn, int newMb);
-    // The start-up check of the stored bin folder (messages 91 and 99).
+    // The start-up check of the stored bin folder (messages IDS_STORAGE_CARD_REMOVED and
+    // IDS_RECYCLE_BIN_DAMAGED).
     void CheckRecycleBin();
 
     // Keeps the file list and the tree in step with a restore.
@@ -130,7 +145,7 @@ public:
                         Progress* progress = nullptr);
     // A row whose archive cannot be removed keeps its entry.
     void EraseFromBin(const QList<int>& rows, const RestoreObserver& observer = {});
-    // One-time conversion of an old-version bin (message 121).
+    // One-time conversion of an old-version bin (message IDS_COMPRESS_RECYCLE_BIN).
     bool CompressRecycleBin(Progress* progress = nullptr);
 
 private:
@@ -164,6 +179,13 @@ private:
     bool CreateBinFolder(const QString& path);
     void DropRow(int row, const RestoreObserver& observer);
 
+    RecycleSettings config_;
+    QString binPath_;
+    bool binReady_ = false;
+    bool indexIsCurrent_ = true;
+    bool dirty_ = false;
+    QList<RecycleEntry> entries_;
+    quint64 generation_ = 0;
     IndexStamp stamp_;  // of the index as this process last read or wrote it
     std::unique_ptr<DeviceFile> lock_;
     int lockDepth_ = 0;

@@ -237,15 +237,15 @@ void CRecycleBinDlg::OnRestore() {
         sync.Restored(path, existedBefore);
     };
     // Rows refer to the list shown; another process may have changed the bin since.
-    const quint64 shown = bin_.generation;
+    const quint64 shown = bin_.generation();
     observer.rowRemoved = [this, shown](int row) {
-        if (bin_.generation == shown) model_->RemoveRow(row);
+        if (bin_.generation() == shown) model_->RemoveRow(row);
     };
     {
         std::unique_ptr<Progress> progress = frame_.BeginProgress(windowTitle());
         bin_.RestoreFromBin(SelectedRows(), observer, progress.get());
     }
-    if (bin_.generation != shown) model_->Reload();
+    if (bin_.generation() != shown) model_->Reload();
     sync.Finish();
     UpdateButtons();
     UpdateSizeLine();
@@ -253,12 +253,12 @@ void CRecycleBinDlg::OnRestore() {
 
 void CRecycleBinDlg::OnErase() {
     RecycleBin::RestoreObserver observer;
-    const quint64 shown = bin_.generation;
+    const quint64 shown = bin_.generation();
     observer.rowRemoved = [this, shown](int row) {
-        if (bin_.generation == shown) model_->RemoveRow(row);
+        if (bin_.generation() == shown) model_->RemoveRow(row);
     };
     bin_.EraseFromBin(SelectedRows(), observer);
-    if (bin_.generation != shown) model_->Reload();
+    if (bin_.generation() != shown) model_->Reload();
     UpdateButtons();
     UpdateSizeLine();
 }
@@ -270,18 +270,17 @@ void CRecycleBinDlg::OnSelectAll() {
 }
 
 void CRecycleBinDlg::OnAdvanced() {
-    const int oldCapacity = bin_.capacityMb;
-    const bool oldLimit = bin_.capacityLimitOn;
-    CRecycleAdvancedDlg dialog(oldCapacity, oldLimit, bin_.lifetime, this);
+    const int oldCapacity = bin_.settings().capacityMb;
+    const bool oldLimit = bin_.settings().capacityLimitOn;
+    CRecycleAdvancedDlg dialog(oldCapacity, oldLimit, bin_.settings().lifetime, this);
     if (frame_.RunDialog(dialog) != QDialog::Accepted) return;
-    bin_.capacityMb = dialog.capacityMb();
-    bin_.capacityLimitOn = dialog.limitOn();
-    bin_.lifetime = dialog.lifetime();
-    if (bin_.enabled &&
-        RecycleBin::CapacityLimitChanged(oldLimit, oldCapacity, bin_.capacityLimitOn,
-                                         bin_.capacityMb) &&
+    bin_.SetLimits(dialog.capacityMb(), dialog.limitOn(), dialog.lifetime());
+    if (bin_.settings().enabled &&
+        RecycleBin::CapacityLimitChanged(oldLimit, oldCapacity, bin_.settings().capacityLimitOn,
+                                         bin_.settings().capacityMb) &&
         bin_.GetRoomLeft() == 0) {
-        ShowMessage(frame_.prompt(), IDS_RECYCLE_BIN_FULL, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(frame_.prompt(), IDS_RECYCLE_BIN_FULL, IDS_APP_TITLE,
+                    MessageStyle::Exclamation);
     }
 }
 

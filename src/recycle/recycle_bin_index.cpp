@@ -29,7 +29,7 @@ quint64 ArchivedSize(DeviceFs& fs, const QString& archivePath, quint64 stored) {
 }  // namespace
 
 QString RecycleBin::GetIndexPath() const {
-    return JoinPath(binPath, BinFolderName() + QStringLiteral(".bin"));
+    return JoinPath(binPath_, BinFolderName() + QStringLiteral(".bin"));
 }
 
 bool RecycleBin::IsSoundEntry(const RecycleEntry& entry, const QString& folder) {
@@ -65,25 +65,25 @@ void RecycleBin::LoadRecycleIndex() {
 //     writing the index), rebuilt from their entries.
 void RecycleBin::ReadIndex() {
     ClearRecycleList();
-    ++generation;
+    ++generation_;
     stamp_ = IndexStamp();
-    if (!PathExists(fs_, binPath)) return;
-    binReady = true;
+    if (!PathExists(fs_, binPath_)) return;
+    binReady_ = true;
     stamp_ = ReadStamp();
     const std::optional<QByteArray> data =
         ReadWholeFile(fs_, GetIndexPath(), kRecycleIndexMaxBytes);
     RecycleIndexContent content;
     if (data) content = DecodeRecycleIndex(*data);
     if (content.version != RecycleIndexContent::Version::Unknown) {
-        indexIsCurrent = content.version == RecycleIndexContent::Version::Current;
+        indexIsCurrent_ = content.version == RecycleIndexContent::Version::Current;
     }
     for (RecycleEntry& entry : content.entries) {
-        if (!IsSoundEntry(entry, binPath)) continue;
-        if (entry.plain) indexIsCurrent = false;
+        if (!IsSoundEntry(entry, binPath_)) continue;
+        if (entry.plain) indexIsCurrent_ = false;
         if (!entry.plain && entry.size >= 0xffffffffu) {
             entry.size = ArchivedSize(fs_, entry.archivePath, entry.size);
         }
-        entries.append(entry);
+        entries_.append(entry);
     }
     // Only with the whole list known: an unreadable index may list what looks left over.
     const bool wholeList =
@@ -95,14 +95,14 @@ void RecycleBin::ReadIndex() {
 
 void RecycleBin::RemoveUnfinishedArchives() {
     QSet<QString> listed;
-    for (const RecycleEntry& entry : entries)
+    for (const RecycleEntry& entry : entries_)
         listed.insert(entry.archivePath.toCaseFolded());
     QStringList unfinished;
     FindData record;
     auto handle = fs_.FindFirst(
-        JoinPath(binPath, QLatin1Char('*') + QLatin1String(kUnfinishedSuffix)), record);
+        JoinPath(binPath_, QLatin1Char('*') + QLatin1String(kUnfinishedSuffix)), record);
     for (bool more = handle != nullptr; more; more = handle->Next(record)) {
-        const QString path = JoinPath(binPath, record.name);
+        const QString path = JoinPath(binPath_, record.name);
         if (!record.IsFolder() && !listed.contains(path.toCaseFolded())) unfinished.append(path);
     }
     handle.reset();
@@ -112,18 +112,18 @@ void RecycleBin::RemoveUnfinishedArchives() {
 
 void RecycleBin::AdoptUnlistedArchives() {
     QSet<QString> listed;
-    for (const RecycleEntry& entry : entries)
+    for (const RecycleEntry& entry : entries_)
         listed.insert(entry.archivePath.toCaseFolded());
     QList<FindData> found;
     FindData record;
-    auto handle = fs_.FindFirst(JoinPath(binPath, QStringLiteral("*.nzc")), record);
+    auto handle = fs_.FindFirst(JoinPath(binPath_, QStringLiteral("*.nzc")), record);
     for (bool more = handle != nullptr; more; more = handle->Next(record)) {
         if (!record.IsFolder()) found.append(record);
     }
     std::sort(found.begin(), found.end(),
               [](const FindData& a, const FindData& b) { return a.name < b.name; });
     for (const FindData& archive : found) {
-        const QString path = JoinPath(binPath, archive.name);
+        const QString path = JoinPath(binPath_, archive.name);
         if (listed.contains(path.toCaseFolded())) continue;
         const ArchiveListing listing = ReadArchiveEntries(fs_, path);
         if (!listing.Ok()) continue;  // no zip file, or a half-written one
@@ -136,25 +136,25 @@ void RecycleBin::AdoptUnlistedArchives() {
             DateTimeFromFileTime(archive.lastWriteTime).toLocalTime());
         entry.size = item->size;
         entry.attributes = item->attributes;
-        if (!IsSoundEntry(entry, binPath)) continue;
-        entries.append(entry);
-        dirty = true;
+        if (!IsSoundEntry(entry, binPath_)) continue;
+        entries_.append(entry);
+        dirty_ = true;
     }
 }
 
 bool RecycleBin::SaveRecycleIndex() {
-    if (binPath.isEmpty() || binPath.startsWith(QLatin1Char('*'))) return false;
-    const std::optional<QByteArray> data = EncodeRecycleIndex(entries);
+    if (binPath_.isEmpty() || binPath_.startsWith(QLatin1Char('*'))) return false;
+    const std::optional<QByteArray> data = EncodeRecycleIndex(entries_);
     if (!data || !ReplaceWholeFile(fs_, GetIndexPath(), *data)) return false;
     stamp_ = ReadStamp();
-    dirty = false;
-    binReady = true;
+    dirty_ = false;
+    binReady_ = true;
     return true;
 }
 
 void RecycleBin::FlushRecycleIndex(bool force) {
-    if (!force && position != 1) return;
-    if (!dirty) return;
+    if (!force && config_.position != 1) return;
+    if (!dirty_) return;
     WaitCursorScope wait;
     SaveRecycleIndex();
 }

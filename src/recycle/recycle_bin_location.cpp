@@ -44,8 +44,8 @@ bool MoveItem(DeviceFs& fs, const QString& source, const QString& target, bool f
 }  // namespace
 
 bool RecycleBin::MakeBinPath(std::optional<int> newPosition, QString* path) {
-    if (!newPosition && position == 1 && CountStorageCards(fs_) == 0) position = 0;
-    const int chosen = newPosition.value_or(position);
+    if (!newPosition && config_.position == 1 && CountStorageCards(fs_) == 0) config_.position = 0;
+    const int chosen = newPosition.value_or(config_.position);
     if (chosen != 1) {
         *path = JoinPath(QStringLiteral("\\"), BinFolderName());
         return true;
@@ -66,21 +66,21 @@ bool RecycleBin::MakeBinPath(std::optional<int> newPosition, QString* path) {
 //     index and the old folder when nothing else is left in it.
 bool RecycleBin::SetBinLocation(int newPosition, bool move, Progress* progress) {
     ChangeScope scope(*this);
-    const int oldPosition = position;
-    const QString oldPath = binPath;
-    position = newPosition;
-    if (!MakeBinPath(newPosition, &binPath)) {
-        position = oldPosition;
-        binPath = oldPath;
+    const int oldPosition = config_.position;
+    const QString oldPath = binPath_;
+    config_.position = newPosition;
+    if (!MakeBinPath(newPosition, &binPath_)) {
+        config_.position = oldPosition;
+        binPath_ = oldPath;
         return false;
     }
-    if (!move || binPath.compare(oldPath, Qt::CaseInsensitive) == 0) return true;
+    if (!move || binPath_.compare(oldPath, Qt::CaseInsensitive) == 0) return true;
     WaitCursorScope wait;
     FindData record;
-    const bool exists = PathExists(fs_, binPath, &record);
-    if ((exists && !record.IsFolder()) || (!exists && !CreateBinFolder(binPath))) {
-        position = oldPosition;
-        binPath = oldPath;
+    const bool exists = PathExists(fs_, binPath_, &record);
+    if ((exists && !record.IsFolder()) || (!exists && !CreateBinFolder(binPath_))) {
+        config_.position = oldPosition;
+        binPath_ = oldPath;
         return false;
     }
     return MoveBinContents(oldPath, progress);
@@ -98,12 +98,12 @@ bool RecycleBin::MoveBinContents(const QString& oldPath, Progress* progress) {
     if (const std::optional<QByteArray> data =
             ReadWholeFile(fs_, GetIndexPath(), kRecycleIndexMaxBytes)) {
         for (const RecycleEntry& entry : DecodeRecycleIndex(*data).entries) {
-            if (IsSoundEntry(entry, binPath)) existing.append(entry);
+            if (IsSoundEntry(entry, binPath_)) existing.append(entry);
         }
     }
     ProgressTracker tracker(progress);
-    tracker.SetTotals(MeasureTree(fs_, oldPath).bytes, quint64(entries.size()));
-    for (RecycleEntry& entry : entries) {
+    tracker.SetTotals(MeasureTree(fs_, oldPath).bytes, quint64(entries_.size()));
+    for (RecycleEntry& entry : entries_) {
         FindData record;
         if (!IsSameOrInside(entry.archivePath, oldPath) ||
             !PathExists(fs_, entry.archivePath, &record)) {
@@ -112,20 +112,20 @@ bool RecycleBin::MoveBinContents(const QString& oldPath, Progress* progress) {
         // A cancel leaves the rest in the old folder, where their entries still find them.
         if (!tracker.Begin(entry.archivePath)) break;
         const QString target =
-            MakeUniqueName(fs_, JoinPath(binPath, FileNamePart(entry.archivePath)));
+            MakeUniqueName(fs_, JoinPath(binPath_, FileNamePart(entry.archivePath)));
         if (MoveItem(fs_, entry.archivePath, target, record.IsFolder())) {
             entry.archivePath = target;
         }
         tracker.Done(record.size);
     }
     for (const RecycleEntry& entry : existing) {
-        const bool listed = std::any_of(entries.begin(), entries.end(), [&](const auto& e) {
+        const bool listed = std::any_of(entries_.begin(), entries_.end(), [&](const auto& e) {
             return e.archivePath.compare(entry.archivePath, Qt::CaseInsensitive) == 0;
         });
-        if (!listed) entries.append(entry);
+        if (!listed) entries_.append(entry);
     }
     AdoptUnlistedArchives();
-    dirty = true;
+    dirty_ = true;
     const bool saved = SaveRecycleIndex();
     if (saved && !IsUndecided(oldPath)) {
         const QString oldIndex = JoinPath(oldPath, BinFolderName() + QStringLiteral(".bin"));
@@ -142,17 +142,17 @@ void RecycleBin::CheckRecycleBin() {
     const QString stored = settings_.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH);
     if (IsUndecided(stored) || PathExists(fs_, stored)) return;
     QString card;
-    if (position == 1 && !GetStorageCardFolder(fs_, settings_, &card)) {
+    if (config_.position == 1 && !GetStorageCardFolder(fs_, settings_, &card)) {
         WaitCursorPause pause;
-        ShowMessage(prompt_, IDS_STORAGE_CARD_REMOVED, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt_, IDS_STORAGE_CARD_REMOVED, IDS_APP_TITLE, MessageStyle::Exclamation);
         return;
     }
     {
         WaitCursorPause pause;
-        ShowMessage(prompt_, IDS_RECYCLE_BIN_DAMAGED, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt_, IDS_RECYCLE_BIN_DAMAGED, IDS_APP_TITLE, MessageStyle::Exclamation);
     }
-    if (!MakeBinPath(std::nullopt, &binPath)) return;
+    if (!MakeBinPath(std::nullopt, &binPath_)) return;
     // A bin folder found at the computed place is another bin's: it is kept and read.
-    if (!PathExists(fs_, binPath)) CreateBinFolder(binPath);
+    if (!PathExists(fs_, binPath_)) CreateBinFolder(binPath_);
     LoadRecycleIndex();
 }

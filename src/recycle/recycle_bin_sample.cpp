@@ -11,18 +11,17 @@ namespace {
 struct SampleBinHolder {
     explicit SampleBinHolder(CommandHost& frame)
         : bin(frame.fs(), frame.settings(), frame.prompt(), clock) {
-        bin.binPath = QStringLiteral("*~Recycle");
-        bin.binReady = true;
         const LocalTimeRecord time =
             LocalTimeRecord::FromDateTime(QDateTime(QDate(2026, 3, 14), QTime(9, 26)));
-        bin.entries = {
-            {QStringLiteral("\\~Recycle\\報告.nzc"), QStringLiteral("\\My Documents\\報告.txt"),
-             time, 15360, 0x20},
-            {QStringLiteral("\\~Recycle\\Photos.nzc"), QStringLiteral("\\My Documents\\Photos"),
-             time, 1572864, 0x10},
-            {QStringLiteral("\\~Recycle\\notes.nzc"), QStringLiteral("\\Temp\\notes.doc"), time,
-             812, 0x20},
-        };
+        bin.SetEntries(QStringLiteral("*~Recycle"),
+                       {
+                           {QStringLiteral("\\~Recycle\\報告.nzc"),
+                            QStringLiteral("\\My Documents\\報告.txt"), time, 15360, 0x20},
+                           {QStringLiteral("\\~Recycle\\Photos.nzc"),
+                            QStringLiteral("\\My Documents\\Photos"), time, 1572864, 0x10},
+                           {QStringLiteral("\\~Recycle\\notes.nzc"),
+                            QStringLiteral("\\Temp\\notes.doc"), time, 812, 0x20},
+                       });
     }
     Clock clock;
     RecycleBin bin;

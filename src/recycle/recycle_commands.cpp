@@ -20,17 +20,17 @@ void InstallRecycleCommands(CommandHost& frame) {
 void ShowRecycleBin(CommandHost& frame) {
     RecycleBin* bin = frame.GetDocument().bin();
     if (!bin) return;
-    const int keptLifetime = bin->lifetime;
+    const int keptLifetime = bin->settings().lifetime;
     // The dialog writes the chosen card; a move that fails puts this one back.
     const QString previousCard =
         frame.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD);
-    CRecycleBinDlg dialog(frame, *bin, bin->enabled, bin->position);
+    CRecycleBinDlg dialog(frame, *bin, bin->settings().enabled, bin->settings().position);
     if (frame.RunDialog(dialog) != QDialog::Accepted) return;
     if (dialog.changed()) {
-        bin->enabled = dialog.enabled();
+        bin->SetEnabled(dialog.enabled());
         std::unique_ptr<Progress> progress = frame.BeginProgress(dialog.windowTitle());
         bin->RelocateBin(dialog.position(), previousCard, progress.get());
     }
-    bin->PurgeExpired(bin->lifetime != keptLifetime);
+    bin->PurgeExpired(bin->settings().lifetime != keptLifetime);
     bin->FlushRecycleIndex(false);
 }

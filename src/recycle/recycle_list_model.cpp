@@ -21,8 +21,8 @@ RecycleListModel::RecycleListModel(DeviceFs& fs, ShellServices& shell, RecycleBi
 void RecycleListModel::Reload() {
     beginResetModel();
     rows_.clear();
-    rows_.reserve(size_t(bin_.entries.size()));
-    for (const RecycleEntry& entry : bin_.entries)
+    rows_.reserve(size_t(bin_.entries().size()));
+    for (const RecycleEntry& entry : bin_.entries())
         rows_.push_back({FileNamePart(entry.originalPath), -1, std::nullopt});
     endResetModel();
 }
@@ -38,7 +38,7 @@ int RecycleListModel::columnCount(const QModelIndex& parent) const {
 const RecycleListModel::RowRecord& RecycleListModel::Resolve(int row) const {
     RowRecord& record = rows_[size_t(row)];
     if (record.type) return record;
-    const RecycleEntry& entry = bin_.entries[row];
+    const RecycleEntry& entry = bin_.entries()[row];
     QString text;
     if (!PathExists(fs_, entry.archivePath)) {
         text = LoadStr(IDS_UNKNOWN_FILE_TYPE);
@@ -59,11 +59,11 @@ QString RecycleListModel::TypeText(int row) const {
 }
 
 QVariant RecycleListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || index.row() >= bin_.entries.size()) {
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= bin_.entries().size()) {
         return QVariant();
     }
     const int row = index.row();
-    const RecycleEntry& entry = bin_.entries[row];
+    const RecycleEntry& entry = bin_.entries()[row];
     switch (role) {
         case Qt::DisplayRole:
             switch (index.column()) {

@@ -34,22 +34,22 @@ int LifetimeDays(int lifetime) {
 // than the lifetime go from the last to the first, each with its archive. An entry whose
 // archive cannot be removed stays listed, to be tried again.
 int RecycleBin::PurgeExpired(bool force) {
-    if (lifetime == 0) return 0;
+    if (config_.lifetime == 0) return 0;
     ChangeScope scope(*this);
-    if (entries.isEmpty()) return 0;
+    if (entries_.isEmpty()) return 0;
     const QDate today = clock_.LocalNow().date();
     if (!force) {
         const int month = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_MONTH);
         const int day = settings_.GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_DAY);
         if (month != 0 && day != 0 && month == today.month() && day == today.day()) return 0;
     }
-    const int limit = LifetimeDays(lifetime);
+    const int limit = LifetimeDays(config_.lifetime);
     int purged = 0;
-    for (int i = int(entries.size()) - 1; i >= 0 && limit >= 0; --i) {
-        if (AgeInDays(entries[i].deleteTime, today) <= limit) continue;
-        if (!RemoveBinItem(entries[i])) continue;
-        entries.removeAt(i);
-        dirty = true;
+    for (int i = int(entries_.size()) - 1; i >= 0 && limit >= 0; --i) {
+        if (AgeInDays(entries_[i].deleteTime, today) <= limit) continue;
+        if (!RemoveBinItem(entries_[i])) continue;
+        entries_.removeAt(i);
+        dirty_ = true;
         ++purged;
     }
     settings_.SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_MONTH, today.month());

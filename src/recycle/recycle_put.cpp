@@ -73,17 +73,17 @@ std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Pr
                                                          QStringList* left) {
     QString item = path;
     FindData record;
-    if (binPath.isEmpty() || binPath.startsWith(QLatin1Char('*')) ||
-        IsProtectedItem(fs_, item, binPath) || IsSameOrInside(item, binPath) ||
+    if (binPath_.isEmpty() || binPath_.startsWith(QLatin1Char('*')) ||
+        IsProtectedItem(fs_, item, binPath_) || IsSameOrInside(item, binPath_) ||
         !PathExists(fs_, item, &record)) {
         return std::nullopt;
     }
     ChangeScope scope(*this);
-    if (!binReady && PathExists(fs_, binPath)) ReadIndex();
+    if (!binReady_ && PathExists(fs_, binPath_)) ReadIndex();
 
     WaitCursorScope wait;
     const QString archivePath =
-        MakeUniqueName(fs_, JoinPath(binPath, FileNamePart(item) + QStringLiteral(".nzc")));
+        MakeUniqueName(fs_, JoinPath(binPath_, FileNamePart(item) + QStringLiteral(".nzc")));
     const PackResult pack = PackIntoArchive(fs_, item, archivePath, sink);
     if (!pack.packed) return std::nullopt;
     if (!RemoveOriginal(fs_, item, pack.isFolder, left)) {
@@ -97,7 +97,7 @@ std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Pr
     entry.deleteTime = LocalTimeRecord::FromDateTime(clock_.LocalNow());
     entry.size = pack.isFolder ? pack.bytes : record.size;
     entry.attributes = pack.attributes;
-    entries.append(entry);
-    dirty = true;
+    entries_.append(entry);
+    dirty_ = true;
     return entry;
 }

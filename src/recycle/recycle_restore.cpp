@@ -5,7 +5,6 @@
 #include "app/user_prompt.h"
 #include "app/wait_cursor.h"
 #include "fileops/file_names.h"
-#include "fileops/make_path.h"
 #include "fileops/tree_ops.h"
 #include "platform/device_fs.h"
 #include "recycle/recycle_archive_extract.h"
@@ -14,9 +13,9 @@
 #include "resources/ids.h"
 
 struct RecycleBin::RestoreRun {
-    int lastAnswer = CONFIRM_YES;
-    bool systemErrorShown = false;  // message 100
-    bool noSpaceShown = false;      // message 102
+    ConfirmAnswer lastAnswer = ConfirmAnswer::Yes;
+    bool systemErrorShown = false;  // message IDS_RESTORE_SYSTEM_ERROR
+    bool noSpaceShown = false;      // message IDS_RESTORE_NO_SPACE
     QStringList renamed;            // "entry path -> path written" of case-only clashes
 };
 
@@ -32,7 +31,7 @@ QList<int> ValidRows(QList<int> rows, qsizetype count) {
     return rows;
 }
 
-void ShowOnce(UserPrompt& prompt, bool* shown, int textId, int style) {
+void ShowOnce(UserPrompt& prompt, bool* shown, int textId, MessageStyle style) {
     if (*shown) return;
     *shown = true;
     WaitCursorPause pause;
@@ -43,8 +42,8 @@ void ShowOnce(UserPrompt& prompt, bool* shown, int textId, int style) {
 
 QList<RecycleEntry> RecycleBin::ChosenEntries(const QList<int>& rows) const {
     QList<RecycleEntry> chosen;
-    for (int row : ValidRows(rows, entries.size()))
-        chosen.append(entries[row]);
+    for (int row : ValidRows(rows, entries_.size()))
+        chosen.append(entries_[row]);
     return chosen;
 }
 
@@ -52,9 +51,9 @@ QList<RecycleEntry> RecycleBin::ChosenEntries(const QList<int>& rows) const {
 // it), ascending.
 QList<int> RecycleBin::CurrentRows(const QList<RecycleEntry>& chosen) const {
     QList<int> rows;
-    for (int row = 0; row < entries.size(); ++row) {
+    for (int row = 0; row < entries_.size(); ++row) {
         for (const RecycleEntry& entry : chosen) {
-            if (entry.archivePath.compare(entries[row].archivePath, Qt::CaseInsensitive) == 0) {
+            if (entry.archivePath.compare(entries_[row].archivePath, Qt::CaseInsensitive) == 0) {
                 rows.append(row);
                 break;
             }
@@ -67,7 +66,8 @@ QList<int> RecycleBin::CurrentRows(const QList<RecycleEntry>& chosen) const {
 // dropping one keeps the places of those still to come:
 //  1. find the chosen entries in the index as it is now,
 //  2. ask when the original exists (Yes, No, Yes to all, Cancel),
-//  3. recreate the target folder (message 100) and check the free space (message 102),
+//  3. recreate the target folder (message IDS_RESTORE_SYSTEM_ERROR) and check the free space
+//  (message IDS_RESTORE_NO_SPACE),
 //  4. unpack the archive, writing only inside the entry's own item (anything else makes it
 //     damaged); an old-version item is copied back as it is,
 //  5. delete the archive and drop the entry; a row not brought back whole keeps both,
@@ -80,7 +80,7 @@ void RecycleBin::RestoreFromBin(const QList<int>& rows, const RestoreObserver& o
     ChangeScope scope(*this);
     const QList<int> order = CurrentRows(chosen);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const RecycleEntry entry = entries[*it];
+        const RecycleEntry entry = entries_[*it];
         const bool existedBefore = PathExists(fs_, entry.originalPath);
         const RowResult result = RestoreRow(entry, run, progress);
         if (result == RowResult::Stop) break;
@@ -91,37 +91,37 @@ void RecycleBin::RestoreFromBin(const QList<int>& rows, const RestoreObserver& o
         }
         if (result != RowResult::Kept) DropRow(*it, observer);
     }
-    dirty = true;
+    dirty_ = true;
     if (!run.renamed.isEmpty()) {
         WaitCursorPause pause;
         ShowFilledMessage(
             prompt_, IDS_RESTORED_UNDER_NEW_NAME,
             FormatStr(IDS_RESTORED_UNDER_NEW_NAME, run.renamed.join(QLatin1Char('\n'))),
-            MB_ICONINFORMATION);
+            MessageStyle::Information);
     }
 }
 
 RecycleBin::RowResult RecycleBin::RestoreRow(const RecycleEntry& entry, RestoreRun& run,
                                              Progress* progress) {
-    if (run.lastAnswer == CONFIRM_CANCEL) return RowResult::Stop;
-    if (PathExists(fs_, entry.originalPath) && run.lastAnswer != CONFIRM_YES_TO_ALL &&
+    if (run.lastAnswer == ConfirmAnswer::Cancel) return RowResult::Stop;
+    if (PathExists(fs_, entry.originalPath) && run.lastAnswer != ConfirmAnswer::YesToAll &&
         !AskToReplace(entry, run)) {
-        return run.lastAnswer == CONFIRM_CANCEL ? RowResult::Stop : RowResult::Skipped;
+        return run.lastAnswer == ConfirmAnswer::Cancel ? RowResult::Stop : RowResult::Skipped;
     }
     const QString folder = FolderPart(entry.originalPath);
     FindData record;
     const bool exists = PathExists(fs_, folder, &record);
     if (exists ? !record.IsFolder() : !MakePath(fs_, folder)) {
-        ShowOnce(prompt_, &run.systemErrorShown, IDS_RESTORE_SYSTEM_ERROR, MB_ICONSTOP);
+        ShowOnce(prompt_, &run.systemErrorShown, IDS_RESTORE_SYSTEM_ERROR, MessageStyle::Stop);
         return RowResult::Skipped;
     }
     if (entry.size > GetFreeSpace(fs_, entry.originalPath)) {
-        ShowOnce(prompt_, &run.noSpaceShown, IDS_RESTORE_NO_SPACE, MB_ICONEXCLAMATION);
+        ShowOnce(prompt_, &run.noSpaceShown, IDS_RESTORE_NO_SPACE, MessageStyle::Exclamation);
         return RowResult::Skipped;
     }
     if (!PathExists(fs_, entry.archivePath)) return RowResult::Dropped;
     if (!BringBack(entry, run, progress)) {
-        return run.lastAnswer == CONFIRM_CANCEL ? RowResult::Stop : RowResult::Skipped;
+        return run.lastAnswer == ConfirmAnswer::Cancel ? RowResult::Stop : RowResult::Skipped;
     }
     return RemoveBinItem(entry) ? RowResult::Restored : RowResult::Kept;
 }
@@ -142,16 +142,13 @@ bool RecycleBin::AskToReplace(const RecycleEntry& entry, RestoreRun& run) {
         request.newPath = entry.archivePath;
     }
     request.text = FormatStr(request.textId, name);
-    int answer = CONFIRM_CANCEL;
+    ConfirmAnswer answer = ConfirmAnswer::Cancel;
     {
         WaitCursorPause pause;
         answer = prompt_.Confirm(request);
     }
-    if (answer != CONFIRM_YES && answer != CONFIRM_YES_TO_ALL && answer != CONFIRM_NO) {
-        answer = CONFIRM_CANCEL;
-    }
     run.lastAnswer = answer;
-    return answer == CONFIRM_YES || answer == CONFIRM_YES_TO_ALL;
+    return answer == ConfirmAnswer::Yes || answer == ConfirmAnswer::YesToAll;
 }
 
 // True when everything of the item is back. A cancel by the user ends the run.
@@ -162,7 +159,7 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
         // An old-version folder, unpacked in the bin.
         const TreeResult copy =
             CopyTree(fs_, entry.archivePath, entry.originalPath, nullptr, progress);
-        if (copy.cancelled) run.lastAnswer = CONFIRM_CANCEL;
+        if (copy.cancelled) run.lastAnswer = ConfirmAnswer::Cancel;
         return copy.Complete();
     }
     // An old-version file is the deleted file itself, whatever it holds.
@@ -170,13 +167,13 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
     ExtractResult result;
     result.code = kArchiveOutsideItem;  // a folder where an archive should be
     if (!record.IsFolder()) {
-        result = ExtractArchive(fs_, entry.archivePath, progress, entry.originalPath,
-                                entry.IsFolder());
+        result =
+            ExtractArchive(fs_, entry.archivePath, progress, entry.originalPath, entry.IsFolder());
     }
     for (const auto& [from, to] : result.renamed)
         run.renamed.append(from + QStringLiteral(" -> ") + to);
     if (result.cancelled) {
-        run.lastAnswer = CONFIRM_CANCEL;
+        run.lastAnswer = ConfirmAnswer::Cancel;
         return false;
     }
     // No zip file: an item an earlier version could not convert, the deleted file itself.
@@ -184,7 +181,8 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
     if (result.code == kArchiveOutsideItem) {
         WaitCursorPause pause;
         ShowFilledMessage(prompt_, IDS_RECYCLE_ARCHIVE_DAMAGED,
-                          FormatStr(IDS_RECYCLE_ARCHIVE_DAMAGED, entry.originalPath), MB_ICONSTOP);
+                          FormatStr(IDS_RECYCLE_ARCHIVE_DAMAGED, entry.originalPath),
+                          MessageStyle::Stop);
     }
     return result.Complete();
 }
@@ -196,7 +194,7 @@ void RecycleBin::EraseFromBin(const QList<int>& rows, const RestoreObserver& obs
     ChangeScope scope(*this);
     const QList<int> order = CurrentRows(chosen);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (RemoveBinItem(entries[*it])) DropRow(*it, observer);
+        if (RemoveBinItem(entries_[*it])) DropRow(*it, observer);
     }
-    dirty = true;
+    dirty_ = true;
 }

@@ -358,30 +358,8 @@ inline constexpr int IDS_TOOLTIP_PASTE = 65006;
 inline constexpr int IDS_TOOLTIP_DELETE = 65008;
 inline constexpr int IDS_TOOLTIP_RECYCLE_BIN = 32807;
 
-// Private messages, all posted with both arguments 0 unless noted.
-// Starts a deferred label edit (wParam = row) in the file list; shows the soft keyboard in
-// the password dialog.
-inline constexpr int WM_START_INPUT = 1125;           // WM_USER + 101
-inline constexpr int WM_CHECK_RECYCLE_BIN = 1224;     // WM_USER + 200
-inline constexpr int WM_COMPRESS_RECYCLE_BIN = 1225;  // WM_USER + 201
-inline constexpr int WM_SHOW_COMMAND_FILE = 1226;     // WM_USER + 202
-inline constexpr int WM_DECRYPT_COMMAND_FILE = 1227;  // WM_USER + 203
-
-// Message-box styles.
-inline constexpr int MB_ICONSTOP = 16;
-inline constexpr int MB_ICONQUESTION = 32;  // also the beep of the confirmation dialogs
-inline constexpr int MB_YESNO_QUESTION = 36;
-inline constexpr int MB_ICONEXCLAMATION = 48;
-inline constexpr int MB_ICONINFORMATION = 64;
-
-// Message-box results, which are also the ids of the standard dialog buttons.
+// Ids of the standard dialog buttons (their object names).
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
-inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
-// Answers of the confirmation dialog.
-inline constexpr int CONFIRM_CANCEL = 0;
-inline constexpr int CONFIRM_YES = 1;
-inline constexpr int CONFIRM_NO = 2;
-inline constexpr int CONFIRM_YES_TO_ALL = 3;

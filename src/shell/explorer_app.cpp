@@ -157,7 +157,7 @@ int CExplorerApp::Run(const QStringList& arguments) {
     frame_->raise();
     frame_->activateWindow();
     frame_->GetTreeView()->setFocus();
-    if (openEncryptedAtStart_) frame_->PostMessage(WM_DECRYPT_COMMAND_FILE);
+    if (openEncryptedAtStart_) frame_->PostMessage(FrameMessage::DecryptCommandFile);
     const int code = QApplication::exec();
     frame_.reset();
     return code;
@@ -169,7 +169,7 @@ void CExplorerApp::HandleSecondStart(const QString& commandLine) {
     frame_->raise();
     frame_->activateWindow();
     const CommandLineResult command = HandleCommandLine(*fs_, *settings_, commandLine, false);
-    if (command.handled) frame_->PostMessage(WM_SHOW_COMMAND_FILE);
+    if (command.handled) frame_->PostMessage(FrameMessage::ShowCommandFile);
 }
 
 int CExplorerApp::Screenshot() {

@@ -11,11 +11,11 @@ FavoritesList& FileDocAdapter::favorites() {
 }
 
 QString FileDocAdapter::BinFolderPath() const {
-    return document_.bin().binPath;
+    return document_.bin().binPath();
 }
 
 bool FileDocAdapter::IndexIsCurrent() const {
-    return document_.bin().indexIsCurrent;
+    return document_.bin().indexIsCurrent();
 }
 
 void FileDocAdapter::CheckRecycleBin() {

@@ -126,7 +126,7 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
         connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::ScheduleCommandUi);
     }
     UpdateCommandUi();
-    PostMessage(WM_CHECK_RECYCLE_BIN);
+    PostMessage(FrameMessage::CheckRecycleBin);
 }
 
 CMainFrame::~CMainFrame() {
@@ -251,26 +251,24 @@ void CMainFrame::PostCommand(int id) {
         this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
 }
 
-void CMainFrame::PostMessage(int message) {
+void CMainFrame::PostMessage(FrameMessage message) {
     QMetaObject::invokeMethod(
         this, [this, message] { OnMessage(message); }, Qt::QueuedConnection);
 }
 
-void CMainFrame::OnMessage(int message) {
+void CMainFrame::OnMessage(FrameMessage message) {
     switch (message) {
-        case WM_CHECK_RECYCLE_BIN:
+        case FrameMessage::CheckRecycleBin:
             document_.CheckRecycleBin();
             break;
-        case WM_COMPRESS_RECYCLE_BIN:
+        case FrameMessage::CompressRecycleBin:
             document_.CompressRecycleBin();
             break;
-        case WM_SHOW_COMMAND_FILE:
+        case FrameMessage::ShowCommandFile:
             OnShowCommandFile();
             break;
-        case WM_DECRYPT_COMMAND_FILE:
+        case FrameMessage::DecryptCommandFile:
             OnDecryptCommandFile();
-            break;
-        default:
             break;
     }
 }
@@ -444,7 +442,7 @@ bool CMainFrame::RecycleIndexIsCurrent() const {
 }
 
 void CMainFrame::CompressRecycleBin() {
-    OnMessage(WM_COMPRESS_RECYCLE_BIN);
+    OnMessage(FrameMessage::CompressRecycleBin);
 }
 
 void CMainFrame::TreeFolderSelected(const QString& path) {
@@ -473,7 +471,7 @@ void CMainFrame::OnNewFolder() {
     if (name.isEmpty()) return;
     const QString path = JoinPath(currentFolder_, name);
     if (PathExists(fs_, path)) {
-        ShowMessage(prompt_, IDS_FOLDER_EXISTS, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt_, IDS_FOLDER_EXISTS, IDS_APP_TITLE, MessageStyle::Exclamation);
         return;
     }
     FindData record;
@@ -520,12 +518,12 @@ void CMainFrame::OnFavorite(int id) {
         return;
     }
     ShowFilledMessage(prompt_, IDS_FOLDER_NOT_FOUND,
-                      FormatStr(IDS_FOLDER_NOT_FOUND, favorite->folder), MB_ICONSTOP);
+                      FormatStr(IDS_FOLDER_NOT_FOUND, favorite->folder), MessageStyle::Stop);
 }
 
 void CMainFrame::OnAbout() {
     CAboutDlg dialog(this);
-    dialog.exec();
+    RunDialog(dialog);
 }
 
 void CMainFrame::OnShowCommandFile() {
@@ -538,7 +536,7 @@ void CMainFrame::OnShowCommandFile() {
         if (!SetCurrentFolder(folder, true)) return;
     }
     if (extension.compare(QLatin1String("enc"), Qt::CaseInsensitive) == 0) {
-        PostMessage(WM_DECRYPT_COMMAND_FILE);
+        PostMessage(FrameMessage::DecryptCommandFile);
     }
 }
 

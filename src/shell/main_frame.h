@@ -21,6 +21,9 @@ class SettingsStore;
 class ShellServices;
 class UserPrompt;
 
+// Work the frame posts to itself, to run once the current event is done.
+enum class FrameMessage { CheckRecycleBin, CompressRecycleBin, ShowCommandFile, DecryptCommandFile };
+
 // The single top-level window. It owns the current folder, which changes only through
 // SetCurrentFolder; the menu bar with its tool buttons; the address bar; and a splitter with
 // the folder tree above the file list. Every command goes through its command table; the
@@ -51,10 +54,9 @@ public:
     // Runs a command through the command table; false when it is disabled or has no handler.
     bool OnCommand(int id) override;
     void PostCommand(int id);
-    // The private messages WM_CHECK_RECYCLE_BIN ... WM_DECRYPT_COMMAND_FILE, run after the
-    // current event.
-    void PostMessage(int message);
-    void OnMessage(int message);
+    // Runs the message after the current event.
+    void PostMessage(FrameMessage message);
+    void OnMessage(FrameMessage message);
 
     CommandTable& commands() override { return *commands_; }
     CommandFacts GatherFacts() const override;

@@ -30,23 +30,23 @@ void OpenWithShell(ShellServices& shell, UserPrompt& prompt, const QString& path
         case OpenResult::Program:
             if (ShowFilledMessage(prompt, IDS_CONFIRM_RUN_PROGRAM,
                                   FormatStr(IDS_CONFIRM_RUN_PROGRAM, name),
-                                  MB_YESNO_QUESTION) != IDYES ||
+                                  MessageStyle::YesNoQuestion) != MessageAnswer::Yes ||
                 shell.RunProgram(path)) {
                 return;
             }
             break;
         case OpenResult::Gone:
             ShowFilledMessage(prompt, IDS_FILE_NOT_FOUND, FormatStr(IDS_FILE_NOT_FOUND, name),
-                              MB_ICONSTOP);
+                              MessageStyle::Stop);
             return;
         case OpenResult::NoApplication:
             ShowFilledMessage(prompt, IDS_NO_ASSOCIATION, FormatStr(IDS_NO_ASSOCIATION, name),
-                              MB_ICONSTOP);
+                              MessageStyle::Stop);
             return;
         case OpenResult::Failed:
             break;
     }
-    ShowMessage(prompt, IDS_CANNOT_OPEN_FILE, IDS_APP_TITLE, MB_ICONSTOP);
+    ShowMessage(prompt, IDS_CANNOT_OPEN_FILE, IDS_APP_TITLE, MessageStyle::Stop);
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ void OpenItem(DeviceFs& fs, ShellServices& shell, UserPrompt& prompt, const QStr
     FindData targetRecord;
     if (!PathExists(fs, target, &targetRecord)) {
         ShowFilledMessage(prompt, IDS_FILE_NOT_FOUND,
-                          FormatStr(IDS_FILE_NOT_FOUND, FileNamePart(target)), MB_ICONSTOP);
+                          FormatStr(IDS_FILE_NOT_FOUND, FileNamePart(target)), MessageStyle::Stop);
     } else if (targetRecord.IsFolder()) {
         navigate(target);
     } else {

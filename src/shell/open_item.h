@@ -10,9 +10,9 @@ struct FileItem;
 
 // Opens one row of the file list: a folder, or a shortcut to a folder, is entered through
 // navigate; any other file, or a shortcut's target file, goes to the shell, and a real
-// program runs only after question 150 names it. A type without an application gets
-// message 71, a missing target message 70, a start that failed message 131; an entry that
-// vanished since it was listed is silently ignored.
+// program runs only after question IDS_CONFIRM_RUN_PROGRAM names it. A type without an application
+// gets message IDS_NO_ASSOCIATION, a missing target message IDS_FILE_NOT_FOUND, a start that failed
+// message IDS_CANNOT_OPEN_FILE; an entry that vanished since it was listed is silently ignored.
 void OpenItem(DeviceFs& fs, ShellServices& shell, UserPrompt& prompt, const QString& currentFolder,
               const FileItem& item, const std::function<void(const QString&)>& navigate);
 

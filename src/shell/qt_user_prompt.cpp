@@ -12,24 +12,19 @@
 
 namespace {
 
-constexpr int kIconMask = 0xF0;
-constexpr int kButtonMask = 0x0F;
-constexpr int kYesNo = 4;
-constexpr int kOkCancel = 1;
-
-QMessageBox::Icon IconOf(int style) {
-    switch (style & kIconMask) {
-        case MB_ICONSTOP:
+QMessageBox::Icon IconOf(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::Stop:
             return QMessageBox::Critical;
-        case MB_ICONQUESTION:
+        case MessageStyle::Question:
+        case MessageStyle::YesNoQuestion:
             return QMessageBox::Question;
-        case MB_ICONEXCLAMATION:
+        case MessageStyle::Exclamation:
             return QMessageBox::Warning;
-        case MB_ICONINFORMATION:
+        case MessageStyle::Information:
             return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
     }
+    return QMessageBox::NoIcon;
 }
 
 void Report(const QString& caption, const QString& text) {
@@ -43,46 +38,41 @@ QWidget* QtUserPrompt::Owner() const {
     return owner && owner->isVisible() ? owner : nullptr;
 }
 
-int QtUserPrompt::ShowMessageBox(const MessageRequest& request) {
-    const int buttons = request.style & kButtonMask;
+MessageAnswer QtUserPrompt::ShowMessageBox(const MessageRequest& request) {
+    const bool yesNo = request.style == MessageStyle::YesNoQuestion;
     if (!interactive_) {
         Report(request.caption, request.text);
-        return buttons == kYesNo ? IDNO : (buttons == kOkCancel ? IDCANCEL : IDOK);
+        return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
     WaitCursorPause pause;
     QMessageBox box(IconOf(request.style), request.caption, request.text, QMessageBox::NoButton,
                     Owner());
-    if (buttons == kYesNo) {
+    if (yesNo) {
         box.addButton(QMessageBox::Yes)->setText(QStringLiteral("是"));
         box.addButton(QMessageBox::No)->setText(QStringLiteral("否"));
-    } else if (buttons == kOkCancel) {
-        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("確定"));
-        box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
     } else {
         box.addButton(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
-            return IDYES;
+            return MessageAnswer::Yes;
         case QMessageBox::No:
-            return IDNO;
-        case QMessageBox::Cancel:
-            return IDCANCEL;
+            return MessageAnswer::No;
         default:
-            return buttons == kYesNo ? IDNO : IDOK;
+            return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
 }
 
-int QtUserPrompt::Confirm(const ConfirmRequest& request) {
+ConfirmAnswer QtUserPrompt::Confirm(const ConfirmRequest& request) {
     const bool replace = request.templateId == IDD_CONFIRM_REPLACE;
     QString title = request.titleId ? LoadStr(request.titleId)
                                     : (replace ? QStringLiteral("檔案取代確認")
                                                : QStringLiteral("檔案刪除確認"));
     if (!interactive_) {
         Report(title, request.text);
-        return CONFIRM_CANCEL;
+        return ConfirmAnswer::Cancel;
     }
-    if (!fs_) return CONFIRM_CANCEL;
+    if (!fs_) return ConfirmAnswer::Cancel;
     CConfirmDlg dialog(request.templateId, *fs_, Owner());
     dialog.SetMessage(request.text);
     dialog.titleId = request.titleId;

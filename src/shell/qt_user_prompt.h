@@ -24,9 +24,9 @@ public:
         iconLookup_ = std::move(lookup);
     }
 
-    int ShowMessageBox(const MessageRequest& request) override;
+    MessageAnswer ShowMessageBox(const MessageRequest& request) override;
     // The confirmation dialog (templates 6001 and 6002).
-    int Confirm(const ConfirmRequest& request) override;
+    ConfirmAnswer Confirm(const ConfirmRequest& request) override;
 
 private:
     QWidget* Owner() const;

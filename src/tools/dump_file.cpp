@@ -16,7 +16,7 @@ std::unique_ptr<DumpFile> DumpFile::Open(DeviceFs& fs, const QString& path, User
     auto file = fs.Open(path, OpenMode::Read);
     const qint64 size = file ? file->Size() : -1;
     if (size < 0) {
-        ShowMessage(prompt, IDS_CANNOT_OPEN_FILE, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(prompt, IDS_CANNOT_OPEN_FILE, IDS_APP_TITLE, MessageStyle::Exclamation);
         return nullptr;
     }
     return std::unique_ptr<DumpFile>(new DumpFile(std::move(file), size));

@@ -13,7 +13,7 @@ class UserPrompt;
 class DumpFile {
 public:
     // Opens an existing file. When it cannot be opened (a folder, a missing or locked file)
-    // message 131 is shown with the exclamation icon and null is returned.
+    // message IDS_CANNOT_OPEN_FILE is shown with the exclamation icon and null is returned.
     static std::unique_ptr<DumpFile> Open(DeviceFs& fs, const QString& path, UserPrompt& prompt);
     ~DumpFile();
 

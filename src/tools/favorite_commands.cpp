@@ -18,7 +18,7 @@ void InstallFavoriteCommands(CommandHost& frame) {
 void AddFavorite(CommandHost& frame) {
     FavoritesList& favorites = frame.GetDocument().favorites();
     if (favorites.IsFull()) {
-        ShowMessage(frame.prompt(), IDS_TOO_MANY_FAVORITES, IDS_APP_TITLE, MB_ICONEXCLAMATION);
+        ShowMessage(frame.prompt(), IDS_TOO_MANY_FAVORITES, IDS_APP_TITLE, MessageStyle::Exclamation);
         return;
     }
     const QString folder = frame.GetCurrentFolder();

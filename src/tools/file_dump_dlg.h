@@ -4,7 +4,6 @@
 #include <array>
 #include <memory>
 
-#include "tools/dump_navigation.h"
 #include "tools/dump_page.h"
 
 class DumpFile;

@@ -9,14 +9,14 @@
 
 TEST(Message, ShowMessageLoadsTextAndCaptionByIdAndReturnsTheAnswer) {
     RecordingPrompt prompt;
-    prompt.messageAnswers.push_back(IDNO);
-    EXPECT_EQ(ShowMessage(prompt, IDS_FOLDER_EXISTS, IDS_APP_TITLE, MB_ICONEXCLAMATION), IDNO);
+    prompt.messageAnswers.push_back(MessageAnswer::No);
+    EXPECT_EQ(ShowMessage(prompt, IDS_FOLDER_EXISTS, IDS_APP_TITLE, MessageStyle::Exclamation), MessageAnswer::No);
     ASSERT_EQ(prompt.messages.size(), 1);
     const MessageRequest& m = prompt.messages[0];
     EXPECT_EQ(m.textId, IDS_FOLDER_EXISTS);
     EXPECT_EQ(m.text, LoadStr(IDS_FOLDER_EXISTS));
     EXPECT_EQ(m.caption, "Nuvio File Explorer 中文版");
-    EXPECT_EQ(m.style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(m.style, MessageStyle::Exclamation);
 }
 
 TEST(Message, WaitCursorNestsOnceAndPausesForQuestions) {

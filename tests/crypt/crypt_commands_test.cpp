@@ -71,12 +71,12 @@ TEST_F(CryptCommandTest, EncryptTwiceThenDecryptBothAskingBeforeReplacing) {
     EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true, false, true, false}));
 
     // Declining the replacement leaves everything as it was.
-    prompt.messageAnswers = {IDNO};
+    prompt.messageAnswers = {MessageAnswer::No};
     Select({QStringLiteral("a.txt.enc")});
     ASSERT_TRUE(frame().OnCommand(ID_FILE_DECRYPT));
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CONFIRM_REPLACE_DECRYPTED}));
     EXPECT_EQ(prompt.messages[0].text, FormatStr(IDS_CONFIRM_REPLACE_DECRYPTED, "a.txt"));
-    EXPECT_EQ(prompt.messages[0].style, MB_YESNO_QUESTION);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::YesNoQuestion);
     EXPECT_EQ(device.List(kFolder).size(), 3);
 
     // Both back into a.txt, each replacing it after the question, the encrypted files
@@ -108,7 +108,7 @@ TEST_F(CryptCommandTest, AWrongPasswordIsReportedAndWritesNothing) {
     ASSERT_TRUE(frame().OnCommand(ID_FILE_DECRYPT));
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_WRONG_PASSWORD}));
     EXPECT_EQ(prompt.messages[0].text, Joined("a.txt.enc", IDS_WRONG_PASSWORD));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::Exclamation);
     EXPECT_EQ(prompt.messages[0].caption, LoadStr(IDS_APP_TITLE));
     EXPECT_EQ(device.Snapshot(), before);
 }
@@ -140,7 +140,7 @@ TEST_F(CryptCommandTest, ARomFileInTheMiddleIsRefusedAndTheOthersAreEncrypted) {
     Select({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt")});
     ASSERT_TRUE(frame().OnCommand(ID_FILE_ENCRYPT));
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_ENCRYPT_ROM_FILE}));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::Exclamation);
     EXPECT_EQ(device.List(kFolder), QStringList({"a.txt.enc", "b.txt", "c.txt.enc"}));
     EXPECT_EQ(RowNames(), QStringList({"b.txt", "c.txt.enc", "a.txt.enc"}));
     EXPECT_EQ(SelectedNames(), QStringList({"a.txt.enc", "c.txt.enc"}));
@@ -179,7 +179,7 @@ TEST_F(CryptCommandTest, AnEncryptedFileNamedOnTheCommandLineIsDecryptedAtStart)
                                          "\\Temp\\a.txt.enc");
     Open();
     AnswerPassword(QStringLiteral("pw"));
-    frame().PostMessage(WM_DECRYPT_COMMAND_FILE);
+    frame().PostMessage(FrameMessage::DecryptCommandFile);
     Settle();
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_EQ(device.Read("\\Temp\\a.txt"), "hello");
@@ -201,12 +201,13 @@ TEST(PasswordDialog, OkNeedsAPasswordAndTheConfirmationMustMatchExactly) {
     password->clear();
     EXPECT_FALSE(ok->isEnabled());
 
-    // Differing only in letter case is a mismatch: message 128, and the dialog stays.
+    // Differing only in letter case is a mismatch: message IDS_PASSWORD_MISMATCH, and the dialog
+    // stays.
     password->setText(QStringLiteral("Secret"));
     confirm->setText(QStringLiteral("secret"));
     ok->click();
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_PASSWORD_MISMATCH}));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONSTOP);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::Stop);
     EXPECT_EQ(prompt.messages[0].caption, LoadStr(IDS_APP_TITLE));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     confirm->setText(QStringLiteral("Secret"));

@@ -77,7 +77,7 @@ TEST_F(ClipboardTest, CutIntoTheSameFolderIsRefusedAndConsumed) {
     Command(ID_EDIT_PASTE);
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_SAME_SOURCE_AND_DESTINATION}));
     EXPECT_EQ(prompt.messages[0].captionId, IDS_MOVE_FAILED);
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONSTOP);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::Stop);
     EXPECT_EQ(device.List("\\My Documents"), QStringList({"a.txt"}));
     EXPECT_FALSE(HasOffer());
     EXPECT_FALSE(frame().cutMark());
@@ -94,7 +94,7 @@ TEST_F(ClipboardTest, YesToAllReplacesLaterFilesAndMergesFolders) {
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     list().SelectRows(0);
-    prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     Command(ID_EDIT_PASTE);
     // Folders come first in the list, so the folder is asked about, once for everything.
     ASSERT_EQ(prompt.confirms.size(), 1);
@@ -116,7 +116,7 @@ TEST_F(ClipboardTest, FolderQuestionNoAndCancel) {
     SelectNames({"F", "g.txt", "h.txt"});
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
-    prompt.confirmAnswers = {CONFIRM_NO, CONFIRM_CANCEL};
+    prompt.confirmAnswers = {ConfirmAnswer::No, ConfirmAnswer::Cancel};
     Command(ID_EDIT_PASTE);
     ASSERT_EQ(prompt.confirms.size(), 2);
     EXPECT_EQ(prompt.confirms[0].templateId, IDD_CONFIRM);
@@ -192,7 +192,8 @@ TEST_F(ClipboardTest, TooLittleSpaceStopsThePaste) {
     EXPECT_EQ(device.List("\\My Documents"), QStringList());
 }
 
-// ROM sources get message 119 once; what a folder's copy left out is named in one summary.
+// ROM sources get message IDS_CANNOT_COPY_ROM_FILE once; what a folder's copy left out is named in
+// one summary.
 TEST_F(ClipboardTest, RomSourcesAreReportedOnceAndWhatAFolderLeftOutAfterwards) {
     device.Make({"\\S\\r1.txt=1", "\\S\\r2.txt=2", "\\S\\ok.txt=ok", "\\S\\F\\r3.txt=3",
                  "\\S\\F\\f.txt=f"});

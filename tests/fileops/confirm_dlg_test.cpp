@@ -11,7 +11,7 @@ namespace {
 class ConfirmDlgTest : public FrameTest {
 protected:
     // Shows the prepared dialog without a modal loop and returns its answer after the action.
-    int Answer(CConfirmDlg& dialog, const std::function<void()>& action) {
+    ConfirmAnswer Answer(CConfirmDlg& dialog, const std::function<void()>& action) {
         dialog.Prepare();
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -33,13 +33,13 @@ protected:
 TEST_F(ConfirmDlgTest, KeysAndButtonsGiveTheFourAnswers) {
     CConfirmDlg dialog(IDD_CONFIRM, device.fs());
     dialog.SetMessage("你是否要刪除 'a.txt' ?");
-    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); }), CONFIRM_YES);
+    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); }), ConfirmAnswer::Yes);
     EXPECT_EQ(Text(dialog, IDC_CONFIRM_MESSAGE), "你是否要刪除 'a.txt' ?");
-    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }), CONFIRM_CANCEL);
-    EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDNO)->click(); }), CONFIRM_NO);
+    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }), ConfirmAnswer::Cancel);
+    EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDNO)->click(); }), ConfirmAnswer::No);
     EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDC_CONFIRM_ALL)->click(); }),
-              CONFIRM_YES_TO_ALL);
-    EXPECT_EQ(Answer(dialog, [&] { dialog.close(); }), CONFIRM_CANCEL);
+              ConfirmAnswer::YesToAll);
+    EXPECT_EQ(Answer(dialog, [&] { dialog.close(); }), ConfirmAnswer::Cancel);
     EXPECT_EQ(dialog.windowTitle(), "檔案刪除確認");
     EXPECT_EQ(Button(dialog, IDC_CONFIRM_ALL)->text(), "全部刪除");
 }

@@ -21,11 +21,11 @@ TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
                  "\\My Documents\\keep.txt=k"});
     OpenWithDocument();
     SelectNames({"a.txt", "b.txt", "c.txt"});
-    prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     Delete();
     EXPECT_EQ(prompt.confirms.size(), 1);
     EXPECT_EQ(RowNames(), QStringList({"keep.txt"}));
-    EXPECT_EQ(fileDoc->bin().entries.size(), 3);
+    EXPECT_EQ(fileDoc->bin().entries().size(), 3);
     EXPECT_EQ(device.List("\\My Documents"), QStringList({"keep.txt"}));
 }
 
@@ -33,7 +33,7 @@ TEST_F(DeleteCommandTest, NoKeepsItsRowAndCancelStops) {
     device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c"});
     Open();  // no bin: deleted for good
     SelectNames({"a.txt", "b.txt", "c.txt"});
-    prompt.confirmAnswers = {CONFIRM_NO, CONFIRM_YES, CONFIRM_CANCEL};
+    prompt.confirmAnswers = {ConfirmAnswer::No, ConfirmAnswer::Yes, ConfirmAnswer::Cancel};
     Delete();
     EXPECT_EQ(RowNames(), QStringList({"a.txt", "c.txt"}));
     EXPECT_EQ(device.List("\\My Documents"), QStringList({"a.txt", "c.txt"}));
@@ -45,7 +45,7 @@ TEST_F(DeleteCommandTest, TooBigForTheBinAsksToDeleteForGood) {
     device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, 1);
     OpenWithDocument();
     SelectNames({"big.bin"});
-    prompt.messageAnswers = {IDNO, IDOK};
+    prompt.messageAnswers = {MessageAnswer::No, MessageAnswer::Ok};
     Delete();
     EXPECT_EQ(prompt.MessageIds(),
               QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_ENLARGE_RECYCLE_BIN}));
@@ -53,18 +53,18 @@ TEST_F(DeleteCommandTest, TooBigForTheBinAsksToDeleteForGood) {
     EXPECT_TRUE(device.Exists("\\My Documents\\big.bin"));
 
     prompt.messages.clear();
-    prompt.messageAnswers = {IDYES};
+    prompt.messageAnswers = {MessageAnswer::Yes};
     Delete();
     EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN}));
     EXPECT_FALSE(device.Exists("\\My Documents\\big.bin"));
-    EXPECT_TRUE(fileDoc->bin().entries.isEmpty());
+    EXPECT_TRUE(fileDoc->bin().entries().isEmpty());
     EXPECT_EQ(RowNames(), QStringList({"small.txt"}));
 }
 
 TEST_F(DeleteCommandTest, AMissingBinFolderStopsEverything) {
     device.Make({"\\My Documents\\a.txt=a"});
     OpenWithDocument();
-    ASSERT_TRUE(QDir(device.fs().HostPath(fileDoc->bin().binPath)).removeRecursively());
+    ASSERT_TRUE(QDir(device.fs().HostPath(fileDoc->bin().binPath())).removeRecursively());
     SelectNames({"a.txt"});
     Delete();
     EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_RECYCLE_BIN_NOT_FOUND}));
@@ -77,7 +77,7 @@ TEST_F(DeleteCommandTest, TheTreeFolderIsAskedByPathAndItsParentShownAfter) {
     frame().SetCurrentFolder("\\My Documents\\Old", true);
     Settle();
     FocusTree();
-    prompt.messageAnswers = {IDYES};
+    prompt.messageAnswers = {MessageAnswer::Yes};
     Delete();
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CONFIRM_DELETE_FOLDER}));
     EXPECT_EQ(prompt.messages[0].text, "你是否要刪除資料匣 - '\\My Documents\\Old' ?");
@@ -93,7 +93,7 @@ TEST_F(DeleteCommandTest, WhatStaysIsNamedInOneSummary) {
     device.SetRawAttributes("\\My Documents\\F\\rom.dll", Attr::kInRom);
     Open();  // no bin: deleted for good
     SelectNames({"F", "y.txt"});
-    prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     Delete();
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_ITEMS_LEFT_OUT}));
     EXPECT_EQ(prompt.messages[0].text, "下列項目沒有被處理 :\n\\My Documents\\F");

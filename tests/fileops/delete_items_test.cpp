@@ -38,7 +38,7 @@ struct CancelAt : Progress {
 
 TEST(DeleteItems, YesToAllAsksOnceAndNoSkipsOnlyItsItem) {
     DeleteRig rig;
-    rig.prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    rig.prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     rig.Run({"a.txt", "b.txt", "c.txt"}, DeleteOptions::Ask::EachItem);
     ASSERT_EQ(rig.prompt.confirms.size(), 1);
     EXPECT_EQ(rig.prompt.confirms[0].textId, IDS_CONFIRM_DELETE_FILE);
@@ -46,7 +46,7 @@ TEST(DeleteItems, YesToAllAsksOnceAndNoSkipsOnlyItsItem) {
     EXPECT_EQ(rig.dev.List("\\D"), QStringList({"Sub\\"}));
 
     DeleteRig other;
-    other.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_NO, CONFIRM_YES};
+    other.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::No, ConfirmAnswer::Yes};
     const auto outcomes = other.Run({"a.txt", "b.txt", "Sub"}, DeleteOptions::Ask::EachItem);
     EXPECT_EQ(outcomes, QList<DeleteOutcome>(
                             {DeleteOutcome::Done, DeleteOutcome::Declined, DeleteOutcome::Done}));
@@ -56,7 +56,7 @@ TEST(DeleteItems, YesToAllAsksOnceAndNoSkipsOnlyItsItem) {
 
 TEST(DeleteItems, CancelKeepsWhatWasDeletedAndStops) {
     DeleteRig rig;
-    rig.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_CANCEL};
+    rig.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::Cancel};
     const auto outcomes = rig.Run({"a.txt", "b.txt", "c.txt"}, DeleteOptions::Ask::EachItem);
     EXPECT_EQ(outcomes, QList<DeleteOutcome>({DeleteOutcome::Done, DeleteOutcome::NotReached,
                                               DeleteOutcome::NotReached}));
@@ -80,7 +80,7 @@ TEST(DeleteItems, ReadOnlyFilesAskTwiceAndTheirYesToAllCountsApart) {
         rig.dev.SetRawAttributes(name, Attr::kReadOnly | Attr::kArchive);
     }
     // Item question Yes, read-only Yes to all; the second file still gets its item question.
-    rig.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_YES_TO_ALL, CONFIRM_YES};
+    rig.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::YesToAll, ConfirmAnswer::Yes};
     rig.Run({"a.txt", "b.txt"}, DeleteOptions::Ask::EachItem);
     ASSERT_EQ(rig.prompt.confirms.size(), 3);
     EXPECT_EQ(rig.prompt.confirms[1].textId, IDS_CONFIRM_DELETE_READ_ONLY);
@@ -91,21 +91,21 @@ TEST(DeleteItems, ReadOnlyFilesAskTwiceAndTheirYesToAllCountsApart) {
     // No on the read-only question keeps the file, read-only as before.
     DeleteRig kept;
     kept.dev.SetRawAttributes("\\D\\a.txt", Attr::kReadOnly);
-    kept.prompt.confirmAnswers = {CONFIRM_YES, CONFIRM_NO};
+    kept.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::No};
     EXPECT_EQ(kept.Run({"a.txt"}, DeleteOptions::Ask::EachItem)[0], DeleteOutcome::Declined);
     EXPECT_EQ(*kept.dev.fs().GetAttributes("\\D\\a.txt") & Attr::kReadOnly, Attr::kReadOnly);
 }
 
 TEST(DeleteItems, TreeFolderIsAskedByMessageWithItsFullPath) {
     DeleteRig rig;
-    rig.prompt.messageAnswers = {IDNO};
+    rig.prompt.messageAnswers = {MessageAnswer::No};
     EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Declined);
     ASSERT_EQ(rig.prompt.messages.size(), 1);
     EXPECT_EQ(rig.prompt.messages[0].text, "你是否要刪除資料匣 - '\\D\\Sub' ?");
-    EXPECT_EQ(rig.prompt.messages[0].style, MB_YESNO_QUESTION);
+    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::YesNoQuestion);
     EXPECT_TRUE(rig.dev.Exists("\\D\\Sub"));
 
-    rig.prompt.messageAnswers = {IDYES};
+    rig.prompt.messageAnswers = {MessageAnswer::Yes};
     EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Done);
     EXPECT_FALSE(rig.dev.Exists("\\D\\Sub"));
 }
@@ -144,6 +144,6 @@ TEST(DeleteItems, APartlyRemovedFolderSaysWhatStayedAndWhy) {
     ASSERT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_PARTIAL});
     EXPECT_TRUE(rig.prompt.messages[0].text.contains("\\D\\rom.bin (唯讀記憶體中的檔案)"))
         << rig.prompt.messages[0].text.toStdString();
-    EXPECT_EQ(rig.bin.entries.size(), 1);
+    EXPECT_EQ(rig.bin.entries().size(), 1);
     EXPECT_EQ(rig.dev.List("\\D"), QStringList{"rom.bin"});
 }

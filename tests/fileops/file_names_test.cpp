@@ -2,7 +2,7 @@
 
 #include "app/settings_store.h"
 #include "fileops/file_names.h"
-#include "fileops/make_path.h"
+#include "app/path_helpers.h"
 #include "resources/ids.h"
 #include "support/temp_device.h"
 

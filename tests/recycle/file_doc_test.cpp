@@ -28,13 +28,13 @@ TEST(FileDoc, StartsWithNoSettingsAtAll) {
         ASSERT_TRUE(doc.OnNewDocument());
         EXPECT_EQ(doc.iconCache().Count(), IconCache::kBuiltInCount);
         RecycleBin& bin = doc.bin();
-        EXPECT_TRUE(bin.enabled);
-        EXPECT_EQ(bin.capacityMb, 16);
-        EXPECT_FALSE(bin.capacityLimitOn);
-        EXPECT_EQ(bin.lifetime, 0);
+        EXPECT_TRUE(bin.settings().enabled);
+        EXPECT_EQ(bin.settings().capacityMb, 16);
+        EXPECT_FALSE(bin.settings().capacityLimitOn);
+        EXPECT_EQ(bin.settings().lifetime, 0);
         // No storage card: the bin falls back to main memory and is made hidden.
-        EXPECT_EQ(bin.position, 0);
-        EXPECT_EQ(bin.binPath, "\\~Recycle");
+        EXPECT_EQ(bin.settings().position, 0);
+        EXPECT_EQ(bin.binPath(), "\\~Recycle");
         auto attributes = f.device.fs().GetAttributes("\\~Recycle");
         ASSERT_TRUE(attributes);
         EXPECT_TRUE(*attributes & Attr::kHidden);
@@ -64,7 +64,7 @@ TEST(FileDoc, ALaterStartUsesTheStoredBinAndLeavesUnchangedFilesAlone) {
                                            "\\Elsewhere\\~Recycle");
     {
         CFileDoc doc(f.device.fs(), f.device.settings(), f.prompt, f.clock, f.shell);
-        EXPECT_EQ(doc.bin().binPath, "\\Elsewhere\\~Recycle");
+        EXPECT_EQ(doc.bin().binPath(), "\\Elsewhere\\~Recycle");
         EXPECT_FALSE(f.device.Exists("\\Elsewhere"));
         EXPECT_FALSE(doc.favorites().IsDirty());
     }

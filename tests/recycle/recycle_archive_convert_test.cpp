@@ -21,7 +21,7 @@ TEST(CompressRecycleBin, PacksOldItemsUnderTheirOriginalPaths) {
     RecordingPrompt prompt;
     EXPECT_EQ(CompressRecycleBin(fs, prompt, items), 3);
     ASSERT_EQ(prompt.MessageIds(), QList<int>{IDS_COMPRESS_RECYCLE_BIN});
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONINFORMATION);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::Information);
 
     EXPECT_EQ(items[0].archivePath, QStringLiteral("\\~Recycle\\report.txt.nzc"));
     EXPECT_EQ(items[1].archivePath, QStringLiteral("\\~Recycle\\Docs.nzc"));

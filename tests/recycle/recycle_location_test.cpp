@@ -16,7 +16,7 @@ bool IsHidden(TempDevice& dev, const QString& path) {
 
 QStringList ArchivePaths(const RecycleBin& bin) {
     QStringList paths;
-    for (const RecycleEntry& entry : bin.entries)
+    for (const RecycleEntry& entry : bin.entries())
         paths.append(entry.archivePath);
     paths.sort();
     return paths;
@@ -29,12 +29,12 @@ TEST(RecycleLocation, TheBinPathFollowsThePositionAndTheChosenCard) {
     QString path;
     EXPECT_TRUE(noCard.bin.MakeBinPath(std::nullopt, &path));
     EXPECT_EQ(path, "\\~Recycle");
-    EXPECT_EQ(noCard.bin.position, 0);  // no card mounted: main memory
+    EXPECT_EQ(noCard.bin.settings().position, 0);  // no card mounted: main memory
 
     BinRig card({"SD"});
     EXPECT_FALSE(card.bin.MakeBinPath(std::nullopt, &path));  // no card chosen yet
     EXPECT_EQ(path, "*~Recycle");
-    EXPECT_EQ(card.bin.position, 1);
+    EXPECT_EQ(card.bin.settings().position, 1);
     EXPECT_TRUE(card.bin.MakeBinPath(0, &path));
     EXPECT_EQ(path, "\\~Recycle");
     card.SetText(IDS_KEY_STORAGE_CARD, "SD");
@@ -45,10 +45,10 @@ TEST(RecycleLocation, TheBinPathFollowsThePositionAndTheChosenCard) {
 TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
     BinRig rig;
     rig.bin.Open();
-    EXPECT_EQ(rig.bin.binPath, "\\~Recycle");
+    EXPECT_EQ(rig.bin.binPath(), "\\~Recycle");
     EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));
     EXPECT_EQ(rig.dev.fs().GetPermissions("\\~Recycle"), 0700u);  // private to the user
-    EXPECT_TRUE(rig.bin.binReady);
+    EXPECT_TRUE(rig.bin.binReady());
     rig.bin.SaveSettings();
     rig.bin.Close();
     SettingsStore& settings = rig.dev.settings();
@@ -59,12 +59,12 @@ TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
     ASSERT_TRUE(QDir(rig.dev.HostRoot() + "/~Recycle").removeRecursively());
     rig.bin.Open();
     EXPECT_FALSE(rig.dev.Exists("\\~Recycle"));
-    EXPECT_FALSE(rig.bin.binReady);
+    EXPECT_FALSE(rig.bin.binReady());
     rig.bin.CheckRecycleBin();
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RECYCLE_BIN_DAMAGED});
-    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONEXCLAMATION);
+    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Exclamation);
     EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));
-    EXPECT_TRUE(rig.bin.binReady);
+    EXPECT_TRUE(rig.bin.binReady());
     rig.bin.CheckRecycleBin();
     EXPECT_EQ(rig.prompt.messages.size(), 1);
 }
@@ -76,8 +76,8 @@ TEST(RecycleLocation, ABinOnARemovedCardIsReportedAndLeftAlone) {
     rig.bin.Open();
     rig.bin.CheckRecycleBin();
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_STORAGE_CARD_REMOVED});
-    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONEXCLAMATION);
-    EXPECT_EQ(rig.bin.binPath, "\\SD\\~Recycle");
+    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Exclamation);
+    EXPECT_EQ(rig.bin.binPath(), "\\SD\\~Recycle");
     EXPECT_EQ(rig.dev.List("\\"), QStringList());
 }
 
@@ -90,33 +90,33 @@ TEST(RecycleLocation, TheBinMovesToACardAndBack) {
     ASSERT_TRUE(bin.MoveToRecycleBin("\\D"));
 
     EXPECT_FALSE(bin.SetBinLocation(1, true));  // no card chosen: nothing changes
-    EXPECT_EQ(bin.binPath, "\\~Recycle");
-    EXPECT_EQ(bin.position, 0);
+    EXPECT_EQ(bin.binPath(), "\\~Recycle");
+    EXPECT_EQ(bin.settings().position, 0);
 
     rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
     ScriptedProgress progress;
     ASSERT_TRUE(bin.SetBinLocation(1, true, &progress));
     EXPECT_FALSE(progress.reports.isEmpty());
-    EXPECT_EQ(bin.binPath, "\\SD\\~Recycle");
+    EXPECT_EQ(bin.binPath(), "\\SD\\~Recycle");
     EXPECT_FALSE(rig.dev.Exists("\\~Recycle"));
     EXPECT_TRUE(IsHidden(rig.dev, "\\SD\\~Recycle"));
     EXPECT_EQ(rig.dev.List("\\SD\\~Recycle"), QStringList({"a.txt.nzc", "D.nzc", "~Recycle.bin"}));
     EXPECT_EQ(ArchivePaths(bin),
               QStringList({"\\SD\\~Recycle\\D.nzc", "\\SD\\~Recycle\\a.txt.nzc"}));
-    EXPECT_FALSE(bin.dirty);
+    EXPECT_FALSE(bin.dirty());
 
     // On the card the index is on disk after each command.
     rig.dev.Make({"\\c.txt=c"});
     ASSERT_TRUE(bin.MoveToRecycleBin("\\c.txt"));
     bin.FlushRecycleIndex(false);
-    EXPECT_FALSE(bin.dirty);
-    EXPECT_EQ(DecodeRecycleIndex(rig.dev.Read(bin.GetIndexPath())).entries, bin.entries);
+    EXPECT_FALSE(bin.dirty());
+    EXPECT_EQ(DecodeRecycleIndex(rig.dev.Read(bin.GetIndexPath())).entries, bin.entries());
 
     ASSERT_TRUE(bin.SetBinLocation(0, true));
     EXPECT_FALSE(rig.dev.Exists("\\SD\\~Recycle"));
     EXPECT_EQ(rig.dev.List("\\~Recycle").size(), 4);
     bin.RestoreFromBin({0, 1, 2});
-    EXPECT_TRUE(bin.entries.isEmpty());
+    EXPECT_TRUE(bin.entries().isEmpty());
     EXPECT_EQ(rig.dev.Read("\\D\\b.txt"), "b");
     EXPECT_EQ(rig.dev.Read("\\c.txt"), "c");
 }
@@ -126,7 +126,7 @@ TEST(RecycleLocation, MovingIntoAnotherBinKeepsTheArchivesOfBoth) {
     rig.dev.Make({"\\~Recycle\\", "\\SD\\~Recycle\\", "\\a.txt=ours", "\\b\\a.txt=theirs"});
     rig.OpenInMainMemory();
     RecycleBin other(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
-    other.binPath = "\\SD\\~Recycle";
+    other.SetEntries("\\SD\\~Recycle", {});
     ASSERT_TRUE(other.MoveToRecycleBin("\\b\\a.txt"));
     ASSERT_TRUE(other.SaveRecycleIndex());
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\a.txt"));
@@ -156,17 +156,17 @@ TEST(RecycleLocation, AnOldVersionBinIsConvertedOnce) {
     rig.dev.File("\\~Recycle\\~Recycle.bin", index);
 
     rig.OpenInMainMemory();
-    EXPECT_FALSE(rig.bin.indexIsCurrent);
-    ASSERT_EQ(rig.bin.entries.size(), 2);
+    EXPECT_FALSE(rig.bin.indexIsCurrent());
+    ASSERT_EQ(rig.bin.entries().size(), 2);
     ASSERT_TRUE(rig.bin.CompressRecycleBin());
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_COMPRESS_RECYCLE_BIN});
-    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONINFORMATION);
-    EXPECT_TRUE(rig.bin.indexIsCurrent);
-    EXPECT_FALSE(rig.bin.dirty);
+    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Information);
+    EXPECT_TRUE(rig.bin.indexIsCurrent());
+    EXPECT_FALSE(rig.bin.dirty());
     EXPECT_EQ(rig.BinItems(), QStringList({"Docs.nzc", "report.txt.nzc"}));
 
     rig.bin.LoadRecycleIndex();
-    EXPECT_TRUE(rig.bin.indexIsCurrent);
+    EXPECT_TRUE(rig.bin.indexIsCurrent());
     rig.bin.RestoreFromBin({0, 1});
     EXPECT_EQ(rig.dev.Read("\\My Documents\\report.txt"), "old file");
     EXPECT_EQ(rig.dev.Read("\\Work\\Docs\\a.txt"), "a");
@@ -181,8 +181,8 @@ TEST(RecycleLocation, AMoveToACardThatIsGoneKeepsTheBinAndTheCardSetting) {
     rig.SetText(IDS_KEY_STORAGE_CARD, "Gone");
     EXPECT_FALSE(rig.bin.RelocateBin(1, "\\"));
     EXPECT_EQ(rig.dev.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "\\");
-    EXPECT_EQ(rig.bin.binPath, "\\~Recycle");
-    EXPECT_EQ(rig.bin.position, 0);
+    EXPECT_EQ(rig.bin.binPath(), "\\~Recycle");
+    EXPECT_EQ(rig.bin.settings().position, 0);
     EXPECT_EQ(ArchivePaths(rig.bin), QStringList({"\\~Recycle\\a.txt.nzc"}));
 
     rig.SetText(IDS_KEY_STORAGE_CARD, "SD");

@@ -15,17 +15,17 @@ TEST(RecycleLock, NoProgramDropsAnothersEntriesNorWritesAStaleIndex) {
     other.Open();
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\A\\report.txt"));
     ASSERT_TRUE(other.MoveToRecycleBin("\\B\\report.txt"));
-    EXPECT_EQ(other.entries.size(), 2);
-    const quint64 shown = rig.bin.generation;
+    EXPECT_EQ(other.entries().size(), 2);
+    const quint64 shown = rig.bin.generation();
     rig.bin.Refresh();  // the explorer's dialog
-    EXPECT_NE(rig.bin.generation, shown);
-    EXPECT_EQ(rig.bin.entries.size(), 2);
+    EXPECT_NE(rig.bin.generation(), shown);
+    EXPECT_EQ(rig.bin.entries().size(), 2);
     ASSERT_TRUE(other.MoveToRecycleBin("\\c"));
     rig.bin.Close();  // the explorer's exit, with a list one entry short
 
     RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     next.Open();
-    ASSERT_EQ(next.entries.size(), 3);
+    ASSERT_EQ(next.entries().size(), 3);
     next.RestoreFromBin({0, 1, 2});
     EXPECT_EQ(rig.dev.Read("\\A\\report.txt"), "from A");
     EXPECT_EQ(rig.dev.Read("\\B\\report.txt"), "from B");
@@ -56,9 +56,9 @@ TEST(RecycleLock, ProcessesPuttingItemsOfOneNameAtOnceEachKeepTheirBytes) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     rig.bin.Refresh();
-    ASSERT_EQ(rig.bin.entries.size(), kProcesses);
+    ASSERT_EQ(rig.bin.entries().size(), kProcesses);
     rig.bin.RestoreFromBin({0, 1, 2, 3});
-    EXPECT_TRUE(rig.bin.entries.isEmpty());
+    EXPECT_TRUE(rig.bin.entries().isEmpty());
     for (int i = 0; i < kProcesses; ++i) {
         EXPECT_EQ(rig.dev.Read(QStringLiteral("\\D%1\\report.txt").arg(i)),
                   QByteArray(300000, char('a' + i)));

@@ -18,12 +18,14 @@ protected:
         entry.originalPath = QLatin1Char('\\') + name;
         entry.deleteTime = LocalTimeRecord::FromDateTime(QDateTime(day, QTime(12, 0)));
         rig.dev.File(entry.archivePath, "zip");
-        bin.entries.append(entry);
+        QList<RecycleEntry> list = bin.entries();
+        list.append(entry);
+        bin.SetEntries(bin.binPath(), list);
     }
     void Today(QDate day) { rig.clock.Set(QDateTime(day, QTime(9, 0))); }
     QStringList Left() const {
         QStringList names;
-        for (const RecycleEntry& entry : bin.entries)
+        for (const RecycleEntry& entry : bin.entries())
             names.append(entry.originalPath.mid(1));
         return names;
     }
@@ -43,9 +45,9 @@ TEST_F(RecyclePurge, OneWeekPurgesEightDaysAtTheFirstStartOfTheDayOnly) {
 
     RecycleBin started(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     started.Open();
-    ASSERT_EQ(started.entries.size(), 1);
-    EXPECT_EQ(started.entries[0].originalPath, "\\seven");
-    EXPECT_FALSE(started.dirty);  // saved as the bin's lock went
+    ASSERT_EQ(started.entries().size(), 1);
+    EXPECT_EQ(started.entries()[0].originalPath, "\\seven");
+    EXPECT_FALSE(started.dirty());  // saved as the bin's lock went
     EXPECT_EQ(rig.BinItems(), QStringList({"seven.nzc"}));
     EXPECT_EQ(rig.dev.settings().GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_MONTH), 5);
     EXPECT_EQ(rig.dev.settings().GetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME_DAY), 20);
@@ -54,7 +56,7 @@ TEST_F(RecyclePurge, OneWeekPurgesEightDaysAtTheFirstStartOfTheDayOnly) {
     bin.Refresh();  // the list as the other start left it
     Add("eight", QDate(2024, 5, 12));
     Add("old", QDate(2024, 1, 1));
-    bin.lifetime = 2;
+    bin.SetLimits(16, false, 2);
     EXPECT_EQ(bin.PurgeExpired(false), 0);
     EXPECT_EQ(bin.PurgeExpired(true), 2);
     EXPECT_EQ(Left(), QStringList{"seven"});
@@ -78,10 +80,10 @@ TEST_F(RecyclePurge, AgesCountThirtyDayMonthsAndThreeHundredSixtyFiveDayYears) {
         {{2024, 5, 19}, {2024, 5, 20}, 1, false},
     };
     for (const Row& row : rows) {
-        bin.entries.clear();
+        bin.SetEntries(bin.binPath(), {});
         Add("item", row.deleted);
         Today(row.today);
-        bin.lifetime = row.lifetime;
+        bin.SetLimits(16, false, row.lifetime);
         EXPECT_EQ(bin.PurgeExpired(true), row.purged ? 1 : 0)
             << row.deleted.toString().toStdString() << " " << row.today.toString().toStdString();
     }
@@ -90,11 +92,10 @@ TEST_F(RecyclePurge, AgesCountThirtyDayMonthsAndThreeHundredSixtyFiveDayYears) {
 TEST_F(RecyclePurge, RoomLeftHonoursTheCapacityLimitWithoutTheIndex) {
     ASSERT_TRUE(bin.SaveRecycleIndex());
     rig.dev.Make({"\\~Recycle\\a.nzc#1048576", "\\~Recycle\\b.nzc#524288"});
-    const quint64 free = GetFreeSpace(rig.dev.fs(), bin.binPath);
+    const quint64 free = GetFreeSpace(rig.dev.fs(), bin.binPath());
     // Other writers on the machine move the free space a little between the two readings.
     EXPECT_NEAR(double(bin.GetRoomLeft()), double(free), 256.0 * 1024 * 1024);
-    bin.capacityLimitOn = true;
-    bin.capacityMb = 1;
+    bin.SetLimits(1, true, 0);
     EXPECT_EQ(bin.GetMaxCapacity(false), 1u);
     EXPECT_EQ(bin.GetMaxCapacity(true), 1u << 20);
     EXPECT_EQ(bin.GetRoomLeft(), 0u);

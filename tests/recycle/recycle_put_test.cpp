@@ -37,7 +37,7 @@ protected:
             calls.append(QStringLiteral("restored %1 %2").arg(path).arg(existed));
         };
         observer.rowRemoved = [this](int row) { calls.append(QStringLiteral("row %1").arg(row)); };
-        bin.RestoreFromBin({int(bin.entries.size()) - 1}, observer);
+        bin.RestoreFromBin({int(bin.entries().size()) - 1}, observer);
         EXPECT_EQ(rig.dev.Snapshot(), before);
         EXPECT_TRUE(rig.prompt.confirms.isEmpty());
         return entry.value_or(RecycleEntry());
@@ -64,7 +64,7 @@ TEST_F(RecyclePut, ASecondItemOfTheSameNameGetsANumberedArchive) {
     const std::optional<RecycleEntry> second = bin.MoveToRecycleBin("\\B\\report.txt");
     ASSERT_TRUE(second);
     EXPECT_EQ(second->archivePath, "\\~Recycle\\report.txt(2).nzc");
-    EXPECT_EQ(bin.entries, QList<RecycleEntry>({*first, *second}));
+    EXPECT_EQ(bin.entries(), QList<RecycleEntry>({*first, *second}));
     EXPECT_EQ(rig.dev.List("\\B"), QStringList());
 }
 
@@ -97,14 +97,13 @@ TEST_F(RecyclePut, ACancelledOrFailedPackLeavesTheItemAndNoArchive) {
         return op == FaultyDeviceFs::Op::OpenForWrite && path.startsWith("\\~Recycle");
     });
     RecycleBin faultyBin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
-    faultyBin.binPath = bin.binPath;
-    faultyBin.binReady = true;
+    faultyBin.SetEntries(bin.binPath(), {});
     EXPECT_FALSE(faultyBin.MoveToRecycleBin("\\f.txt"));
     // The bin cannot go into itself.
     EXPECT_FALSE(bin.MoveToRecycleBin("\\~Recycle"));
     EXPECT_EQ(rig.dev.Snapshot(), before);
-    EXPECT_TRUE(bin.entries.isEmpty());
-    EXPECT_TRUE(faultyBin.entries.isEmpty());
+    EXPECT_TRUE(bin.entries().isEmpty());
+    EXPECT_TRUE(faultyBin.entries().isEmpty());
 }
 
 TEST_F(RecyclePut, AFaultAtAnyWriteOfAPutLosesNothing) {
@@ -118,8 +117,7 @@ TEST_F(RecyclePut, AFaultAtAnyWriteOfAPutLosesNothing) {
     const QStringList outsideBefore = Outside();
     FaultyDeviceFs faulty(fs);
     RecycleBin faultyBin(faulty, rig.dev.settings(), rig.prompt, rig.clock);
-    faultyBin.binPath = bin.binPath;
-    faultyBin.binReady = true;
+    faultyBin.SetEntries(bin.binPath(), {});
     for (const QString item : {"\\f.bin", "\\Docs"}) {
         for (int n = 1;; ++n) {
             ASSERT_LT(n, 1000);
@@ -135,7 +133,7 @@ TEST_F(RecyclePut, AFaultAtAnyWriteOfAPutLosesNothing) {
                 EXPECT_NE(Outside(), outsideBefore) << item << " fault at call " << n;
                 faultyBin.RestoreFromBin({0});
             }
-            EXPECT_TRUE(faultyBin.entries.isEmpty()) << "fault at call " << n;
+            EXPECT_TRUE(faultyBin.entries().isEmpty()) << "fault at call " << n;
             EXPECT_EQ(Outside(), outsideBefore) << item << " fault at call " << n;
             EXPECT_EQ(rig.BinItems(), QStringList()) << item << " fault at call " << n;
             if (!faulted) {
@@ -152,7 +150,7 @@ TEST_F(RecyclePut, LeftoversGoButListedItemsAndLiveTemporaryFilesStay) {
     listed.archivePath = "\\~Recycle\\item.part";
     listed.originalPath = "\\item.part";
     listed.plain = true;
-    bin.entries = {listed};
+    bin.SetEntries(bin.binPath(), {listed});
     ASSERT_TRUE(bin.MoveToRecycleBin("\\a.txt"));
     // As a crash of an earlier version leaves them: an archive complete but not in the index
     // yet, and one still being written under its working name.
@@ -166,8 +164,8 @@ TEST_F(RecyclePut, LeftoversGoButListedItemsAndLiveTemporaryFilesStay) {
     bin.LoadRecycleIndex();
     EXPECT_EQ(rig.BinItems(), QStringList({"item.part", "late.nzc"}));
     EXPECT_TRUE(rig.dev.Exists(live));
-    ASSERT_EQ(bin.entries.size(), 2);
-    EXPECT_EQ(bin.entries[1].originalPath, "\\b.txt");
+    ASSERT_EQ(bin.entries().size(), 2);
+    EXPECT_EQ(bin.entries()[1].originalPath, "\\b.txt");
 }
 
 // The host tells names apart by letter case, the device does not: neither overwrites the other.
@@ -182,7 +180,7 @@ TEST_F(RecyclePut, NamesDifferingOnlyInCaseComeBackUnderNewNames) {
     }
     ASSERT_TRUE(bin.MoveToRecycleBin("\\D"));
     bin.RestoreFromBin({0});
-    EXPECT_TRUE(bin.entries.isEmpty());
+    EXPECT_TRUE(bin.entries().isEmpty());
     QStringList contents;
     for (QDirIterator it(host, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         QFile file(it.next());
@@ -220,14 +218,14 @@ TEST_F(RecyclePut, AMediumWithoutAttributesStillTakesAndReturnsItems) {
         return op == FaultyDeviceFs::Op::SetAttributes;
     });
     RecycleBin plainBin(plain, rig.dev.settings(), rig.prompt, rig.clock);
-    plainBin.binPath = bin.binPath;
+    plainBin.SetEntries(bin.binPath(), {});
     plainBin.LoadRecycleIndex();
     const QStringList before = rig.dev.Snapshot("\\Docs") + rig.dev.Snapshot("\\f.txt");
     ASSERT_TRUE(plainBin.MoveToRecycleBin("\\Docs"));
     ASSERT_TRUE(plainBin.MoveToRecycleBin("\\f.txt"));
     EXPECT_EQ(rig.BinItems(), QStringList({"Docs.nzc", "f.txt.nzc"}));
     plainBin.RestoreFromBin({0, 1});
-    EXPECT_TRUE(plainBin.entries.isEmpty());
+    EXPECT_TRUE(plainBin.entries().isEmpty());
     EXPECT_EQ(rig.dev.Snapshot("\\Docs") + rig.dev.Snapshot("\\f.txt"), before);
     EXPECT_EQ(rig.BinItems(), QStringList());
 }
@@ -265,9 +263,9 @@ TEST(RecycleLargeFile, ASparseFileOverFourGibibytesRoundTrips) {
     ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\big.bin"));
     RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     next.Open();
-    ASSERT_EQ(next.entries.size(), 1);
-    EXPECT_EQ(next.entries[0].size, quint64(kSize));
+    ASSERT_EQ(next.entries().size(), 1);
+    EXPECT_EQ(next.entries()[0].size, quint64(kSize));
     next.RestoreFromBin({0});
-    EXPECT_TRUE(next.entries.isEmpty());
+    EXPECT_TRUE(next.entries().isEmpty());
     Check(false);
 }

@@ -30,7 +30,7 @@ protected:
 }  // namespace
 
 TEST_F(RecycleRestore, YesToAllAsksOnceAndReplacesBoth) {
-    rig.prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    rig.prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     bin.RestoreFromBin({0, 1});
     ASSERT_EQ(rig.prompt.confirms.size(), 1);
     const ConfirmRequest& asked = rig.prompt.confirms[0];
@@ -41,19 +41,19 @@ TEST_F(RecycleRestore, YesToAllAsksOnceAndReplacesBoth) {
     EXPECT_EQ(asked.newPath, "\\~Recycle\\two.txt.nzc");
     EXPECT_EQ(Read("\\A\\one.txt"), "old one");
     EXPECT_EQ(Read("\\A\\two.txt"), "old two");
-    EXPECT_TRUE(bin.entries.isEmpty());
+    EXPECT_TRUE(bin.entries().isEmpty());
     EXPECT_EQ(rig.BinItems(), QStringList());
 }
 
 TEST_F(RecycleRestore, NoSkipsARowAndCancelEndsTheRun) {
-    const QList<RecycleEntry> both = bin.entries;
-    rig.prompt.confirmAnswers = {CONFIRM_CANCEL};
+    const QList<RecycleEntry> both = bin.entries();
+    rig.prompt.confirmAnswers = {ConfirmAnswer::Cancel};
     bin.RestoreFromBin({0, 1});
     EXPECT_EQ(rig.prompt.confirms.size(), 1);
-    EXPECT_EQ(bin.entries, both);
+    EXPECT_EQ(bin.entries(), both);
     EXPECT_EQ(Read("\\A\\two.txt"), "new two");
 
-    rig.prompt.confirmAnswers = {CONFIRM_NO, CONFIRM_YES};
+    rig.prompt.confirmAnswers = {ConfirmAnswer::No, ConfirmAnswer::Yes};
     QList<int> removed;
     RecycleBin::RestoreObserver observer;
     observer.rowRemoved = [&removed](int row) { removed.append(row); };
@@ -61,7 +61,7 @@ TEST_F(RecycleRestore, NoSkipsARowAndCancelEndsTheRun) {
     EXPECT_EQ(rig.prompt.confirms.size(), 3);
     EXPECT_EQ(Read("\\A\\two.txt"), "new two");
     EXPECT_EQ(Read("\\A\\one.txt"), "old one");
-    EXPECT_EQ(bin.entries, QList<RecycleEntry>{both[1]});
+    EXPECT_EQ(bin.entries(), QList<RecycleEntry>{both[1]});
     EXPECT_EQ(removed, QList<int>{0});
 }
 
@@ -85,24 +85,27 @@ TEST_F(RecycleRestore, ADeletedFolderIsRecreatedOrReportedOnce) {
     bin.RestoreFromBin({1});
     EXPECT_EQ(Read("\\A\\two.txt"), "old two");
 
-    // A file stands where the folder would go: message 100, once for both rows.
+    // A file stands where the folder would go: message IDS_RESTORE_SYSTEM_ERROR, once for both
+    // rows.
     RemoveTree(rig.dev.fs(), "\\A");
     rig.dev.File("\\A", "file");
-    bin.entries.append(bin.entries[0]);
+    bin.SetEntries(bin.binPath(), {bin.entries()[0], bin.entries()[0]});
     bin.RestoreFromBin({0, 1});
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RESTORE_SYSTEM_ERROR});
-    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONSTOP);
-    EXPECT_EQ(bin.entries.size(), 2);
+    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Stop);
+    EXPECT_EQ(bin.entries().size(), 2);
 }
 
 TEST_F(RecycleRestore, NotEnoughRoomIsReportedOnceAndKeepsTheEntries) {
-    for (RecycleEntry& entry : bin.entries)
+    QList<RecycleEntry> huge = bin.entries();
+    for (RecycleEntry& entry : huge)
         entry.size = 1ull << 62;
-    rig.prompt.confirmAnswers = {CONFIRM_YES_TO_ALL};
+    bin.SetEntries(bin.binPath(), huge);
+    rig.prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
     bin.RestoreFromBin({0, 1});
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RESTORE_NO_SPACE});
-    EXPECT_EQ(rig.prompt.messages[0].style, MB_ICONEXCLAMATION);
-    EXPECT_EQ(bin.entries.size(), 2);
+    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::Exclamation);
+    EXPECT_EQ(bin.entries().size(), 2);
     EXPECT_EQ(Read("\\A\\one.txt"), "new one");
 }
 
@@ -130,16 +133,16 @@ TEST_F(RecycleRestore, OldVersionItemsComeBackAsTheyAreAndMissingArchivesAreDrop
     old[4] = '0';  // "NR0"
     rig.dev.File("\\~Recycle\\~Recycle.bin", old);
     bin.LoadRecycleIndex();
-    ASSERT_EQ(bin.entries.size(), 2);  // the one whose item is gone is dropped
-    EXPECT_FALSE(bin.indexIsCurrent);
+    ASSERT_EQ(bin.entries().size(), 2);  // the one whose item is gone is dropped
+    EXPECT_FALSE(bin.indexIsCurrent());
     // Another program writes the index before converting: the items stay marked plain.
     rig.dev.Make({"\\n.txt=n"});
     ASSERT_TRUE(bin.MoveToRecycleBin("\\n.txt"));
     RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     next.Open();
-    ASSERT_EQ(next.entries.size(), 3);
+    ASSERT_EQ(next.entries().size(), 3);
     next.RestoreFromBin({0, 1, 2});
-    EXPECT_TRUE(next.entries.isEmpty());
+    EXPECT_TRUE(next.entries().isEmpty());
     EXPECT_EQ(Read("\\Old\\Work\\a.txt"), "a");
     EXPECT_TRUE(rig.dev.Exists("\\Old\\Work\\e"));
     EXPECT_EQ(rig.dev.Read("\\Old\\data.zip"), zip);
@@ -178,11 +181,11 @@ TEST_F(RecycleRestore, AnArchiveWritesOnlyInsideItsOwnItem) {
         entry.archivePath = "\\~Recycle\\k.nzc";
         entry.originalPath = row.original;
         entry.attributes = row.folder ? Attr::kDirectory : Attr::kArchive;
-        bin.entries = {entry};
+        bin.SetEntries(bin.binPath(), {entry});
         rig.prompt.messages.clear();
         const QStringList before = Outside();
         bin.RestoreFromBin({0});
-        EXPECT_EQ(bin.entries.isEmpty(), row.restored) << row.members.join(' ');
+        EXPECT_EQ(bin.entries().isEmpty(), row.restored) << row.members.join(' ');
         if (row.restored) {
             EXPECT_EQ(Read("\\Docs\\sub\\y.txt"), "member");
             continue;
@@ -199,7 +202,7 @@ TEST_F(RecycleRestore, EraseRemovesTheArchivesFromTheLastRowToTheFirst) {
     observer.rowRemoved = [&removed](int row) { removed.append(row); };
     bin.EraseFromBin({1, 0, 7}, observer);
     EXPECT_EQ(removed, QList<int>({1, 0}));
-    EXPECT_TRUE(bin.entries.isEmpty());
+    EXPECT_TRUE(bin.entries().isEmpty());
     EXPECT_EQ(rig.BinItems(), QStringList());
     EXPECT_EQ(Read("\\A\\one.txt"), "new one");
 }

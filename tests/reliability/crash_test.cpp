@@ -84,12 +84,12 @@ CrashRound RunRound(qint64 killAfterUs, qint64* tookUs = nullptr) {
     RecycleBin bin(dev.fs(), dev.settings(), prompt, clock);
     bin.Open();
     QList<int> rows;
-    for (int row = 0; row < bin.entries.size(); ++row)
+    for (int row = 0; row < bin.entries().size(); ++row)
         rows.append(row);
     bin.RestoreFromBin(rows);
-    round.unrestorable = int(bin.entries.size());
-    for (const QString& name : dev.List(bin.binPath)) {
-        if (!IsBinIndex(bin.binPath + QLatin1Char('\\') + name)) ++round.leftovers;
+    round.unrestorable = int(bin.entries().size());
+    for (const QString& name : dev.List(bin.binPath())) {
+        if (!IsBinIndex(bin.binPath() + QLatin1Char('\\') + name)) ++round.leftovers;
     }
     const DevicePicture after = DevicePicture::Take(dev).WithoutBins();
     for (auto it = origin.files.begin(); it != origin.files.end(); ++it) {

@@ -171,10 +171,10 @@ int Recover(FaultRig& rig) {
     RecycleBin next(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
     next.Open();
     QList<int> rows;
-    for (int row = 0; row < next.entries.size(); ++row)
+    for (int row = 0; row < next.entries().size(); ++row)
         rows.append(row);
     next.RestoreFromBin(rows);
-    return int(next.entries.size());
+    return int(next.entries().size());
 }
 
 class FaultInjection : public ::testing::TestWithParam<FaultCase> {};

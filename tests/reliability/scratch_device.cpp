@@ -8,7 +8,6 @@
 #include <cstdlib>
 
 #include "app/path_helpers.h"
-#include "fileops/make_path.h"
 
 namespace {
 

@@ -34,18 +34,18 @@ TEST_F(OpenItemTest, EachOpenResultGivesItsOwnMessage) {
     struct Case {
         const char* name;
         std::optional<OpenResult> result;  // none: by the fake's table of types
-        int answer;
+        MessageAnswer answer;
         QList<int> messages;
         bool ran;
     };
     const Case cases[] = {
-        {"a.txt", std::nullopt, IDOK, {}, false},
-        {"b.zzz", std::nullopt, IDOK, {IDS_NO_ASSOCIATION}, false},
-        {"tool", OpenResult::Program, IDYES, {IDS_CONFIRM_RUN_PROGRAM}, true},
-        {"tool", OpenResult::Program, IDNO, {IDS_CONFIRM_RUN_PROGRAM}, false},
-        {"pic.jpg", OpenResult::NoApplication, IDOK, {IDS_NO_ASSOCIATION}, false},
-        {"late.txt", OpenResult::Gone, IDOK, {IDS_FILE_NOT_FOUND}, false},
-        {"bad.txt", OpenResult::Failed, IDOK, {IDS_CANNOT_OPEN_FILE}, false},
+        {"a.txt", std::nullopt, MessageAnswer::Ok, {}, false},
+        {"b.zzz", std::nullopt, MessageAnswer::Ok, {IDS_NO_ASSOCIATION}, false},
+        {"tool", OpenResult::Program, MessageAnswer::Yes, {IDS_CONFIRM_RUN_PROGRAM}, true},
+        {"tool", OpenResult::Program, MessageAnswer::No, {IDS_CONFIRM_RUN_PROGRAM}, false},
+        {"pic.jpg", OpenResult::NoApplication, MessageAnswer::Ok, {IDS_NO_ASSOCIATION}, false},
+        {"late.txt", OpenResult::Gone, MessageAnswer::Ok, {IDS_FILE_NOT_FOUND}, false},
+        {"bad.txt", OpenResult::Failed, MessageAnswer::Ok, {IDS_CANNOT_OPEN_FILE}, false},
     };
     device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.zzz=b", "\\My Documents\\tool=t",
                  "\\My Documents\\pic.jpg=p", "\\My Documents\\late.txt=l",
@@ -68,7 +68,7 @@ TEST_F(OpenItemTest, EachOpenResultGivesItsOwnMessage) {
     OpenByName(QStringLiteral("tool"));
     EXPECT_EQ(prompt.messages.last().text,
               QStringLiteral("'tool' 是一個程式.\n你是否要執行他 ?"));
-    EXPECT_EQ(prompt.messages.last().style, MB_YESNO_QUESTION);
+    EXPECT_EQ(prompt.messages.last().style, MessageStyle::YesNoQuestion);
 }
 
 TEST_F(OpenItemTest, AVanishedEntryIsSilentlyIgnored) {

@@ -79,14 +79,14 @@ TEST_F(StartupTest, ASecondStartShowsItsFolderAndSelectsAnEncryptedFile) {
     frame().commands().SetHandler(ID_FILE_DECRYPT, [&decrypts] { ++decrypts; });
 
     HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\t.txt"), false);
-    frame().PostMessage(WM_SHOW_COMMAND_FILE);
+    frame().PostMessage(FrameMessage::ShowCommandFile);
     Settle();
     EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Temp"));
     EXPECT_EQ(decrypts, 0);
 
     HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\s.enc"), false);
     const QStringList history = frame().GetAddressBar()->History();
-    frame().PostMessage(WM_SHOW_COMMAND_FILE);
+    frame().PostMessage(FrameMessage::ShowCommandFile);
     Settle();
     EXPECT_EQ(frame().GetAddressBar()->History(), history);
     EXPECT_EQ(decrypts, 1);
@@ -95,7 +95,7 @@ TEST_F(StartupTest, ASecondStartShowsItsFolderAndSelectsAnEncryptedFile) {
 
     // A file in another folder is not selected in this one.
     SetSetting(IDS_KEY_COMMAND_FILE, QStringLiteral("\\My Documents\\m.enc"));
-    frame().PostMessage(WM_DECRYPT_COMMAND_FILE);
+    frame().PostMessage(FrameMessage::DecryptCommandFile);
     Settle();
     EXPECT_EQ(decrypts, 1);
 }

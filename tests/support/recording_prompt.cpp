@@ -2,20 +2,20 @@
 
 #include "resources/ids.h"
 
-int RecordingPrompt::ShowMessageBox(const MessageRequest& request) {
+MessageAnswer RecordingPrompt::ShowMessageBox(const MessageRequest& request) {
     messages.append(request);
     if (!messageAnswers.empty()) {
-        int answer = messageAnswers.front();
+        MessageAnswer answer = messageAnswers.front();
         messageAnswers.pop_front();
         return answer;
     }
-    return request.style == MB_YESNO_QUESTION ? IDYES : IDOK;
+    return request.style == MessageStyle::YesNoQuestion ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-int RecordingPrompt::Confirm(const ConfirmRequest& request) {
+ConfirmAnswer RecordingPrompt::Confirm(const ConfirmRequest& request) {
     confirms.append(request);
-    if (confirmAnswers.empty()) return CONFIRM_YES;
-    int answer = confirmAnswers.front();
+    if (confirmAnswers.empty()) return ConfirmAnswer::Yes;
+    ConfirmAnswer answer = confirmAnswers.front();
     confirmAnswers.pop_front();
     return answer;
 }

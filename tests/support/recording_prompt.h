@@ -8,13 +8,13 @@
 // A UserPrompt that answers from a script and records every question and message.
 class RecordingPrompt : public UserPrompt {
 public:
-    std::deque<int> messageAnswers;  // default IDOK (IDYES for questions)
-    std::deque<int> confirmAnswers;  // default CONFIRM_YES
+    std::deque<MessageAnswer> messageAnswers;  // default Ok (Yes for questions)
+    std::deque<ConfirmAnswer> confirmAnswers;  // default Yes
     QList<MessageRequest> messages;
     QList<ConfirmRequest> confirms;
 
-    int ShowMessageBox(const MessageRequest& request) override;
-    int Confirm(const ConfirmRequest& request) override;
+    MessageAnswer ShowMessageBox(const MessageRequest& request) override;
+    ConfirmAnswer Confirm(const ConfirmRequest& request) override;
 
     QList<int> MessageIds() const;
 };

@@ -6,7 +6,6 @@
 #include <QDir>
 
 #include "app/path_helpers.h"
-#include "fileops/make_path.h"
 #include "platform/device_fs.h"
 
 TempDevice::TempDevice(const QStringList& cards) {

@@ -6,7 +6,6 @@
 #include "support/recording_prompt.h"
 #include "support/temp_device.h"
 #include "tools/dump_file.h"
-#include "tools/dump_navigation.h"
 #include "tools/dump_page.h"
 
 namespace {
