@@ -162,6 +162,19 @@ bool HostPathResolver::FindCaseVariant(int dirFd, const QByteArray& folder, cons
     return true;
 }
 
+void HostPathResolver::NoteTempEntry(const QByteArray& folder, int folderFd) {
+    auto it = caseIndex_.find(folder);
+    if (it == caseIndex_.end()) return;
+    struct statx sx {};
+    if (statx(folderFd, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) == 0 &&
+        sx.stx_ino == it->inode) {
+        it->changeSec = sx.stx_ctime.tv_sec;
+        it->changeNsec = sx.stx_ctime.tv_nsec;
+    } else {
+        caseIndex_.erase(it);
+    }
+}
+
 void HostPathResolver::NoteEntry(const ResolvedPath& r, const QByteArray& name, bool added) {
     auto it = caseIndex_.find(r.host.left(r.host.lastIndexOf('/')));
     if (it == caseIndex_.end()) return;
