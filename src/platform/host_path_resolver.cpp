@@ -176,7 +176,8 @@ void HostPathResolver::NoteTempEntry(const QByteArray& folder, int folderFd) {
 }
 
 void HostPathResolver::NoteEntry(const ResolvedPath& r, const QByteArray& name, bool added) {
-    auto it = caseIndex_.find(r.host.left(r.host.lastIndexOf('/')));
+    const QByteArray folder = r.host.left(r.host.lastIndexOf('/'));
+    auto it = caseIndex_.find(folder);
     if (it == caseIndex_.end()) return;
     const QString folded = DecodeHostName(name.constData()).toCaseFolded();
     if (added) {
@@ -184,27 +185,7 @@ void HostPathResolver::NoteEntry(const ResolvedPath& r, const QByteArray& name, 
     } else {
         it->names.remove(folded);
     }
-    struct statx sx {};
-    if (statx(r.dir, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) == 0 &&
-        sx.stx_ino == it->inode) {
-        it->changeSec = sx.stx_ctime.tv_sec;
-        it->changeNsec = sx.stx_ctime.tv_nsec;
-    } else {
-        caseIndex_.erase(it);
-    }
-}
-
-void HostPathResolver::NoteTempEntry(const QByteArray& folder, int folderFd) {
-    auto it = caseIndex_.find(folder);
-    if (it == caseIndex_.end()) return;
-    struct statx sx {};
-    if (statx(folderFd, "", AT_EMPTY_PATH, STATX_CTIME | STATX_INO, &sx) == 0 &&
-        sx.stx_ino == it->inode) {
-        it->changeSec = sx.stx_ctime.tv_sec;
-        it->changeNsec = sx.stx_ctime.tv_nsec;
-    } else {
-        caseIndex_.erase(it);
-    }
+    NoteTempEntry(folder, r.dir);  // the index is current again
 }
 
 void HostPathResolver::SweepLeftovers(const QByteArray& folder, int folderFd) {

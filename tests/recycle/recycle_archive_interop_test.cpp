@@ -68,7 +68,7 @@ TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNames) {
     ASSERT_TRUE(writer.OpenArchive(QStringLiteral("\\~Recycle\\Z.nzc")));
     ASSERT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\大.bin")));
     ASSERT_TRUE(writer.CloseArchive());
-    ExpectToolsRead(QStringLiteral("\~Recycle\Z.nzc"), {"Z/大.bin|1|0|100000"});
+    ExpectToolsRead(QStringLiteral("\\~Recycle\\Z.nzc"), {"Z/大.bin|1|0|100000"});
 }
 
 // Data that does not shrink is stored, by its type or by a trial; text is deflated, a long

@@ -39,8 +39,9 @@ class FindFileDlgTest : public ::testing::Test {
 protected:
     FindFileDlgTest() {
         documentIcons.BuildIconCache(QString());
+        // Types are looked up once per name ending: each file gets its own.
         for (int i = 0; i < 6; ++i)
-            device.File(QStringLiteral("\\My Documents\\f%1.txt").arg(i), "x");
+            device.File(QStringLiteral("\\My Documents\\f.%1.txt").arg(i), "x");
     }
 
     // Searches "My Documents" for the "*.txt" files.
