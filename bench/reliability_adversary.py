@@ -295,6 +295,8 @@ def run_media(nuvio, parent):
     dev = Device(nuvio, parent, card=False, settings={"RecycleBinPos": 0, "Lifetime": 1})
     dev.env["USER"] = user
     dev.root = os.path.join(dev.env["XDG_DATA_HOME"], "nuvio-explorer", "device")
+    dev.default_device = True
+    dev.set_settings({"RecycleBinPos": 0, "Lifetime": 1})
     media = {}
     try:
         for name in MEDIA_NAMES:
@@ -312,7 +314,9 @@ def run_media(nuvio, parent):
             return [nuvio] + list(args)  # no --root: the user's device with media
 
         dev.command = command
-        dev.run("ls", "\\")  # seeds the standard folders
+        # Commands that only read make nothing: the first one that writes seeds the
+        # device (standard folders, favourites).
+        dev.run("bin", "purge", "--force")
         for path, data in {"\\My Documents\\doc.txt": b"device document\n",
                            "\\Windows\\system.ini": b"[boot]\n",
                            MEDIA_VICTIM + "\\app.exe": b"program\n" * 50,

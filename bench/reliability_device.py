@@ -5,6 +5,7 @@ folders for the root volume and a storage card, a private home for the settings,
 import hashlib
 import json
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -13,7 +14,8 @@ import zipfile
 
 CARD = "Storage Card"
 BIN = "~Recycle"
-SETTINGS = os.path.join("Local AppWizard-Generated Applications", "nuvio-explorer.conf")
+# Each --root device keeps its settings in a file named after its folder.
+SETTINGS_DIR = os.path.join("Local AppWizard-Generated Applications", "nuvio-explorer-devices")
 TMP_PREFIX = ".nuvio-tmp-"
 
 
@@ -106,8 +108,21 @@ class Device:
             "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8", "TZ": "Asia/Taipei",
             "QT_QPA_PLATFORM": "offscreen",
         })
-        if not template:
+        if template:
+            os.rename(os.path.join(self.base, os.path.relpath(template.settings_path(),
+                                                              template.base)),
+                      self.settings_path())
+        else:
             self.set_settings(settings or {})
+
+    def settings_path(self):
+        if getattr(self, "default_device", False):  # the one device without --root
+            return os.path.join(self.env["XDG_CONFIG_HOME"], os.path.dirname(SETTINGS_DIR),
+                                "nuvio-explorer.conf")
+        root = os.path.realpath(self.root)
+        digest = hashlib.sha256(root.encode()).hexdigest()[:12]
+        name = re.sub(r"[^A-Za-z0-9._-]", "_", os.path.basename(root))
+        return os.path.join(self.env["XDG_CONFIG_HOME"], SETTINGS_DIR, f"{name}-{digest}.conf")
 
     def clone(self):
         return Device(self.nuvio, os.path.dirname(self.base), card=bool(self.card),
@@ -115,7 +130,7 @@ class Device:
 
     def set_settings(self, values):
         """The bin's settings before the first run (RecycleBinPos, Lifetime...)."""
-        path = os.path.join(self.env["XDG_CONFIG_HOME"], SETTINGS)
+        path = self.settings_path()
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "w") as f:
             f.write("[RecycleBin]\n")
