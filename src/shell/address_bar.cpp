@@ -2,8 +2,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -11,6 +12,30 @@
 #include "app/path_helpers.h"
 #include "resources/ids.h"
 #include "tools/favorites_list.h"
+
+namespace {
+
+// Shows the end of a long path, the name of the folder the user is in, as the list does not
+// edit its text.
+class PathCombo : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        option.currentText =
+            fontMetrics().elidedText(option.currentText, Qt::ElideLeft, field.width());
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
+
+}  // namespace
 
 CAddressBar::CAddressBar(DeviceFs& fs, AddressBarHost& host, QAction* upAction,
                          QAction* favoritesAction, QWidget* parent)
@@ -20,7 +45,7 @@ CAddressBar::CAddressBar(DeviceFs& fs, AddressBarHost& host, QAction* upAction,
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(2);
 
-    combo_ = new QComboBox(this);
+    combo_ = new PathCombo(this);
     combo_->setObjectName(QString::number(IDC_ADDRESS_COMBO));
     combo_->setEditable(false);
     combo_->setMaxVisibleItems(kHistorySize);
@@ -60,8 +85,6 @@ void CAddressBar::SelectBusy(int index) {
     listBusy_ = true;
     combo_->setCurrentIndex(index);
     listBusy_ = false;
-    // A long path shows its end: the name of the folder the user is in.
-    if (QLineEdit* edit = combo_->lineEdit()) edit->end(false);
 }
 
 void CAddressBar::SetAddressText(const QString& path) {
