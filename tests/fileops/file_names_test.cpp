@@ -55,9 +55,6 @@ TEST(FileNames, StorageCardFolderComesFromTheSettingsWhenMounted) {
     EXPECT_EQ(folder, "\\SD");
     EXPECT_TRUE(GetStorageCardFolder(d.fs(), d.settings(), &folder, true));
     EXPECT_EQ(folder, "SD");
-    // The setting names a card, never a path.
-    d.settings().SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, "\\SD");
-    EXPECT_FALSE(GetStorageCardFolder(d.fs(), d.settings(), &folder));
     d.settings().SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, "Gone");
     EXPECT_FALSE(GetStorageCardFolder(d.fs(), d.settings(), &folder));
     EXPECT_TRUE(folder.isEmpty());
