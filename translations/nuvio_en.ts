@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>屬性</source>
-        <translation>Attributes</translation>
+        <translation>Attr.</translation>
     </message>
     <message>
         <source>資料匣</source>
