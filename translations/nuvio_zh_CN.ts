@@ -657,7 +657,7 @@ Nuvio File Explorer 将会重新创建一个新的回收站.</translation>
     </message>
     <message>
         <source>內含 :</source>
-        <translation>内含 :</translation>
+        <translation>包含 :</translation>
     </message>
     <message>
         <source>建立時間 :</source>
@@ -685,7 +685,7 @@ Nuvio File Explorer 将会重新创建一个新的回收站.</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>保存</translation>
+        <translation>存档</translation>
     </message>
     <message>
         <source>系統</source>
@@ -798,7 +798,7 @@ Nuvio File Explorer 将会重新创建一个新的回收站.</translation>
     </message>
     <message>
         <source>按兩下才能開啟檔案</source>
-        <translation>按两下才能打开文件</translation>
+        <translation>双击才能打开文件</translation>
     </message>
     <message>
         <source>檔案瀏覽設定</source>
@@ -1386,11 +1386,11 @@ nuvio COMMAND --help 有更多说明. 结束状态: 0 完成, 1 有项目失败�
     <name>MainMenu</name>
     <message>
         <source>往上移一層</source>
-        <translation>往上移一层</translation>
+        <translation>向上一层</translation>
     </message>
     <message>
         <source>開啟新的資料匣</source>
-        <translation>打开新的文件夹</translation>
+        <translation>新建文件夹</translation>
     </message>
     <message>
         <source>重新整理</source>
@@ -1446,7 +1446,7 @@ nuvio COMMAND --help 有更多说明. 结束状态: 0 完成, 1 有项目失败�
     </message>
     <message>
         <source>離開</source>
-        <translation>离开</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>剪下</source>
@@ -1478,7 +1478,7 @@ nuvio COMMAND --help 有更多说明. 结束状态: 0 完成, 1 有项目失败�
     </message>
     <message>
         <source>反向選取</source>
-        <translation>反向选取</translation>
+        <translation>反向选择</translation>
     </message>
     <message>
         <source>尋找檔案...</source>
