@@ -45,4 +45,8 @@ TEST_F(CliUsageTest, HelpForEveryCommand) {
             << command;
     }
     EXPECT_EQ(Run({"--help"}).code, 0);
+    // The locale chooses the language of the usage as of the messages.
+    qputenv("LC_ALL", "en_US.UTF-8");
+    EXPECT_TRUE(Run({"ls", "--help"}).out.startsWith(QStringLiteral("usage: nuvio ls")));
+    qputenv("LC_ALL", "C.UTF-8");
 }
