@@ -4,8 +4,10 @@
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
 #include "support/dialog_controls.h"
+#include "support/fake_command_host.h"
 #include "tools/add_favorite_dlg.h"
 #include "tools/edit_favorites_dlg.h"
+#include "tools/favorite_commands.h"
 #include "tools/favorites_list.h"
 
 // The list's rules are tested in favorites_list_test.cpp; these check the dialogs' wiring.
@@ -47,15 +49,19 @@ TEST_F(FavoritesDialogTest, AddProposesTheFolderAndOnlyOkAdds) {
     EXPECT_TRUE(Favorites().IsDirty());
     // The input panel is shown for each dialog and put away after it.
     EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true, false, true, false, true, false}));
+}
 
-    // A full list is reported before any dialog.
-    while (!Favorites().IsFull())
-        Favorites().AddFavorite("x", "\\Temp");
-    frame().SetDialogRunner([](QDialog&) {
-        ADD_FAILURE() << "a dialog was shown";
-        return int(QDialog::Rejected);
-    });
-    EXPECT_TRUE(frame().OnCommand(ID_FAVORITE_ADD));
+// Commands need no window: a fake host stands in for it.
+TEST(FavoriteCommands, AFullListIsReportedBeforeAnyDialog) {
+    TempDevice device;
+    RecordingPrompt prompt;
+    FakeShellServices shell;
+    StandaloneDocument document(device.fs());
+    FakeCommandHost host(device.fs(), device.settings(), prompt, shell, document);
+    while (!document.favorites().IsFull())
+        document.favorites().AddFavorite("x", "\\Temp");
+    AddFavorite(host);
+    EXPECT_EQ(host.dialogsRun, 0);
     EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
 }
 
