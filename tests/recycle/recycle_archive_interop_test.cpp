@@ -70,23 +70,26 @@ TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNames) {
     ExpectToolsRead(archive, {"文件/|1|1|0", "文件/報告.txt|1|0|12", "文件/子/|1|1|0",
                               "文件/子/資料.bin|1|0|10000", "文件/空資料匣/|1|1|0"});
 
-    // Zip64 headers, as files over 4 GiB get them.
-    dev.Make({"\\Z\\大.bin#100000"});
+    // Zip64 headers, as files over 4 GiB get them: deflated whole, and stored by a copy.
+    dev.Make({"\\Z\\大.bin#100000", "\\Z\\片.mp4#5000000"});
     RecycleArchive writer(fs);
     writer.SetZip64Threshold(0);
     ASSERT_TRUE(writer.OpenArchive(QStringLiteral("\\~Recycle\\Z.nzc")));
     ASSERT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\大.bin")));
+    ASSERT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\片.mp4")));
     ASSERT_TRUE(writer.CloseArchive());
-    ExpectToolsRead(QStringLiteral("\\~Recycle\\Z.nzc"), {"Z/大.bin|1|0|100000"});
+    ExpectToolsRead(QStringLiteral("\\~Recycle\\Z.nzc"),
+                    {"Z/大.bin|1|0|100000", "Z/片.mp4|1|0|5000000"});
 }
 
-// Data that does not shrink is stored, by its type or by a trial; text is deflated, a long
-// file in pieces joined into one stream. The tools and our own restore read each kind back.
+// Data that does not shrink is stored, by its type or by a trial (a long file copied by the
+// kernel); text is deflated, a long file in pieces joined into one stream. The tools and our
+// own restore read each kind back.
 TEST_F(ArchiveInterop, EachEntryIsStoredOrDeflatedAsItsDataDeserves) {
     QByteArray text;
     for (int i = 0; text.size() < (9 << 20); ++i)
         text += QByteArray::number(i * 7919 % 10007) + " words of a document, ";
-    QByteArray noise(300000, Qt::Uninitialized);
+    QByteArray noise(5 << 20, Qt::Uninitialized);
     quint32 x = 1;
     for (char& c : noise)
         c = char((x = x * 1103515245u + 12345u) >> 24);
@@ -95,7 +98,8 @@ TEST_F(ArchiveInterop, EachEntryIsStoredOrDeflatedAsItsDataDeserves) {
         QByteArray data;
         int method;  // 0 stored, 8 deflated
     } cases[] = {{"a.txt", text.left(20000), 8},
-                 {"noise.bin", noise, 0},
+                 {"noise.bin", noise.left(300000), 0},
+                 {"clip.bin", noise, 0},
                  {"photo.jpg", text.left(20000), 0},
                  {"long.txt", text, 8},
                  {"empty.txt", QByteArray(), 0}};
