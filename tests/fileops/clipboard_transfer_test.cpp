@@ -110,30 +110,6 @@ TEST_F(ClipboardTest, YesToAllReplacesLaterFilesAndMergesFolders) {
     EXPECT_EQ(SelectedNames(), QStringList({"F", "a.txt", "b.txt"}));
 }
 
-TEST_F(ClipboardTest, FolderQuestionNoAndCancel) {
-    device.Make({"\\S\\F\\x.txt=x", "\\S\\g.txt=g", "\\S\\h.txt=h", "\\My Documents\\F\\",
-                 "\\My Documents\\g.txt=old", "\\My Documents\\h.txt=old"});
-    Open();
-    ShowFolder("\\S");
-    SelectNames({"F", "g.txt", "h.txt"});
-    Command(ID_EDIT_COPY);
-    ShowFolder("\\My Documents");
-    prompt.confirmAnswers = {ConfirmAnswer::No, ConfirmAnswer::Cancel};
-    Command(ID_EDIT_PASTE);
-    ASSERT_EQ(prompt.confirms.size(), 2);
-    EXPECT_EQ(prompt.confirms[0].templateId, IDD_CONFIRM);
-    EXPECT_EQ(prompt.confirms[0].titleId, IDS_REPLACE_FOLDER_TITLE);
-    EXPECT_EQ(prompt.confirms[0].allButtonId, IDS_REPLACE_ALL);
-    const ConfirmRequest& file = prompt.confirms[1];
-    EXPECT_EQ(file.templateId, IDD_CONFIRM_REPLACE);
-    EXPECT_EQ(file.text, "這個叫做 'g.txt' 的檔案已經存在.");
-    EXPECT_EQ(file.existingPath, "\\My Documents\\g.txt");
-    EXPECT_EQ(file.newPath, "\\S\\g.txt");
-    EXPECT_FALSE(device.Exists("\\My Documents\\F\\x.txt"));
-    EXPECT_EQ(device.Read("\\My Documents\\g.txt"), "old");
-    EXPECT_EQ(device.Read("\\My Documents\\h.txt"), "old");
-}
-
 TEST_F(ClipboardTest, NamesAndFoldersWithAPlusArriveWhole) {
     device.Make({"\\S\\a+b.txt=plus", "\\S\\b.txt=other", "\\C++\\x.txt=c++", "\\C\\x.txt=c"});
     Open();
@@ -229,22 +205,6 @@ TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
     EXPECT_GE(list().FindRowByName("a.txt(2).lnk"), 0);
 }
 
-TEST_F(ClipboardTest, TooLittleSpaceStopsThePaste) {
-    device.Make({"\\S\\a.txt=a", "\\S\\b.txt=b"});
-    // A sparse file larger than any free space here, and beyond 32 bits.
-    QFile huge(device.fs().HostPath("\\S\\a.txt"));
-    ASSERT_TRUE(huge.resize(qint64(1) << 43));
-    Open();
-    ShowFolder("\\S");
-    SelectNames({"a.txt", "b.txt"});
-    Command(ID_EDIT_COPY);
-    ShowFolder("\\My Documents");
-    Command(ID_EDIT_PASTE);
-    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_NOT_ENOUGH_SPACE}));
-    EXPECT_EQ(prompt.messages[0].captionId, IDS_APP_TITLE);
-    EXPECT_EQ(device.List("\\My Documents"), QStringList());
-}
-
 // ROM sources get message IDS_CANNOT_COPY_ROM_FILE once; what a folder's copy left out is named in
 // one summary.
 TEST_F(ClipboardTest, RomSourcesAreReportedOnceAndWhatAFolderLeftOutAfterwards) {
@@ -283,12 +243,3 @@ TEST_F(ClipboardTest, TheTreeFolderCanBeCopied) {
     EXPECT_EQ(device.Read("\\My Documents\\Sub\\y.txt"), "y");
 }
 
-TEST_F(ClipboardTest, TheListIsGoneFromTheClipboardAtExit) {
-    device.Make({"\\My Documents\\a.txt=a"});
-    Open();
-    SelectNames({"a.txt"});
-    Command(ID_EDIT_COPY);
-    ASSERT_TRUE(HasOffer());
-    frame().close();
-    EXPECT_FALSE(HasOffer());
-}

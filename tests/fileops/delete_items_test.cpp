@@ -91,20 +91,6 @@ TEST(DeleteItems, ReadOnlyFilesAskTwiceAndTheirYesToAllCountsApart) {
     EXPECT_EQ(*kept.dev.fs().GetAttributes("\\D\\a.txt") & Attr::kReadOnly, Attr::kReadOnly);
 }
 
-TEST(DeleteItems, TreeFolderIsAskedByMessageWithItsFullPath) {
-    DeleteRig rig;
-    rig.prompt.messageAnswers = {MessageAnswer::No};
-    EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Declined);
-    ASSERT_EQ(rig.prompt.messages.size(), 1);
-    EXPECT_EQ(rig.prompt.messages[0].text, "你是否要刪除資料匣 - '\\D\\Sub' ?");
-    EXPECT_EQ(rig.prompt.messages[0].style, MessageStyle::YesNoQuestion);
-    EXPECT_TRUE(rig.dev.Exists("\\D\\Sub"));
-
-    rig.prompt.messageAnswers = {MessageAnswer::Yes};
-    EXPECT_EQ(rig.Run({"Sub"}, DeleteOptions::Ask::FolderByMessage)[0], DeleteOutcome::Done);
-    EXPECT_FALSE(rig.dev.Exists("\\D\\Sub"));
-}
-
 // The root, a card and the bin folder are refused before anything is touched, from the list
 // and the command line alike, into the bin or for good.
 TEST(DeleteItems, VolumesAndTheBinFolderAreRefusedUntouched) {

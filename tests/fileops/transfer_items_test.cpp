@@ -153,6 +153,12 @@ TEST(TransferItems, PasteRulesFollowTheAnswersSpaceAndRomSources) {
         if (QString(row.what) == "rom") {
             EXPECT_EQ(result.leftOut, QStringList{"\\S\\G\\r3"});
         }
+        if (row.confirms == 2) {  // the folder's question, then the file's with both paths
+            EXPECT_EQ(prompt.confirms[0].titleId, IDS_REPLACE_FOLDER_TITLE);
+            EXPECT_EQ(prompt.confirms[1].templateId, IDD_CONFIRM_REPLACE);
+            EXPECT_EQ(prompt.confirms[1].existingPath, "\\D\\a.txt");
+            EXPECT_EQ(prompt.confirms[1].newPath, "\\S\\a.txt");
+        }
     }
 
     // Too little room for the whole run (a sparse file beyond 32 bits) stops it untouched.

@@ -99,16 +99,6 @@ TEST(CopyTree, CopiesEveryLevelIncludingEmptyFoldersAndSkipsRomAndDotFolders) {
     EXPECT_EQ(d.Read("\\D\\Sub\\Deeper\\c.txt"), "ccc");
 }
 
-TEST(CopyTree, MergesOntoAnExistingTree) {
-    TempDevice d;
-    d.Make({"\\S\\same.txt=new", "\\S\\Sub\\x.txt=x", "\\D\\same.txt=old", "\\D\\mine.txt=m",
-            "\\D\\Sub\\y.txt=y"});
-    EXPECT_TRUE(CopyTree(d.fs(), "\\S", "\\D").Complete());
-    EXPECT_EQ(d.Read("\\D\\same.txt"), "new");
-    EXPECT_EQ(d.Read("\\D\\mine.txt"), "m");
-    EXPECT_EQ(d.List("\\D\\Sub"), (QStringList{"x.txt", "y.txt"}));
-}
-
 TEST(CopyTree, HasNoDepthLimit) {
     TempDevice d;
     d.Make({"\\S" + Deep(14) + "\\leaf.txt=leaf"});
