@@ -37,7 +37,7 @@ constexpr int kWaitSliceMs = 25;
 
 // The external attributes and the "made by" host for an entry.
 quint32 ExternalAttributes(quint32 attributes, std::optional<quint32> mode, quint32 type,
-                         quint32* madeBy) {
+                           quint32* madeBy) {
     *madeBy = mode ? kMadeByUnix : kMadeByNtfs;
     return quint32(attributes & 0xffff) | (mode ? quint32(type | (*mode & 0777)) << 16 : 0);
 }

@@ -145,8 +145,8 @@ bool ZipWriter::Patch(quint64 at, const QByteArray& bytes) {
         std::copy(bytes.begin(), bytes.end(), buffer_.begin() + qsizetype(at - bufferStart_));
         return true;
     }
-    if (!Drain() || !file_.Seek(qint64(at)) ||
-        !file_.Write(bytes.constData(), bytes.size()) || !file_.Seek(qint64(position_))) {
+    if (!Drain() || !file_.Seek(qint64(at)) || !file_.Write(bytes.constData(), bytes.size()) ||
+        !file_.Seek(qint64(position_))) {
         return Fail();
     }
     return true;
