@@ -45,18 +45,26 @@ QByteArray HashOf(const QString& hostPath) {
 class LoopWatch {
 public:
     LoopWatch() {
+        since_.start();
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (last_.isValid()) worst_ = std::max(worst_, last_.elapsed());
+            if (last_.isValid() && last_.elapsed() > worst_) {
+                worst_ = last_.elapsed();
+                worstEnd_ = since_.elapsed();
+            }
             last_.restart();
         });
         timer_.start(5);
     }
     qint64 WorstMs() const { return worst_; }
+    // When the longest pause ended, from the start of the watch.
+    qint64 WorstEndMs() const { return worstEnd_; }
 
 private:
     QTimer timer_;
+    QElapsedTimer since_;
     QElapsedTimer last_;
     qint64 worst_ = 0;
+    qint64 worstEnd_ = 0;
 };
 
 int Put(CMainFrame& frame, HostDeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
@@ -98,7 +106,8 @@ int Put(CMainFrame& frame, HostDeviceFs& fs, SettingsStore& settings, UserPrompt
     bin.Close();
     out << "cancel answered in " << answerMs << " ms (" << (cancelled ? "stopped" : "NOT stopped")
         << ", file " << (whole ? "whole" : "DAMAGED") << ", longest pause " << worstCancelled
-        << " ms); whole put " << putMs << " ms, longest pause " << watch.WorstMs() << " ms"
+        << " ms); whole put " << putMs << " ms, longest pause " << watch.WorstMs()
+        << " ms (ending at " << watch.WorstEndMs() << " ms)"
         << (put ? "" : " (FAILED)") << "\n";
     return cancelled && whole && put ? 0 : 1;
 }

@@ -51,6 +51,10 @@ public:
     // readable by more people than its source.
     virtual std::optional<quint32> Permissions() const = 0;
     virtual bool SetPermissions(quint32 mode) = 0;
+    // Copies up to count bytes from the source's position to this file's position, advancing
+    // both; inside the kernel where the host can, else through a buffer. Bytes copied (fewer
+    // once the source ends), or -1 on error.
+    virtual qint64 CopyFrom(DeviceFile& source, qint64 count);
 };
 
 class FindHandle {

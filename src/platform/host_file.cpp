@@ -125,6 +125,26 @@ public:
         return quint32(st.st_mode & 0777);
     }
     bool SetPermissions(quint32 mode) override { return fchmod(fd_, mode & 0777) == 0; }
+    qint64 CopyFrom(DeviceFile& source, qint64 count) override {
+        auto* host = dynamic_cast<HostFile*>(&source);
+        if (!host || plainCopy_) return DeviceFile::CopyFrom(source, count);
+        qint64 done = 0;
+        while (done < count) {
+            const ssize_t n =
+                copy_file_range(host->fd_, nullptr, fd_, nullptr, size_t(count - done), 0);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && done == 0 &&
+                (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                // Another file system, or a kernel without it: the plain way from now on.
+                plainCopy_ = true;
+                return DeviceFile::CopyFrom(source, count);
+            }
+            if (n < 0) return -1;
+            if (n == 0) break;
+            done += n;
+        }
+        return done;
+    }
     bool Close() override {
         int fd = fd_;
         fd_ = -1;
@@ -133,6 +153,7 @@ public:
 
 private:
     int fd_;
+    bool plainCopy_ = false;
 };
 
 }  // namespace

@@ -2,11 +2,10 @@
 
 #include <malloc.h>
 
-#include <minizip/zip.h>
+#include <libdeflate.h>
+#include <zlib.h>
 
 #include <algorithm>
-#include <chrono>
-#include <future>
 
 #include "app/path_helpers.h"
 #include "fileops/file_names.h"
@@ -14,36 +13,33 @@
 #include "platform/device_path.h"
 #include "recycle/archive_piece.h"
 #include "recycle/piece_packer.h"
+#include "recycle/run_beside.h"
 #include "recycle/stored_formats.h"
 #include "recycle/zip_dos_date.h"
 #include "recycle/zip_entry_name.h"
+#include "recycle/zip_writer.h"
 
 namespace {
 
-constexpr uLong kFlagUtf8Names = 0x0800;
 // "Made by" Unix: the host permission bits go in the high 16 bits of the external attributes
 // (with the file type, as Info-ZIP writes them), the device's attribute bits in the low ones.
 // Without known permission bits, Windows NT: the low bits alone (and unlike a FAT origin it
 // keeps Info-ZIP from taking the UTF-8 names for an OEM code page).
-constexpr uLong kMadeByUnix = 3;
-constexpr uLong kMadeByNtfs = 11;
+constexpr quint32 kMadeByUnix = 3;
+constexpr quint32 kMadeByNtfs = 11;
 constexpr quint32 kUnixFile = 0100000;
 constexpr quint32 kUnixFolder = 0040000;
 constexpr quint64 kObserverStep = 1 << 20;
 // Data read but not yet written: enough to keep every core busy, small enough for a handheld.
 constexpr qsizetype kMaxQueued = 24 << 20;
 // While waiting for a packer the window is kept alive at this pace.
-constexpr int kWaitSliceMs = 40;
-
-zipFile Zip(void* zip) {
-    return static_cast<zipFile>(zip);
-}
+constexpr int kWaitSliceMs = 25;
 
 // The external attributes and the "made by" host for an entry.
-uLong ExternalAttributes(quint32 attributes, std::optional<quint32> mode, quint32 type,
-                         uLong* madeBy) {
+quint32 ExternalAttributes(quint32 attributes, std::optional<quint32> mode, quint32 type,
+                           quint32* madeBy) {
     *madeBy = mode ? kMadeByUnix : kMadeByNtfs;
-    return uLong(attributes & 0xffff) | (mode ? uLong(type | (*mode & 0777)) << 16 : 0);
+    return quint32(attributes & 0xffff) | (mode ? quint32(type | (*mode & 0777)) << 16 : 0);
 }
 
 }  // namespace
@@ -64,7 +60,7 @@ void KeepDeflateStateInHeap() {
 
 }  // namespace
 
-RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs), io_(fs) {
+RecycleArchive::RecycleArchive(DeviceFs& fs) : fs_(fs) {
     KeepDeflateStateInHeap();
 }
 
@@ -90,6 +86,9 @@ RecycleArchive::~RecycleArchive() {
 
 bool RecycleArchive::OpenArchive(const QString& archivePath) {
     if (IsOpen()) return archivePath.compare(archivePath_, Qt::CaseInsensitive) == 0;
+    // Hidden from the start: a half-written archive is never shown in a listing.
+    file_ = fs_.Open(archivePath, OpenMode::CreateAlways, Attr::kHidden);
+    if (!file_) return false;
     temp_ = false;
     return Begin(archivePath);
 }
@@ -97,30 +96,20 @@ bool RecycleArchive::OpenArchive(const QString& archivePath) {
 bool RecycleArchive::OpenTempArchive(const QString& folder) {
     if (IsOpen()) return false;
     QString path;
-    std::unique_ptr<DeviceFile> file = fs_.CreateTempFile(folder, &path);
-    if (!file) return false;
-    io_.Adopt(std::move(file));
+    file_ = fs_.CreateTempFile(folder, &path);
+    if (!file_) return false;
     temp_ = true;
-    if (Begin(path)) return true;
-    io_.TakeAdopted();
-    DeleteFileForce(fs_, path);
-    return false;
+    return Begin(path);
 }
 
 std::unique_ptr<DeviceFile> RecycleArchive::TakeTempFile() {
     tempPath_.clear();
-    return io_.TakeAdopted();
+    return std::move(file_);
 }
 
 bool RecycleArchive::Begin(const QString& archivePath) {
-    io_.Reset();
     packedFiles_ = packedBytes_ = failedAdds_ = 0;
-    zip_ = zipOpen2_64(&archivePath, APPEND_STATUS_CREATE, nullptr, io_.Functions());
-    if (!zip_) {
-        // The file may have been created before the library gave up on it.
-        if (!io_.OpenFailed() && !temp_) DeleteFileForce(fs_, archivePath);
-        return false;
-    }
+    zip_ = std::make_unique<ZipWriter>(*file_);
     archivePath_ = archivePath;
     packer_ = std::make_unique<PiecePacker>();
     broken_ = false;
@@ -133,7 +122,7 @@ bool RecycleArchive::Fail() {
 }
 
 bool RecycleArchive::AddToArchive(const QString& source, const QString& entryName) {
-    if (!IsOpen() || io_.Failed()) return Fail();
+    if (!IsOpen() || zip_->Failed()) return Fail();
     // An archive inside the tree it packs would swallow itself.
     if (source.compare(archivePath_, Qt::CaseInsensitive) == 0) return Fail();
     FindData record;
@@ -167,7 +156,7 @@ bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, qu
     piece->folder = true;
     piece->deflate = false;
     piece->dosDate = dosDate;
-    uLong madeBy = 0;
+    quint32 madeBy = 0;
     piece->externalAttributes =
         ExternalAttributes(attributes | Attr::kDirectory, mode, kUnixFolder, &madeBy);
     piece->versionMadeBy = madeBy << 8 | 20;
@@ -185,7 +174,7 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
     piece->name = name;
     piece->dosDate = dosDate;
     piece->zip64 = size < 0 || quint64(size) >= zip64Threshold_ ? 1 : 0;
-    uLong madeBy = 0;
+    quint32 madeBy = 0;
     piece->externalAttributes =
         ExternalAttributes(attributes, input->Permissions(), kUnixFile, &madeBy);
     piece->versionMadeBy = madeBy << 8 | (piece->zip64 ? 45 : 20);
@@ -211,6 +200,7 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
 
     if (!trial_) trial_ = std::make_unique<PieceWorkspace>();
     const bool deflate = !packedType && trial_->Compresses(piece->data.data(), n);
+    if (!deflate) return CopyStored(*input, *piece);
     quint64 done = quint64(n);
     quint64 nextReport = kObserverStep;
     for (;;) {
@@ -247,6 +237,31 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
     input->Close();
     ++packedFiles_;
     packedBytes_ += done;
+    return true;
+}
+
+// A large file stored as it is: its first block from memory, the rest copied by the kernel
+// straight into the archive and read back for its checksum, after every entry before it.
+bool RecycleArchive::CopyStored(DeviceFile& input, const ArchivePiece& first) {
+    if (!WriteQueued(0)) return false;
+    if (!reader_) reader_ = fs_.Open(archivePath_, OpenMode::Read);
+    ZipWriter::Entry entry{first.name, false, first.dosDate, first.externalAttributes,
+                           first.versionMadeBy, first.zip64 != 0};
+    quint64 size = first.data.size();
+    quint32 crc = quint32(libdeflate_crc32(0, first.data.data(), first.data.size()));
+    const auto step = [this, &first](quint64 copied) {
+        reading_ = first.data.size() + copied;
+        return !observer_ || observer_(reading_);
+    };
+    if (!reader_ || !zip_->Begin(entry) ||
+        !zip_->Write(first.data.data(), qint64(first.data.size())) ||
+        !zip_->CopyStored(input, *reader_, &size, &crc, step) || !zip_->End(size, size, crc)) {
+        Break();
+        return false;
+    }
+    input.Close();
+    ++packedFiles_;
+    packedBytes_ += size;
     return true;
 }
 
@@ -293,36 +308,28 @@ bool RecycleArchive::WriteQueued(qsizetype keep) {
     return !broken_;
 }
 
-// Raw entries: the data comes packed, with its sizes and checksum given on closing.
+// The data comes packed, with its checksum; an entry of one piece has its sizes known at once.
 bool RecycleArchive::WritePiece(const ArchivePiece& piece) {
+    const std::vector<unsigned char>& bytes = piece.deflate ? piece.packed : piece.data;
     if (piece.first) {
-        zip_fileinfo info{};
-        info.dosDate = piece.dosDate;
-        info.external_fa = piece.externalAttributes;
-        const int method = piece.deflate ? Z_DEFLATED : 0;
-        if (zipOpenNewFileInZip4_64(Zip(zip_), piece.name.constData(), &info, nullptr, 0, nullptr,
-                                    0, nullptr, method, piece.deflate ? Z_DEFAULT_COMPRESSION : 0,
-                                    1, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                    piece.versionMadeBy, kFlagUtf8Names,
-                                    piece.zip64) != ZIP_OK) {
+        const ZipWriter::Entry entry{piece.name, piece.deflate, piece.dosDate,
+                                     piece.externalAttributes, piece.versionMadeBy,
+                                     piece.zip64 != 0};
+        if (piece.last ? !zip_->Begin(entry, piece.data.size(), bytes.size(), piece.crc)
+                       : !zip_->Begin(entry)) {
             return false;
         }
         entryCrc_ = 0;
         entrySize_ = 0;
+        entryPacked_ = 0;
     }
-    const std::vector<unsigned char>& bytes = piece.deflate ? piece.packed : piece.data;
-    if (!bytes.empty() &&
-        zipWriteInFileInZip(Zip(zip_), bytes.data(), unsigned(bytes.size())) != ZIP_OK) {
-        return false;
-    }
+    if (!zip_->Write(bytes.data(), qint64(bytes.size()))) return false;
     entryCrc_ = piece.first ? piece.crc
                             : quint32(crc32_combine64(entryCrc_, piece.crc,
                                                       z_off64_t(piece.data.size())));
     entrySize_ += piece.data.size();
-    if (piece.last && zipCloseFileInZipRaw64(Zip(zip_), entrySize_, entryCrc_) != ZIP_OK) {
-        return false;
-    }
-    return !io_.Failed();
+    entryPacked_ += bytes.size();
+    return !piece.last || zip_->End(entrySize_, entryPacked_, entryCrc_);
 }
 
 bool RecycleArchive::Finish(bool keep) {
@@ -332,15 +339,17 @@ bool RecycleArchive::Finish(bool keep) {
     Break();
     packer_.reset();
     trial_.reset();
-    const int err = zipClose(Zip(zip_), nullptr);
-    zip_ = nullptr;
+    reader_.reset();
+    const bool finished = keep && written && failedAdds_ == 0 && zip_->Finish();
+    zip_.reset();
     const QString path = archivePath_;
     archivePath_.clear();
-    bool complete = keep && written && err == ZIP_OK && !io_.Failed() && failedAdds_ == 0;
-    if (complete && temp_) complete = FlushAdopted();
+    // The archive must be on the medium before the caller deletes the originals.
+    bool complete = finished && FlushFile();
+    if (!temp_) complete = file_->Close() && complete;
     if (!complete) {
         DeleteFileForce(fs_, path);
-        io_.TakeAdopted();
+        file_.reset();
         return false;
     }
     if (temp_) {
@@ -348,6 +357,7 @@ bool RecycleArchive::Finish(bool keep) {
         tempPath_ = path;
         return true;
     }
+    file_.reset();
     // Created hidden already; only a device that dropped the bit needs it again.
     auto attributes = fs_.GetAttributes(path);
     if (attributes && !(*attributes & Attr::kHidden)) {
@@ -358,14 +368,12 @@ bool RecycleArchive::Finish(bool keep) {
 
 // The flush of a large archive can take seconds: it runs beside the caller, which meanwhile
 // keeps its window alive and may still give up the archive.
-bool RecycleArchive::FlushAdopted() {
-    DeviceFile* file = io_.Adopted();
-    if (!file) return false;
-    std::future<bool> flushed = std::async(std::launch::async, [file] { return file->Flush(); });
+bool RecycleArchive::FlushFile() {
+    DeviceFile* file = file_.get();
     bool wanted = true;
-    while (flushed.wait_for(std::chrono::milliseconds(kWaitSliceMs)) != std::future_status::ready)
-        wanted = (!observer_ || observer_(reading_)) && wanted;
-    return flushed.get() && wanted;
+    const bool flushed = RunBeside([file] { return file->Flush(); },
+                                   [&] { wanted = (!observer_ || observer_(reading_)) && wanted; });
+    return flushed && wanted;
 }
 
 bool RecycleArchive::CloseArchive() {

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "fileops/tree_ops.h"
-#include "recycle/zip_device_io.h"
 
 class DeviceFile;
 class DeviceFs;
 class PiecePacker;
 class PieceWorkspace;
+class ZipWriter;
 struct ArchivePiece;
 
 // The zip archive a deleted item is packed into: opened, filled file by file (directly or by
@@ -84,6 +84,7 @@ public:
 private:
     bool PackFile(const QString& source, const QByteArray& name, quint32 attributes,
                   quint32 dosDate);
+    bool CopyStored(DeviceFile& input, const ArchivePiece& first);
     bool RecordFolder(const QByteArray& name, quint32 attributes, quint32 dosDate,
                       std::optional<quint32> mode);
     bool Begin(const QString& archivePath);
@@ -96,11 +97,12 @@ private:
     bool WritePiece(const ArchivePiece& piece);
     bool Report();
     void Break();
-    bool FlushAdopted();
+    bool FlushFile();
 
     DeviceFs& fs_;
-    ZipDeviceIo io_;
-    void* zip_ = nullptr;  // zipFile
+    std::unique_ptr<DeviceFile> file_;
+    std::unique_ptr<DeviceFile> reader_;  // reads back what a kernel copy wrote
+    std::unique_ptr<ZipWriter> zip_;
     QString archivePath_;
     QString tempPath_;  // the complete temporary archive, until taken
     bool temp_ = false;
@@ -113,6 +115,7 @@ private:
     bool broken_ = false;  // a piece could not be read, packed or written
     quint32 entryCrc_ = 0;
     quint64 entrySize_ = 0;
+    quint64 entryPacked_ = 0;
     quint64 reading_ = 0;  // bytes of the file being read
     std::function<bool(quint64)> observer_;
     quint64 zip64Threshold_ = kZip64Threshold;

@@ -14,6 +14,7 @@
 #include "fileops/file_names.h"
 #include "platform/device_fs.h"
 #include "platform/device_path.h"
+#include "recycle/copy_read_back.h"
 #include "recycle/recycle_archive.h"
 #include "recycle/recycle_archive_progress.h"
 #include "recycle/zip_device_io.h"
@@ -26,6 +27,8 @@ namespace {
 // inflated in one go.
 constexpr qint64 kRestoreBuffer = 256 << 10;
 constexpr quint64 kWholeEntry = 8 << 20;
+// A stored entry from this size on is copied by the kernel.
+constexpr quint64 kKernelCopy = 4 << 20;
 
 // The bits a new file gets where its entry stored none: what the process would create.
 quint32 DefaultFileMode() {
@@ -71,7 +74,10 @@ private:
     QString AvoidCaseClash(const QString& target, bool isFolder);
     void Folder(const QString& target, const ArchiveEntry& entry);
     bool File(const QString& target, const ArchiveEntry& entry);
-    bool CopyEntry(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
+    bool CopyEntry(DeviceFile& out, const QString& temp, const ArchiveEntry& entry,
+                   quint64* written);
+    bool CopyStored(DeviceFile& out, const QString& temp, const ArchiveEntry& entry,
+                    quint64* written);
     bool CopyWhole(DeviceFile& out, const ArchiveEntry& entry, quint64* written);
     bool ReadPacked(char* data, qint64 count);
     bool Written(DeviceFile& out, const char* data, qint64 count, quint64* written);
@@ -243,7 +249,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     std::unique_ptr<DeviceFile> out = fs_.CreateTempFile(folder, &temp);
     if (!out) return false;
     quint64 written = 0;
-    bool ok = CopyEntry(*out, entry, &written);
+    bool ok = CopyEntry(*out, temp, entry, &written);
     if (ok) {
         // A medium without permission bits keeps the private ones the file was made with.
         out->SetPermissions(entry.mode ? entry.mode : DefaultFileMode());
@@ -301,7 +307,8 @@ bool Extractor::ReadPacked(char* data, qint64 count) {
 
 // The entry's data is read from where the library found it, in large pieces (and past the
 // 4 GiB the library would stop at), inflated and checked against the CRC.
-bool Extractor::CopyEntry(DeviceFile& out, const ArchiveEntry& entry, quint64* written) {
+bool Extractor::CopyEntry(DeviceFile& out, const QString& temp, const ArchiveEntry& entry,
+                          quint64* written) {
     int method = 0;
     int level = 0;
     if (unzOpenCurrentFile2(zip_, &method, &level, 1) != UNZ_OK) return false;
@@ -312,6 +319,7 @@ bool Extractor::CopyEntry(DeviceFile& out, const ArchiveEntry& entry, quint64* w
     if (!archive_ || !archive_->Seek(qint64(start))) return false;
     if (method == Z_DEFLATED && entry.size <= kWholeEntry && entry.packedSize <= kWholeEntry)
         return CopyWhole(out, entry, written);
+    if (method == 0 && entry.size >= kKernelCopy) return CopyStored(out, temp, entry, written);
     z_stream stream{};
     if (method == Z_DEFLATED && inflateInit2(&stream, -MAX_WBITS) != Z_OK) return false;
     quint64 left = entry.packedSize;
@@ -349,6 +357,21 @@ bool Extractor::CopyEntry(DeviceFile& out, const ArchiveEntry& entry, quint64* w
     }
     if (method == Z_DEFLATED) inflateEnd(&stream);
     return ok && *written == entry.size && crc == entry.crc;
+}
+
+// A large stored entry: copied by the kernel into the temporary file, and read back from there
+// for the checksum of what was written.
+bool Extractor::CopyStored(DeviceFile& out, const QString& temp, const ArchiveEntry& entry,
+                           quint64* written) {
+    if (entry.packedSize != entry.size) return false;
+    const std::unique_ptr<DeviceFile> reader = fs_.Open(temp, OpenMode::Read);
+    if (!reader) return false;
+    quint32 crc = 0;
+    const qint64 n = CopyReadBack(out, 0, *archive_, *reader, entry.size, &crc,
+                                  [this](quint64 copied) { return progress_.Partial(copied); });
+    if (n < 0) return false;
+    *written = quint64(n);
+    return *written == entry.size && crc == entry.crc;
 }
 
 // A small deflated entry: read and inflated whole, written at once.

@@ -1,12 +1,14 @@
 #include "app/clock.h"
 #include "app/load_str.h"
 #include "app/path_helpers.h"
+#include "app/progress.h"
 #include "fileops/file_names.h"
 #include "fileops/tree_ops.h"
 #include "platform/device_fs.h"
 #include "platform/device_path.h"
 #include "recycle/recycle_archive_pack.h"
 #include "recycle/recycle_bin.h"
+#include "recycle/run_beside.h"
 #include "recycle/wait_cursor_scope.h"
 #include "resources/ids.h"
 
@@ -45,12 +47,43 @@ void ListLeft(DeviceFs& fs, const QString& folder, QStringList* left) {
     }
 }
 
+// Keeps the window alive during the removal; the archive is made, so it is not cancelled.
+class KeepAlive : public Progress {
+public:
+    explicit KeepAlive(Progress* sink) : sink_(sink) {}
+    bool Update(const ProgressState& state) override {
+        if (sink_) sink_->Update(state);
+        return true;
+    }
+
+private:
+    Progress* sink_;
+};
+
 // Deletes the packed item. True when anything of it went: what stays behind of a folder (a
 // ROM file, a dot-folder, a file that refused) is in the archive too and is kept whole.
-bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, QStringList* left) {
-    if (!folder) return DeleteFileForce(fs, path);
+// A large file's space is given back when its last handle closes, which can take a good part
+// of a second: a handle is held across the deletion and closed beside the caller.
+bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, quint64 size,
+                    QStringList* left, Progress* sink) {
+    KeepAlive alive(sink);
+    if (!folder) {
+        std::unique_ptr<DeviceFile> held = fs.Open(path, OpenMode::Read);
+        const bool deleted = DeleteFileForce(fs, path);
+        ProgressState done;
+        done.doneBytes = done.totalBytes = size;
+        done.doneFiles = done.totalFiles = 1;
+        done.currentPath = path;
+        RunBeside(
+            [&held] {
+                held.reset();
+                return true;
+            },
+            [&] { alive.Update(done); });
+        return deleted;
+    }
     const TreeMeasure before = MeasureTree(fs, path);
-    RemoveTree(fs, path);
+    RemoveTree(fs, path, sink ? &alive : nullptr);
     if (!PathExists(fs, path)) return true;
     const TreeMeasure after = MeasureTree(fs, path);
     const bool some = after.files != before.files || after.folders != before.folders;
@@ -86,7 +119,7 @@ std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Pr
         MakeUniqueName(fs_, JoinPath(binPath_, FileNamePart(item) + QStringLiteral(".nzc")));
     const PackResult pack = PackIntoArchive(fs_, item, archivePath, sink);
     if (!pack.packed) return std::nullopt;
-    if (!RemoveOriginal(fs_, item, pack.isFolder, left)) {
+    if (!RemoveOriginal(fs_, item, pack.isFolder, record.size, left, sink)) {
         DeleteFileForce(fs_, archivePath);
         return std::nullopt;
     }

@@ -8,16 +8,12 @@
 #include <vector>
 
 #include "platform/device_fs.h"
-#include "platform/file_attributes.h"
 
 namespace {
 
 struct Stream {
-    std::unique_ptr<DeviceFile> owned;
-    DeviceFile* file = nullptr;
-    bool adopted = false;
-    bool writing = false;
-    bool failed = false;  // sticky: nothing more is written after a failed write
+    std::unique_ptr<DeviceFile> file;
+    bool failed = false;
     // Reading goes through a buffer: minizip reads headers a byte or two at a time.
     std::vector<char> buffer;
     qint64 bufferStart = 0;  // file offset of buffer[0]
@@ -55,7 +51,6 @@ Stream* AsStream(voidpf stream) {
 ZipDeviceIo::ZipDeviceIo(DeviceFs& fs) : fs_(fs) {
     functions_.zopen64_file = &ZipDeviceIo::Open;
     functions_.zread_file = &ZipDeviceIo::Read;
-    functions_.zwrite_file = &ZipDeviceIo::Write;
     functions_.ztell64_file = &ZipDeviceIo::Tell;
     functions_.zseek64_file = &ZipDeviceIo::Seek;
     functions_.zclose_file = &ZipDeviceIo::Close;
@@ -65,43 +60,22 @@ ZipDeviceIo::ZipDeviceIo(DeviceFs& fs) : fs_(fs) {
 
 ZipDeviceIo::~ZipDeviceIo() = default;
 
-void ZipDeviceIo::Adopt(std::unique_ptr<DeviceFile> file) {
-    adopted_ = std::move(file);
-}
-
-std::unique_ptr<DeviceFile> ZipDeviceIo::TakeAdopted() {
-    return std::move(adopted_);
-}
-
 voidpf ZipDeviceIo::Open(voidpf opaque, const void* name, int mode) {
     ZipDeviceIo* io = Io(opaque);
     if (!name) return nullptr;
     const QString& path = *static_cast<const QString*>(name);
+    if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ) return nullptr;
     auto stream = std::make_unique<Stream>();
-    if ((mode & ZLIB_FILEFUNC_MODE_CREATE) && io->adopted_) {
-        stream->file = io->adopted_.get();
-        stream->adopted = true;
-        stream->writing = true;
-    } else if (mode & ZLIB_FILEFUNC_MODE_CREATE) {
-        // Hidden from the start: a half-written archive is never shown in a listing.
-        stream->owned = io->fs_.Open(path, OpenMode::CreateAlways, Attr::kHidden);
-        stream->writing = true;
-    } else if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) == ZLIB_FILEFUNC_MODE_READ) {
-        stream->owned = io->fs_.Open(path, OpenMode::Read);
-    } else {
-        stream->owned = io->fs_.Open(path, OpenMode::ReadWrite);
-        stream->writing = true;
-    }
-    if (!stream->adopted) stream->file = stream->owned.get();
+    stream->file = io->fs_.Open(path, OpenMode::Read);
     if (!stream->file) {
         io->openFailed_ = true;
         return nullptr;
     }
-    if (!stream->writing) stream->buffer.resize(size_t(kReadBuffer));
+    stream->buffer.resize(size_t(kReadBuffer));
     return stream.release();
 }
 
-uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) {
+uLong ZipDeviceIo::Read(voidpf, voidpf stream, void* buffer, uLong size) {
     Stream* s = AsStream(stream);
     char* out = static_cast<char*>(buffer);
     qint64 done = 0;
@@ -113,7 +87,6 @@ uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) 
             if (s->end >= 0 && s->position >= s->end) break;
             if (!Refill(s)) {
                 s->failed = true;
-                Io(opaque)->failed_ = true;
                 return 0;
             }
             if (s->bufferLength == 0) {
@@ -130,35 +103,18 @@ uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) 
     return uLong(done);
 }
 
-uLong ZipDeviceIo::Write(voidpf opaque, voidpf stream, const void* buffer, uLong size) {
-    Stream* s = AsStream(stream);
-    if (s->failed || !s->file->Write(static_cast<const char*>(buffer), qint64(size))) {
-        s->failed = true;
-        Io(opaque)->failed_ = true;
-        return 0;
-    }
-    return size;
+ZPOS64_T ZipDeviceIo::Tell(voidpf, voidpf stream) {
+    return ZPOS64_T(AsStream(stream)->position);
 }
 
-ZPOS64_T ZipDeviceIo::Tell(voidpf opaque, voidpf stream) {
-    Stream* s = AsStream(stream);
-    if (!s->writing) return ZPOS64_T(s->position);
-    qint64 position = s->file->Position();
-    if (position < 0) {
-        Io(opaque)->failed_ = true;
-        return ZPOS64_T(-1);
-    }
-    return ZPOS64_T(position);
-}
-
-long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin) {
+long ZipDeviceIo::Seek(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
     Stream* s = AsStream(stream);
     qint64 base = 0;
     switch (origin) {
         case ZLIB_FILEFUNC_SEEK_SET:
             break;
         case ZLIB_FILEFUNC_SEEK_CUR:
-            base = s->writing ? s->file->Position() : s->position;
+            base = s->position;
             break;
         case ZLIB_FILEFUNC_SEEK_END:
             base = s->file->Size();
@@ -177,26 +133,14 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
         if (base < 0 || offset > ZPOS64_T(INT64_MAX - base)) return -1;
         target = base + qint64(offset);
     }
-    if (!s->writing) {
-        s->position = target;  // the next refill seeks
-        return 0;
-    }
-    if (!s->file->Seek(target)) {
-        Io(opaque)->failed_ = true;
-        return -1;
-    }
+    s->position = target;  // the next refill seeks
     return 0;
 }
 
-int ZipDeviceIo::Close(voidpf opaque, voidpf stream) {
+int ZipDeviceIo::Close(voidpf, voidpf stream) {
     std::unique_ptr<Stream> s(AsStream(stream));
-    bool ok = !s->failed;
-    // The archive must be on the medium before the caller deletes the originals (an adopted
-    // file's owner sees to that).
-    if (s->writing && ok && !s->adopted) ok = s->file->Flush();
-    if (!s->adopted) ok = s->file->Close() && ok;
-    if (!ok && s->writing) Io(opaque)->failed_ = true;
-    return ok || !s->writing ? 0 : -1;
+    s->file->Close();
+    return 0;
 }
 
 int ZipDeviceIo::Error(voidpf, voidpf stream) {

@@ -56,13 +56,13 @@ protected:
 };
 
 // Names in UTF-8 with the flag set; data that does not shrink is stored, by its type or by a
-// trial; text is deflated, a long file in pieces joined into one stream. The tools and our
-// own restore read each kind back.
+// trial (a long file copied by the kernel); text is deflated, a long file in pieces joined
+// into one stream. The tools and our own restore read each kind back.
 TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNamesAndMethods) {
     QByteArray text;
     for (int i = 0; text.size() < (9 << 20); ++i)
         text += QByteArray::number(i * 7919 % 10007) + " words of a document, ";
-    QByteArray noise(300000, Qt::Uninitialized);
+    QByteArray noise(5 << 20, Qt::Uninitialized);
     quint32 x = 1;
     for (char& c : noise)
         c = char((x = x * 1103515245u + 12345u) >> 24);
@@ -71,7 +71,8 @@ TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNamesAndMethods) {
         QByteArray data;
         int method;
     } cases[] = {{"報告.txt", text.left(20000), 8},
-                 {"子/資料.bin", noise, 0},
+                 {"子/資料.bin", noise.left(300000), 0},
+                 {"clip.bin", noise, 0},
                  {"photo.jpg", text.left(20000), 0},
                  {"long.txt", text, 8},
                  {"empty.txt", QByteArray(), 0}};
@@ -92,17 +93,18 @@ TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNamesAndMethods) {
 
     // Zip64 headers, as files over 4 GiB get them, on sizes around the copy buffer's.
     dev.Make({"\\Z\\zero", "\\Z\\under#8191", "\\Z\\exact#8192", "\\Z\\over#8193",
-              "\\Z\\大.bin#300000", "\\Z\\empty\\"});
+              "\\Z\\大.bin#300000", "\\Z\\片.mp4#5000000", "\\Z\\empty\\"});
     const QStringList zipped = dev.Snapshot(QStringLiteral("\\Z"));
     RecycleArchive writer(fs);
     writer.SetZip64Threshold(0);
     ASSERT_TRUE(writer.OpenArchive(QStringLiteral("\\~Recycle\\Z.nzc")));
-    for (const char* name : {"zero", "under", "exact", "over", "大.bin", "empty"})
+    for (const char* name : {"zero", "under", "exact", "over", "大.bin", "片.mp4", "empty"})
         EXPECT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\") + QString::fromUtf8(name)));
     ASSERT_TRUE(writer.CloseArchive());
     ExpectToolsRead(QStringLiteral("\\~Recycle\\Z.nzc"),
                     {"Z/zero|1|0|0|0", "Z/under|1|0|8191|8", "Z/exact|1|0|8192|8",
-                     "Z/over|1|0|8193|8", "Z/大.bin|1|0|300000|8", "Z/empty/|1|1|0|0"});
+                     "Z/over|1|0|8193|8", "Z/大.bin|1|0|300000|8", "Z/片.mp4|1|0|5000000|0",
+                     "Z/empty/|1|1|0|0"});
     RemoveTree(fs, QStringLiteral("\\Z"));
     EXPECT_TRUE(ExtractArchive(fs, QStringLiteral("\\~Recycle\\Z.nzc")).Complete());
     EXPECT_EQ(dev.Snapshot(QStringLiteral("\\Z")), zipped);

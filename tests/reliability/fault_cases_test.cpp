@@ -187,9 +187,18 @@ const FaultCase kCases[] = {
      [](FaultRig& r) { r.bin.MoveToRecycleBin("\\f.bin"); }},
     {"PutTreeIntoBin", [](FaultRig& r) { r.Make(kTree); },
      [](FaultRig& r) { r.bin.MoveToRecycleBin("\\Docs"); }},
-    // Deflated in pieces on several cores.
-    {"PutLongFileIntoBin", [](FaultRig& r) { r.Make({"\\L\\long.bin#2500000"}); },
+    // Deflated in pieces on several cores; stored by a kernel copy.
+    {"PutLongFilesIntoBin",
+     [](FaultRig& r) { r.Make({"\\L\\long.bin#2500000", "\\L\\clip.mp4#4500000"}); },
      [](FaultRig& r) { r.bin.MoveToRecycleBin("\\L"); }},
+    {"RestoreLongFileFromBin",
+     [](FaultRig& r) {
+         r.Make({"\\clip.mp4#4500000"});
+         r.MarkOrigin();
+         r.Put("\\clip.mp4");
+         ASSERT_TRUE(r.bin.SaveRecycleIndex());
+     },
+     [](FaultRig& r) { r.bin.RestoreFromBin({0}); }},
     {"RestoreFromBin",
      [](FaultRig& r) {
          PutBoth(r);

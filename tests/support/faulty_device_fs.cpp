@@ -56,6 +56,7 @@ private:
 }  // namespace
 
 bool FaultyDeviceFs::Check(Op op, const QString& path) {
+    std::lock_guard lock(checking_);
     lastWasInjected_ = false;
     const bool counted = IsMutating(op) && ++mutatingCalls_ == failAt_ && failAt_ > 0;
     if (!counted && !(rule_ && rule_(op, path))) return false;

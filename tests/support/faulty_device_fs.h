@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 
 #include "platform/device_fs.h"
 
@@ -126,4 +127,5 @@ private:
     DeviceError ruleError_ = DeviceError::Io;
     bool lastWasInjected_ = false;
     DeviceError injected_ = DeviceError::None;
+    std::mutex checking_;  // an archive is read back on a thread of its own
 };
