@@ -1,5 +1,6 @@
 #include "cli/file_commands.h"
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -119,10 +120,12 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
                 context.Fail(FormatStr(IDS_FILE_NOT_FOUND, source));
                 break;
             case TransferOutcome::CopyFailed:
-                context.Fail(QString::fromUtf8(kTextCannotCopy).arg(source));
+                context.Fail(
+                    WithCause(QString::fromUtf8(kTextCannotCopy).arg(source), result.causes[i]));
                 break;
             case TransferOutcome::SourceKept:
-                context.Fail(QString::fromUtf8(kTextCannotDelete).arg(source));
+                context.Fail(
+                    WithCause(QString::fromUtf8(kTextCannotDelete).arg(source), result.causes[i]));
                 break;
             default:  // done, or reported by the rules themselves
                 break;
@@ -149,7 +152,8 @@ int RunMkdir(CliContext& context, const QStringList& arguments) {
         } else if (!IsFolder(fs, FolderPart(path))) {
             context.Fail(FormatStr(IDS_FOLDER_NOT_FOUND, FolderPart(path)));
         } else if (!fs.CreateDirectory(path)) {
-            context.Fail(QString::fromUtf8(kTextCannotCreateFolder).arg(path));
+            context.Fail(
+                WithCause(QString::fromUtf8(kTextCannotCreateFolder).arg(path), fs.LastError()));
         }
     }
     return context.ExitCode();
@@ -182,12 +186,13 @@ int RunRemove(CliContext& context, const QStringList& arguments) {
 
 int DeleteAndReport(CliContext& context, const QStringList& paths, const DeleteOptions& options) {
     std::unique_ptr<TerminalProgress> progress = TerminalProgress::Create();
+    QList<DeviceError> causes;
     const QList<DeleteOutcome> outcomes =
-        DeleteItems(context.fs(), context.prompt(), paths, options, progress.get());
+        DeleteItems(context.fs(), context.prompt(), paths, options, progress.get(), &causes);
     progress.reset();
     for (int i = 0; i < paths.size(); ++i) {
         if (outcomes[i] == DeleteOutcome::Failed) {
-            context.Fail(QString::fromUtf8(kTextCannotDelete).arg(paths[i]));
+            context.Fail(WithCause(QString::fromUtf8(kTextCannotDelete).arg(paths[i]), causes[i]));
         }
     }
     return context.ExitCode();

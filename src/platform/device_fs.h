@@ -16,6 +16,7 @@ enum class DeviceError {
     Exists,
     InvalidPath,   // refused name, "..", too long, outside every volume
     AccessDenied,  // read-only, ROM, storage-card folder
+    WriteProtected,  // the volume is mounted read-only
     NotEmpty,
     DiskFull,
     Io,
@@ -51,6 +52,8 @@ public:
     // readable by more people than its source.
     virtual std::optional<quint32> Permissions() const = 0;
     virtual bool SetPermissions(quint32 mode) = 0;
+    // Why the last failed call on the file failed.
+    virtual DeviceError LastError() const { return DeviceError::Io; }
 };
 
 class FindHandle {

@@ -98,7 +98,7 @@ bool RecycleArchive::OpenTempArchive(const QString& folder) {
     if (IsOpen()) return false;
     QString path;
     std::unique_ptr<DeviceFile> file = fs_.CreateTempFile(folder, &path);
-    if (!file) return false;
+    if (!file) return Refused(fs_.LastError());
     io_.Adopt(std::move(file));
     temp_ = true;
     if (Begin(path)) return true;
@@ -114,6 +114,7 @@ std::unique_ptr<DeviceFile> RecycleArchive::TakeTempFile() {
 
 bool RecycleArchive::Begin(const QString& archivePath) {
     io_.Reset();
+    cause_ = DeviceError::None;
     packedFiles_ = packedBytes_ = failedAdds_ = 0;
     zip_ = zipOpen2_64(&archivePath, APPEND_STATUS_CREATE, nullptr, io_.Functions());
     if (!zip_) {
@@ -179,7 +180,7 @@ bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, qu
 bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, quint32 attributes,
                               quint32 dosDate) {
     auto input = fs_.Open(source, OpenMode::Read);
-    if (!input) return false;
+    if (!input) return Refused(fs_.LastError());
     const qint64 size = input->Size();
     auto piece = std::make_shared<ArchivePiece>();
     piece->name = name;
@@ -197,7 +198,7 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
                             : ArchivePiece::kWholeBuffer + 1;
     piece->data.resize(size_t(want));
     qint64 n = ReadFull(*input, piece->data.data(), want);
-    if (n < 0) return false;
+    if (n < 0) return Refused(input->LastError());
     piece->data.resize(size_t(n));
     reading_ = quint64(n);
     if (n < want) {
@@ -222,7 +223,7 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
         n = ReadFull(*input, next->data.data(), ArchivePiece::kPieceSize);
         if (n < 0) {
             Break();
-            return false;
+            return Refused(input->LastError());
         }
         next->data.resize(size_t(n));
         piece->last = n == 0;
@@ -365,7 +366,8 @@ bool RecycleArchive::FlushAdopted() {
     bool wanted = true;
     while (flushed.wait_for(std::chrono::milliseconds(kWaitSliceMs)) != std::future_status::ready)
         wanted = (!observer_ || observer_(reading_)) && wanted;
-    return flushed.get() && wanted;
+    if (!flushed.get()) return Refused(file->LastError());
+    return wanted;
 }
 
 bool RecycleArchive::CloseArchive() {

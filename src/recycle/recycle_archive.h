@@ -72,6 +72,8 @@ public:
     quint64 PackedFiles() const { return packedFiles_; }
     quint64 PackedBytes() const { return packedBytes_; }
     quint64 FailedAdds() const { return failedAdds_; }
+    // Why the device refused the first read or write that failed, for the message.
+    DeviceError Cause() const { return cause_ != DeviceError::None ? cause_ : io_.Cause(); }
 
     // Called with the bytes of the current file read so far, every megabyte or so, and while
     // waiting for the packers; answers false to give up (the archive then cannot be complete).
@@ -98,8 +100,14 @@ private:
     void Break();
     bool FlushAdopted();
 
+    bool Refused(DeviceError cause) {
+        if (cause_ == DeviceError::None) cause_ = cause;
+        return false;
+    }
+
     DeviceFs& fs_;
     ZipDeviceIo io_;
+    DeviceError cause_ = DeviceError::None;  // of a source or the temporary file
     void* zip_ = nullptr;  // zipFile
     QString archivePath_;
     QString tempPath_;  // the complete temporary archive, until taken

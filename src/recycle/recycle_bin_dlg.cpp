@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/load_str.h"
 #include "app/command_host.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -130,6 +131,7 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     icons_.TrimIconCache(false);
     list_ = new CompactView<QTreeView>(this);
     list_->setObjectName(QString::number(IDC_RECYCLE_LIST));
+    list_->setAccessibleName(LoadStr(IDS_NAME_RECYCLE_CONTENTS));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);

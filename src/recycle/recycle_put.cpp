@@ -47,10 +47,15 @@ void ListLeft(DeviceFs& fs, const QString& folder, QStringList* left) {
 
 // Deletes the packed item. True when anything of it went: what stays behind of a folder (a
 // ROM file, a dot-folder, a file that refused) is in the archive too and is kept whole.
-bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, QStringList* left) {
-    if (!folder) return DeleteFileForce(fs, path);
+bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, QStringList* left,
+                    DeviceError* cause) {
+    if (!folder) {
+        if (DeleteFileForce(fs, path)) return true;
+        *cause = fs.LastError();
+        return false;
+    }
     const TreeMeasure before = MeasureTree(fs, path);
-    RemoveTree(fs, path);
+    *cause = RemoveTree(fs, path).cause;
     if (!PathExists(fs, path)) return true;
     const TreeMeasure after = MeasureTree(fs, path);
     const bool some = after.files != before.files || after.folders != before.folders;
@@ -71,6 +76,7 @@ bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, QStringList*
 //  4. record the entry with the local time of deletion; the index is saved as the lock goes.
 std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Progress* sink,
                                                          QStringList* left) {
+    putCause_ = DeviceError::None;
     QString item = path;
     FindData record;
     if (binPath_.isEmpty() || binPath_.startsWith(QLatin1Char('*')) ||
@@ -85,8 +91,9 @@ std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Pr
     const QString archivePath =
         MakeUniqueName(fs_, JoinPath(binPath_, FileNamePart(item) + QStringLiteral(".nzc")));
     const PackResult pack = PackIntoArchive(fs_, item, archivePath, sink);
+    putCause_ = pack.cause;
     if (!pack.packed) return std::nullopt;
-    if (!RemoveOriginal(fs_, item, pack.isFolder, left)) {
+    if (!RemoveOriginal(fs_, item, pack.isFolder, left, &putCause_)) {
         DeleteFileForce(fs_, archivePath);
         return std::nullopt;
     }

@@ -94,6 +94,7 @@ voidpf ZipDeviceIo::Open(voidpf opaque, const void* name, int mode) {
     }
     if (!stream->adopted) stream->file = stream->owned.get();
     if (!stream->file) {
+        if (!io->failed_ && !io->openFailed_) io->cause_ = io->fs_.LastError();
         io->openFailed_ = true;
         return nullptr;
     }
@@ -113,7 +114,7 @@ uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) 
             if (s->end >= 0 && s->position >= s->end) break;
             if (!Refill(s)) {
                 s->failed = true;
-                Io(opaque)->failed_ = true;
+                Io(opaque)->NoteFailure(s->file->LastError());
                 return 0;
             }
             if (s->bufferLength == 0) {
@@ -133,6 +134,7 @@ uLong ZipDeviceIo::Read(voidpf opaque, voidpf stream, void* buffer, uLong size) 
 uLong ZipDeviceIo::Write(voidpf opaque, voidpf stream, const void* buffer, uLong size) {
     Stream* s = AsStream(stream);
     if (s->failed || !s->file->Write(static_cast<const char*>(buffer), qint64(size))) {
+        if (!s->failed) Io(opaque)->NoteFailure(s->file->LastError());
         s->failed = true;
         Io(opaque)->failed_ = true;
         return 0;
@@ -145,7 +147,7 @@ ZPOS64_T ZipDeviceIo::Tell(voidpf opaque, voidpf stream) {
     if (!s->writing) return ZPOS64_T(s->position);
     qint64 position = s->file->Position();
     if (position < 0) {
-        Io(opaque)->failed_ = true;
+        Io(opaque)->NoteFailure(s->file->LastError());
         return ZPOS64_T(-1);
     }
     return ZPOS64_T(position);
@@ -182,7 +184,7 @@ long ZipDeviceIo::Seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin
         return 0;
     }
     if (!s->file->Seek(target)) {
-        Io(opaque)->failed_ = true;
+        Io(opaque)->NoteFailure(s->file->LastError());
         return -1;
     }
     return 0;
@@ -195,7 +197,7 @@ int ZipDeviceIo::Close(voidpf opaque, voidpf stream) {
     // file's owner sees to that).
     if (s->writing && ok && !s->adopted) ok = s->file->Flush();
     if (!s->adopted) ok = s->file->Close() && ok;
-    if (!ok && s->writing) Io(opaque)->failed_ = true;
+    if (!ok && s->writing) Io(opaque)->NoteFailure(s->file->LastError());
     return ok || !s->writing ? 0 : -1;
 }
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-class DeviceFile;
-class DeviceFs;
+#include "platform/device_fs.h"
+
 
 // minizip's file functions over DeviceFs, so that archives are read and written through the
 // device layer (and a fault-injecting wrapper reaches every write). The "file name" handed to
@@ -24,9 +24,12 @@ public:
     bool Failed() const { return failed_; }
     // The archive file itself could not be opened.
     bool OpenFailed() const { return openFailed_; }
+    // Why the first of those failures failed.
+    DeviceError Cause() const { return cause_; }
     void Reset() {
         failed_ = false;
         openFailed_ = false;
+        cause_ = DeviceError::None;
     }
 
     // The next archive created writes into this open file instead of opening its path; closing
@@ -48,6 +51,12 @@ private:
     DeviceFs& fs_;
     std::unique_ptr<DeviceFile> adopted_;
     zlib_filefunc64_def functions_{};
+    void NoteFailure(DeviceError cause) {
+        if (!failed_ && !openFailed_) cause_ = cause;
+        failed_ = true;
+    }
+
     bool failed_ = false;
     bool openFailed_ = false;
+    DeviceError cause_ = DeviceError::None;
 };

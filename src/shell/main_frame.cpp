@@ -20,6 +20,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -614,7 +615,13 @@ void CMainFrame::OnNewFolder() {
         return;
     }
     FindData record;
-    if (!fs_.CreateDirectory(path) || !PathExists(fs_, path, &record)) return;
+    if (!fs_.CreateDirectory(path)) {
+        ShowFilledMessage(prompt_, IDS_CANNOT_CREATE_FOLDER,
+                          WithCause(FormatStr(IDS_CANNOT_CREATE_FOLDER, name), fs_.LastError()),
+                          MessageStyle::Exclamation);
+        return;
+    }
+    if (!PathExists(fs_, path, &record)) return;
     fileView_->ActiveView()->setFocus();
     const int row = fileView_->RowCount();
     tree_->RefreshSelected();

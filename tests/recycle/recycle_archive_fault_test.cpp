@@ -42,6 +42,7 @@ TEST(RecycleArchiveFaults, AFaultAtAnyWriteOfAPackLeavesNoArchiveAndTheItemWhole
             break;
         }
         EXPECT_FALSE(pack.packed) << "fault at call " << n;
+        EXPECT_EQ(pack.cause, DeviceError::DiskFull) << "fault at call " << n;
         EXPECT_EQ(dev.Snapshot(), before) << "fault at call " << n;
     }
 }
@@ -70,6 +71,7 @@ TEST(RecycleArchiveFaults, AFaultAtAnyStepOfARestoreNeverDamagesAFile) {
         for (const QString& name : dev.List(QStringLiteral("\\Docs"))) {
             EXPECT_FALSE(name.startsWith(QLatin1String("~nzc"))) << name.toStdString();
         }
+        if (!result.Complete()) EXPECT_EQ(result.cause, DeviceError::DiskFull) << n;
         if (result.Complete()) {
             EXPECT_EQ(dev.Snapshot(QStringLiteral("\\Docs")), restored) << n;
         }
