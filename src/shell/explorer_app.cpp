@@ -180,7 +180,7 @@ int CExplorerApp::Screenshot() {
     frame_->resize(screenshotSize_);
     if (dialogId_ != 0) {
         dialog = MakeScreenshotDialog(dialogId_, *frame_);
-        if (!dialog) return Fail(QStringLiteral("no dialog %1").arg(dialogId_));
+        if (!dialog) return Fail(QCoreApplication::translate("Cli", "沒有對話方塊 %1").arg(dialogId_));
         target = dialog.get();
     }
     frame_->show();
@@ -191,7 +191,7 @@ int CExplorerApp::Screenshot() {
     }
     Settle();
     if (!target->grab().save(screenshotFile_)) {
-        return Fail(QStringLiteral("cannot write %1").arg(screenshotFile_));
+        return Fail(QCoreApplication::translate("Cli", "無法寫入 %1").arg(screenshotFile_));
     }
     QTextStream(stdout) << screenshotFile_ << '\n';
     return 0;
