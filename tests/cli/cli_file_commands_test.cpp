@@ -34,7 +34,6 @@ TEST_F(CliFileCommandsTest, CopyAnswersTheReplacementQuestionFromFlags) {
     EXPECT_EQ(device().Read("\\B\\a.txt"), "new");
     EXPECT_EQ(Run({"cp", "\\A\\a.txt", "\\B\\renamed.txt"}).code, 0);
     EXPECT_EQ(device().Read("\\B\\renamed.txt"), "new");
-    // A refusal of the device names its cause on the line after the item.
     device().SetRawAttributes("\\B\\a.txt", Attr::kInRom);
     const CliResult refused = Run({"cp", "--yes", "\\A\\a.txt", "\\B"});
     EXPECT_EQ(refused.code, 1);

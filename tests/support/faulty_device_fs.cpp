@@ -7,11 +7,11 @@ public:
     FaultyFile(FaultyDeviceFs* fs, std::unique_ptr<DeviceFile> inner, QString path, bool writable)
         : fs_(fs), inner_(std::move(inner)), path_(std::move(path)), writable_(writable) {}
     qint64 Read(char* buffer, qint64 count) override {
-        if (Inject(FaultyDeviceFs::Op::Read)) return -1;
+        if (fs_->Check(FaultyDeviceFs::Op::Read, path_)) return -1;
         return inner_->Read(buffer, count);
     }
     bool Write(const char* buffer, qint64 count) override {
-        if (Inject(FaultyDeviceFs::Op::Write)) {
+        if (fs_->Check(FaultyDeviceFs::Op::Write, path_)) {
             // A full disk takes part of the data before it fails.
             inner_->Write(buffer, count / 2);
             return false;
@@ -25,21 +25,21 @@ public:
         return inner_->GetTimes(c, a, w);
     }
     bool SetTimes(const FileTime* c, const FileTime* a, const FileTime* w) override {
-        if (Inject(FaultyDeviceFs::Op::SetTimes)) return false;
+        if (fs_->Check(FaultyDeviceFs::Op::SetTimes, path_)) return false;
         return inner_->SetTimes(c, a, w);
     }
     bool Flush() override {
-        if (Inject(FaultyDeviceFs::Op::Flush)) return false;
+        if (fs_->Check(FaultyDeviceFs::Op::Flush, path_)) return false;
         return inner_->Flush();
     }
     std::optional<quint32> Permissions() const override { return inner_->Permissions(); }
     bool SetPermissions(quint32 mode) override {
-        if (Inject(FaultyDeviceFs::Op::SetAttributes)) return false;
+        if (fs_->Check(FaultyDeviceFs::Op::SetAttributes, path_)) return false;
         return inner_->SetPermissions(mode);
     }
     bool Close() override {
         // Closing a file that was only read writes nothing.
-        if (writable_ && Inject(FaultyDeviceFs::Op::Close)) {
+        if (writable_ && fs_->Check(FaultyDeviceFs::Op::Close, path_)) {
             inner_->Close();
             return false;
         }
@@ -47,19 +47,11 @@ public:
     }
 
     DeviceError LastError() const override {
-        return injected_ ? error_ : inner_->LastError();
+        return fs_->LastWasInjected() ? fs_->LastError() : inner_->LastError();
     }
 
 private:
-    bool Inject(FaultyDeviceFs::Op op) {
-        injected_ = fs_->Check(op, path_);
-        if (injected_) error_ = fs_->LastError();
-        return injected_;
-    }
-
     FaultyDeviceFs* fs_;
-    bool injected_ = false;
-    DeviceError error_ = DeviceError::None;
     std::unique_ptr<DeviceFile> inner_;
     QString path_;
     bool writable_;
