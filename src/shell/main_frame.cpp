@@ -112,6 +112,7 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
     up->setToolTip(LoadStr(IDS_UP_ONE_LEVEL));
     QAction* favorites = commands_->Action(ID_ADDRESS_FAVORITES);
     favorites->setIcon(NuvioIcon(QStringLiteral("nuvio-address-favorites")));
+    favorites->setToolTip(LoadStr(IDS_NAME_FAVORITES_LIST));
     addressBar_ = new CAddressBar(fs_, *this, up, favorites, central);
     layout->addWidget(addressBar_);
 
