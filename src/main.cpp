@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/interface_language.h"
+#include "shell/accessible_names.h"
 #include "shell/explorer_app.h"
 
 namespace {
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     // Wayland shells match the windows to the desktop entry by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.nuvio.FileExplorer"));
     InstallInterfaceTranslations(app, ChooseInterfaceLanguage(QLocale::system()));
+    InstallControlNaming(app);
     CExplorerApp explorer;
     return explorer.Run(QApplication::arguments().mid(1));
 }

@@ -435,6 +435,78 @@ The item stays in the recycle bin.</translation>
         <source>移至所在的資料匣</source>
         <translation>Go to Folder</translation>
     </message>
+    <message>
+        <source>磁碟空間不足。</source>
+        <translation>There is not enough space on the disk.</translation>
+    </message>
+    <message>
+        <source>存取被拒。</source>
+        <translation>Access is denied.</translation>
+    </message>
+    <message>
+        <source>媒體有防寫保護。</source>
+        <translation>The media is write protected.</translation>
+    </message>
+    <message>
+        <source>I/O 錯誤。</source>
+        <translation>I/O error.</translation>
+    </message>
+    <message>
+        <source>找不到檔案或資料匣。</source>
+        <translation>The file or folder was not found.</translation>
+    </message>
+    <message>
+        <source>已經有相同名稱的項目。</source>
+        <translation>An item of the same name exists.</translation>
+    </message>
+    <message>
+        <source>名稱或路徑無效。</source>
+        <translation>The name or path is not valid.</translation>
+    </message>
+    <message>
+        <source>資料匣不是空的。</source>
+        <translation>The folder is not empty.</translation>
+    </message>
+    <message>
+        <source>這個媒體不支援這項操作。</source>
+        <translation>The media does not support this operation.</translation>
+    </message>
+    <message>
+        <source>無法建立資料匣 '%s' !</source>
+        <translation>Cannot create the folder '%s'!</translation>
+    </message>
+    <message>
+        <source>資料匣位置</source>
+        <translation>Folder location</translation>
+    </message>
+    <message>
+        <source>檔案清單</source>
+        <translation>File list</translation>
+    </message>
+    <message>
+        <source>資料匣樹狀結構</source>
+        <translation>Folder tree</translation>
+    </message>
+    <message>
+        <source>搜尋結果</source>
+        <translation>Search results</translation>
+    </message>
+    <message>
+        <source>我的最愛清單</source>
+        <translation>Favorites list</translation>
+    </message>
+    <message>
+        <source>資源回收筒內容</source>
+        <translation>Recycle bin contents</translation>
+    </message>
+    <message>
+        <source>前半段</source>
+        <translation>First half</translation>
+    </message>
+    <message>
+        <source>後半段</source>
+        <translation>Second half</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

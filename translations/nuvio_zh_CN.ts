@@ -435,6 +435,78 @@ Nuvio File Explorer 将会重新创建一个新的回收站.</translation>
         <source>移至所在的資料匣</source>
         <translation>转到所在的文件夹</translation>
     </message>
+    <message>
+        <source>磁碟空間不足。</source>
+        <translation>磁盘空间不足。</translation>
+    </message>
+    <message>
+        <source>存取被拒。</source>
+        <translation>拒绝访问。</translation>
+    </message>
+    <message>
+        <source>媒體有防寫保護。</source>
+        <translation>介质受写保护。</translation>
+    </message>
+    <message>
+        <source>I/O 錯誤。</source>
+        <translation>I/O 错误。</translation>
+    </message>
+    <message>
+        <source>找不到檔案或資料匣。</source>
+        <translation>找不到文件或文件夹。</translation>
+    </message>
+    <message>
+        <source>已經有相同名稱的項目。</source>
+        <translation>已有同名的项目。</translation>
+    </message>
+    <message>
+        <source>名稱或路徑無效。</source>
+        <translation>名称或路径无效。</translation>
+    </message>
+    <message>
+        <source>資料匣不是空的。</source>
+        <translation>文件夹不是空的。</translation>
+    </message>
+    <message>
+        <source>這個媒體不支援這項操作。</source>
+        <translation>此介质不支持这项操作。</translation>
+    </message>
+    <message>
+        <source>無法建立資料匣 '%s' !</source>
+        <translation>无法创建文件夹 '%s' !</translation>
+    </message>
+    <message>
+        <source>資料匣位置</source>
+        <translation>文件夹位置</translation>
+    </message>
+    <message>
+        <source>檔案清單</source>
+        <translation>文件列表</translation>
+    </message>
+    <message>
+        <source>資料匣樹狀結構</source>
+        <translation>文件夹树</translation>
+    </message>
+    <message>
+        <source>搜尋結果</source>
+        <translation>搜索结果</translation>
+    </message>
+    <message>
+        <source>我的最愛清單</source>
+        <translation>收藏夹列表</translation>
+    </message>
+    <message>
+        <source>資源回收筒內容</source>
+        <translation>回收站内容</translation>
+    </message>
+    <message>
+        <source>前半段</source>
+        <translation>前半段</translation>
+    </message>
+    <message>
+        <source>後半段</source>
+        <translation>后半段</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

@@ -75,9 +75,11 @@ CFileView::CFileView(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt,
     layout->addWidget(stack_);
 
     iconView_ = new QListView(stack_);
+    iconView_->setAccessibleName(LoadStr(IDS_NAME_FILE_LIST));
     iconCells_ = new FileRowDelegate(iconView_);
     iconView_->setItemDelegate(iconCells_);
     detailsView_ = new QTreeView(stack_);
+    detailsView_->setAccessibleName(LoadStr(IDS_NAME_FILE_LIST));
     detailsCells_ = new FileRowDelegate(detailsView_);
     detailsView_->setItemDelegate(detailsCells_);
     detailsView_->viewport()->installEventFilter(this);

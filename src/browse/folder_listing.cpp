@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -211,6 +212,7 @@ bool FolderListing::RenameItem(int row, const QString& newName, UserPrompt& prom
     const bool validName = IsValidDeviceName(newName);
     const QString newPath = JoinPath(currentFolder_, newName);
     if (!validName || !fs_.MoveFile(oldPath, newPath)) {
+        const DeviceError cause = validName ? fs_.LastError() : DeviceError::None;
         const QString failed = LoadStr(IDS_RENAME_FAILED);
         // A change of letter case alone renames the same entry, which is not a clash.
         const bool clash = validName && newName.compare(item.name, Qt::CaseInsensitive) != 0 &&
@@ -224,7 +226,8 @@ bool FolderListing::RenameItem(int row, const QString& newName, UserPrompt& prom
                               failed + QLatin1Char('\n') + FormatStr(IDS_FILE_EXISTS, newName),
                               MessageStyle::Exclamation);
         } else {
-            ShowFilledMessage(prompt, IDS_RENAME_FAILED, failed, MessageStyle::Exclamation);
+            ShowFilledMessage(prompt, IDS_RENAME_FAILED, WithCause(failed, cause),
+                              MessageStyle::Exclamation);
         }
         return false;
     }

@@ -9,6 +9,7 @@
 #include <QTapAndHoldGesture>
 #include <algorithm>
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -90,6 +91,7 @@ const QList<int>& NTreeView::TapAndHoldMenu() {
 NTreeView::NTreeView(DeviceFs& fs, UserPrompt& prompt, ShellServices& shell, FolderTreeHost& host,
                      QWidget* parent)
     : QTreeWidget(parent), fs_(fs), prompt_(prompt), shell_(shell), host_(host) {
+    setAccessibleName(LoadStr(IDS_NAME_FOLDER_TREE));
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -401,6 +403,7 @@ void NTreeView::EndLabelEdit(QTreeWidgetItem* item, const QString& newText) {
         host_.TreeFolderRenamed(newPath);
         return;
     }
+    const DeviceError cause = validName ? fs_.LastError() : DeviceError::None;
     const bool clash = validName && newText.compare(item->text(0), Qt::CaseInsensitive) != 0 &&
                        PathExists(fs_, newPath);
     if (clash) {
@@ -409,7 +412,8 @@ void NTreeView::EndLabelEdit(QTreeWidgetItem* item, const QString& newText) {
             LoadStr(IDS_RENAME_FAILED) + QStringLiteral(" \n") + LoadStr(IDS_FOLDER_EXISTS),
             MessageStyle::Exclamation);
     } else {
-        ShowMessage(prompt_, IDS_RENAME_FAILED, IDS_APP_TITLE, MessageStyle::Exclamation);
+        ShowFilledMessage(prompt_, IDS_RENAME_FAILED, WithCause(LoadStr(IDS_RENAME_FAILED), cause),
+                          MessageStyle::Exclamation);
     }
 }
 

@@ -33,10 +33,9 @@ QFrame* MakeBar(int id, QWidget* parent) {
     auto* bar = new QFrame(parent);
     bar->setObjectName(QString::number(id));
     bar->setFixedHeight(2);
+    // The theme's accent, so that the rule shows on a dark theme as on a light one.
     bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
-    bar->setPalette(palette);
+    bar->setBackgroundRole(QPalette::Highlight);
     return bar;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -79,19 +80,20 @@ std::optional<QString> GetPassword(CliContext& context, const ParsedArgs& args, 
 // The failure's message; false when the command ends. Unlike the explorer, which shows the
 // ROM message alone, the terminal names the file: a run may name many.
 bool ReportFailure(CliContext& context, CryptResult result, const QString& name,
-                   const QString& target) {
+                   const QString& target, DeviceError cause = DeviceError::None) {
     if (result == CryptResult::RomFile) {
         ShowFilledMessage(context.prompt(), IDS_CANNOT_ENCRYPT_ROM_FILE,
                           name + QLatin1Char('\n') + LoadStr(IDS_CANNOT_ENCRYPT_ROM_FILE),
                           MessageStyle::Exclamation);
         return true;
     }
-    return ReportCryptFailure(context.prompt(), result, name, target);
+    return ReportCryptFailure(context.prompt(), result, name, target, cause);
 }
 
 void DeleteOriginal(CliContext& context, const QString& path) {
     if (!DeleteFileForce(context.fs(), path)) {
-        context.Fail(Cli::tr(kTextCannotDelete).arg(path));
+        context.Fail(
+            WithCause(Cli::tr(kTextCannotDelete).arg(path), context.fs().LastError()));
     }
 }
 
@@ -111,9 +113,10 @@ int RunEncrypt(CliContext& context, const QStringList& arguments) {
     for (const QString& argument : args.positionals) {
         const QString path = context.ResolvePath(argument);
         const QString target = MakeEncryptedTargetPath(fs, path);
-        const CryptResult result = EncryptFile(fs, path, target, *password);
+        DeviceError cause = DeviceError::None;
+        const CryptResult result = EncryptFile(fs, path, target, *password, {}, nullptr, &cause);
         if (result != CryptResult::Ok) {
-            if (!ReportFailure(context, result, FileNamePart(path), target)) break;
+            if (!ReportFailure(context, result, FileNamePart(path), target, cause)) break;
             continue;
         }
         WriteOut(target + QLatin1Char('\n'));
@@ -158,9 +161,10 @@ int RunDecrypt(CliContext& context, const QStringList& arguments) {
                               MessageStyle::YesNoQuestion) != MessageAnswer::Yes) {
             continue;
         }
-        result = DecryptFile(fs, path, target, *password);
+        DeviceError cause = DeviceError::None;
+        result = DecryptFile(fs, path, target, *password, nullptr, &cause);
         if (result != CryptResult::Ok) {
-            if (!ReportFailure(context, result, name, info.storedName)) break;
+            if (!ReportFailure(context, result, name, info.storedName, cause)) break;
             continue;
         }
         WriteOut(target + QLatin1Char('\n'));

@@ -1,5 +1,6 @@
 #include "cli/file_commands.h"
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -122,10 +123,10 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
                 context.Fail(FormatStr(IDS_FILE_NOT_FOUND, source));
                 break;
             case TransferOutcome::CopyFailed:
-                context.Fail(Cli::tr(kTextCannotCopy).arg(source));
+                context.Fail(WithCause(Cli::tr(kTextCannotCopy).arg(source), result.causes[i]));
                 break;
             case TransferOutcome::SourceKept:
-                context.Fail(Cli::tr(kTextCannotDelete).arg(source));
+                context.Fail(WithCause(Cli::tr(kTextCannotDelete).arg(source), result.causes[i]));
                 break;
             default:  // done, or reported by the rules themselves
                 break;
@@ -152,7 +153,7 @@ int RunMkdir(CliContext& context, const QStringList& arguments) {
         } else if (!IsFolder(fs, FolderPart(path))) {
             context.Fail(FormatStr(IDS_FOLDER_NOT_FOUND, FolderPart(path)));
         } else if (!fs.CreateDirectory(path)) {
-            context.Fail(Cli::tr(kTextCannotCreateFolder).arg(path));
+            context.Fail(WithCause(Cli::tr(kTextCannotCreateFolder).arg(path), fs.LastError()));
         }
     }
     return context.ExitCode();
@@ -185,12 +186,13 @@ int RunRemove(CliContext& context, const QStringList& arguments) {
 
 int DeleteAndReport(CliContext& context, const QStringList& paths, const DeleteOptions& options) {
     std::unique_ptr<TerminalProgress> progress = TerminalProgress::Create();
+    QList<DeviceError> causes;
     const QList<DeleteOutcome> outcomes =
-        DeleteItems(context.fs(), context.prompt(), paths, options, progress.get());
+        DeleteItems(context.fs(), context.prompt(), paths, options, progress.get(), &causes);
     progress.reset();
     for (int i = 0; i < paths.size(); ++i) {
         if (outcomes[i] == DeleteOutcome::Failed) {
-            context.Fail(Cli::tr(kTextCannotDelete).arg(paths[i]));
+            context.Fail(WithCause(Cli::tr(kTextCannotDelete).arg(paths[i]), causes[i]));
         }
     }
     return context.ExitCode();

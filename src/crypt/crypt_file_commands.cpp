@@ -119,10 +119,11 @@ void EncryptSelectedFiles(CommandHost& frame) {
             return ReportCryptFailure(run.prompt(), CryptResult::RomFile, name, QString());
         }
         const QString target = MakeEncryptedTargetPath(run.fs(), path);
-        const CryptResult result =
-            EncryptFile(run.fs(), path, target, run.password(), run.provider(), run.progress());
+        DeviceError cause = DeviceError::None;
+        const CryptResult result = EncryptFile(run.fs(), path, target, run.password(),
+                                               run.provider(), run.progress(), &cause);
         if (result != CryptResult::Ok) {
-            return ReportCryptFailure(run.prompt(), result, name, target);
+            return ReportCryptFailure(run.prompt(), result, name, target, cause);
         }
         run.RemoveOriginal(row);
         run.Produced(target, false);
@@ -148,9 +149,10 @@ void DecryptSelectedFiles(CommandHost& frame) {
                                           MessageStyle::YesNoQuestion) != MessageAnswer::Yes) {
             return true;
         }
-        result = DecryptFile(run.fs(), path, target, run.password(), run.progress());
+        DeviceError cause = DeviceError::None;
+        result = DecryptFile(run.fs(), path, target, run.password(), run.progress(), &cause);
         if (result != CryptResult::Ok) {
-            return ReportCryptFailure(run.prompt(), result, name, info.storedName);
+            return ReportCryptFailure(run.prompt(), result, name, info.storedName, cause);
         }
         // A file that held its own name has just been replaced by its content.
         if (target.compare(path, Qt::CaseInsensitive) != 0) run.RemoveOriginal(row);

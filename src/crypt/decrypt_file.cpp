@@ -14,13 +14,17 @@
 //     with the encrypted file's permissions,
 //  3. put the temporary file in place of the target once all of it is written.
 CryptResult DecryptFile(DeviceFs& fs, const QString& source, const QString& target,
-                        const QString& password, Progress* progress) {
+                        const QString& password, Progress* progress, DeviceError* cause) {
     EncryptedFileReader reader(fs);
     const CryptResult opened = reader.Open(source, password);
     if (opened != CryptResult::Ok) return opened;
 
     StagedTarget out(fs, target, fs.GetPermissions(source));
-    if (!out.Open()) return CryptResult::WriteFailed;
+    auto writeFailed = [&] {
+        if (cause) *cause = out.Cause();
+        return CryptResult::WriteFailed;
+    };
+    if (!out.Open()) return writeFailed();
     ProgressState state;
     state.totalBytes = reader.Info().contentSize;
     state.totalFiles = 1;
@@ -30,12 +34,12 @@ CryptResult DecryptFile(DeviceFs& fs, const QString& source, const QString& targ
         const qint64 got = reader.ReadContent(piece.data(), kCryptPieceBytes);
         if (got < 0) return CryptResult::OpenFailed;
         if (got == 0) break;
-        if (!out.Write(piece.constData(), got)) return CryptResult::WriteFailed;
+        if (!out.Write(piece.constData(), got)) return writeFailed();
         state.doneBytes += quint64(got);
         if (progress && !progress->Update(state)) return CryptResult::Cancelled;
     }
     reader.Close();
-    if (!out.Commit()) return CryptResult::WriteFailed;
+    if (!out.Commit()) return writeFailed();
     state.doneFiles = 1;
     if (progress) progress->Update(state);
     return CryptResult::Ok;

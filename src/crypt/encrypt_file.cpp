@@ -18,27 +18,37 @@
 //     piece by piece, to a temporary file beside the target with the source's permissions,
 //  4. put the temporary file in place of the target once all of it is written.
 CryptResult EncryptFile(DeviceFs& fs, const QString& source, const QString& target,
-                        const QString& password, const QString& provider, Progress* progress) {
+                        const QString& password, const QString& provider, Progress* progress,
+                        DeviceError* cause) {
+    DeviceError ignored = DeviceError::None;
+    if (!cause) cause = &ignored;
     const std::optional<quint32> attributes = fs.GetAttributes(source);
     if (!attributes || IsDirectory(*attributes)) return CryptResult::OpenFailed;
     if (IsRomFile(*attributes)) return CryptResult::RomFile;
     const QString storedName = FileNamePart(source);
     if (!IsValidStoredName(storedName)) return CryptResult::OpenFailed;
     std::unique_ptr<DeviceFile> in = fs.Open(source, OpenMode::Read);
-    if (!in) return CryptResult::OpenFailed;
+    if (!in) {
+        *cause = fs.LastError();
+        return CryptResult::OpenFailed;
+    }
 
     const QString used = provider.isEmpty() ? ChooseCryptoProvider() : provider;
     std::unique_ptr<CipherStream> cipher = CipherStream::Create(used, password);
     if (!cipher) return CryptResult::CipherFailed;
 
     StagedTarget out(fs, target, in->Permissions());
-    if (!out.Open()) return CryptResult::WriteFailed;
+    auto writeFailed = [&] {
+        *cause = out.Cause();
+        return CryptResult::WriteFailed;
+    };
+    if (!out.Open()) return writeFailed();
     const QByteArray header = BuildFileHeader(0, used);
     QByteArray record = BuildPlainRecordHeader(0, storedName);
     if (!cipher->Apply(record.data(), record.size())) return CryptResult::CipherFailed;
     if (!out.Write(header.constData(), header.size()) ||
         !out.Write(record.constData(), record.size())) {
-        return CryptResult::WriteFailed;
+        return writeFailed();
     }
 
     ProgressState state;
@@ -48,15 +58,18 @@ CryptResult EncryptFile(DeviceFs& fs, const QString& source, const QString& targ
     QByteArray piece(kCryptPieceBytes, '\0');
     for (;;) {
         const qint64 got = in->Read(piece.data(), kCryptPieceBytes);
-        if (got < 0) return CryptResult::OpenFailed;
+        if (got < 0) {
+            *cause = in->LastError();
+            return CryptResult::OpenFailed;
+        }
         if (got == 0) break;
         if (!cipher->Apply(piece.data(), got)) return CryptResult::CipherFailed;
-        if (!out.Write(piece.constData(), got)) return CryptResult::WriteFailed;
+        if (!out.Write(piece.constData(), got)) return writeFailed();
         state.doneBytes += quint64(got);
         if (progress && !progress->Update(state)) return CryptResult::Cancelled;
     }
     in.reset();
-    if (!out.Commit()) return CryptResult::WriteFailed;
+    if (!out.Commit()) return writeFailed();
     state.doneFiles = 1;
     if (progress) progress->Update(state);
     return CryptResult::Ok;

@@ -1,19 +1,22 @@
 #include "crypt/report_crypt_failure.h"
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "resources/ids.h"
 
 namespace {
 
-void Report(UserPrompt& prompt, const QString& name, int textId, MessageStyle style) {
-    ShowFilledMessage(prompt, textId, name + QLatin1Char('\n') + LoadStr(textId), style);
+void Report(UserPrompt& prompt, const QString& name, int textId, MessageStyle style,
+            DeviceError cause = DeviceError::None) {
+    ShowFilledMessage(prompt, textId, WithCause(name + QLatin1Char('\n') + LoadStr(textId), cause),
+                      style);
 }
 
 }  // namespace
 
 bool ReportCryptFailure(UserPrompt& prompt, CryptResult result, const QString& name,
-                        const QString& target) {
+                        const QString& target, DeviceError cause) {
     switch (result) {
         case CryptResult::Ok:
             return true;
@@ -32,11 +35,11 @@ bool ReportCryptFailure(UserPrompt& prompt, CryptResult result, const QString& n
             Report(prompt, name, IDS_WRONG_PASSWORD, MessageStyle::Exclamation);
             return true;
         case CryptResult::WriteFailed:
-            Report(prompt, target, IDS_CANNOT_OPEN_FILE, MessageStyle::Stop);
+            Report(prompt, target, IDS_CANNOT_OPEN_FILE, MessageStyle::Stop, cause);
             return false;
         case CryptResult::OpenFailed:
             break;
     }
-    Report(prompt, name, IDS_CANNOT_OPEN_FILE, MessageStyle::Exclamation);
+    Report(prompt, name, IDS_CANNOT_OPEN_FILE, MessageStyle::Exclamation, cause);
     return true;
 }

@@ -17,7 +17,7 @@ bool StagedTarget::Open() {
     file_ = fs_.CreateTempFile(folder, &temporary_);
     if (!file_) {
         temporary_.clear();
-        return false;
+        return Failed(fs_.LastError());
     }
     // The file starts private to the user; a source readable by fewer people narrows it, and
     // where the volume keeps no modes it simply stays as made.
@@ -26,7 +26,8 @@ bool StagedTarget::Open() {
 }
 
 bool StagedTarget::Write(const char* data, qint64 count) {
-    if (!file_ || !file_->Write(data, count)) return false;
+    if (!file_) return false;
+    if (!file_->Write(data, count)) return Failed(file_->LastError());
     written_ += count;
     return true;
 }
@@ -34,12 +35,15 @@ bool StagedTarget::Write(const char* data, qint64 count) {
 bool StagedTarget::Commit() {
     if (!file_) return false;
     const bool flushed = file_->Flush();
+    if (!flushed) cause_ = file_->LastError();
     const bool closed = file_->Close();
+    if (flushed && !closed) cause_ = file_->LastError();
     file_.reset();
-    if (!flushed || !closed || GetFileSize64(fs_, temporary_) != quint64(written_)) return false;
+    if (!flushed || !closed) return false;
+    if (GetFileSize64(fs_, temporary_) != quint64(written_)) return Failed(DeviceError::Io);
     const bool placed = PathExists(fs_, target_) ? fs_.ReplaceFile(temporary_, target_)
                                                  : fs_.MoveFile(temporary_, target_);
-    if (!placed) return false;
+    if (!placed) return Failed(fs_.LastError());
     committed_ = true;
     return true;
 }

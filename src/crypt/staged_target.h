@@ -4,8 +4,8 @@
 #include <memory>
 #include <optional>
 
-class DeviceFile;
-class DeviceFs;
+#include "platform/device_fs.h"
+
 
 // A target written through a temporary file in its folder: the target is replaced (or
 // created) only by Commit, once every byte is written and flushed. The temporary file is one
@@ -24,8 +24,15 @@ public:
     // Flushes and closes the temporary file, checks that it holds the bytes written, and puts
     // it in place of the target.
     bool Commit();
+    // Why the call that failed failed, for the message.
+    DeviceError Cause() const { return cause_; }
 
 private:
+    bool Failed(DeviceError cause) {
+        cause_ = cause;
+        return false;
+    }
+
     void Discard();
 
     DeviceFs& fs_;
@@ -35,4 +42,5 @@ private:
     std::unique_ptr<DeviceFile> file_;
     qint64 written_ = 0;
     bool committed_ = false;
+    DeviceError cause_ = DeviceError::None;
 };

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/command_host.h"
 #include "app/load_str.h"
@@ -158,6 +159,16 @@ TransferResult PasteInto(CommandHost& frame, const PasteSources& sources, const 
             if (outcome == TransferOutcome::Done || outcome == TransferOutcome::SourceKept) {
                 rows.Add(result.destinations[i]);
             }
+            // A file that failed whole is named too; a folder's walk named what it left.
+            const bool failed =
+                outcome == TransferOutcome::CopyFailed || outcome == TransferOutcome::SourceKept;
+            const QString& source = items[i].source;
+            const QString inside = source + QLatin1Char('\\');
+            const bool named = std::any_of(
+                result.leftOut.cbegin(), result.leftOut.cend(), [&](const QString& left) {
+                    return left == source || left.startsWith(inside, Qt::CaseInsensitive);
+                });
+            if (failed && !named) result.leftOut.append(source);
         }
     }
     EndWaitCursor();
@@ -174,7 +185,7 @@ void PasteItems(CommandHost& frame, bool shortcuts) {
     const bool cut = sources && !sources->own ? sources->cut : frame.cutMark();
     TransferResult result;
     if (sources) result = PasteInto(frame, *sources, folder, cut, shortcuts, rows);
-    ReportLeftOut(frame.prompt(), result.leftOut, result.renamed);
+    ReportLeftOut(frame.prompt(), result.leftOut, result.renamed, 20, result.Cause());
     // A cut is pasted once, whatever came of it.
     if (cut) QGuiApplication::clipboard()->clear();
     frame.SetCutMark(false);
@@ -207,7 +218,7 @@ void Drop(CommandHost& frame, const QMimeData& data, const QString& folder, bool
     if (!sources) return;
     PastedRows rows(frame, folder);
     const TransferResult result = PasteInto(frame, *sources, folder, move, false, rows);
-    ReportLeftOut(frame.prompt(), result.leftOut, result.renamed);
+    ReportLeftOut(frame.prompt(), result.leftOut, result.renamed, 20, result.Cause());
     rows.Finish();
 }
 

@@ -77,6 +77,8 @@ TreeResult CopyTree(DeviceFs& fs, const QString& source, const QString& destinat
             if (ok) {
                 ++result.files;
             } else {
+                // An archive's writer fails for reasons of its own.
+                if (!archive) result.NoteCause(fs.LastError());
                 result.leftOut.append(from);
                 ++result.failedFiles;
             }

@@ -23,15 +23,19 @@ void RunDeleteCommand(CommandHost& frame) {
     const QStringList paths = items.Paths();
 
     std::unique_ptr<Progress> progress = frame.BeginProgress(LoadStr(IDS_DELETE));
+    QList<DeviceError> causes;
     const QList<DeleteOutcome> outcomes =
-        DeleteItems(frame.fs(), frame.prompt(), paths, options, progress.get());
+        DeleteItems(frame.fs(), frame.prompt(), paths, options, progress.get(), &causes);
     progress.reset();
-    // What stayed is named once, not left for the user to find.
+    // What stayed is named once, not left for the user to find, with why the first stayed.
     QStringList stayed;
+    DeviceError cause = DeviceError::None;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (outcomes[i] == DeleteOutcome::Failed) stayed.append(paths[i]);
+        if (outcomes[i] != DeleteOutcome::Failed) continue;
+        stayed.append(paths[i]);
+        if (cause == DeviceError::None) cause = causes[i];
     }
-    ReportLeftOut(frame.prompt(), stayed, {});
+    ReportLeftOut(frame.prompt(), stayed, {}, 20, cause);
 
     const bool anyDeleted = outcomes.contains(DeleteOutcome::Done);
     if (items.fromTree) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/device_error_text.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/progress.h"
@@ -77,7 +78,8 @@ bool AskForItem(UserPrompt& prompt, const QString& path, bool folder, const Dele
 }
 
 DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
-                        const DeleteOptions& options, Progress* progress, Run& run) {
+                        const DeleteOptions& options, Progress* progress, Run& run,
+                        DeviceError* cause) {
     FindData record;
     if (!PathExists(fs, path, &record)) return DeleteOutcome::Done;
     if (RecycleBin::IsProtectedItem(fs, path, options.bin ? options.bin->binPath() : QString())) {
@@ -118,16 +120,19 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
     }
     QStringList left;
     if (run.recycle) {
-        if (options.bin->MoveToRecycleBin(path, progress, &left) && PathExists(fs, path)) {
+        const bool put = options.bin->MoveToRecycleBin(path, progress, &left).has_value();
+        *cause = options.bin->LastPutCause();
+        if (put && PathExists(fs, path)) {
             QString text = FormatStr(IDS_RECYCLE_PARTIAL, path);
             text.replace(text.lastIndexOf(QLatin1String("%s")), 2, left.join(QLatin1Char('\n')));
-            ShowFilledMessage(prompt, IDS_RECYCLE_PARTIAL, text, MessageStyle::Exclamation);
+            ShowFilledMessage(prompt, IDS_RECYCLE_PARTIAL, WithCause(text, *cause),
+                              MessageStyle::Exclamation);
             return DeleteOutcome::Partial;
         }
     } else if (record.IsFolder()) {
-        RemoveTree(fs, path, progress);
-    } else {
-        fs.DeleteFile(path);
+        *cause = RemoveTree(fs, path, progress).cause;
+    } else if (!fs.DeleteFile(path)) {
+        *cause = fs.LastError();
     }
     if (!PathExists(fs, path)) return DeleteOutcome::Done;
     // A file that stays keeps the protection it had.
@@ -145,7 +150,8 @@ DeleteOutcome DeleteOne(DeviceFs& fs, UserPrompt& prompt, const QString& path,
 //  3. per item: refuse volumes and bin folders, ask, then put it into the bin or delete it;
 //     a folder that only partly went is reported with what stayed and why.
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
-                                 const DeleteOptions& options, Progress* progress) {
+                                 const DeleteOptions& options, Progress* progress,
+                                 QList<DeviceError>* causes) {
     QList<DeleteOutcome> outcomes;
     Run run;
     ItemProgress items(progress);
@@ -154,8 +160,16 @@ QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QString
     bool go = PrepareBin(fs, prompt, paths, options, run);
     for (const QString& path : paths) {
         go = go && run.answer != ConfirmAnswer::Cancel && items.BeginItem(path);
-        outcomes.append(go ? DeleteOne(fs, prompt, path, options, items.sink(), run)
+        DeviceError cause = DeviceError::None;
+        outcomes.append(go ? DeleteOne(fs, prompt, path, options, items.sink(), run, &cause)
                            : DeleteOutcome::NotReached);
+        // Only what stayed has a cause to tell.
+        const DeleteOutcome last = outcomes.last();
+        if (causes) {
+            causes->append(last == DeleteOutcome::Failed || last == DeleteOutcome::Partial
+                               ? cause
+                               : DeviceError::None);
+        }
     }
     return outcomes;
 }

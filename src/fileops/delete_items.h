@@ -3,7 +3,8 @@
 #include <QList>
 #include <QString>
 
-class DeviceFs;
+#include "platform/device_fs.h"
+
 class Progress;
 class RecycleBin;
 class UserPrompt;
@@ -41,5 +42,7 @@ struct DeleteOptions {
 // IDS_CONFIRM_DELETE_READ_ONLY is answered Yes (Yes to all stops asking). Folders go whole. A
 // cancel through the progress sink stops the run after the current item. The bin's lock is held for
 // the whole run; its index is saved at the end.
+// causes, when given, hears per item why the device refused it (None when it did not).
 QList<DeleteOutcome> DeleteItems(DeviceFs& fs, UserPrompt& prompt, const QStringList& paths,
-                                 const DeleteOptions& options, Progress* progress = nullptr);
+                                 const DeleteOptions& options, Progress* progress = nullptr,
+                                 QList<DeviceError>* causes = nullptr);

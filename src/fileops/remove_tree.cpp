@@ -44,6 +44,7 @@ TreeResult RemoveTree(DeviceFs& fs, const QString& top, Progress* progress) {
                 if (fs.DeleteFile(path)) {
                     ++result.files;
                 } else {
+                    result.NoteCause(fs.LastError());
                     result.leftOut.append(path);
                     ++result.failedFiles;
                 }

@@ -62,14 +62,16 @@ bool AskToReplace(UserPrompt& prompt, const QString& destination, const QString&
 // Removes a moved source; a file that will not go is cleared of read-only and tried again.
 // The removal does not report: the run's totals count each item once, when it is copied.
 bool RemoveSource(DeviceFs& fs, UserPrompt& prompt, const QString& source, bool folder,
-                  Run& run) {
+                  Run& run, DeviceError* cause) {
     if (folder) {
-        RemoveTree(fs, source);
+        *cause = RemoveTree(fs, source).cause;
         return !PathExists(fs, source);
     }
     if (fs.DeleteFile(source)) return true;
+    const DeviceError refused = fs.LastError();
     const std::optional<quint32> attributes = fs.GetAttributes(source);
     if (attributes && IsRomFile(*attributes)) {
+        *cause = refused;
         if (run.undeletableMessageDue) {
             run.undeletableMessageDue = false;
             ShowFilledMessage(prompt, IDS_CANNOT_DELETE_ROM_FILE,
@@ -78,12 +80,14 @@ bool RemoveSource(DeviceFs& fs, UserPrompt& prompt, const QString& source, bool 
         }
         return false;
     }
-    return DeleteFileForce(fs, source);
+    if (DeleteFileForce(fs, source)) return true;
+    *cause = fs.LastError();
+    return false;
 }
 
 TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& source,
                             QString& destination, bool move, quint64 size, Progress* progress,
-                            Run& run, TransferResult& result) {
+                            Run& run, TransferResult& result, DeviceError* cause) {
     FindData record;
     if (!PathExists(fs, source, &record)) return TransferOutcome::Missing;
     const bool folder = record.IsFolder();
@@ -135,16 +139,18 @@ TransferOutcome TransferOne(DeviceFs& fs, UserPrompt& prompt, const QString& sou
     if (folder) {
         TreeResult tree = CopyTree(fs, source, destination, nullptr, progress);
         copied = tree.Complete();
+        *cause = tree.cause;
         result.leftOut += tree.leftOut;
         result.renamed += tree.renamed;
     } else {
         ProgressTracker tracker(progress);
         tracker.Begin(source);
         copied = fs.CopyFile(source, destination);
+        if (!copied) *cause = fs.LastError();
         tracker.Done(record.size);
     }
     if (!copied) return TransferOutcome::CopyFailed;
-    if (move && !RemoveSource(fs, prompt, source, folder, run)) {
+    if (move && !RemoveSource(fs, prompt, source, folder, run, cause)) {
         return TransferOutcome::SourceKept;
     }
     return TransferOutcome::Done;
@@ -169,12 +175,21 @@ TransferResult TransferItems(DeviceFs& fs, UserPrompt& prompt, const QList<Trans
         const TransferItem& item = items[i];
         QString destination = item.destination;
         TransferOutcome outcome = TransferOutcome::NotReached;
+        DeviceError cause = DeviceError::None;
         if (!run.stop && watch.BeginItem(item.source)) {
             outcome = TransferOne(fs, prompt, item.source, destination, move, sizes[i].bytes,
-                                  watch.sink(), run, result);
+                                  watch.sink(), run, result, &cause);
         }
         result.outcomes.append(outcome);
+        result.causes.append(cause);
         result.destinations.append(destination);
     }
     return result;
+}
+
+DeviceError TransferResult::Cause() const {
+    for (DeviceError cause : causes) {
+        if (cause != DeviceError::None) return cause;
+    }
+    return DeviceError::None;
 }

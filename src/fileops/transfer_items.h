@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-class DeviceFs;
+#include "platform/device_fs.h"
+
 class Progress;
 class UserPrompt;
 
@@ -34,6 +35,10 @@ struct TransferResult {
     // that took a numbered name because a sibling differs from them only in letter case.
     QStringList leftOut;
     QList<QPair<QString, QString>> renamed;
+    // Per item, why the device refused it (None when nothing failed).
+    QList<DeviceError> causes;
+    // The first of them, for a report of the whole run.
+    DeviceError Cause() const;
 };
 
 // The paste rules over a list of items, in order: free space (message IDS_NOT_ENOUGH_SPACE ends the

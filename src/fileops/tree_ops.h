@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-class DeviceFs;
+#include "platform/device_fs.h"
+
 class Progress;
 
 // What a tree walk did. Sizes are 64-bit throughout.
@@ -22,6 +23,11 @@ struct TreeResult {
     // (source, where it went) for an entry whose name differs only in letter case from a
     // sibling already written: it was stored under a numbered name instead of replacing it.
     QList<QPair<QString, QString>> renamed;
+    // Why the first file or folder that the device refused failed, for the message.
+    DeviceError cause = DeviceError::None;
+    void NoteCause(DeviceError error) {
+        if (cause == DeviceError::None) cause = error;
+    }
     bool Complete() const { return ran && !cancelled && failedFiles == 0; }
 };
 

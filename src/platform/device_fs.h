@@ -16,6 +16,7 @@ enum class DeviceError {
     Exists,
     InvalidPath,   // refused name, "..", too long, outside every volume
     AccessDenied,  // read-only, ROM, storage-card folder
+    WriteProtected,  // the volume is mounted read-only
     NotEmpty,
     DiskFull,
     Io,
@@ -55,6 +56,8 @@ public:
     // both; inside the kernel where the host can, else through a buffer. Bytes copied (fewer
     // once the source ends), or -1 on error.
     virtual qint64 CopyFrom(DeviceFile& source, qint64 count);
+    // Why the last failed call on the file failed.
+    virtual DeviceError LastError() const { return DeviceError::Io; }
 };
 
 class FindHandle {

@@ -104,7 +104,8 @@ std::optional<quint32> HostDeviceFs::GetAttributes(const QString& path) {
 bool HostDeviceFs::SetAttributes(const QString& path, quint32 attributes) {
     ResolvedPath r;
     if (!ResolveExisting(path, &r)) return false;
-    if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (r.volume->readOnly) return Fail(DeviceError::WriteProtected);
+    if (r.isVolumeRoot) return Fail(DeviceError::AccessDenied);
     QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
     const QByteArray at = r.At();
     quint32 current = ReadHostAttributes(at, r.st, name, false, r.volume->fat);
@@ -128,7 +129,7 @@ bool HostDeviceFs::CreateDirectory(const QString& path) {
     ResolvedPath r;
     if (!Resolve(path, &r)) return false;
     if (r.exists) return Fail(DeviceError::Exists);
-    if (r.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (r.volume->readOnly) return Fail(DeviceError::WriteProtected);
     if (mkdirat(r.dir, r.name.constData(), 0777) != 0) return FailErrno(errno);
     resolver_.NoteEntry(r, r.name, true);
     return true;
@@ -138,7 +139,8 @@ bool HostDeviceFs::RemoveDirectory(const QString& path) {
     ResolvedPath r;
     if (!ResolveExisting(path, &r)) return false;
     if (!r.isDir) return Fail(DeviceError::NotFound);
-    if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (r.volume->readOnly) return Fail(DeviceError::WriteProtected);
+    if (r.isVolumeRoot) return Fail(DeviceError::AccessDenied);
     if (unlinkat(r.dir, r.name.constData(), AT_REMOVEDIR) != 0) return FailErrno(errno);
     resolver_.ForgetFolder(r.host);
     resolver_.NoteEntry(r, r.name, false);
@@ -147,6 +149,7 @@ bool HostDeviceFs::RemoveDirectory(const QString& path) {
 
 bool HostDeviceFs::WritableFile(const ResolvedPath& r) {
     // Reads only: a wrong answer can refuse or allow a change, which acts on the descriptor.
+    if (r.volume->readOnly) return Fail(DeviceError::WriteProtected);
     quint32 a = ReadHostAttributes(r.host, r.st, QString(), r.volume->readOnly, r.volume->fat);
     if (IsRomFile(a) || (a & Attr::kReadOnly)) return Fail(DeviceError::AccessDenied);
     return true;
@@ -174,7 +177,7 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
         if (dst.host == src.host) return Fail(DeviceError::AccessDenied);
         if (!WritableFile(dst)) return false;
     }
-    if (dst.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (dst.volume->readOnly) return Fail(DeviceError::WriteProtected);
     // FAT holds files below 4 GiB: refuse before writing gigabytes that cannot stay.
     if (dst.volume->fat && st.size > 0xffffffffULL) return Fail(DeviceError::DiskFull);
 
@@ -225,14 +228,16 @@ bool HostDeviceFs::CopyFile(const QString& source, const QString& destination) {
 bool HostDeviceFs::MoveFile(const QString& oldPath, const QString& newPath) {
     ResolvedPath from, to;
     if (!ResolveExisting(oldPath, &from)) return false;
-    if (from.isVolumeRoot || from.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (from.volume->readOnly) return Fail(DeviceError::WriteProtected);
+    if (from.isVolumeRoot) return Fail(DeviceError::AccessDenied);
     const HostStat& st = from.st;
     if (!st.isDir &&
         IsRomFile(ReadHostAttributes(from.host, st, QString(), false, from.volume->fat))) {
         return Fail(DeviceError::AccessDenied);
     }
     if (!Resolve(newPath, &to)) return false;
-    if (to.isVolumeRoot || to.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (to.volume->readOnly) return Fail(DeviceError::WriteProtected);
+    if (to.isVolumeRoot) return Fail(DeviceError::AccessDenied);
     QByteArray target = to.name;
     if (to.exists) {
         if (to.host != from.host) return Fail(DeviceError::Exists);
@@ -300,7 +305,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::Open(const QString& path, OpenMode mod
         flags |= O_RDONLY;
     } else {
         if (r.volume->readOnly || (r.exists && !WritableFile(r))) {
-            Fail(DeviceError::AccessDenied);
+            Fail(r.volume->readOnly ? DeviceError::WriteProtected : DeviceError::AccessDenied);
             return nullptr;
         }
         flags |= mode == OpenMode::ReadWrite ? O_RDWR : (O_WRONLY | O_CREAT | O_TRUNC);
@@ -333,7 +338,7 @@ std::unique_ptr<DeviceFile> HostDeviceFs::CreateTempFile(const QString& folder, 
     ResolvedPath r;
     if (!ResolveExisting(folder, &r)) return nullptr;
     if (!r.isDir || r.volume->readOnly) {
-        Fail(r.isDir ? DeviceError::AccessDenied : DeviceError::NotFound);
+        Fail(r.isDir ? DeviceError::WriteProtected : DeviceError::NotFound);
         return nullptr;
     }
     const int folderFd = r.OpenEntry(O_PATH | O_DIRECTORY);
@@ -394,7 +399,8 @@ std::optional<quint32> HostDeviceFs::GetPermissions(const QString& path) {
 bool HostDeviceFs::SetPermissions(const QString& path, quint32 mode) {
     ResolvedPath r;
     if (!ResolveExisting(path, &r)) return false;
-    if (r.isVolumeRoot || r.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (r.volume->readOnly) return Fail(DeviceError::WriteProtected);
+    if (r.isVolumeRoot) return Fail(DeviceError::AccessDenied);
     if (fchmodat(r.dir, r.name.constData(), mode & 0777, AT_SYMLINK_NOFOLLOW) != 0) {
         return FailErrno(errno);
     }
@@ -417,7 +423,7 @@ bool HostDeviceFs::SetTimes(const QString& path, const FileTime*, const FileTime
                             const FileTime* write) {
     ResolvedPath r;
     if (!ResolveExisting(path, &r)) return false;
-    if (r.volume->readOnly) return Fail(DeviceError::AccessDenied);
+    if (r.volume->readOnly) return Fail(DeviceError::WriteProtected);
     timespec times[2] = {ToTimespec(access), ToTimespec(write)};
     if (utimensat(r.dir, r.name.constData(), times, AT_SYMLINK_NOFOLLOW) != 0) {
         return FailErrno(errno);

@@ -74,7 +74,7 @@ public:
         while (total < count) {
             ssize_t n = ::read(fd_, buffer + total, size_t(count - total));
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return -1;
+            if (n < 0) return Failed(-1);
             if (n == 0) break;
             total += n;
         }
@@ -85,12 +85,15 @@ public:
         while (total < count) {
             ssize_t n = ::write(fd_, buffer + total, size_t(count - total));
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
+            if (n == 0) errno = ENOSPC;  // a write that takes nothing has no room left
+            if (n <= 0) return Failed(false);
             total += n;
         }
         return true;
     }
-    bool Seek(qint64 position) override { return lseek(fd_, position, SEEK_SET) == position; }
+    bool Seek(qint64 position) override {
+        return lseek(fd_, position, SEEK_SET) == position || Failed(false);
+    }
     qint64 Position() const override { return lseek(fd_, 0, SEEK_CUR); }
     qint64 Size() const override {
         struct stat st {};
@@ -116,15 +119,17 @@ public:
     }
     bool SetTimes(const FileTime*, const FileTime* access, const FileTime* write) override {
         timespec times[2] = {ToTimespec(access), ToTimespec(write)};
-        return futimens(fd_, times) == 0;
+        return futimens(fd_, times) == 0 || Failed(false);
     }
-    bool Flush() override { return fsync(fd_) == 0; }
+    bool Flush() override { return fsync(fd_) == 0 || Failed(false); }
     std::optional<quint32> Permissions() const override {
         struct stat st {};
         if (fstat(fd_, &st) != 0) return std::nullopt;
         return quint32(st.st_mode & 0777);
     }
-    bool SetPermissions(quint32 mode) override { return fchmod(fd_, mode & 0777) == 0; }
+    bool SetPermissions(quint32 mode) override {
+        return fchmod(fd_, mode & 0777) == 0 || Failed(false);
+    }
     qint64 CopyFrom(DeviceFile& source, qint64 count) override {
         auto* host = dynamic_cast<HostFile*>(&source);
         if (!host || plainCopy_) return DeviceFile::CopyFrom(source, count);
@@ -139,7 +144,7 @@ public:
                 plainCopy_ = true;
                 return DeviceFile::CopyFrom(source, count);
             }
-            if (n < 0) return -1;
+            if (n < 0) return Failed(qint64(-1));
             if (n == 0) break;
             done += n;
         }
@@ -148,12 +153,21 @@ public:
     bool Close() override {
         int fd = fd_;
         fd_ = -1;
-        return fd >= 0 && ::close(fd) == 0;
+        return (fd >= 0 && ::close(fd) == 0) || Failed(false);
     }
+    DeviceError LastError() const override { return ErrorFromErrno(err_); }
 
 private:
+    // Keeps errno of the failed call, which later calls would overwrite.
+    template <typename T>
+    T Failed(T value) {
+        err_ = errno ? errno : EIO;
+        return value;
+    }
+
     int fd_;
     bool plainCopy_ = false;
+    int err_ = EIO;
 };
 
 }  // namespace

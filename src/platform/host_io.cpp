@@ -89,9 +89,10 @@ DeviceError ErrorFromErrno(int err) {
             return DeviceError::Exists;
         case EACCES:
         case EPERM:
-        case EROFS:
         case EBUSY:
             return DeviceError::AccessDenied;
+        case EROFS:
+            return DeviceError::WriteProtected;
         case ENOTEMPTY:
             return DeviceError::NotEmpty;
         case ENOSPC:

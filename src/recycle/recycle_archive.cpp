@@ -86,9 +86,10 @@ RecycleArchive::~RecycleArchive() {
 
 bool RecycleArchive::OpenArchive(const QString& archivePath) {
     if (IsOpen()) return archivePath.compare(archivePath_, Qt::CaseInsensitive) == 0;
+    cause_ = DeviceError::None;
     // Hidden from the start: a half-written archive is never shown in a listing.
     file_ = fs_.Open(archivePath, OpenMode::CreateAlways, Attr::kHidden);
-    if (!file_) return false;
+    if (!file_) return Refused(fs_.LastError());
     temp_ = false;
     return Begin(archivePath);
 }
@@ -96,8 +97,9 @@ bool RecycleArchive::OpenArchive(const QString& archivePath) {
 bool RecycleArchive::OpenTempArchive(const QString& folder) {
     if (IsOpen()) return false;
     QString path;
+    cause_ = DeviceError::None;
     file_ = fs_.CreateTempFile(folder, &path);
-    if (!file_) return false;
+    if (!file_) return Refused(fs_.LastError());
     temp_ = true;
     return Begin(path);
 }
@@ -168,7 +170,7 @@ bool RecycleArchive::RecordFolder(const QByteArray& name, quint32 attributes, qu
 bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, quint32 attributes,
                               quint32 dosDate) {
     auto input = fs_.Open(source, OpenMode::Read);
-    if (!input) return false;
+    if (!input) return Refused(fs_.LastError());
     const qint64 size = input->Size();
     auto piece = std::make_shared<ArchivePiece>();
     piece->name = name;
@@ -186,7 +188,7 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
                             : ArchivePiece::kWholeBuffer + 1;
     piece->data.resize(size_t(want));
     qint64 n = ReadFull(*input, piece->data.data(), want);
-    if (n < 0) return false;
+    if (n < 0) return Refused(input->LastError());
     piece->data.resize(size_t(n));
     reading_ = quint64(n);
     if (n < want) {
@@ -212,7 +214,7 @@ bool RecycleArchive::PackFile(const QString& source, const QByteArray& name, qui
         n = ReadFull(*input, next->data.data(), ArchivePiece::kPieceSize);
         if (n < 0) {
             Break();
-            return false;
+            return Refused(input->LastError());
         }
         next->data.resize(size_t(n));
         piece->last = n == 0;
@@ -341,12 +343,13 @@ bool RecycleArchive::Finish(bool keep) {
     trial_.reset();
     reader_.reset();
     const bool finished = keep && written && failedAdds_ == 0 && zip_->Finish();
+    if (zip_->Failed()) Refused(file_->LastError());
     zip_.reset();
     const QString path = archivePath_;
     archivePath_.clear();
     // The archive must be on the medium before the caller deletes the originals.
     bool complete = finished && FlushFile();
-    if (!temp_) complete = file_->Close() && complete;
+    if (!temp_ && !file_->Close()) complete = Refused(file_->LastError());
     if (!complete) {
         DeleteFileForce(fs_, path);
         file_.reset();
@@ -373,7 +376,8 @@ bool RecycleArchive::FlushFile() {
     bool wanted = true;
     const bool flushed = RunBeside([file] { return file->Flush(); },
                                    [&] { wanted = (!observer_ || observer_(reading_)) && wanted; });
-    return flushed && wanted;
+    if (!flushed) return Refused(file->LastError());
+    return wanted;
 }
 
 bool RecycleArchive::CloseArchive() {

@@ -72,6 +72,8 @@ public:
     quint64 PackedFiles() const { return packedFiles_; }
     quint64 PackedBytes() const { return packedBytes_; }
     quint64 FailedAdds() const { return failedAdds_; }
+    // Why the device refused the first read or write that failed, for the message.
+    DeviceError Cause() const { return cause_; }
 
     // Called with the bytes of the current file read so far, every megabyte or so, and while
     // waiting for the packers; answers false to give up (the archive then cannot be complete).
@@ -99,10 +101,16 @@ private:
     void Break();
     bool FlushFile();
 
+    bool Refused(DeviceError cause) {
+        if (cause_ == DeviceError::None) cause_ = cause;
+        return false;
+    }
+
     DeviceFs& fs_;
     std::unique_ptr<DeviceFile> file_;
     std::unique_ptr<DeviceFile> reader_;  // reads back what a kernel copy wrote
     std::unique_ptr<ZipWriter> zip_;
+    DeviceError cause_ = DeviceError::None;  // of a source or the archive
     QString archivePath_;
     QString tempPath_;  // the complete temporary archive, until taken
     bool temp_ = false;

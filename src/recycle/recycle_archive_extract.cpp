@@ -70,6 +70,10 @@ public:
     void FinishFolders();
 
 private:
+    bool Refused(DeviceError cause) {
+        if (result_.cause == DeviceError::None) result_.cause = cause;
+        return false;
+    }
     QString Target(const ArchiveEntry& entry) const;
     QString AvoidCaseClash(const QString& target, bool isFolder);
     void Folder(const QString& target, const ArchiveEntry& entry);
@@ -200,6 +204,7 @@ void Extractor::Folder(const QString& target, const ArchiveEntry& entry) {
         madeHere_.insert(missing.toCaseFolded());
     }
     if (!CreateDirTree(fs_, target)) {
+        Refused(fs_.LastError());
         ++result_.failed;
         return;
     }
@@ -233,7 +238,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
                 madeForFiles_.insert(missing.toCaseFolded());
                 madeHere_.insert(missing.toCaseFolded());
             }
-            if (!CreateDirTree(fs_, folder)) return false;  // without folders, the destination
+            if (!CreateDirTree(fs_, folder)) return Refused(fs_.LastError());
         }
         folders_.insert(folderKey);
     }
@@ -247,7 +252,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     // user, kept open (marked live) until it has replaced the target.
     QString temp;
     std::unique_ptr<DeviceFile> out = fs_.CreateTempFile(folder, &temp);
-    if (!out) return false;
+    if (!out) return Refused(fs_.LastError());
     quint64 written = 0;
     bool ok = CopyEntry(*out, temp, entry, &written);
     if (ok) {
@@ -258,7 +263,7 @@ bool Extractor::File(const QString& target, const ArchiveEntry& entry) {
     }
     // Made durable once for the whole archive, before the caller removes it.
     if (ok) ok = Commit(temp, target, exists);
-    ok = out->Close() && ok;
+    if (!out->Close() && ok) ok = Refused(out->LastError());
     if (!ok) {
         DeleteFileForce(fs_, temp);
         return false;
@@ -289,7 +294,7 @@ bool Extractor::SyncWritten() {
 
 bool Extractor::Written(DeviceFile& out, const char* data, qint64 count, quint64* written) {
     if (count == 0) return true;
-    if (!out.Write(data, count)) return false;
+    if (!out.Write(data, count)) return Refused(out.LastError());
     const quint64 before = *written;
     *written += quint64(count);
     return (before >> 20) == (*written >> 20) || progress_.Partial(*written);
@@ -393,11 +398,13 @@ bool Extractor::CopyWhole(DeviceFile& out, const ArchiveEntry& entry, quint64* w
 
 bool Extractor::Commit(const QString& temp, const QString& target, bool targetExisted) {
     if (fs_.ReplaceFile(temp, target)) return true;
+    const DeviceError refused = fs_.LastError();
     // The caller agreed to the replacement; a read-only target must not stop it.
     auto attributes = targetExisted ? fs_.GetAttributes(target) : std::nullopt;
-    if (!attributes || !(*attributes & Attr::kReadOnly)) return false;
-    if (!fs_.SetAttributes(target, *attributes & ~Attr::kReadOnly)) return false;
+    if (!attributes || !(*attributes & Attr::kReadOnly)) return Refused(refused);
+    if (!fs_.SetAttributes(target, *attributes & ~Attr::kReadOnly)) return Refused(fs_.LastError());
     if (fs_.ReplaceFile(temp, target)) return true;
+    Refused(fs_.LastError());
     fs_.SetAttributes(target, *attributes);
     return false;
 }
@@ -451,7 +458,10 @@ ExtractResult Unzip(DeviceFs& fs, const QString& archivePath, bool withoutFolder
         result.code = ForEachZipEntry(
             zip, [&extractor](const ArchiveEntry& entry) { return extractor.Entry(entry); });
         extractor.FinishFolders();
-        if (!extractor.SyncWritten()) ++result.failed;
+        if (!extractor.SyncWritten()) {
+            ++result.failed;
+            if (result.cause == DeviceError::None) result.cause = fs.LastError();
+        }
     }
     const int closed = unzClose(zip);
     if (result.code == UNZ_OK) result.code = closed;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <utility>
 
+#include "platform/device_fs.h"
 #include "recycle/recycle_archive_entries.h"
 
 class DeviceFs;
@@ -19,6 +20,7 @@ struct ExtractResult {
     quint64 bytes = 0;       // bytes of the files written
     quint64 refused = 0;     // entries whose names do not lead to a place inside the device
     quint64 failed = 0;      // entries that could not be restored
+    DeviceError cause = DeviceError::None;  // why the device refused the first of them
     // Entries whose names differ only in letter case from one written before them: each
     // came back under a free numbered name, (entry path, path written).
     QList<std::pair<QString, QString>> renamed;

@@ -32,7 +32,10 @@ PackResult PackIntoArchive(DeviceFs& fs, const QString& item, const QString& arc
     }
 
     RecycleArchive archive(fs);
-    if (!archive.OpenTempArchive(FolderPart(archivePath))) return result;
+    if (!archive.OpenTempArchive(FolderPart(archivePath))) {
+        result.cause = archive.Cause();
+        return result;
+    }
     archive.SetPieceObserver([&relay](quint64 bytes) { return relay.Partial(bytes); });
     if (!entryPath.isEmpty()) archive.SetEntryRoot(item, entryPath);
 
@@ -46,15 +49,20 @@ PackResult PackIntoArchive(DeviceFs& fs, const QString& item, const QString& arc
     }
     result.cancelled = relay.Cancelled();
     if (!complete || result.cancelled) {
+        result.cause = archive.Cause();
         archive.AbandonArchive();
         return result;
     }
     result.files = archive.PackedFiles();
     result.bytes = archive.PackedBytes();
-    if (!archive.CloseArchive()) return result;
+    if (!archive.CloseArchive()) {
+        result.cause = archive.Cause();
+        return result;
+    }
     const QString temp = archive.TempPath();
     const std::unique_ptr<DeviceFile> live = archive.TakeTempFile();
     if (!fs.MoveFile(temp, archivePath)) {
+        result.cause = fs.LastError();
         DeleteFileForce(fs, temp);
         return result;
     }

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-class DeviceFs;
+#include "platform/device_fs.h"
+
 class Progress;
 
 struct PackResult {
@@ -12,6 +13,7 @@ struct PackResult {
     quint32 attributes = 0;  // the item's attributes when packing began
     quint64 files = 0;       // files packed
     quint64 bytes = 0;       // their total size: the entry size of a folder
+    DeviceError cause = DeviceError::None;  // why the device refused, when it did
 };
 
 // Packs a file, or a folder with its whole tree (files, and empty folders as folder entries;

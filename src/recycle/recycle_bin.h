@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/device_fs.h"
 #include "platform/file_attributes.h"
 #include "recycle/recycle_entry.h"
 
@@ -111,6 +112,8 @@ public:
     // one line each with the reason.
     std::optional<RecycleEntry> MoveToRecycleBin(const QString& path, Progress* sink = nullptr,
                                                  QStringList* left = nullptr);
+    // Why the device refused the last put into the bin that failed.
+    DeviceError LastPutCause() const { return putCause_; }
     // Saves the index when dirty and forced or the bin is on the storage card.
     void FlushRecycleIndex(bool force);
     // False keeps the old location. With move, the archives follow to the new folder.
@@ -149,6 +152,7 @@ public:
     bool CompressRecycleBin(Progress* progress = nullptr);
 
 private:
+    DeviceError putCause_ = DeviceError::None;
     struct RestoreRun;
     // Restored: back and its archive gone; Dropped: its archive was gone already; Kept: back,
     // but its archive could not be removed; Skipped: not restored; Stop: the run ends.
@@ -175,6 +179,8 @@ private:
     bool AskToReplace(const RecycleEntry& entry, RestoreRun& run);
     RowResult RestoreRow(const RecycleEntry& entry, RestoreRun& run, Progress* progress);
     bool BringBack(const RecycleEntry& entry, RestoreRun& run, Progress* progress);
+    // An old-version file copied back; the cause of a failure goes to the run.
+    bool CopyBack(const RecycleEntry& entry, RestoreRun& run);
     bool MoveBinContents(const QString& oldPath, Progress* progress);
     bool CreateBinFolder(const QString& path);
     void DropRow(int row, const RestoreObserver& observer);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/load_str.h"
 #include "app/command_host.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -104,7 +105,8 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     enableBox_ = new QCheckBox(tr("啟用資源回收筒"), this);
     enableBox_->setObjectName(QString::number(IDC_RECYCLE_ENABLE));
     top->addWidget(enableBox_, 0, 0);
-    top->addWidget(new QLabel(tr("資源回收筒存放的位置 :"), this), 1, 0);
+    auto* where = new QLabel(tr("資源回收筒存放的位置 :"), this);
+    top->addWidget(where, 1, 0);
     auto* icon = new QLabel(this);
     icon->setPixmap(NuvioIcon(QStringLiteral("nuvio-%1").arg(IDI_RECYCLE_BIN)).pixmap(32, 32));
     icon->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -113,6 +115,7 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     layout->addLayout(top);
     locations_ = new QComboBox(this);
     locations_->setObjectName(QString::number(IDC_RECYCLE_LOCATION));
+    where->setBuddy(locations_);
     layout->addWidget(locations_);
     FillLocations();
 
@@ -130,6 +133,7 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     icons_.TrimIconCache(false);
     list_ = new CompactView<QTreeView>(this);
     list_->setObjectName(QString::number(IDC_RECYCLE_LIST));
+    list_->setAccessibleName(LoadStr(IDS_NAME_RECYCLE_CONTENTS));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);

@@ -65,11 +65,12 @@ private:
 // A large file's space is given back when its last handle closes, which can take a good part
 // of a second: a handle is held across the deletion and closed beside the caller.
 bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, quint64 size,
-                    QStringList* left, Progress* sink) {
+                    QStringList* left, Progress* sink, DeviceError* cause) {
     KeepAlive alive(sink);
     if (!folder) {
         std::unique_ptr<DeviceFile> held = fs.Open(path, OpenMode::Read);
         const bool deleted = DeleteFileForce(fs, path);
+        if (!deleted) *cause = fs.LastError();
         ProgressState done;
         done.doneBytes = done.totalBytes = size;
         done.doneFiles = done.totalFiles = 1;
@@ -83,7 +84,7 @@ bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, quint64 size
         return deleted;
     }
     const TreeMeasure before = MeasureTree(fs, path);
-    RemoveTree(fs, path, sink ? &alive : nullptr);
+    *cause = RemoveTree(fs, path, sink ? &alive : nullptr).cause;
     if (!PathExists(fs, path)) return true;
     const TreeMeasure after = MeasureTree(fs, path);
     const bool some = after.files != before.files || after.folders != before.folders;
@@ -104,6 +105,7 @@ bool RemoveOriginal(DeviceFs& fs, const QString& path, bool folder, quint64 size
 //  4. record the entry with the local time of deletion; the index is saved as the lock goes.
 std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Progress* sink,
                                                          QStringList* left) {
+    putCause_ = DeviceError::None;
     QString item = path;
     FindData record;
     if (binPath_.isEmpty() || binPath_.startsWith(QLatin1Char('*')) ||
@@ -118,8 +120,9 @@ std::optional<RecycleEntry> RecycleBin::MoveToRecycleBin(const QString& path, Pr
     const QString archivePath =
         MakeUniqueName(fs_, JoinPath(binPath_, FileNamePart(item) + QStringLiteral(".nzc")));
     const PackResult pack = PackIntoArchive(fs_, item, archivePath, sink);
+    putCause_ = pack.cause;
     if (!pack.packed) return std::nullopt;
-    if (!RemoveOriginal(fs_, item, pack.isFolder, record.size, left, sink)) {
+    if (!RemoveOriginal(fs_, item, pack.isFolder, record.size, left, sink, &putCause_)) {
         DeleteFileForce(fs_, archivePath);
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include <algorithm>
 
+#include "app/device_error_text.h"
+#include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
 #include "app/user_prompt.h"
@@ -17,6 +19,7 @@ struct RecycleBin::RestoreRun {
     bool systemErrorShown = false;  // message IDS_RESTORE_SYSTEM_ERROR
     bool noSpaceShown = false;      // message IDS_RESTORE_NO_SPACE
     QStringList renamed;            // "entry path -> path written" of case-only clashes
+    DeviceError cause = DeviceError::None;  // why the device refused the current row
 };
 
 namespace {
@@ -31,11 +34,12 @@ QList<int> ValidRows(QList<int> rows, qsizetype count) {
     return rows;
 }
 
-void ShowOnce(UserPrompt& prompt, bool* shown, int textId, MessageStyle style) {
+void ShowOnce(UserPrompt& prompt, bool* shown, int textId, MessageStyle style,
+              DeviceError cause = DeviceError::None) {
     if (*shown) return;
     *shown = true;
     WaitCursorPause pause;
-    ShowMessage(prompt, textId, IDS_APP_TITLE, style);
+    ShowFilledMessage(prompt, textId, WithCause(LoadStr(textId), cause), style);
 }
 
 }  // namespace
@@ -112,7 +116,8 @@ RecycleBin::RowResult RecycleBin::RestoreRow(const RecycleEntry& entry, RestoreR
     FindData record;
     const bool exists = PathExists(fs_, folder, &record);
     if (exists ? !record.IsFolder() : !MakePath(fs_, folder)) {
-        ShowOnce(prompt_, &run.systemErrorShown, IDS_RESTORE_SYSTEM_ERROR, MessageStyle::Stop);
+        ShowOnce(prompt_, &run.systemErrorShown, IDS_RESTORE_SYSTEM_ERROR, MessageStyle::Stop,
+                 exists ? DeviceError::None : fs_.LastError());
         return RowResult::Skipped;
     }
     if (entry.size > GetFreeSpace(fs_, entry.originalPath)) {
@@ -120,8 +125,18 @@ RecycleBin::RowResult RecycleBin::RestoreRow(const RecycleEntry& entry, RestoreR
         return RowResult::Skipped;
     }
     if (!PathExists(fs_, entry.archivePath)) return RowResult::Dropped;
+    run.cause = DeviceError::None;
     if (!BringBack(entry, run, progress)) {
-        return run.lastAnswer == ConfirmAnswer::Cancel ? RowResult::Stop : RowResult::Skipped;
+        if (run.lastAnswer == ConfirmAnswer::Cancel) return RowResult::Stop;
+        // What the device refused is told, once per kind, with why.
+        if (run.cause == DeviceError::DiskFull) {
+            ShowOnce(prompt_, &run.noSpaceShown, IDS_RESTORE_NO_SPACE, MessageStyle::Exclamation,
+                     run.cause);
+        } else if (run.cause != DeviceError::None) {
+            ShowOnce(prompt_, &run.systemErrorShown, IDS_RESTORE_SYSTEM_ERROR, MessageStyle::Stop,
+                     run.cause);
+        }
+        return RowResult::Skipped;
     }
     return RemoveBinItem(entry) ? RowResult::Restored : RowResult::Kept;
 }
@@ -160,10 +175,11 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
         const TreeResult copy =
             CopyTree(fs_, entry.archivePath, entry.originalPath, nullptr, progress);
         if (copy.cancelled) run.lastAnswer = ConfirmAnswer::Cancel;
+        run.cause = copy.cause;
         return copy.Complete();
     }
     // An old-version file is the deleted file itself, whatever it holds.
-    if (entry.plain) return fs_.CopyFile(entry.archivePath, entry.originalPath);
+    if (entry.plain) return CopyBack(entry, run);
     ExtractResult result;
     result.code = kArchiveOutsideItem;  // a folder where an archive should be
     if (!record.IsFolder()) {
@@ -177,7 +193,8 @@ bool RecycleBin::BringBack(const RecycleEntry& entry, RestoreRun& run, Progress*
         return false;
     }
     // No zip file: an item an earlier version could not convert, the deleted file itself.
-    if (result.NotAnArchive()) return fs_.CopyFile(entry.archivePath, entry.originalPath);
+    if (result.NotAnArchive()) return CopyBack(entry, run);
+    run.cause = result.cause;
     if (result.code == kArchiveOutsideItem) {
         WaitCursorPause pause;
         ShowFilledMessage(prompt_, IDS_RECYCLE_ARCHIVE_DAMAGED,
@@ -197,4 +214,10 @@ void RecycleBin::EraseFromBin(const QList<int>& rows, const RestoreObserver& obs
         if (RemoveBinItem(entries_[*it])) DropRow(*it, observer);
     }
     dirty_ = true;
+}
+
+bool RecycleBin::CopyBack(const RecycleEntry& entry, RestoreRun& run) {
+    if (fs_.CopyFile(entry.archivePath, entry.originalPath)) return true;
+    run.cause = fs_.LastError();
+    return false;
 }

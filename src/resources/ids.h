@@ -349,6 +349,27 @@ inline constexpr int IDS_TOUCH_SIZE_LARGE = 176;
 inline constexpr int IDS_KEY_TOUCH_SIZE = 177;
 inline constexpr int IDS_KEY_WINDOW_WIDTH = 178;
 inline constexpr int IDS_KEY_WINDOW_HEIGHT = 179;
+// Our own: why a device call failed, added after the message of the failed operation.
+inline constexpr int IDS_CAUSE_DISK_FULL = 190;
+inline constexpr int IDS_CAUSE_ACCESS_DENIED = 191;
+inline constexpr int IDS_CAUSE_WRITE_PROTECTED = 192;
+inline constexpr int IDS_CAUSE_IO = 193;
+inline constexpr int IDS_CAUSE_NOT_FOUND = 194;
+inline constexpr int IDS_CAUSE_EXISTS = 195;
+inline constexpr int IDS_CAUSE_INVALID_PATH = 196;
+inline constexpr int IDS_CAUSE_NOT_EMPTY = 197;
+inline constexpr int IDS_CAUSE_UNSUPPORTED = 198;
+// Our own: a new folder that could not be made.
+inline constexpr int IDS_CANNOT_CREATE_FOLDER = 199;
+// Our own: what a screen reader calls the controls that show no text of their own.
+inline constexpr int IDS_NAME_ADDRESS = 200;
+inline constexpr int IDS_NAME_FILE_LIST = 201;
+inline constexpr int IDS_NAME_FOLDER_TREE = 202;
+inline constexpr int IDS_NAME_FIND_RESULTS = 203;
+inline constexpr int IDS_NAME_FAVORITES_LIST = 204;
+inline constexpr int IDS_NAME_RECYCLE_CONTENTS = 205;
+inline constexpr int IDS_NAME_DUMP_FIRST_HALF = 206;
+inline constexpr int IDS_NAME_DUMP_SECOND_HALF = 207;
 
 // Strings: popup-menu texts, stored under their command's number.
 inline constexpr int IDS_UP_ONE_LEVEL = 32775;

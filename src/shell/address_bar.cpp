@@ -47,6 +47,7 @@ CAddressBar::CAddressBar(DeviceFs& fs, AddressBarHost& host, QAction* upAction,
 
     combo_ = new PathCombo(this);
     combo_->setObjectName(QString::number(IDC_ADDRESS_COMBO));
+    combo_->setAccessibleName(LoadStr(IDS_NAME_ADDRESS));
     combo_->setEditable(false);
     combo_->setMaxVisibleItems(kHistorySize);
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

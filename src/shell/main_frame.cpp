@@ -20,6 +20,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/device_error_text.h"
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -111,6 +112,7 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
     up->setToolTip(LoadStr(IDS_UP_ONE_LEVEL));
     QAction* favorites = commands_->Action(ID_ADDRESS_FAVORITES);
     favorites->setIcon(NuvioIcon(QStringLiteral("nuvio-address-favorites")));
+    favorites->setToolTip(LoadStr(IDS_NAME_FAVORITES_LIST));
     addressBar_ = new CAddressBar(fs_, *this, up, favorites, central);
     layout->addWidget(addressBar_);
 
@@ -618,7 +620,13 @@ void CMainFrame::OnNewFolder() {
         return;
     }
     FindData record;
-    if (!fs_.CreateDirectory(path) || !PathExists(fs_, path, &record)) return;
+    if (!fs_.CreateDirectory(path)) {
+        ShowFilledMessage(prompt_, IDS_CANNOT_CREATE_FOLDER,
+                          WithCause(FormatStr(IDS_CANNOT_CREATE_FOLDER, name), fs_.LastError()),
+                          MessageStyle::Exclamation);
+        return;
+    }
+    if (!PathExists(fs_, path, &record)) return;
     fileView_->ActiveView()->setFocus();
     const int row = fileView_->RowCount();
     tree_->RefreshSelected();

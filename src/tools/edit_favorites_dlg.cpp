@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/load_str.h"
 #include "resources/ids.h"
 #include "shell/compact_view.h"
 #include "shell/dialog_layout.h"
@@ -18,6 +19,7 @@ CEditFavoritesDlg::CEditFavoritesDlg(FavoritesList& favorites, QWidget* parent)
 
     list_ = new CompactView<QTreeWidget>(this);
     list_->setObjectName(QString::number(IDC_FAVORITES_LIST));
+    list_->setAccessibleName(LoadStr(IDS_NAME_FAVORITES_LIST));
     list_->setColumnCount(2);
     list_->setHeaderLabels({tr("名稱"), tr("資料匣")});
     list_->header()->resizeSection(0, 100);

@@ -9,14 +9,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/load_str.h"
 #include "resources/ids.h"
 #include "tools/dump_file.h"
 
 namespace {
 
-// Dark blue on light grey, in a fixed-pitch face, so that the columns of bytes line up.
-const QString kFieldStyle =
-    QStringLiteral("QLabel { background-color: #c0c0c0; color: #000080; padding: 0px 2px; }");
+// The theme's text on a field of its alternate base, so that the fields stand out on a light
+// theme and a dark one alike, in a fixed-pitch face so that the columns of bytes line up.
 constexpr int kFontPixels = 11;
 // Characters of one half of a hex row: nine "XX " groups.
 constexpr int kHalfHexChars = kDumpHalfBytes * 3;
@@ -28,7 +28,10 @@ QLabel* Field(int id, const QFont& font, int characters, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::number(id));
     label->setFont(font);
-    label->setStyleSheet(kFieldStyle);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::AlternateBase);
+    label->setForegroundRole(QPalette::Text);
+    label->setContentsMargins(2, 0, 2, 0);
     label->setTextFormat(Qt::PlainText);
     label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(characters, u'0')) + 4);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -64,6 +67,8 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     heading->addWidget(new QLabel(tr("  檔案內容"), this), 1);
     firstHalf_ = Button(QStringLiteral("<"), IDC_DUMP_FIRST_HALF, this);
     secondHalf_ = Button(QStringLiteral(">"), IDC_DUMP_SECOND_HALF, this);
+    firstHalf_->setAccessibleName(LoadStr(IDS_NAME_DUMP_FIRST_HALF));
+    secondHalf_->setAccessibleName(LoadStr(IDS_NAME_DUMP_SECOND_HALF));
     for (QPushButton* small : {firstHalf_, secondHalf_}) {
         small->setFixedWidth(small->fontMetrics().horizontalAdvance(QLatin1Char('>')) + 16);
         small->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -126,6 +126,7 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
 
     results_ = new QTreeWidget(this);
     results_->setObjectName(QString::number(IDC_FIND_RESULTS));
+    results_->setAccessibleName(LoadStr(IDS_NAME_FIND_RESULTS));
     results_->setHeaderLabels({LoadStr(IDS_NAME), LoadStr(IDS_FOLDER)});
     results_->setColumnWidth(0, kNameColumnWidth);
     results_->setColumnWidth(1, kFolderColumnWidth);

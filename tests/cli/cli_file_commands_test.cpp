@@ -34,6 +34,10 @@ TEST_F(CliFileCommandsTest, CopyAnswersTheReplacementQuestionFromFlags) {
     EXPECT_EQ(device().Read("\\B\\a.txt"), "new");
     EXPECT_EQ(Run({"cp", "\\A\\a.txt", "\\B\\renamed.txt"}).code, 0);
     EXPECT_EQ(device().Read("\\B\\renamed.txt"), "new");
+    device().SetRawAttributes("\\B\\a.txt", Attr::kInRom);
+    const CliResult refused = Run({"cp", "--yes", "\\A\\a.txt", "\\B"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains("\\A\\a.txt\"\n" + LoadStr(IDS_CAUSE_ACCESS_DENIED)));
 }
 
 TEST_F(CliFileCommandsTest, RemoveGoesIntoTheBinUnlessPurgedAndAsksForReadOnlyFiles) {

@@ -46,6 +46,10 @@ public:
         return inner_->Close();
     }
 
+    DeviceError LastError() const override {
+        return fs_->LastWasInjected() ? fs_->LastError() : inner_->LastError();
+    }
+
 private:
     FaultyDeviceFs* fs_;
     std::unique_ptr<DeviceFile> inner_;

@@ -50,6 +50,7 @@ public:
     }
     int MutatingCalls() const { return mutatingCalls_; }
     int FaultsInjected() const { return faults_; }
+    bool LastWasInjected() const { return lastWasInjected_; }
 
     // Asked once per call: true when this call is to fail.
     bool Check(Op op, const QString& path);
