@@ -9,7 +9,8 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: nuvio-explorer [--root DIR] [--card NAME=DIR]... [PATH]\n"
-    "       nuvio-explorer --screenshot FILE.png [--size WxH] [--dialog ID] [PATH]\n"
+    "       nuvio-explorer --screenshot FILE.png [--size WxH] [--dialog ID] [--view MODE]\n"
+    "                      [--check N] [PATH]\n"
     "A file manager for handheld touch devices. PATH is the folder (or file) to show: a\n"
     "device path such as '\\My Documents', or a host path or file:// URI inside one of the\n"
     "device's volumes. A second start hands PATH to the explorer already running.\n"
@@ -21,6 +22,8 @@ constexpr char kUsage[] =
     "  --screenshot FILE.png  render the main window offscreen into a PNG and exit\n"
     "  --size WxH             the size of that picture\n"
     "  --dialog ID            a dialog instead of the main window\n"
+    "  --view MODE            the list in that view: icons, small, list or details\n"
+    "  --check N              the list in the check mode with N rows checked\n"
     "  --help                 print this text and exit\n"
     "  --version              print the version and exit\n";
 
