@@ -60,7 +60,8 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     font.setPixelSize(kFontPixels);
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(3);
+    // Tight, so that a 240-pixel screen holds seven-digit offsets beside half a row.
+    grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(QStringLiteral("  位移"), this), 0, 0);
     auto* heading = new QHBoxLayout;
@@ -77,7 +78,8 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     const int offsetChars = int(DumpOffsetText(0, file_->Size()).size());
     for (int r = 0; r < kDumpRows; ++r) {
         offsets_[r] = Field(IDC_DUMP_OFFSET_FIRST + r, font, offsetChars, this);
-        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, kHalfHexChars, this);
+        // Half a row without its trailing space.
+        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, kHalfHexChars - 1, this);
         offsets_[r]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grid->addWidget(offsets_[r], r + 1, 0);
         grid->addWidget(rows_[r], r + 1, 1);
@@ -111,7 +113,7 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     modes->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 4, 2, 4);
     layout->setSpacing(4);
     layout->addLayout(grid);
     layout->addLayout(pages);
