@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """The reliability suite after its build (see bench/reliability): the test suite under the
 sanitizers, each fuzz target for a fixed time from the seed corpus in the repository, the
-fault-injection cases and the crash test, then the adversary section and the concurrency and
-kill section, which drive the real `nuvio` command line. Prints one summary; a full run keeps
+fault-injection cases, then the adversary section and the concurrency and kill section, which drive the real `nuvio` command line. Prints one summary; a full run keeps
 it in docs/reliability.md.
 """
 import argparse
@@ -89,11 +88,10 @@ def run_fuzz(build, target, seconds, work, libfuzzer):
     return int(runs[-1]) if runs else 0, ok, message
 
 
-def run_faults(build, crash_rounds, work):
-    """The fault-injection and crash cases; (cases from their summary, ok)."""
+def run_faults(build, work):
+    """The fault-injection cases; (cases from their summary, ok)."""
     summary = os.path.join(work, "faults.json")
-    env = env_with(TEST_ENV, SANITIZER_ENV, {"NUVIO_RELIABILITY_SUMMARY": summary,
-                                             "NUVIO_CRASH_ROUNDS": str(crash_rounds)})
+    env = env_with(TEST_ENV, SANITIZER_ENV, {"NUVIO_RELIABILITY_SUMMARY": summary})
     if scratch_parent():
         env["TMPDIR"] = scratch_parent()
     result = subprocess.run([os.path.join(build, "tests", "reliability", "nuvio_reliability")],
@@ -150,10 +148,9 @@ def print_tallies(tallies):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--short", action="store_true",
-                        help="CI's run: the normal build, seconds per target, few crashes")
+                        help="CI's run: the normal build, seconds per target, few kills")
     parser.add_argument("--build", help="build folder (build-asan, or build with --short)")
     parser.add_argument("--fuzz-seconds", type=int, help="per target (60, 3 with --short)")
-    parser.add_argument("--crash-rounds", type=int, help="kills (100, 5 with --short)")
     parser.add_argument("--doc", default=os.path.join(ROOT, "docs", "reliability.md"),
                         help="where a full run keeps its summary")
     parser.add_argument("--sections", default=",".join(SECTIONS),
@@ -170,7 +167,6 @@ def main():
     seed = args.seed if args.seed is not None else int(time.time()) % 100000
     build = os.path.join(ROOT, args.build or ("build" if args.short else "build-asan"))
     seconds = args.fuzz_seconds or (3 if args.short else 60)
-    rounds = args.crash_rounds if args.crash_rounds is not None else (5 if args.short else 100)
     libfuzzer = not args.short and "NUVIO_FUZZ:BOOL=ON" in open(
         os.path.join(build, "CMakeCache.txt")).read()
     work = tempfile.mkdtemp(prefix="nuvio-reliability-", dir=scratch_parent())
@@ -194,10 +190,10 @@ def main():
             if not ok:
                 failures.append(f"fuzz_{target}")
         if "faults" in sections:
-            print("== fault injection and crash test", flush=True)
-            cases, faults_ok = run_faults(build, rounds, work)
+            print("== fault injection", flush=True)
+            cases, faults_ok = run_faults(build, work)
             if not faults_ok:
-                failures.append("fault injection or crash test")
+                failures.append("fault injection")
         attacks = run_attacks(build, args.short, seed, sections, work)
         for a in attacks:
             if a["bytes_lost"] or a["written_outside"] or a["deleted_outside"] or a["other"]:
@@ -221,12 +217,12 @@ def main():
     print(f"reliability: {checks - failed} passed, {failed} failed")
     print(f"reliability: took {time.time() - started:.0f} s")
     if not args.short and sections == SECTIONS:
-        write_doc(args.doc, tests, fuzz, cases, attacks, seconds, rounds, libfuzzer, line,
+        write_doc(args.doc, tests, fuzz, cases, attacks, seconds, libfuzzer, line,
                   failures, time.time() - started)
     return 1 if failures or lost else 0
 
 
-def write_doc(path, tests, fuzz, cases, attacks, seconds, rounds, libfuzzer, line, failures,
+def write_doc(path, tests, fuzz, cases, attacks, seconds, libfuzzer, line, failures,
               took):
     out = [f"Written by `bench/reliability` on {time.strftime('%Y-%m-%d')} in "
            f"{took / 60:.0f} minutes. Machine: {report_page.machine_text()}.", "",
@@ -239,7 +235,7 @@ def write_doc(path, tests, fuzz, cases, attacks, seconds, rounds, libfuzzer, lin
     out += [f"| fuzz target ({engine}, {seconds} s each) | seeds | inputs | result |",
             "|---|---|---|---|"]
     out += [f"| `fuzz_{t}` | {s} | {r:,} | {m} |" for t, s, r, ok, m in fuzz]
-    out += ["", f"| case (crash test: {rounds} kills) | runs | faults or kills | bytes lost | "
+    out += ["", "| fault case | runs | faults | bytes lost | "
             "half-written files | unrestorable entries |", "|---|---|---|---|---|---|"]
     out += [f"| {c['kind']}: {c['name']} | {c['runs']} | {c['faults']} | {c['bytesLost']} | "
             f"{c['strays']} | {c['unrestorable']} |" for c in cases]

@@ -7,25 +7,23 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: nuvio-explorer [--root DIR] [--card NAME=DIR]... [PATH]\n"
-    "       nuvio-explorer --screenshot FILE.png [--size WxH] [--dialog ID] [--view MODE]\n"
-    "                      [--check N] [PATH]\n"
-    "A file manager for handheld touch devices. PATH is the folder (or file) to show: a\n"
-    "device path such as '\\My Documents', or a host path or file:// URI inside one of the\n"
-    "device's volumes. A second start hands PATH to the explorer already running.\n"
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio-explorer [--root DIR] [--card NAME=DIR]... [PATH]\n"
+    "      nuvio-explorer --screenshot FILE.png [--size WxH] [--dialog ID] [PATH]\n"
+    "給掌上型裝置使用的檔案總管. PATH 是要顯示的資料匣 (或檔案): 裝置路徑如\n"
+    "'\\My Documents', 或在裝置某個磁碟區內的主機路徑或 file:// URI. 第二次啟動時\n"
+    "把 PATH 交給已在執行的檔案總管.\n"
     "\n"
-    "  --root DIR             a host folder as the device's root instead of the default\n"
-    "                         device; each device keeps its own settings and bin\n"
-    "  --card NAME=DIR        a host folder as the storage card \\NAME (repeatable);\n"
-    "                         without it, removable media appear as cards\n"
-    "  --screenshot FILE.png  render the main window offscreen into a PNG and exit\n"
-    "  --size WxH             the size of that picture\n"
-    "  --dialog ID            a dialog instead of the main window\n"
-    "  --view MODE            the list in that view: icons, small, list or details\n"
-    "  --check N              the list in the check mode with N rows checked\n"
-    "  --help                 print this text and exit\n"
-    "  --version              print the version and exit\n";
+    "  --root DIR             以主機的資料匣作為裝置的根目錄, 取代預設的裝置;\n"
+    "                         每個裝置有自己的設定和資源回收筒\n"
+    "  --card NAME=DIR        以主機的資料匣作為儲存卡 \\NAME (可重複);\n"
+    "                         沒有指定時, 卸除式媒體會顯示為儲存卡\n"
+    "  --screenshot FILE.png  在螢幕外繪製主視窗, 存成 PNG 後結束\n"
+    "  --size WxH             圖片的大小\n"
+    "  --dialog ID            繪製對話方塊而不是主視窗\n"
+    "  --help                 顯示這段說明後結束\n"
+    "  --version              顯示版本後結束\n");
 
 }  // namespace
 
@@ -33,7 +31,9 @@ int main(int argc, char** argv) {
     // Answered before any window system is needed.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
+            QCoreApplication app(argc, argv);
+            InstallInterfaceTranslations(app, ChooseInterfaceLanguage(QLocale::system()));
+            std::fputs(QCoreApplication::translate("Cli", kUsage).toUtf8().constData(), stdout);
             return 0;
         }
         if (qstrcmp(argv[i], "--version") == 0) {

@@ -1,5 +1,6 @@
 #include "app/device_options.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ DeviceOptions ParseDeviceOptions(const QStringList& arguments) {
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            options.error = QStringLiteral("%1 needs a value").arg(arg);
+            options.error = QCoreApplication::translate("Cli", "%1 需要一個值").arg(arg);
             return options;
         }
         if (isRoot) {
@@ -36,7 +37,7 @@ DeviceOptions ParseDeviceOptions(const QStringList& arguments) {
         } else {
             int split = value.indexOf(QLatin1Char('='));
             if (split <= 0 || split == value.size() - 1) {
-                options.error = QStringLiteral("--card takes NAME=DIR, not \"%1\"").arg(value);
+                options.error = QCoreApplication::translate("Cli", "--card 需要 NAME=DIR, 而不是 \"%1\"").arg(value);
                 return options;
             }
             options.config.cards.append(
@@ -56,7 +57,7 @@ DeviceOptions ParseDeviceOptions(const QStringList& arguments) {
             taken |= card.name.compare(name, Qt::CaseInsensitive) == 0;
         if (!taken) options.config.cards.append({name, home});
     } else if (!QDir(options.config.rootDir).exists()) {
-        options.error = QStringLiteral("no such folder: %1").arg(options.config.rootDir);
+        options.error = QCoreApplication::translate("Cli", "沒有這個資料匣: %1").arg(options.config.rootDir);
     }
     return options;
 }

@@ -10,6 +10,11 @@ namespace {
 // Set once the program installed a translation; until then the table is read as it is.
 bool translated = false;
 
+QLocale& InterfaceLocaleSlot() {
+    static QLocale locale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+    return locale;
+}
+
 }  // namespace
 
 InterfaceLanguage ChooseInterfaceLanguage(const QLocale& locale) {
@@ -21,7 +26,29 @@ InterfaceLanguage ChooseInterfaceLanguage(const QLocale& locale) {
     return InterfaceLanguage::TraditionalChinese;
 }
 
+QLocale InterfaceLocale(InterfaceLanguage language, const QLocale& system) {
+    if (ChooseInterfaceLanguage(system) == language &&
+        (language == InterfaceLanguage::English || system.language() == QLocale::Chinese)) {
+        return system;
+    }
+    switch (language) {
+        case InterfaceLanguage::English:
+            return QLocale(QLocale::English, QLocale::UnitedStates);
+        case InterfaceLanguage::SimplifiedChinese:
+            return QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+        case InterfaceLanguage::TraditionalChinese:
+            break;
+    }
+    return QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+}
+
+QLocale InstalledInterfaceLocale() {
+    return InterfaceLocaleSlot();
+}
+
 bool InstallInterfaceTranslations(QCoreApplication& app, InterfaceLanguage language) {
+    InterfaceLocaleSlot() = InterfaceLocale(language, QLocale::system());
+    QLocale::setDefault(InterfaceLocaleSlot());
     const char* qt = language == InterfaceLanguage::English             ? "qtbase_en"
                      : language == InterfaceLanguage::SimplifiedChinese ? "qtbase_zh_CN"
                                                                         : "qtbase_zh_TW";

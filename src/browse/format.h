@@ -16,8 +16,8 @@ QString FormatSizeText(quint64 size);
 // The locale's short time format without seconds, its day period in a form this Qt prints.
 QString TimeFormatWithoutSeconds(const QLocale& locale);
 // The local time of a file time as the locale's short date, a space, and its time without
-// seconds.
-QString FormatDateText(FileTime time, const QLocale& locale = QLocale::system(),
+// seconds; by default in the interface's locale (the default locale).
+QString FormatDateText(FileTime time, const QLocale& locale = QLocale(),
                        bool withTime = true);
 // "A", "H", "R", "S" and "O" (in ROM or ROM module) for the bits that are set, in that order.
 QString FormatAttrText(quint32 bits);

@@ -49,7 +49,7 @@ QString BuiltInIcon(int id) {
 CPropertiesDlg::CPropertiesDlg(CommandHost& frame, bool folderMode, QWidget* parent)
     : QDialog(parent), frame_(frame), folderMode_(folderMode), treeFocused_(folderMode) {
     setObjectName(QString::number(IDD_PROPERTIES));
-    setWindowTitle(QStringLiteral("內容"));
+    setWindowTitle(tr("內容"));
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(4);
 
@@ -80,25 +80,25 @@ CPropertiesDlg::CPropertiesDlg(CommandHost& frame, bool folderMode, QWidget* par
         layout->addLayout(form);
     };
     layout->addWidget(MakeBar(IDC_PROPERTIES_BAR_1, this));
-    addRows({{QStringLiteral("類型 :"), IDC_PROPERTIES_TYPE},
-             {QStringLiteral("位置 :"), IDC_PROPERTIES_LOCATION}});
-    Value(IDC_PROPERTIES_TYPE)->setText(QStringLiteral("Multiple Files"));
+    addRows({{tr("類型 :"), IDC_PROPERTIES_TYPE},
+             {tr("位置 :"), IDC_PROPERTIES_LOCATION}});
+    Value(IDC_PROPERTIES_TYPE)->setText(tr("Multiple Files"));
     layout->addWidget(MakeBar(IDC_PROPERTIES_BAR_2, this));
-    addRows({{QStringLiteral("大小 :"), IDC_PROPERTIES_SIZE},
-             {QStringLiteral("內含 :"), IDC_PROPERTIES_CONTENTS}},
+    addRows({{tr("大小 :"), IDC_PROPERTIES_SIZE},
+             {tr("內含 :"), IDC_PROPERTIES_CONTENTS}},
             IDC_PROPERTIES_CONTENTS_LABEL);
     layout->addWidget(MakeBar(IDC_PROPERTIES_BAR_3, this));
-    addRows({{QStringLiteral("建立時間 :"), IDC_PROPERTIES_CREATED},
-             {QStringLiteral("修改時間 :"), IDC_PROPERTIES_MODIFIED},
-             {QStringLiteral("存取時間 :"), IDC_PROPERTIES_ACCESSED}});
+    addRows({{tr("建立時間 :"), IDC_PROPERTIES_CREATED},
+             {tr("修改時間 :"), IDC_PROPERTIES_MODIFIED},
+             {tr("存取時間 :"), IDC_PROPERTIES_ACCESSED}});
 
     auto* attributes = new QGridLayout;
-    attributes->addWidget(new QLabel(QStringLiteral("屬性 :"), this), 0, 0);
+    attributes->addWidget(new QLabel(tr("屬性 :"), this), 0, 0);
     const std::array<QPair<QString, int>, 4> boxTexts = {{
-        {QStringLiteral("唯讀"), IDC_ATTR_READ_ONLY},
-        {QStringLiteral("隱藏"), IDC_ATTR_HIDDEN},
-        {QStringLiteral("保存"), IDC_ATTR_ARCHIVE},
-        {QStringLiteral("系統"), IDC_ATTR_SYSTEM},
+        {tr("唯讀"), IDC_ATTR_READ_ONLY},
+        {tr("隱藏"), IDC_ATTR_HIDDEN},
+        {tr("保存"), IDC_ATTR_ARCHIVE},
+        {tr("系統"), IDC_ATTR_SYSTEM},
     }};
     for (size_t i = 0; i < boxTexts.size(); ++i) {
         auto* box = new QCheckBox(boxTexts[i].first, this);
@@ -107,7 +107,7 @@ CPropertiesDlg::CPropertiesDlg(CommandHost& frame, bool folderMode, QWidget* par
         connect(box, &QCheckBox::clicked, this, [this] { attributesChanged_ = true; });
         boxes_[i] = box;
     }
-    romBox_ = new QCheckBox(QStringLiteral("ROM"), this);
+    romBox_ = new QCheckBox(tr("ROM"), this);
     romBox_->setObjectName(QString::number(IDC_ATTR_ROM));
     romBox_->setEnabled(false);
     attributes->addWidget(romBox_, 2, 1);

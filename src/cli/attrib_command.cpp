@@ -11,11 +11,12 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: nuvio attrib [+r|-r|+h|-h|+s|-s|+a|-a]... PATH...\n"
-    "Sets (+) or clears (-) the read-only, hidden, system and archive bits; without\n"
-    "changes prints each path's attribute letters (A archive, H hidden, R read-only,\n"
-    "S system, O in ROM). Files in ROM cannot be changed.\n";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio attrib [+r|-r|+h|-h|+s|-s|+a|-a]... PATH...\n"
+    "設定 (+) 或清除 (-) 唯讀, 隱藏, 系統和保存屬性; 沒有指定變更時, 顯示每個路徑的\n"
+    "屬性字母 (A 保存, H 隱藏, R 唯讀, S 系統, O 在唯讀記憶體中). 唯讀記憶體中的\n"
+    "檔案無法變更.\n");
 
 // The bit of a change token such as "+r" or "-H"; 0 for anything else.
 quint32 ChangeBit(const QString& token) {
@@ -60,7 +61,7 @@ int RunAttrib(CliContext& context, const QStringList& arguments) {
     const ParsedArgs args = ParseArgs(rest, {});
     if (args.help) return PrintUsage(kUsage);
     if (!args.error.isEmpty()) return UsageError(kUsage, args.error);
-    if (args.positionals.isEmpty()) return UsageError(kUsage, QStringLiteral("no path given"));
+    if (args.positionals.isEmpty()) return UsageError(kUsage, Cli::tr("未指定路徑"));
 
     const bool change = (set | clear) != 0;
     QList<QStringList> table;

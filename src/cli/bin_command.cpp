@@ -21,25 +21,26 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: nuvio bin list [--json]\n"
-    "       nuvio bin put PATH...\n"
-    "       nuvio bin restore [--yes|--no] INDEX...\n"
-    "       nuvio bin erase INDEX...\n"
-    "       nuvio bin purge [--force]\n"
-    "       nuvio bin where\n"
-    "       nuvio bin move main|CARDNAME\n"
-    "The explorer's recycle bin. INDEX is an entry's position as bin list shows it.\n"
-    "  list     the entries: position, delete time, size, original path (--json: an array\n"
-    "           of {index, name, original, archive, deleted, size, attributes})\n"
-    "  put      puts items into the bin (even when deleting into it is turned off)\n"
-    "  restore  brings entries back to where they came from; replacing an existing item\n"
-    "           is a question: --yes replaces, --no keeps (without either: kept, reported)\n"
-    "  erase    removes entries and their archives for good\n"
-    "  purge    removes the entries older than the bin's lifetime (once a day unless\n"
-    "           --force)\n"
-    "  where    prints the bin's folder\n"
-    "  move     moves the bin with its archives to main memory or a storage card\n";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio bin list [--json]\n"
+    "      nuvio bin put PATH...\n"
+    "      nuvio bin restore [--yes|--no] INDEX...\n"
+    "      nuvio bin erase INDEX...\n"
+    "      nuvio bin purge [--force]\n"
+    "      nuvio bin where\n"
+    "      nuvio bin move main|CARDNAME\n"
+    "檔案總管的資源回收筒. INDEX 是項目在 bin list 中的位置.\n"
+    "  list     列出項目: 位置, 刪除時間, 大小, 原始路徑 (--json: 一個\n"
+    "           {index, name, original, archive, deleted, size, attributes} 陣列)\n"
+    "  put      把項目放入資源回收筒 (即使刪除到資源回收筒已關閉)\n"
+    "  restore  把項目還原到原來的位置; 取代現有的項目要先詢問:\n"
+    "           --yes 取代, --no 保留 (都沒有指定時: 保留並報告)\n"
+    "  erase    永久刪除項目和它們的壓縮檔\n"
+    "  purge    刪除超過資源回收筒保存時間的項目 (除非 --force,\n"
+    "           一天一次)\n"
+    "  where    顯示資源回收筒的資料匣\n"
+    "  move     把資源回收筒連同壓縮檔移到主記憶體或儲存卡\n");
 
 // Positions as typed, each once, ascending; false on a malformed one.
 bool ParseRows(const QStringList& texts, QList<int>* rows) {
@@ -59,7 +60,7 @@ QList<int> ExistingRows(CliContext& context, const QList<int>& rows, int count) 
         if (row < count) {
             kept.append(row);
         } else {
-            context.Fail(QString::fromUtf8(kTextNoBinEntry).arg(row));
+            context.Fail(Cli::tr(kTextNoBinEntry).arg(row));
         }
     }
     return kept;
@@ -98,7 +99,7 @@ int List(CliContext& context, const ParsedArgs& args) {
 }
 
 int Put(CliContext& context, const ParsedArgs& args) {
-    if (args.positionals.isEmpty()) return UsageError(kUsage, QStringLiteral("no path"));
+    if (args.positionals.isEmpty()) return UsageError(kUsage, Cli::tr("未指定路徑"));
     QStringList paths;
     for (const QString& argument : args.positionals) {
         const QString path = context.ResolvePath(argument);
@@ -119,7 +120,7 @@ int Put(CliContext& context, const ParsedArgs& args) {
 int RestoreOrErase(CliContext& context, const ParsedArgs& args, bool restore) {
     QList<int> requested;
     if (!ParseRows(args.positionals, &requested)) {
-        return UsageError(kUsage, QStringLiteral("INDEX is an entry's position"));
+        return UsageError(kUsage, Cli::tr("INDEX 是項目的位置"));
     }
     RecycleBin& bin = context.bin();
     const QList<int> rows = ExistingRows(context, requested, int(bin.entries().size()));
@@ -136,7 +137,7 @@ int RestoreOrErase(CliContext& context, const ParsedArgs& args, bool restore) {
     const bool keptOnPurpose = restore && context.prompt().answer() == CliAnswer::No;
     for (int row : rows) {
         if (removed.contains(row) || keptOnPurpose) continue;
-        context.Fail(QString::fromUtf8(restore ? kTextNotRestored : kTextNotErased).arg(row));
+        context.Fail(Cli::tr(restore ? kTextNotRestored : kTextNotErased).arg(row));
     }
     return context.ExitCode();
 }
@@ -160,7 +161,7 @@ int Where(CliContext& context) {
 }
 
 int Move(CliContext& context, const ParsedArgs& args) {
-    if (args.positionals.size() != 1) return UsageError(kUsage, QStringLiteral("main|CARDNAME"));
+    if (args.positionals.size() != 1) return UsageError(kUsage, Cli::tr("請指定 main 或儲存卡名稱"));
     const QString wanted = args.positionals[0];
     QString card = QStringLiteral("\\");  // main memory: no card chosen
     if (wanted != QLatin1String("main")) {
@@ -203,7 +204,7 @@ int RunBin(CliContext& context, const QStringList& arguments) {
     if (!args.error.isEmpty()) return UsageError(kUsage, args.error);
     const bool yes = args.Has(QStringLiteral("--yes"));
     const bool no = args.Has(QStringLiteral("--no"));
-    if (yes && no) return UsageError(kUsage, QStringLiteral("--yes or --no"));
+    if (yes && no) return UsageError(kUsage, Cli::tr("--yes 和 --no 只能擇一"));
     context.prompt().SetAnswer(yes ? CliAnswer::Yes : (no ? CliAnswer::No : CliAnswer::Safe));
 
     const bool noPositionals = args.positionals.isEmpty();
@@ -217,8 +218,8 @@ int RunBin(CliContext& context, const QStringList& arguments) {
     const bool known =
         QStringList{QStringLiteral("list"), QStringLiteral("purge"), QStringLiteral("where")}
             .contains(action);
-    return UsageError(kUsage, known ? QStringLiteral("bin %1 takes no arguments").arg(action)
+    return UsageError(kUsage, known ? Cli::tr("bin %1 不接受參數").arg(action)
                               : action.isEmpty()
-                                  ? QStringLiteral("no bin command")
-                                  : QStringLiteral("unknown bin command %1").arg(action));
+                                  ? Cli::tr("未指定 bin 命令")
+                                  : Cli::tr("不明的 bin 命令 %1").arg(action));
 }

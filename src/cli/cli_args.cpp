@@ -29,12 +29,12 @@ ParsedArgs ParseArgs(const QStringList& arguments, const QStringList& flags,
             } else if (i + 1 < arguments.size()) {
                 parsed.values.insert(name, arguments[++i]);
             } else if (parsed.error.isEmpty()) {
-                parsed.error = QStringLiteral("%1 needs a value").arg(name);
+                parsed.error = Cli::tr("%1 需要一個值").arg(name);
             }
         } else if (eq < 0 && flags.contains(arg)) {
             parsed.flags.insert(arg);
         } else if (parsed.error.isEmpty()) {
-            parsed.error = QStringLiteral("unknown option %1").arg(arg);
+            parsed.error = Cli::tr("不明的選項 %1").arg(arg);
         }
     }
     return parsed;
@@ -52,11 +52,11 @@ bool ParseIndex(const QString& text, int* index) {
 }
 
 int PrintUsage(const char* usage) {
-    WriteOut(QString::fromUtf8(usage));
+    WriteOut(Cli::tr(usage));
     return kExitOk;
 }
 
 int UsageError(const char* usage, const QString& error) {
-    WriteErr(QStringLiteral("nuvio: ") + error + QLatin1Char('\n') + QString::fromUtf8(usage));
+    WriteErr(QStringLiteral("nuvio: ") + error + QLatin1Char('\n') + Cli::tr(usage));
     return kExitUsage;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/cli_texts.h"
+
 // The options of one command: flags, options with a value ("--x V" or "--x=V") and the
 // positional arguments. "--" ends the options; "-h" and "--help" ask for the usage.
 struct ParsedArgs {
@@ -29,7 +31,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitSomeFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// --help: the usage on standard output; kExitOk.
+// --help: the usage (a "Cli" source text) on standard output; kExitOk.
 int PrintUsage(const char* usage);
 // Bad usage: the error and the usage on standard error; kExitUsage.
 int UsageError(const char* usage, const QString& error);

@@ -30,6 +30,6 @@ ConfirmAnswer CliPrompt::Confirm(const ConfirmRequest& request) {
 
 void CliPrompt::Declined(const QString& question) {
     ReportText(question);
-    ReportText(QString::fromUtf8(kTextSkipped));
+    ReportText(Cli::tr(kTextSkipped));
     failed_ = true;
 }

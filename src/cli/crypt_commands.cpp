@@ -1,5 +1,7 @@
 #include "cli/crypt_commands.h"
 
+#include <QCoreApplication>
+
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
@@ -18,21 +20,21 @@
 
 namespace {
 
-constexpr char kEncryptUsage[] =
-    "usage: nuvio encrypt [--delete] [--password-fd N] FILE...\n"
-    "Encrypts each file into FILE.enc (numbered when taken: a.txt(2).enc) and prints the\n"
-    "files made. The password is read as one line from descriptor N, or asked twice on\n"
-    "the terminal; never give it on the command line.\n"
-    "  --delete   delete each original once its encrypted file is complete\n";
+constexpr char kEncryptUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio encrypt [--delete] [--password-fd N] FILE...\n"
+    "把每個檔案加密成 FILE.enc (名稱已被使用時加上編號: a.txt(2).enc), 並顯示建立的\n"
+    "檔案. 密碼從描述元 N 讀取一行, 或在終端機上詢問兩次; 請勿在命令列上輸入密碼.\n"
+    "  --delete   加密檔完成後刪除原始檔\n");
 
-constexpr char kDecryptUsage[] =
-    "usage: nuvio decrypt [--delete] [--yes|--no] [--password-fd N] FILE...\n"
-    "Decrypts each .enc file into the name stored in it, in the same folder, and prints the\n"
-    "files made. The password is read as one line from descriptor N, or asked on the\n"
-    "terminal. Replacing an existing file is a question:\n"
-    "  --yes      replace existing files\n"
-    "  --no       keep existing files (without either: kept, reported)\n"
-    "  --delete   delete each encrypted file once its content is back\n";
+constexpr char kDecryptUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio decrypt [--delete] [--yes|--no] [--password-fd N] FILE...\n"
+    "把每個 .enc 檔解密成其中儲存的名稱, 放在同一個資料匣中, 並顯示建立的檔案.\n"
+    "密碼從描述元 N 讀取一行, 或在終端機上詢問. 取代現有的檔案要先詢問:\n"
+    "  --yes      取代現有的檔案\n"
+    "  --no       保留現有的檔案 (都沒有指定時: 保留並報告)\n"
+    "  --delete   內容還原後刪除加密檔\n");
 
 // The password dialog takes at most this many characters.
 constexpr int kMaxPasswordLength = 127;
@@ -48,14 +50,14 @@ std::optional<QString> GetPassword(CliContext& context, const ParsedArgs& args, 
     if (args.values.contains(kPasswordFd)) {
         int fd = 0;
         if (!ParseIndex(args.Value(kPasswordFd), &fd)) {
-            *exitCode = UsageError(usage, QStringLiteral("--password-fd takes a descriptor"));
+            *exitCode = UsageError(usage, Cli::tr("--password-fd 需要一個檔案描述元"));
             return std::nullopt;
         }
         password = ReadPasswordLine(fd);
     } else {
-        password = AskPassword(QStringLiteral("密碼 : "));
+        password = AskPassword(QCoreApplication::translate("Cli", "密碼 : "));
         if (password && twice) {
-            const std::optional<QString> again = AskPassword(QStringLiteral("密碼確認 : "));
+            const std::optional<QString> again = AskPassword(QCoreApplication::translate("Cli", "密碼確認 : "));
             if (!again || *again != *password) {
                 ShowMessage(context.prompt(), IDS_PASSWORD_MISMATCH, IDS_APP_TITLE, MessageStyle::Stop);
                 *exitCode = context.ExitCode();
@@ -68,7 +70,7 @@ std::optional<QString> GetPassword(CliContext& context, const ParsedArgs& args, 
                           : password->size() > kMaxPasswordLength ? kTextLongPassword
                                                                   : nullptr;
     if (problem) {
-        *exitCode = UsageError(usage, QString::fromUtf8(problem));
+        *exitCode = UsageError(usage, Cli::tr(problem));
         return std::nullopt;
     }
     return password;
@@ -89,7 +91,7 @@ bool ReportFailure(CliContext& context, CryptResult result, const QString& name,
 
 void DeleteOriginal(CliContext& context, const QString& path) {
     if (!DeleteFileForce(context.fs(), path)) {
-        context.Fail(QString::fromUtf8(kTextCannotDelete).arg(path));
+        context.Fail(Cli::tr(kTextCannotDelete).arg(path));
     }
 }
 
@@ -99,7 +101,7 @@ int RunEncrypt(CliContext& context, const QStringList& arguments) {
     const ParsedArgs args = ParseArgs(arguments, {QStringLiteral("--delete")}, {kPasswordFd});
     if (args.help) return PrintUsage(kEncryptUsage);
     if (!args.error.isEmpty()) return UsageError(kEncryptUsage, args.error);
-    if (args.positionals.isEmpty()) return UsageError(kEncryptUsage, QStringLiteral("no file"));
+    if (args.positionals.isEmpty()) return UsageError(kEncryptUsage, Cli::tr("未指定檔案"));
     int exitCode = kExitUsage;
     const std::optional<QString> password =
         GetPassword(context, args, true, kEncryptUsage, &exitCode);
@@ -126,8 +128,8 @@ int RunDecrypt(CliContext& context, const QStringList& arguments) {
     if (!args.error.isEmpty()) return UsageError(kDecryptUsage, args.error);
     const bool yes = args.Has(QStringLiteral("--yes"));
     const bool no = args.Has(QStringLiteral("--no"));
-    if (yes && no) return UsageError(kDecryptUsage, QStringLiteral("--yes or --no"));
-    if (args.positionals.isEmpty()) return UsageError(kDecryptUsage, QStringLiteral("no file"));
+    if (yes && no) return UsageError(kDecryptUsage, Cli::tr("--yes 和 --no 只能擇一"));
+    if (args.positionals.isEmpty()) return UsageError(kDecryptUsage, Cli::tr("未指定檔案"));
     context.prompt().SetAnswer(yes ? CliAnswer::Yes : (no ? CliAnswer::No : CliAnswer::Safe));
     int exitCode = kExitUsage;
     const std::optional<QString> password =

@@ -13,15 +13,16 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: nuvio fav list [--json]\n"
-    "       nuvio fav add NAME FOLDER\n"
-    "       nuvio fav rm INDEX\n"
-    "The explorer's favourite folders, in menu order; INDEX is a position as list shows it.\n"
-    "  list   position, name and folder (--json: an array of {name, folder})\n"
-    "  add    appends a favourite (at most 100); the folder must exist\n"
-    "  rm     removes a favourite. Removing the last one leaves the file as it was, as in\n"
-    "         the explorer, so the favourites come back.\n";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio fav list [--json]\n"
+    "      nuvio fav add NAME FOLDER\n"
+    "      nuvio fav rm INDEX\n"
+    "檔案總管的我的最愛資料匣, 依選單順序; INDEX 是 list 顯示的位置.\n"
+    "  list   位置, 名稱和資料匣 (--json: 一個 {name, folder} 陣列)\n"
+    "  add    加入一個我的最愛 (最多 100 個); 資料匣必須存在\n"
+    "  rm     移除一個我的最愛. 移除最後一個時, 檔案保持原樣, 和\n"
+    "         檔案總管一樣, 所以我的最愛會再出現.\n");
 
 int List(CliContext& context, bool json) {
     const FavoritesList& favorites = context.doc().favorites();
@@ -57,7 +58,7 @@ int Add(CliContext& context, const QString& name, const QString& argument) {
     if (favorites.IsFull()) {
         ShowMessage(context.prompt(), IDS_TOO_MANY_FAVORITES, IDS_APP_TITLE, MessageStyle::Exclamation);
     } else if (!favorites.AddFavorite(name, folder)) {
-        context.Fail(QString::fromUtf8(kTextCannotAddFavorite).arg(name));
+        context.Fail(Cli::tr(kTextCannotAddFavorite).arg(name));
     }
     return context.ExitCode();
 }
@@ -65,11 +66,11 @@ int Add(CliContext& context, const QString& name, const QString& argument) {
 int Remove(CliContext& context, const QString& text) {
     int index = 0;
     if (!ParseIndex(text, &index)) {
-        return UsageError(kUsage, QStringLiteral("INDEX is a position"));
+        return UsageError(kUsage, Cli::tr("INDEX 是一個位置"));
     }
     FavoritesList& favorites = context.doc().favorites();
     if (index >= favorites.Count()) {
-        context.Fail(QString::fromUtf8(kTextNoFavorite).arg(index));
+        context.Fail(Cli::tr(kTextNoFavorite).arg(index));
         return context.ExitCode();
     }
     favorites.DeleteFavorite(index);
@@ -96,6 +97,6 @@ int RunFav(CliContext& context, const QStringList& arguments) {
     if (action == QLatin1String("rm") && positionals.size() == 1) {
         return Remove(context, positionals[0]);
     }
-    return UsageError(kUsage, action.isEmpty() ? QStringLiteral("no fav command")
-                                               : QStringLiteral("wrong fav command"));
+    return UsageError(kUsage, action.isEmpty() ? Cli::tr("未指定 fav 命令")
+                                               : Cli::tr("錯誤的 fav 命令"));
 }

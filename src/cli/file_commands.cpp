@@ -18,42 +18,45 @@
 
 namespace {
 
-constexpr char kMkdirUsage[] =
-    "usage: nuvio mkdir PATH...\n"
-    "Creates each folder; its parent must exist.\n";
+constexpr char kMkdirUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio mkdir PATH...\n"
+    "建立每個資料匣; 它的上層資料匣必須存在.\n");
 
-constexpr char kCopyUsage[] =
-    "usage: nuvio cp [--yes|--no] SRC... DEST\n"
-    "Copies files and folders into the folder DEST (or one item to the new name DEST) as\n"
-    "the explorer's paste does: a copy into its own folder is numbered (a(2).txt), files in\n"
-    "ROM are not copied, and replacing an existing item is a question:\n"
-    "  --yes   replace every existing item\n"
-    "  --no    keep every existing item\n"
-    "Without either, existing items are kept and reported. Two names that differ only in\n"
-    "letter case never replace each other: the second gets a numbered name. Whatever is\n"
-    "left out or renamed is named, with exit status 1. A terminal shows the percentage.\n";
+constexpr char kCopyUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio cp [--yes|--no] SRC... DEST\n"
+    "把檔案和資料匣複製到資料匣 DEST (或把一個項目複製成新名稱 DEST), 和檔案總管的\n"
+    "貼上一樣: 複製到自己的資料匣時加上編號 (a(2).txt), 唯讀記憶體中的檔案不複製,\n"
+    "取代現有的項目要先詢問:\n"
+    "  --yes   取代所有現有的項目\n"
+    "  --no    保留所有現有的項目\n"
+    "都沒有指定時, 保留現有的項目並報告. 只有大小寫不同的兩個名稱不會互相取代: 第二個\n"
+    "會加上編號. 沒有複製或改名的項目都會列出, 結束狀態為 1. 終端機上會顯示百分比.\n");
 
-constexpr char kMoveUsage[] =
-    "usage: nuvio mv [--yes|--no] SRC... DEST\n"
-    "Moves files and folders into the folder DEST (or one item to the new name DEST): each\n"
-    "is copied as by cp, and its source is removed once the copy is complete. A folder\n"
-    "cannot go into itself.\n"
-    "  --yes   replace every existing item\n"
-    "  --no    keep every existing item\n"
-    "Without either, existing items are kept and reported.\n";
+constexpr char kMoveUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio mv [--yes|--no] SRC... DEST\n"
+    "把檔案和資料匣移到資料匣 DEST (或把一個項目移成新名稱 DEST): 每個項目和 cp 一樣\n"
+    "複製, 複製完成後刪除來源. 資料匣不能移到它自己裡面.\n"
+    "  --yes   取代所有現有的項目\n"
+    "  --no    保留所有現有的項目\n"
+    "都沒有指定時, 保留現有的項目並報告.\n");
 
-constexpr char kRemoveUsage[] =
-    "usage: nuvio rm [--purge] [--yes|--no] PATH...\n"
-    "Deletes files and folders into the recycle bin (for good with --purge or when the\n"
-    "bin is turned off). Files in ROM stay. Questions:\n"
-    "  --yes   delete read-only files too; delete for good what does not fit in the bin\n"
-    "  --no    keep read-only files; keep everything when the bin has no room\n"
-    "Without either, the safe answer is taken and reported.\n";
+constexpr char kRemoveUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio rm [--purge] [--yes|--no] PATH...\n"
+    "把檔案和資料匣刪除到資源回收筒 (使用 --purge 或資源回收筒關閉時永久刪除).\n"
+    "唯讀記憶體中的檔案保留. 詢問:\n"
+    "  --yes   也刪除唯讀檔; 永久刪除放不進資源回收筒的項目\n"
+    "  --no    保留唯讀檔; 資源回收筒空間不足時全部保留\n"
+    "都沒有指定時, 採用安全的回答並報告.\n");
 
-constexpr char kLinkUsage[] =
-    "usage: nuvio ln TARGET LINK\n"
-    "Creates the shortcut file LINK (\".lnk\" is added when missing) to TARGET; when LINK\n"
-    "is a folder, the shortcut is made in it under TARGET's name (numbered when taken).\n";
+constexpr char kLinkUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio ln TARGET LINK\n"
+    "建立指向 TARGET 的捷徑檔 LINK (沒有 \".lnk\" 時會加上); LINK 是資料匣時, 捷徑以\n"
+    "TARGET 的名稱建立在其中 (名稱已被使用時加上編號).\n");
 
 bool SetAnswer(CliContext& context, const ParsedArgs& args) {
     const bool yes = args.Has(QStringLiteral("--yes"));
@@ -77,7 +80,7 @@ QStringList ExistingItems(CliContext& context, const QStringList& arguments, con
         if (path.isEmpty() || !PathExists(context.fs(), path)) {
             context.Fail(FormatStr(IDS_FILE_NOT_FOUND, argument));
         } else if (path == QLatin1String("\\")) {
-            context.Fail(QString::fromUtf8(refusal).arg(path));
+            context.Fail(Cli::tr(refusal).arg(path));
         } else {
             paths.append(path);
         }
@@ -91,8 +94,8 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
     const ParsedArgs args = ParseArgs(arguments, flags);
     if (args.help) return PrintUsage(usage);
     if (!args.error.isEmpty()) return UsageError(usage, args.error);
-    if (!SetAnswer(context, args)) return UsageError(usage, QStringLiteral("--yes or --no"));
-    if (args.positionals.size() < 2) return UsageError(usage, QStringLiteral("SRC and DEST"));
+    if (!SetAnswer(context, args)) return UsageError(usage, Cli::tr("--yes 和 --no 只能擇一"));
+    if (args.positionals.size() < 2) return UsageError(usage, Cli::tr("需要 SRC 和 DEST"));
 
     DeviceFs& fs = context.fs();
     const QString destination = context.ResolvePath(args.positionals.last());
@@ -119,10 +122,10 @@ int RunTransfer(CliContext& context, const QStringList& arguments, bool move) {
                 context.Fail(FormatStr(IDS_FILE_NOT_FOUND, source));
                 break;
             case TransferOutcome::CopyFailed:
-                context.Fail(QString::fromUtf8(kTextCannotCopy).arg(source));
+                context.Fail(Cli::tr(kTextCannotCopy).arg(source));
                 break;
             case TransferOutcome::SourceKept:
-                context.Fail(QString::fromUtf8(kTextCannotDelete).arg(source));
+                context.Fail(Cli::tr(kTextCannotDelete).arg(source));
                 break;
             default:  // done, or reported by the rules themselves
                 break;
@@ -140,7 +143,7 @@ int RunMkdir(CliContext& context, const QStringList& arguments) {
     const ParsedArgs args = ParseArgs(arguments, {});
     if (args.help) return PrintUsage(kMkdirUsage);
     if (!args.error.isEmpty()) return UsageError(kMkdirUsage, args.error);
-    if (args.positionals.isEmpty()) return UsageError(kMkdirUsage, QStringLiteral("no path"));
+    if (args.positionals.isEmpty()) return UsageError(kMkdirUsage, Cli::tr("未指定路徑"));
     DeviceFs& fs = context.fs();
     for (const QString& argument : args.positionals) {
         const QString path = context.ResolvePath(argument);
@@ -149,7 +152,7 @@ int RunMkdir(CliContext& context, const QStringList& arguments) {
         } else if (!IsFolder(fs, FolderPart(path))) {
             context.Fail(FormatStr(IDS_FOLDER_NOT_FOUND, FolderPart(path)));
         } else if (!fs.CreateDirectory(path)) {
-            context.Fail(QString::fromUtf8(kTextCannotCreateFolder).arg(path));
+            context.Fail(Cli::tr(kTextCannotCreateFolder).arg(path));
         }
     }
     return context.ExitCode();
@@ -169,9 +172,9 @@ int RunRemove(CliContext& context, const QStringList& arguments) {
     if (args.help) return PrintUsage(kRemoveUsage);
     if (!args.error.isEmpty()) return UsageError(kRemoveUsage, args.error);
     if (!SetAnswer(context, args)) {
-        return UsageError(kRemoveUsage, QStringLiteral("--yes or --no"));
+        return UsageError(kRemoveUsage, Cli::tr("--yes 和 --no 只能擇一"));
     }
-    if (args.positionals.isEmpty()) return UsageError(kRemoveUsage, QStringLiteral("no path"));
+    if (args.positionals.isEmpty()) return UsageError(kRemoveUsage, Cli::tr("未指定路徑"));
 
     const QStringList paths = ExistingItems(context, args.positionals, kTextCannotDelete);
     if (paths.isEmpty()) return context.ExitCode();
@@ -187,7 +190,7 @@ int DeleteAndReport(CliContext& context, const QStringList& paths, const DeleteO
     progress.reset();
     for (int i = 0; i < paths.size(); ++i) {
         if (outcomes[i] == DeleteOutcome::Failed) {
-            context.Fail(QString::fromUtf8(kTextCannotDelete).arg(paths[i]));
+            context.Fail(Cli::tr(kTextCannotDelete).arg(paths[i]));
         }
     }
     return context.ExitCode();
@@ -197,7 +200,7 @@ int RunLink(CliContext& context, const QStringList& arguments) {
     const ParsedArgs args = ParseArgs(arguments, {});
     if (args.help) return PrintUsage(kLinkUsage);
     if (!args.error.isEmpty()) return UsageError(kLinkUsage, args.error);
-    if (args.positionals.size() != 2) return UsageError(kLinkUsage, QStringLiteral("TARGET LINK"));
+    if (args.positionals.size() != 2) return UsageError(kLinkUsage, Cli::tr("需要 TARGET 和 LINK"));
 
     DeviceFs& fs = context.fs();
     const QString target = context.ResolvePath(args.positionals[0]);
@@ -223,7 +226,7 @@ int RunLink(CliContext& context, const QStringList& arguments) {
     }
     const QString quote = LoadStr(IDS_QUOTE);
     if (!context.shell().CreateShortcut(link, quote + target + quote)) {
-        context.Fail(QString::fromUtf8(kTextCannotCreateShortcut).arg(link));
+        context.Fail(Cli::tr(kTextCannotCreateShortcut).arg(link));
     }
     return context.ExitCode();
 }

@@ -15,16 +15,16 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: nuvio ls [-a] [--sort name|size|date|type|attr] [--reverse] [--json] [FOLDER]\n"
-    "Lists a folder (the explorer's last folder when none is given) as the explorer's file\n"
-    "list does: name, size, date, type and attributes, folders first, in the explorer's\n"
-    "stored order unless --sort is given.\n"
-    "  -a         list everything: hidden, ROM and system files and the recycle bin too\n"
-    "  --sort K   order by name, size, date, type or attr (names A to Z, largest and\n"
-    "             newest first)\n"
-    "  --reverse  the other way round\n"
-    "  --json     an array of {name, folder, size, written, type, mime, attributes}\n";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio ls [-a] [--sort name|size|date|type|attr] [--reverse] [--json] [FOLDER]\n"
+    "和檔案總管的檔案清單一樣列出資料匣 (沒有指定時為檔案總管最後的資料匣): 名稱,\n"
+    "大小, 日期, 類型和屬性, 資料匣在前, 除非指定 --sort, 否則依檔案總管儲存的順序.\n"
+    "  -a         列出全部: 隱藏檔, 唯讀記憶體和系統檔, 以及資源回收筒\n"
+    "  --sort K   依 name, size, date, type 或 attr 排序 (名稱 A 到 Z,\n"
+    "             最大和最新的在前)\n"
+    "  --reverse  反向排序\n"
+    "  --json     一個 {name, folder, size, written, type, mime, attributes} 陣列\n");
 
 int SortMethodNamed(const QString& name) {
     static const char* const kNames[kSortMethodCount] = {"name", "size", "date", "type", "attr"};
@@ -42,11 +42,11 @@ int RunLs(CliContext& context, const QStringList& arguments) {
         {QStringLiteral("--sort")});
     if (args.help) return PrintUsage(kUsage);
     if (!args.error.isEmpty()) return UsageError(kUsage, args.error);
-    if (args.positionals.size() > 1) return UsageError(kUsage, QStringLiteral("one folder only"));
+    if (args.positionals.size() > 1) return UsageError(kUsage, Cli::tr("只能指定一個資料匣"));
     int method = -1;
     if (args.values.contains(QStringLiteral("--sort"))) {
         method = SortMethodNamed(args.Value(QStringLiteral("--sort")));
-        if (method < 0) return UsageError(kUsage, QStringLiteral("unknown sort key"));
+        if (method < 0) return UsageError(kUsage, Cli::tr("不明的排序方式"));
     }
     const bool all = args.Has(QStringLiteral("-a"));
 

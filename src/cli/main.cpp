@@ -15,25 +15,25 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: nuvio [--root DIR] [--card NAME=DIR]... COMMAND [ARGS...]\n"
-    "Works on the explorer's device and settings. Paths are device paths such as\n"
-    "'\\My Documents\\a.txt' (\"/\" works as \"\\\"); a relative path starts in the folder the\n"
-    "explorer showed last.\n"
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio [--root DIR] [--card NAME=DIR]... COMMAND [ARGS...]\n"
+    "在檔案總管的裝置和設定上工作. 路徑是裝置路徑, 如 '\\My Documents\\a.txt'\n"
+    "(\"/\" 等同 \"\\\"); 相對路徑從檔案總管最後顯示的資料匣開始.\n"
     "\n"
-    "commands:\n"
-    "  ls       list a folder              attrib   show or change attributes\n"
-    "  mkdir    create folders             cp, mv   copy or move items\n"
-    "  rm       delete into the bin        ln       create a shortcut file\n"
-    "  bin      the recycle bin            encrypt, decrypt   password encryption\n"
-    "  find     find files                 dump     a file's bytes page by page\n"
-    "  info     memory and storage         fav      favourite folders\n"
+    "命令:\n"
+    "  ls       列出資料匣                 attrib   顯示或變更屬性\n"
+    "  mkdir    建立資料匣                 cp, mv   複製或移動項目\n"
+    "  rm       刪除到資源回收筒           ln       建立捷徑檔\n"
+    "  bin      資源回收筒                 encrypt, decrypt  密碼加密\n"
+    "  find     尋找檔案                   dump     逐頁顯示檔案的位元組\n"
+    "  info     記憶體和儲存空間           fav      我的最愛資料匣\n"
     "\n"
-    "nuvio COMMAND --help tells more. Exit status: 0 done, 1 some item failed or a\n"
-    "question went unanswered (answer with --yes or --no), 2 bad usage.\n"
-    "  --root DIR        a host folder as the device's root instead of the explorer's\n"
-    "  --card NAME=DIR   a host folder as the storage card \\NAME (repeatable)\n"
-    "  --version         print the version and exit\n";
+    "nuvio COMMAND --help 有更多說明. 結束狀態: 0 完成, 1 有項目失敗或有問題沒有\n"
+    "回答 (請以 --yes 或 --no 回答), 2 用法錯誤.\n"
+    "  --root DIR        以主機的資料匣作為裝置的根目錄, 取代檔案總管的裝置\n"
+    "  --card NAME=DIR   以主機的資料匣作為儲存卡 \\NAME (可重複)\n"
+    "  --version         顯示版本後結束\n");
 
 using Command = int (*)(CliContext&, const QStringList&);
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const DeviceOptions device = ParseDeviceOptions(QCoreApplication::arguments().mid(1));
     if (!device.error.isEmpty()) return UsageError(kUsage, device.error);
     const QString name = device.rest.value(0);
-    if (name.isEmpty()) return UsageError(kUsage, QStringLiteral("no command"));
+    if (name.isEmpty()) return UsageError(kUsage, Cli::tr("未指定命令"));
     if (name == QLatin1String("--help") || name == QLatin1String("-h")) return PrintUsage(kUsage);
     if (name == QLatin1String("--version")) return PrintUsage("nuvio " NUVIO_VERSION "\n");
     for (const CommandEntry& command : kCommands) {
@@ -81,5 +81,5 @@ int main(int argc, char** argv) {
             return command.run(context, args);
         }
     }
-    return UsageError(kUsage, QStringLiteral("unknown command %1").arg(name));
+    return UsageError(kUsage, Cli::tr("不明的命令 %1").arg(name));
 }

@@ -1,5 +1,6 @@
 #include "cli/tool_commands.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <algorithm>
 #include <memory>
@@ -17,24 +18,27 @@
 
 namespace {
 
-constexpr char kFindUsage[] =
-    "usage: nuvio find [--text T] [--json] FOLDER PATTERN\n"
-    "Finds the files below FOLDER whose names match PATTERN (* and ?, any letter case) and,\n"
-    "with --text, whose content holds T (any letter case, UTF-16 or UTF-8). Results come\n"
-    "deepest folder first, as the explorer's find dialog lists them, then the count.\n"
-    "  --json   an array of {path, size, written, mime, attributes}, without the count\n";
+constexpr char kFindUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio find [--text T] [--json] FOLDER PATTERN\n"
+    "尋找 FOLDER 之下名稱符合 PATTERN (* 和 ?, 不分大小寫) 的檔案, 使用 --text 時,\n"
+    "內容還必須包含 T (不分大小寫, UTF-16 或 UTF-8). 結果從最深的資料匣開始, 和\n"
+    "檔案總管的尋找對話方塊一樣, 最後是數目.\n"
+    "  --json   一個 {path, size, written, mime, attributes} 陣列, 沒有數目\n");
 
-constexpr char kDumpUsage[] =
-    "usage: nuvio dump [--chars] [--page N] FILE\n"
-    "Shows one page of the file as the explorer's dump viewer does: ten rows of 18 bytes\n"
-    "with their offsets, in hexadecimal (\"--\" past the end) or with --chars as characters.\n"
-    "  --page N   the Nth page (from 1); past the end, the page that reaches the end\n";
+constexpr char kDumpUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio dump [--chars] [--page N] FILE\n"
+    "和檔案總管的傾倒檢視器一樣顯示檔案的一頁: 十列, 每列 18 個位元組和它們的位移,\n"
+    "以 16 進位 (超過結尾為 \"--\") 或使用 --chars 以字元顯示.\n"
+    "  --page N   第 N 頁 (從 1 開始); 超過結尾時, 為到達結尾的那一頁\n");
 
-constexpr char kInfoUsage[] =
-    "usage: nuvio info [--json]\n"
-    "Program memory, storage memory and each storage card's space in kilobytes, as the\n"
-    "explorer's system information shows them.\n"
-    "  --json   {program, storage: {totalKb, freeKb}, cards: [{name, totalKb, freeKb}]}\n";
+constexpr char kInfoUsage[] = QT_TRANSLATE_NOOP(
+    "Cli",
+    "用法: nuvio info [--json]\n"
+    "程式記憶體, 儲存記憶體和每張儲存卡的空間, 以仟位元組為單位, 和檔案總管的系統資訊\n"
+    "一樣.\n"
+    "  --json   {program, storage: {totalKb, freeKb}, cards: [{name, totalKb, freeKb}]}\n");
 
 int RunFindSearch(CliContext& context, const QString& folder, const QString& pattern,
                   const QString& text, bool json) {
@@ -71,11 +75,11 @@ int RunFind(CliContext& context, const QStringList& arguments) {
     if (args.help) return PrintUsage(kFindUsage);
     if (!args.error.isEmpty()) return UsageError(kFindUsage, args.error);
     if (args.positionals.size() != 2)
-        return UsageError(kFindUsage, QStringLiteral("FOLDER PATTERN"));
+        return UsageError(kFindUsage, Cli::tr("需要 FOLDER 和 PATTERN"));
     const QString pattern = args.positionals[1];
     if (pattern.isEmpty() || pattern.contains(QLatin1Char('\\')) ||
         pattern.contains(QLatin1Char('/'))) {
-        return UsageError(kFindUsage, QStringLiteral("PATTERN is a name pattern"));
+        return UsageError(kFindUsage, Cli::tr("PATTERN 是名稱樣式"));
     }
     const QString folder = context.ResolvePath(args.positionals[0]);
     FindData record;
@@ -92,11 +96,11 @@ int RunDump(CliContext& context, const QStringList& arguments) {
         ParseArgs(arguments, {QStringLiteral("--chars")}, {QStringLiteral("--page")});
     if (args.help) return PrintUsage(kDumpUsage);
     if (!args.error.isEmpty()) return UsageError(kDumpUsage, args.error);
-    if (args.positionals.size() != 1) return UsageError(kDumpUsage, QStringLiteral("one FILE"));
+    if (args.positionals.size() != 1) return UsageError(kDumpUsage, Cli::tr("只能指定一個 FILE"));
     int page = 1;
     if (args.values.contains(QStringLiteral("--page")) &&
         (!ParseIndex(args.Value(QStringLiteral("--page")), &page) || page < 1)) {
-        return UsageError(kDumpUsage, QStringLiteral("--page takes a number from 1"));
+        return UsageError(kDumpUsage, Cli::tr("--page 需要從 1 開始的數字"));
     }
     const QString path = context.ResolvePath(args.positionals[0]);
     std::unique_ptr<DumpFile> file = DumpFile::Open(context.fs(), path, context.prompt());
@@ -121,7 +125,7 @@ int RunInfo(CliContext& context, const QStringList& arguments) {
     const ParsedArgs args = ParseArgs(arguments, {QStringLiteral("--json")});
     if (args.help) return PrintUsage(kInfoUsage);
     if (!args.error.isEmpty()) return UsageError(kInfoUsage, args.error);
-    if (!args.positionals.isEmpty()) return UsageError(kInfoUsage, QStringLiteral("no arguments"));
+    if (!args.positionals.isEmpty()) return UsageError(kInfoUsage, Cli::tr("不接受參數"));
     const SystemFigures figures = GatherSystemFigures(context.fs());
     if (args.Has(QStringLiteral("--json"))) {
         auto space = [](const SpaceFigures& f) {
@@ -140,21 +144,21 @@ int RunInfo(CliContext& context, const QStringList& arguments) {
         return context.ExitCode();
     }
     // The labels and unit of the system information dialog.
-    const QString total = QStringLiteral("  全部空間 : ");
-    const QString free = QStringLiteral("  剩餘空間 : ");
-    const QString unit = QStringLiteral(" 仟位元組\n");
-    QString out = QStringLiteral("應用程式\n") + total + figures.ProgramTotalText() + unit + free +
+    const QString total = QCoreApplication::translate("Cli", "  全部空間 : ");
+    const QString free = QCoreApplication::translate("Cli", "  剩餘空間 : ");
+    const QString unit = QCoreApplication::translate("Cli", " 仟位元組\n");
+    QString out = QCoreApplication::translate("Cli", "應用程式\n") + total + figures.ProgramTotalText() + unit + free +
                   figures.ProgramFreeText() + unit;
-    out += QStringLiteral("記憶體\n") + total + figures.StorageTotalText() + unit + free +
+    out += QCoreApplication::translate("Cli", "記憶體\n") + total + figures.StorageTotalText() + unit + free +
            figures.StorageFreeText() + unit;
     if (figures.cards.isEmpty()) {
-        out += QStringLiteral("擴充記憶體 :\n") + total + QStringLiteral("0") + unit + free +
+        out += QCoreApplication::translate("Cli", "擴充記憶體 :\n") + total + QStringLiteral("0") + unit + free +
                QStringLiteral("0") + unit;
     }
     SystemFigures each = figures;
     for (const QString& card : figures.cards) {
         ChooseCard(context.fs(), each, card);
-        out += QStringLiteral("擴充記憶體 : ") + card + QLatin1Char('\n') + total +
+        out += QCoreApplication::translate("Cli", "擴充記憶體 : ") + card + QLatin1Char('\n') + total +
                each.CardTotalText() + unit + free + each.CardFreeText() + unit;
     }
     WriteOut(out);

@@ -26,28 +26,28 @@ QLineEdit* MakePasswordEdit(int id, QWidget* parent) {
 CPasswordDlg::CPasswordDlg(UserPrompt& prompt, Mode mode, QWidget* parent)
     : QDialog(parent), prompt_(prompt), mode_(mode) {
     setObjectName(QString::number(IDD_PASSWORD));
-    setWindowTitle(mode == kEncrypt ? QStringLiteral("檔案加密") : LoadStr(IDS_DECRYPT_TITLE));
+    setWindowTitle(mode == kEncrypt ? tr("檔案加密") : LoadStr(IDS_DECRYPT_TITLE));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("密碼 :"), this));
+    layout->addWidget(new QLabel(tr("密碼 :"), this));
     passwordEdit_ = MakePasswordEdit(IDC_PASSWORD, this);
     layout->addWidget(passwordEdit_);
-    confirmLabel_ = new QLabel(QStringLiteral("密碼確認 :"), this);
+    confirmLabel_ = new QLabel(tr("密碼確認 :"), this);
     confirmLabel_->setObjectName(QString::number(IDC_PASSWORD_CONFIRM_LABEL));
     layout->addWidget(confirmLabel_);
     confirmEdit_ = MakePasswordEdit(IDC_PASSWORD_CONFIRM, this);
     layout->addWidget(confirmEdit_);
-    deleteBox_ = new QCheckBox(QStringLiteral("加密後刪除原始檔"), this);
+    deleteBox_ = new QCheckBox(tr("加密後刪除原始檔"), this);
     deleteBox_->setObjectName(QString::number(IDC_DELETE_ORIGINAL));
     layout->addWidget(deleteBox_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButton_ = new QPushButton(QStringLiteral("確定"), this);
+    okButton_ = new QPushButton(tr("確定"), this);
     okButton_->setObjectName(QString::number(IDOK));
     okButton_->setDefault(true);
     okButton_->setEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QString::number(IDCANCEL));
     buttons->addWidget(okButton_);
     buttons->addWidget(cancel);

@@ -41,7 +41,7 @@ CConfirmDlg::CConfirmDlg(int templateId, DeviceFs& fs, QWidget* parent)
     : QDialog(parent), templateId_(templateId), fs_(fs), answer_(ConfirmAnswer::Yes) {
     const bool replace = templateId == IDD_CONFIRM_REPLACE;
     setObjectName(QString::number(templateId));
-    setWindowTitle(replace ? QStringLiteral("檔案取代確認") : QStringLiteral("檔案刪除確認"));
+    setWindowTitle(replace ? tr("檔案取代確認") : tr("檔案刪除確認"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -58,14 +58,14 @@ CConfirmDlg::CConfirmDlg(int templateId, DeviceFs& fs, QWidget* parent)
     if (replace) {
         auto* lines = new QGridLayout;
         lines->setColumnStretch(1, 1);
-        lines->addWidget(new QLabel(QStringLiteral("是否要將現有的檔案"), this), 0, 0, 1, 2);
+        lines->addWidget(new QLabel(tr("是否要將現有的檔案"), this), 0, 0, 1, 2);
         existingIcon_ = MakeLabel(IDC_EXISTING_ICON_FRAME, this);
         existingSize_ = MakeLabel(IDC_EXISTING_SIZE, this);
         existingDate_ = MakeLabel(IDC_EXISTING_DATE, this);
         lines->addWidget(existingIcon_, 1, 0, 2, 1);
         lines->addWidget(existingSize_, 1, 1);
         lines->addWidget(existingDate_, 2, 1);
-        lines->addWidget(new QLabel(QStringLiteral("被下面這個檔案取代 ?"), this), 3, 0, 1, 2);
+        lines->addWidget(new QLabel(tr("被下面這個檔案取代 ?"), this), 3, 0, 1, 2);
         newIcon_ = MakeLabel(IDC_NEW_ICON_FRAME, this);
         newSize_ = MakeLabel(IDC_NEW_SIZE, this);
         newDate_ = MakeLabel(IDC_NEW_DATE, this);
@@ -77,11 +77,11 @@ CConfirmDlg::CConfirmDlg(int templateId, DeviceFs& fs, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(3);
-    QPushButton* yes = MakeButton(QStringLiteral("是"), IDOK, this);
-    QPushButton* all = MakeButton(replace ? QStringLiteral("全部取代") : QStringLiteral("全部刪除"),
+    QPushButton* yes = MakeButton(tr("是"), IDOK, this);
+    QPushButton* all = MakeButton(replace ? tr("全部取代") : tr("全部刪除"),
                                   IDC_CONFIRM_ALL, this);
-    QPushButton* no = MakeButton(QStringLiteral("否"), IDNO, this);
-    QPushButton* cancel = MakeButton(QStringLiteral("取消"), IDCANCEL, this);
+    QPushButton* no = MakeButton(tr("否"), IDNO, this);
+    QPushButton* cancel = MakeButton(tr("取消"), IDCANCEL, this);
     yes->setDefault(true);
     for (QPushButton* button : {yes, all, no, cancel})
         buttons->addWidget(button, 1);
@@ -140,7 +140,7 @@ void CConfirmDlg::FillLines(const QString& path, QLabel* size, QLabel* date) {
                       ? FormatNumber(qint64(record.size)) + QLatin1Char('B')
                       : FormatNumber(qint64(record.size >> 10)) + QStringLiteral("KB"));
     const QDateTime local = DateTimeFromFileTime(record.lastWriteTime).toLocalTime();
-    const QLocale locale = QLocale::system();
+    const QLocale locale;  // the interface's
     date->setText(local.isValid()
                       ? locale.toString(local.date(), QLocale::ShortFormat) + QStringLiteral("  ") +
                             locale.toString(local.time(), TimeFormatWithoutSeconds(locale))

@@ -1,5 +1,6 @@
 #include "platform/mime_shell_services.h"
 
+#include "app/interface_language.h"
 #include "app/path_helpers.h"
 #include "platform/device_fs.h"
 #include "resources/ids.h"
@@ -11,7 +12,7 @@ MimeShellServices::MimeShellServices(DeviceFs& fs, const QLocale& language)
     : fs_(fs), language_(language) {}
 
 QLocale MimeShellServices::UserInterfaceLanguage() {
-    return QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+    return InstalledInterfaceLocale();
 }
 
 std::optional<FileTypeInfo> MimeShellServices::GetFileType(const QString& path,

@@ -19,7 +19,7 @@ public:
     std::optional<FileTypeInfo> GetFileType(const QString& path,
                                             std::optional<quint32> attributes) override;
 
-    // Traditional Chinese as used in Taiwan, the language of every other text.
+    // The interface's locale (Traditional Chinese as used in Taiwan unless another is chosen).
     static QLocale UserInterfaceLanguage();
 
 private:

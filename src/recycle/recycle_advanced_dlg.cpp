@@ -16,12 +16,12 @@ CRecycleAdvancedDlg::CRecycleAdvancedDlg(int capacityMb, bool limitOn, int lifet
                                          QWidget* parent)
     : QDialog(parent), capacityMb_(capacityMb), limitOn_(limitOn), lifetime_(lifetime) {
     setObjectName(QString::number(IDD_RECYCLE_ADVANCED));
-    setWindowTitle(QStringLiteral("進階設定"));
+    setWindowTitle(tr("進階設定"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* capacityGroup = new QGroupBox(QStringLiteral("資源回收筒的容量"), this);
+    auto* capacityGroup = new QGroupBox(tr("資源回收筒的容量"), this);
     auto* capacityLayout = new QVBoxLayout(capacityGroup);
-    limitBox_ = new QCheckBox(QStringLiteral("限定容量不得超過下列之設定"), capacityGroup);
+    limitBox_ = new QCheckBox(tr("限定容量不得超過下列之設定"), capacityGroup);
     limitBox_->setObjectName(QString::number(IDC_LIMIT_CAPACITY));
     limitBox_->setChecked(limitOn);
     capacityLayout->addWidget(limitBox_);
@@ -33,18 +33,18 @@ CRecycleAdvancedDlg::CRecycleAdvancedDlg(int capacityMb, bool limitOn, int lifet
     capacity_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     capacity_->setValue(capacityMb);
     capacityRow->addWidget(capacity_);
-    capacityRow->addWidget(new QLabel(QStringLiteral("MB   (1...32)"), capacityGroup), 1);
+    capacityRow->addWidget(new QLabel(tr("MB   (1...32)"), capacityGroup), 1);
     capacityLayout->addLayout(capacityRow);
     layout->addWidget(capacityGroup);
 
-    auto* lifetimeGroup = new QGroupBox(QStringLiteral("設定檔案停留在回收筒的時間"), this);
+    auto* lifetimeGroup = new QGroupBox(tr("設定檔案停留在回收筒的時間"), this);
     auto* lifetimeLayout = new QVBoxLayout(lifetimeGroup);
-    lifetimeLayout->addWidget(new QLabel(QStringLiteral("請選擇一個週期 :"), lifetimeGroup));
+    lifetimeLayout->addWidget(new QLabel(tr("請選擇一個週期 :"), lifetimeGroup));
     lifetimeList_ = new QComboBox(lifetimeGroup);
     lifetimeList_->setObjectName(QString::number(IDC_LIFETIME));
     // The position in the list is the lifetime code.
-    lifetimeList_->addItems({QStringLiteral("永遠"), QStringLiteral("1 天"), QStringLiteral("1 週"),
-                             QStringLiteral("1 個月")});
+    lifetimeList_->addItems({tr("永遠"), tr("1 天"), tr("1 週"),
+                             tr("1 個月")});
     lifetimeList_->setCurrentIndex(lifetime >= 0 && lifetime < lifetimeList_->count() ? lifetime
                                                                                       : -1);
     lifetimeLayout->addWidget(lifetimeList_);

@@ -95,17 +95,17 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
       enabled_(enabled),
       position_(position) {
     setObjectName(QString::number(IDD_RECYCLE_BIN));
-    setWindowTitle(QStringLiteral("資源回收筒"));
+    setWindowTitle(tr("資源回收筒"));
 
     bin_.Refresh();
     BeginWaitCursor();
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
-    enableBox_ = new QCheckBox(QStringLiteral("啟用資源回收筒"), this);
+    enableBox_ = new QCheckBox(tr("啟用資源回收筒"), this);
     enableBox_->setObjectName(QString::number(IDC_RECYCLE_ENABLE));
     top->addWidget(enableBox_, 0, 0);
-    top->addWidget(new QLabel(QStringLiteral("資源回收筒存放的位置 :"), this), 1, 0);
+    top->addWidget(new QLabel(tr("資源回收筒存放的位置 :"), this), 1, 0);
     auto* icon = new QLabel(this);
     icon->setPixmap(NuvioIcon(QStringLiteral("nuvio-%1").arg(IDI_RECYCLE_BIN)).pixmap(32, 32));
     icon->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -118,9 +118,9 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     FillLocations();
 
     auto* contents = new QHBoxLayout;
-    contents->addWidget(new QLabel(QStringLiteral("內容 :"), this));
+    contents->addWidget(new QLabel(tr("內容 :"), this));
     contents->addStretch(1);
-    contents->addWidget(new QLabel(QStringLiteral("容量:"), this));
+    contents->addWidget(new QLabel(tr("容量:"), this));
     sizeLine_ = new QLabel(this);
     sizeLine_->setObjectName(QString::number(IDC_RECYCLE_SIZE));
     contents->addWidget(sizeLine_);
@@ -145,10 +145,10 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
     layout->addWidget(list_, 1);
 
     auto* actions = new QGridLayout;
-    restoreButton_ = MakeDialogButton(QStringLiteral("還原"), IDC_RECYCLE_RESTORE, this);
-    eraseButton_ = MakeDialogButton(QStringLiteral("刪除"), IDC_RECYCLE_ERASE, this);
-    selectAllButton_ = MakeDialogButton(QStringLiteral("全選"), IDC_RECYCLE_SELECT_ALL, this);
-    advancedButton_ = MakeDialogButton(QStringLiteral("進階..."), IDC_RECYCLE_ADVANCED, this);
+    restoreButton_ = MakeDialogButton(tr("還原"), IDC_RECYCLE_RESTORE, this);
+    eraseButton_ = MakeDialogButton(tr("刪除"), IDC_RECYCLE_ERASE, this);
+    selectAllButton_ = MakeDialogButton(tr("全選"), IDC_RECYCLE_SELECT_ALL, this);
+    advancedButton_ = MakeDialogButton(tr("進階..."), IDC_RECYCLE_ADVANCED, this);
     actions->addWidget(restoreButton_, 0, 0);
     actions->addWidget(eraseButton_, 0, 1);
     actions->addWidget(selectAllButton_, 1, 0);
@@ -177,7 +177,7 @@ CRecycleBinDlg::~CRecycleBinDlg() = default;
 void CRecycleBinDlg::FillLocations() {
     const QStringList cards = ListStorageCards(frame_.fs());
     cardCount_ = int(cards.size());
-    locations_->addItem(QStringLiteral("主記憶體"));
+    locations_->addItem(tr("主記憶體"));
     locations_->addItems(cards);
     int selected = 0;
     QString chosen;

@@ -108,9 +108,9 @@ QVariant RecycleListModel::headerData(int section, Qt::Orientation orientation, 
         case kName:
             return LoadStr(IDS_COLUMN_NAME);
         case kFolder:
-            return QStringLiteral("原始資料匣");
+            return tr("原始資料匣");
         case kDate:
-            return QStringLiteral("刪除日期");
+            return tr("刪除日期");
         case kSize:
             return LoadStr(IDS_COLUMN_SIZE);
         default:

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -19,10 +20,10 @@ QPushButton* MakeDialogButton(const QString& text, int id, QWidget* parent) {
 
 void AddOkCancelButtons(QDialog* dialog, QBoxLayout* layout) {
     auto* buttons = new QDialogButtonBox(dialog);
-    QPushButton* ok = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(QCoreApplication::translate("DialogLayout", "確定"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QString::number(IDOK));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QCoreApplication::translate("DialogLayout", "取消"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QString::number(IDCANCEL));
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);

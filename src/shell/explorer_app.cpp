@@ -187,7 +187,7 @@ int CExplorerApp::Screenshot() {
     SetUpScreenshotList(*frame_, scene_);
     if (dialogId_ != 0) {
         dialog = MakeScreenshotDialog(dialogId_, *frame_);
-        if (!dialog) return Fail(QStringLiteral("no dialog %1").arg(dialogId_));
+        if (!dialog) return Fail(QCoreApplication::translate("Cli", "沒有對話方塊 %1").arg(dialogId_));
         target = dialog.get();
     }
     frame_->show();
@@ -199,7 +199,7 @@ int CExplorerApp::Screenshot() {
     Settle();
     // Quality 0 is the strongest compression of a PNG: pictures for the documentation.
     if (!target->grab().save(screenshotFile_, nullptr, 0)) {
-        return Fail(QStringLiteral("cannot write %1").arg(screenshotFile_));
+        return Fail(QCoreApplication::translate("Cli", "無法寫入 %1").arg(screenshotFile_));
     }
     QTextStream(stdout) << screenshotFile_ << '\n';
     return 0;

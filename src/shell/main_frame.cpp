@@ -57,6 +57,10 @@
 
 namespace {
 
+QString MenuText(const MenuTemplateEntry& entry) {
+    return QCoreApplication::translate("MainMenu", entry.text);
+}
+
 const QString kRoot = QStringLiteral("\\");
 const QString kPersonalFolder = QStringLiteral("\\My Documents");
 
@@ -178,7 +182,7 @@ void CMainFrame::BuildMenuBar() {
     for (const MenuTemplateEntry& entry : MainMenuTemplate()) {
         switch (entry.kind) {
             case MenuTemplateEntry::Popup: {
-                const QString name = entry.id ? LoadStr(entry.id) : QString::fromUtf16(entry.text);
+                const QString name = entry.id ? LoadStr(entry.id) : MenuText(entry);
                 QMenu* menu =
                     stack.isEmpty() ? menuBar()->addMenu(name) : stack.last()->addMenu(name);
                 if (stack.isEmpty()) {
@@ -194,7 +198,7 @@ void CMainFrame::BuildMenuBar() {
             }
             case MenuTemplateEntry::Item: {
                 QAction* action = commands_->Action(entry.id);
-                action->setText(QString::fromUtf16(entry.text));
+                action->setText(MenuText(entry));
                 stack.last()->addAction(action);
                 break;
             }

@@ -7,7 +7,8 @@ struct MenuTemplateEntry {
     enum Kind { Popup, Item, Separator, End };
     Kind kind;
     int id;                // command of an item; string id of a popup's title, or 0
-    const char16_t* text;  // the entry's text (a popup without a title string has one here)
+    const char* text;  // the entry's text in the context "MainMenu" (a popup without a
+                       // title string has one here)
 };
 
 std::span<const MenuTemplateEntry> MainMenuTemplate();

@@ -1,6 +1,7 @@
 #include "shell/progress_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 
@@ -34,7 +35,7 @@ bool CProgressWindow::Update(const ProgressState& state) {
     if (!dialog_ && started_.elapsed() >= kShowAfterMs) {
         dialog_ = new QProgressDialog(owner_);
         dialog_->setWindowTitle(title_);
-        dialog_->setCancelButtonText(QStringLiteral("取消"));
+        dialog_->setCancelButtonText(QCoreApplication::translate("ProgressWindow", "取消"));
         dialog_->setRange(0, 1000);
         dialog_->setMinimumDuration(0);
         dialog_->setWindowModality(Qt::WindowModal);

@@ -1,5 +1,6 @@
 #include "shell/qt_user_prompt.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextStream>
@@ -48,10 +49,10 @@ MessageAnswer QtUserPrompt::ShowMessageBox(const MessageRequest& request) {
     QMessageBox box(IconOf(request.style), request.caption, request.text, QMessageBox::NoButton,
                     Owner());
     if (yesNo) {
-        box.addButton(QMessageBox::Yes)->setText(QStringLiteral("是"));
-        box.addButton(QMessageBox::No)->setText(QStringLiteral("否"));
+        box.addButton(QMessageBox::Yes)->setText(QCoreApplication::translate("QtUserPrompt", "是"));
+        box.addButton(QMessageBox::No)->setText(QCoreApplication::translate("QtUserPrompt", "否"));
     } else {
-        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("確定"));
+        box.addButton(QMessageBox::Ok)->setText(QCoreApplication::translate("QtUserPrompt", "確定"));
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
@@ -66,8 +67,8 @@ MessageAnswer QtUserPrompt::ShowMessageBox(const MessageRequest& request) {
 ConfirmAnswer QtUserPrompt::Confirm(const ConfirmRequest& request) {
     const bool replace = request.templateId == IDD_CONFIRM_REPLACE;
     QString title = request.titleId ? LoadStr(request.titleId)
-                                    : (replace ? QStringLiteral("檔案取代確認")
-                                               : QStringLiteral("檔案刪除確認"));
+                                    : (replace ? QCoreApplication::translate("QtUserPrompt", "檔案取代確認")
+                                               : QCoreApplication::translate("QtUserPrompt", "檔案刪除確認"));
     if (!interactive_) {
         Report(title, request.text);
         return ConfirmAnswer::Cancel;

@@ -33,11 +33,11 @@ QCheckBox* MakeBox(const QString& text, int id, bool checked, QWidget* parent) {
 CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, QWidget* parent)
     : QDialog(parent), values_(settings) {
     setObjectName(QString::number(IDD_SETTINGS));
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(new QLabel(QStringLiteral("操作設定 :"), this));
-    doubleTap_ = MakeBox(QStringLiteral("按兩下才能開啟檔案"), IDC_DOUBLE_TAP_TO_OPEN,
+    layout->addWidget(new QLabel(tr("操作設定 :"), this));
+    doubleTap_ = MakeBox(tr("按兩下才能開啟檔案"), IDC_DOUBLE_TAP_TO_OPEN,
                          values_.doubleTapToOpen, this);
     layout->addWidget(doubleTap_);
     auto* sizeRow = new QHBoxLayout;
@@ -54,16 +54,16 @@ CSettingsDlg::CSettingsDlg(const ListSettings& settings, ShellServices& shell, Q
     sizeRow->addWidget(touchSize_, 1);
     layout->addLayout(sizeRow);
 
-    auto* group = new QGroupBox(QStringLiteral("檔案瀏覽設定"), this);
+    auto* group = new QGroupBox(tr("檔案瀏覽設定"), this);
     auto* browse = new QVBoxLayout(group);
     browse->setContentsMargins(4, 4, 4, 4);
-    hideHidden_ = MakeBox(QStringLiteral("不顯示隱藏檔"), IDC_HIDE_HIDDEN_FILES,
+    hideHidden_ = MakeBox(tr("不顯示隱藏檔"), IDC_HIDE_HIDDEN_FILES,
                           values_.hideHiddenFiles, group);
-    hideRom_ = MakeBox(QStringLiteral("不顯示在唯讀記憶體中的檔案"), IDC_HIDE_ROM_FILES,
+    hideRom_ = MakeBox(tr("不顯示在唯讀記憶體中的檔案"), IDC_HIDE_ROM_FILES,
                        values_.hideRomFiles, group);
-    hideSystem_ = MakeBox(QStringLiteral("不顯示 *.DLL;*.CPL;*DRV;*.HTP"),
+    hideSystem_ = MakeBox(tr("不顯示 *.DLL;*.CPL;*DRV;*.HTP"),
                           IDC_HIDE_SYSTEM_EXTENSIONS, values_.hideSystemExtensions, group);
-    showOnly_ = MakeBox(QStringLiteral("只顯示下列的檔案 :"), IDC_SHOW_ONLY_MATCHING,
+    showOnly_ = MakeBox(tr("只顯示下列的檔案 :"), IDC_SHOW_ONLY_MATCHING,
                         values_.showOnlyMatching, group);
     for (QCheckBox* box : {hideHidden_, hideRom_, hideSystem_, showOnly_})
         browse->addWidget(box);

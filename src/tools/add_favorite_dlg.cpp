@@ -11,16 +11,16 @@
 CAddFavoriteDlg::CAddFavoriteDlg(const QString& name, const QString& folder, QWidget* parent)
     : QDialog(parent), folder_(folder) {
     setObjectName(QString::number(IDD_ADD_FAVORITE));
-    setWindowTitle(QStringLiteral("加入我的最愛"));
+    setWindowTitle(tr("加入我的最愛"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("名稱 :"), this));
+    layout->addWidget(new QLabel(tr("名稱 :"), this));
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QString::number(IDC_FAVORITE_NAME));
     nameEdit_->setMaxLength(kMaxNameLength);
     nameEdit_->setText(name);
     nameEdit_->selectAll();
     layout->addWidget(nameEdit_);
-    layout->addWidget(new QLabel(QStringLiteral("資料匣 :"), this));
+    layout->addWidget(new QLabel(tr("資料匣 :"), this));
     auto* folderEdit = new QLineEdit(folder, this);
     folderEdit->setObjectName(QString::number(IDC_FAVORITE_FOLDER));
     folderEdit->setReadOnly(true);

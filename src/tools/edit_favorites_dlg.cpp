@@ -13,13 +13,13 @@
 CEditFavoritesDlg::CEditFavoritesDlg(FavoritesList& favorites, QWidget* parent)
     : QDialog(parent), favorites_(favorites), rows_(favorites) {
     setObjectName(QString::number(IDD_EDIT_FAVORITES));
-    setWindowTitle(QStringLiteral("編輯我的最愛"));
+    setWindowTitle(tr("編輯我的最愛"));
     auto* layout = new QVBoxLayout(this);
 
     list_ = new CompactView<QTreeWidget>(this);
     list_->setObjectName(QString::number(IDC_FAVORITES_LIST));
     list_->setColumnCount(2);
-    list_->setHeaderLabels({QStringLiteral("名稱"), QStringLiteral("資料匣")});
+    list_->setHeaderLabels({tr("名稱"), tr("資料匣")});
     list_->header()->resizeSection(0, 100);
     list_->header()->resizeSection(1, 200);
     list_->setRootIsDecorated(false);
@@ -31,10 +31,10 @@ CEditFavoritesDlg::CEditFavoritesDlg(FavoritesList& favorites, QWidget* parent)
     layout->addWidget(list_, 1);
 
     auto* actions = new QGridLayout;
-    renameButton_ = MakeDialogButton(QStringLiteral("重新命名"), IDC_FAVORITE_RENAME, this);
-    deleteButton_ = MakeDialogButton(QStringLiteral("刪除"), IDC_FAVORITE_DELETE, this);
-    upButton_ = MakeDialogButton(QStringLiteral("往上移↑"), IDC_FAVORITE_MOVE_UP, this);
-    downButton_ = MakeDialogButton(QStringLiteral("往下移↓"), IDC_FAVORITE_MOVE_DOWN, this);
+    renameButton_ = MakeDialogButton(tr("重新命名"), IDC_FAVORITE_RENAME, this);
+    deleteButton_ = MakeDialogButton(tr("刪除"), IDC_FAVORITE_DELETE, this);
+    upButton_ = MakeDialogButton(tr("往上移↑"), IDC_FAVORITE_MOVE_UP, this);
+    downButton_ = MakeDialogButton(tr("往下移↓"), IDC_FAVORITE_MOVE_DOWN, this);
     actions->addWidget(renameButton_, 0, 0);
     actions->addWidget(deleteButton_, 0, 1);
     actions->addWidget(upButton_, 1, 0);

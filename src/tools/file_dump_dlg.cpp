@@ -53,7 +53,7 @@ QPushButton* Button(const QString& text, int id, QWidget* parent) {
 CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     : QDialog(parent), file_(std::move(file)) {
     setObjectName(QString::number(IDD_FILE_DUMP));
-    setWindowTitle(QStringLiteral("資料傾倒"));
+    setWindowTitle(tr("資料傾倒"));
 
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
@@ -63,9 +63,9 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     // Tight, so that a 240-pixel screen holds seven-digit offsets beside half a row.
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel(QStringLiteral("  位移"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("  位移"), this), 0, 0);
     auto* heading = new QHBoxLayout;
-    heading->addWidget(new QLabel(QStringLiteral("  檔案內容"), this), 1);
+    heading->addWidget(new QLabel(tr("  檔案內容"), this), 1);
     firstHalf_ = Button(QStringLiteral("<"), IDC_DUMP_FIRST_HALF, this);
     secondHalf_ = Button(QStringLiteral(">"), IDC_DUMP_SECOND_HALF, this);
     for (QPushButton* small : {firstHalf_, secondHalf_}) {
@@ -89,24 +89,24 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     auto* pages = new QHBoxLayout;
     pages->setSpacing(2);
     const struct {
-        const char16_t* text;
+        const char* text;
         int id;
         DumpMove move;
-    } kPageButtons[] = {{u"最前面", IDC_DUMP_FIRST_PAGE, DumpMove::First},
-                        {u"上一頁", IDC_DUMP_PREVIOUS_PAGE, DumpMove::Previous},
-                        {u"下一頁", IDC_DUMP_NEXT_PAGE, DumpMove::Next},
-                        {u"最後面", IDC_DUMP_LAST_PAGE, DumpMove::Last}};
+    } kPageButtons[] = {{QT_TR_NOOP("最前面"), IDC_DUMP_FIRST_PAGE, DumpMove::First},
+                        {QT_TR_NOOP("上一頁"), IDC_DUMP_PREVIOUS_PAGE, DumpMove::Previous},
+                        {QT_TR_NOOP("下一頁"), IDC_DUMP_NEXT_PAGE, DumpMove::Next},
+                        {QT_TR_NOOP("最後面"), IDC_DUMP_LAST_PAGE, DumpMove::Last}};
     for (const auto& page : kPageButtons) {
-        QPushButton* button = Button(QString::fromUtf16(page.text), page.id, this);
+        QPushButton* button = Button(tr(page.text), page.id, this);
         const DumpMove move = page.move;
         connect(button, &QPushButton::clicked, this, [this, move] { Move(move); });
         pages->addWidget(button);
     }
 
     auto* modes = new QHBoxLayout;
-    hexMode_ = new QRadioButton(QStringLiteral("16 進位模式"), this);
+    hexMode_ = new QRadioButton(tr("16 進位模式"), this);
     hexMode_->setObjectName(QString::number(IDC_DUMP_HEX_MODE));
-    charMode_ = new QRadioButton(QStringLiteral("字元模式"), this);
+    charMode_ = new QRadioButton(tr("字元模式"), this);
     charMode_->setObjectName(QString::number(IDC_DUMP_CHAR_MODE));
     modes->addWidget(hexMode_);
     modes->addWidget(charMode_);

@@ -40,8 +40,13 @@ constexpr int kResultsShownAtOnce = 9;
 // How often a running search lets the window paint and take clicks.
 constexpr int kResponsiveMs = 50;
 
-const QString kStartText = QStringLiteral("開始尋找");
-const QString kStopText = QStringLiteral("停止");
+// Read when shown, after the language is installed.
+QString StartText() {
+    return CFindFileDlg::tr("開始尋找");
+}
+QString StopText() {
+    return CFindFileDlg::tr("停止");
+}
 
 // The search reports here between folders and files, which is where it can be stopped.
 class SearchPump : public Progress {
@@ -75,7 +80,7 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
                            const IconCache& documentIcons, QWidget* parent)
     : QDialog(parent), fs_(fs), shell_(shell) {
     setObjectName(QString::number(IDD_FIND_FILES));
-    setWindowTitle(QStringLiteral("尋找檔案"));
+    setWindowTitle(tr("尋找檔案"));
 
     for (int i = 0; i < std::min(documentIcons.Count(), int(IconCache::kBuiltInCount)); ++i)
         icons_.Append(documentIcons.At(i));
@@ -89,11 +94,11 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
     text_ = new QLineEdit(this);
     text_->setObjectName(QString::number(IDC_FIND_TEXT));
     text_->setMaxLength(kTextLength);
-    start_ = new QPushButton(kStartText, this);
+    start_ = new QPushButton(StartText(), this);
     start_->setObjectName(QString::number(IDC_FIND_START));
     start_->setDefault(true);
     connect(start_, &QPushButton::clicked, this, &CFindFileDlg::OnStartSearch);
-    grid->addWidget(Label(QStringLiteral("文字 :"), this), 0, 0);
+    grid->addWidget(Label(tr("文字 :"), this), 0, 0);
     grid->addWidget(text_, 0, 1);
     grid->addWidget(start_, 0, 2);
 
@@ -105,7 +110,7 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
     FillSorted(pattern_, {QStringLiteral("*.pxt"), QStringLiteral("*.pwi"), QStringLiteral("*.psw"),
                           QStringLiteral("*.exe")});
     pattern_->setCurrentIndex(0);
-    grid->addWidget(Label(QStringLiteral("檔名 :"), this), 1, 0);
+    grid->addWidget(Label(tr("檔名 :"), this), 1, 0);
     grid->addWidget(pattern_, 1, 1, 1, 2);
 
     folder_ = new QComboBox(this);
@@ -116,7 +121,7 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
     if (GetStorageCardFolder(fs_, settings, &card)) folders.append(card);
     FillSorted(folder_, folders);
     folder_->setCurrentIndex(1);
-    grid->addWidget(Label(QStringLiteral("資料匣 :"), this), 2, 0);
+    grid->addWidget(Label(tr("資料匣 :"), this), 2, 0);
     grid->addWidget(folder_, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
@@ -142,7 +147,7 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
     status_->setObjectName(QString::number(IDC_FIND_STATUS));
     // Long folder paths are cut to the line, not widening the dialog.
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* ok = new QPushButton(QStringLiteral("確定"), this);
+    auto* ok = new QPushButton(tr("確定"), this);
     ok->setObjectName(QString::number(IDOK));
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -177,7 +182,7 @@ void CFindFileDlg::OnStartSearch() {
     count_ = 0;
     results_->clear();
     icons_.TrimIconCache();
-    start_->setText(kStopText);
+    start_->setText(StopText());
 
     FileSearch search(fs_, folder, pattern, text);
     search.OnFolder([this](const QString& path) { ShowFolder(path); });
@@ -189,7 +194,7 @@ void CFindFileDlg::OnStartSearch() {
     search_ = nullptr;
 
     EndWaitCursor();
-    start_->setText(kStartText);
+    start_->setText(StartText());
     status_->setText(FileSearch::CountText(count_));
     if (results_->topLevelItemCount() > 0) results_->scrollToItem(results_->topLevelItem(0));
     if (pendingClose_ >= 0) done(std::exchange(pendingClose_, -1));

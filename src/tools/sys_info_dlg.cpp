@@ -12,9 +12,16 @@
 
 namespace {
 
-const QString kTotalLabel = QStringLiteral("全部空間 :");
-const QString kFreeLabel = QStringLiteral("剩餘空間 :");
-const QString kUnit = QStringLiteral("仟位元組");
+// Read when shown, after the language is installed.
+QString TotalLabel() {
+    return CSysInfoDlg::tr("全部空間 :");
+}
+QString FreeLabel() {
+    return CSysInfoDlg::tr("剩餘空間 :");
+}
+QString Unit() {
+    return CSysInfoDlg::tr("仟位元組");
+}
 
 // "全部空間 : 1,234 仟位元組" on one row of a grid; the figure is right-aligned so that the
 // digits of the rows line up.
@@ -24,7 +31,7 @@ QLabel* AddFigureRow(QGridLayout* grid, int row, const QString& label, int id, Q
     figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(new QLabel(label, parent), row, 0);
     grid->addWidget(figure, row, 1);
-    grid->addWidget(new QLabel(kUnit, parent), row, 2);
+    grid->addWidget(new QLabel(Unit(), parent), row, 2);
     return figure;
 }
 
@@ -34,8 +41,8 @@ QGroupBox* FigureGroup(const QString& title, int totalId, int freeId, const QStr
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setColumnStretch(1, 1);
-    AddFigureRow(grid, 0, kTotalLabel, totalId, group)->setText(total);
-    AddFigureRow(grid, 1, kFreeLabel, freeId, group)->setText(free);
+    AddFigureRow(grid, 0, TotalLabel(), totalId, group)->setText(total);
+    AddFigureRow(grid, 1, FreeLabel(), freeId, group)->setText(free);
     return group;
 }
 
@@ -44,15 +51,15 @@ QGroupBox* FigureGroup(const QString& title, int totalId, int freeId, const QStr
 CSysInfoDlg::CSysInfoDlg(DeviceFs& fs, SystemFigures figures, QWidget* parent)
     : QDialog(parent), fs_(fs), figures_(std::move(figures)) {
     setObjectName(QString::number(IDD_SYSTEM_INFO));
-    setWindowTitle(QStringLiteral("系統資訊"));
+    setWindowTitle(tr("系統資訊"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
-    layout->addWidget(FigureGroup(QStringLiteral("應用程式"), IDC_PROGRAM_MEMORY_TOTAL,
+    layout->addWidget(FigureGroup(tr("應用程式"), IDC_PROGRAM_MEMORY_TOTAL,
                                   IDC_PROGRAM_MEMORY_FREE, figures_.ProgramTotalText(),
                                   figures_.ProgramFreeText(), this));
-    layout->addWidget(FigureGroup(QStringLiteral("記憶體"), IDC_STORAGE_MEMORY_TOTAL,
+    layout->addWidget(FigureGroup(tr("記憶體"), IDC_STORAGE_MEMORY_TOTAL,
                                   IDC_STORAGE_MEMORY_FREE, figures_.StorageTotalText(),
                                   figures_.StorageFreeText(), this));
 
@@ -63,10 +70,10 @@ CSysInfoDlg::CSysInfoDlg(DeviceFs& fs, SystemFigures figures, QWidget* parent)
     cards_ = new QComboBox(cardGroup);
     cards_->setObjectName(QString::number(IDC_CARD_LIST));
     cards_->addItems(figures_.cards);
-    cardGrid->addWidget(new QLabel(QStringLiteral("擴充記憶體 :"), cardGroup), 0, 0);
+    cardGrid->addWidget(new QLabel(tr("擴充記憶體 :"), cardGroup), 0, 0);
     cardGrid->addWidget(cards_, 0, 1, 1, 2);
-    cardTotal_ = AddFigureRow(cardGrid, 1, kTotalLabel, IDC_CARD_TOTAL, cardGroup);
-    cardFree_ = AddFigureRow(cardGrid, 2, kFreeLabel, IDC_CARD_FREE, cardGroup);
+    cardTotal_ = AddFigureRow(cardGrid, 1, TotalLabel(), IDC_CARD_TOTAL, cardGroup);
+    cardFree_ = AddFigureRow(cardGrid, 2, FreeLabel(), IDC_CARD_FREE, cardGroup);
     layout->addWidget(cardGroup);
 
     if (figures_.cards.isEmpty()) {
@@ -77,7 +84,7 @@ CSysInfoDlg::CSysInfoDlg(DeviceFs& fs, SystemFigures figures, QWidget* parent)
     ShowCardFigures();
     connect(cards_, &QComboBox::currentIndexChanged, this, &CSysInfoDlg::OnCardChosen);
 
-    auto* ok = new QPushButton(QStringLiteral("確定"), this);
+    auto* ok = new QPushButton(tr("確定"), this);
     ok->setObjectName(QString::number(IDOK));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/load_str.h"
-#include "app/message.h"
 #include "app/wait_cursor.h"
-#include "resources/ids.h"
-#include "support/qt_printers.h"
-#include "support/recording_prompt.h"
 
 TEST(Message, WaitCursorNestsOnceAndPausesForQuestions) {
     int on = 0, off = 0;

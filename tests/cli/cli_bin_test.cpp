@@ -3,10 +3,8 @@
 #include <QJsonObject>
 
 #include "app/message.h"
-#include "app/system_file.h"
 #include "cli/cli_test_fixture.h"
 #include "platform/device_fs.h"
-#include "recycle/recycle_index.h"
 #include "resources/ids.h"
 
 // bin: one run of each subcommand over the document's bin; the bin's rules are core tests.
@@ -52,16 +50,7 @@ TEST_F(CliBinTest, PutListRestoreEraseAndPurge) {
     EXPECT_EQ(Run({"bin", "erase", "1"}).code, 0);  // a.txt, put in after b.txt
     EXPECT_FALSE(device().Exists("\\~Recycle\\a.txt.nzc"));
 
-    // Back-dated by ten days in the index, b.txt is past a week's lifetime.
-    const QString index = QStringLiteral("\\~Recycle\\~Recycle.bin");
-    RecycleIndexContent content =
-        DecodeRecycleIndex(*ReadWholeFile(device().fs(), index, kRecycleIndexMaxBytes));
-    ASSERT_EQ(content.entries.size(), 1);
-    content.entries[0].deleteTime =
-        LocalTimeRecord::FromDateTime(QDateTime::currentDateTime().addDays(-10));
-    ASSERT_TRUE(ReplaceWholeFile(device().fs(), index, *EncodeRecycleIndex(content.entries)));
-    SetInt(IDS_SECTION_RECYCLEBIN, IDS_KEY_LIFETIME, 2);
+    // Which entries a purge removes is a core rule; here it runs and succeeds.
     EXPECT_EQ(Run({"bin", "purge", "--force"}).code, 0);
-    EXPECT_EQ(Entries().size(), 0);
     EXPECT_EQ(Run({"bin", "move", "Other Card"}).code, 1);
 }

@@ -46,14 +46,6 @@ std::unique_ptr<SettingsStore> CliTest::Settings() const {
         DeviceSettingsName(device_->HostRoot())));
 }
 
-void CliTest::SetInt(int section, int key, int value) {
-    Settings()->SetProfileIntById(section, key, value);
-}
-
-void CliTest::SetText(int section, int key, const QString& value) {
-    Settings()->SetProfileTextById(section, key, value);
-}
-
 quint32 CliTest::Attributes(const QString& path) {
     return device_->fs().GetAttributes(path).value_or(0xffffffffu);
 }

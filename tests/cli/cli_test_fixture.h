@@ -27,8 +27,6 @@ protected:
     CliResult Run(const QStringList& arguments, const QByteArray& input = QByteArray());
     // The explorer's settings store that the runs read and write.
     std::unique_ptr<SettingsStore> Settings() const;
-    void SetInt(int section, int key, int value);
-    void SetText(int section, int key, const QString& value);
     quint32 Attributes(const QString& path);
 
 private:

@@ -29,7 +29,7 @@ TEST_F(CliUsageTest, BadUsageExitsTwoAndChangesNothing) {
     for (const QStringList& arguments : cases) {
         const CliResult result = Run(arguments);
         EXPECT_EQ(result.code, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(result.err.contains(QStringLiteral("usage: nuvio")))
+        EXPECT_TRUE(result.err.contains(QStringLiteral("用法: nuvio")))
             << arguments.join(' ').toStdString();
     }
     EXPECT_EQ(device().Snapshot(), before);
@@ -41,8 +41,12 @@ TEST_F(CliUsageTest, HelpForEveryCommand) {
         const CliResult result = Run({QString::fromLatin1(command), QStringLiteral("--help")});
         EXPECT_EQ(result.code, 0) << command;
         EXPECT_TRUE(
-            result.out.startsWith(QStringLiteral("usage: nuvio ") + QString::fromLatin1(command)))
+            result.out.startsWith(QStringLiteral("用法: nuvio ") + QString::fromLatin1(command)))
             << command;
     }
     EXPECT_EQ(Run({"--help"}).code, 0);
+    // The locale chooses the language of the usage as of the messages.
+    qputenv("LC_ALL", "en_US.UTF-8");
+    EXPECT_TRUE(Run({"ls", "--help"}).out.startsWith(QStringLiteral("usage: nuvio ls")));
+    qputenv("LC_ALL", "C.UTF-8");
 }

@@ -14,9 +14,8 @@ inline const QString kEnhanced = QStringLiteral("Microsoft Enhanced Cryptographi
 inline const QString kBase = QStringLiteral("Microsoft Base Cryptographic Provider v1.0");
 inline const QString kChinesePassword = QString::fromUtf16(u"\u5bc6\u78bc");
 
-// MD5 of "pw" as UTF-16LE, and of the Chinese password.
+// MD5 of "pw" as UTF-16LE.
 inline const QByteArray kPwMd5 = QByteArray::fromHex("d29e9e1676c2b9d01b1e10adce084822");
-inline const QByteArray kChineseMd5 = QByteArray::fromHex("37ac0bed2917fd3ea4f16aa06c48ada7");
 
 // Plain record of "a.txt" holding "hello", and its body under the Enhanced key of "pw".
 inline const QByteArray kRecordA = QByteArray::fromHex(

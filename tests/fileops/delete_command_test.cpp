@@ -1,5 +1,3 @@
-#include <QDir>
-
 #include "recycle/recycle_bin.h"
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
@@ -16,6 +14,7 @@ protected:
 
 }  // namespace
 
+// The rules are core tests; here the command reaches the bin and the list follows.
 TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
     device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c",
                  "\\My Documents\\keep.txt=k"});
@@ -27,38 +26,6 @@ TEST_F(DeleteCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
     EXPECT_EQ(RowNames(), QStringList({"keep.txt"}));
     EXPECT_EQ(fileDoc->bin().entries().size(), 3);
     EXPECT_EQ(device.List("\\My Documents"), QStringList({"keep.txt"}));
-}
-
-TEST_F(DeleteCommandTest, TooBigForTheBinAsksToDeleteForGood) {
-    device.Make({"\\My Documents\\big.bin#2000000", "\\My Documents\\small.txt=s"});
-    device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_ENABLE_CAPACITY, 1);
-    device.settings().SetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_MAX_CAPACITY, 1);
-    OpenWithDocument();
-    SelectNames({"big.bin"});
-    prompt.messageAnswers = {MessageAnswer::No, MessageAnswer::Ok};
-    Delete();
-    EXPECT_EQ(prompt.MessageIds(),
-              QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_ENLARGE_RECYCLE_BIN}));
-    EXPECT_TRUE(prompt.confirms.isEmpty());
-    EXPECT_TRUE(device.Exists("\\My Documents\\big.bin"));
-
-    prompt.messages.clear();
-    prompt.messageAnswers = {MessageAnswer::Yes};
-    Delete();
-    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN}));
-    EXPECT_FALSE(device.Exists("\\My Documents\\big.bin"));
-    EXPECT_TRUE(fileDoc->bin().entries().isEmpty());
-    EXPECT_EQ(RowNames(), QStringList({"small.txt"}));
-}
-
-TEST_F(DeleteCommandTest, AMissingBinFolderStopsEverything) {
-    device.Make({"\\My Documents\\a.txt=a"});
-    OpenWithDocument();
-    ASSERT_TRUE(QDir(device.fs().HostPath(fileDoc->bin().binPath())).removeRecursively());
-    SelectNames({"a.txt"});
-    Delete();
-    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_RECYCLE_BIN_NOT_FOUND}));
-    EXPECT_TRUE(device.Exists("\\My Documents\\a.txt"));
 }
 
 TEST_F(DeleteCommandTest, TheTreeFolderIsAskedByPathAndItsParentShownAfter) {

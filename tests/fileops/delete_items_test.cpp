@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QDir>
 
 #include "app/clock.h"
 #include "app/progress.h"
@@ -127,4 +128,29 @@ TEST(DeleteItems, APartlyRemovedFolderSaysWhatStayedAndWhy) {
         << rig.prompt.messages[0].text.toStdString();
     EXPECT_EQ(rig.bin.entries().size(), 1);
     EXPECT_EQ(rig.dev.List("\\D"), QStringList{"rom.bin"});
+}
+
+// The bin is checked before anything goes: a run too large for it asks to delete for good
+// (No: the bin should be enlarged), and a missing bin folder stops the run.
+TEST(DeleteItems, TheBinMustExistAndHaveRoomBeforeAnythingGoes) {
+    BinRig rig;
+    rig.dev.Make({"\\~Recycle\\", "\\D\\big.bin#2000000", "\\D\\small.txt=s"});
+    rig.SetInt(IDS_KEY_ENABLE_CAPACITY, 1);
+    rig.SetInt(IDS_KEY_MAX_CAPACITY, 1);
+    rig.OpenInMainMemory();
+    DeleteOptions options;
+    options.bin = &rig.bin;
+    rig.prompt.messageAnswers = {MessageAnswer::No, MessageAnswer::Ok, MessageAnswer::Yes};
+    DeleteItems(rig.dev.fs(), rig.prompt, {"\\D\\big.bin"}, options);
+    EXPECT_TRUE(rig.dev.Exists("\\D\\big.bin"));
+    DeleteItems(rig.dev.fs(), rig.prompt, {"\\D\\big.bin"}, options);
+    EXPECT_FALSE(rig.dev.Exists("\\D\\big.bin"));
+    EXPECT_TRUE(rig.bin.entries().isEmpty());
+
+    ASSERT_TRUE(QDir(rig.dev.fs().HostPath(rig.bin.binPath())).removeRecursively());
+    DeleteItems(rig.dev.fs(), rig.prompt, {"\\D\\small.txt"}, options);
+    EXPECT_TRUE(rig.dev.Exists("\\D\\small.txt"));
+    EXPECT_EQ(rig.prompt.MessageIds(),
+              QList<int>({IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_ENLARGE_RECYCLE_BIN,
+                          IDS_TOO_LARGE_FOR_RECYCLE_BIN, IDS_RECYCLE_BIN_NOT_FOUND}));
 }

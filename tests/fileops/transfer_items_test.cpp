@@ -152,6 +152,11 @@ TEST(TransferItems, PasteRulesFollowTheAnswersSpaceAndRomSources) {
         }
         if (QString(row.what) == "rom") {
             EXPECT_EQ(result.leftOut, QStringList{"\\S\\G\\r3"});
+            EXPECT_EQ(prompt.messages[0].text, "無法複製放在唯讀記憶體中的檔案 !\n\\S\\r1");
+        }
+        if (row.confirms == 1) {  // folders come first: one question for everything
+            EXPECT_EQ(prompt.confirms[0].text,
+                      "這個資料匣內已經有和 'F' 相同的子資料匣. \n你是否要取代這個相同的資料匣 ?");
         }
         if (row.confirms == 2) {  // the folder's question, then the file's with both paths
             EXPECT_EQ(prompt.confirms[0].titleId, IDS_REPLACE_FOLDER_TITLE);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <algorithm>
 
 #include "app/path_helpers.h"
@@ -48,31 +47,6 @@ QStringList Contents(TempDevice& d, const QString& folder) {
     std::sort(contents.begin(), contents.end());
     return contents;
 }
-
-// A device whose listings leave out the host names given per folder, as the host's
-// listing leaves out names the device cannot show.
-class SkippingFs : public FaultyDeviceFs {
-public:
-    using FaultyDeviceFs::FaultyDeviceFs;
-    QHash<QString, QStringList> skipped;
-
-    std::unique_ptr<FindHandle> FindFirst(const QString& pattern, FindData& first,
-                                          bool foldersOnly) override {
-        auto inner = FaultyDeviceFs::FindFirst(pattern, first, foldersOnly);
-        if (!inner) return inner;
-        return std::make_unique<Handle>(std::move(inner), skipped.value(FolderPart(pattern)));
-    }
-
-private:
-    struct Handle : FindHandle {
-        Handle(std::unique_ptr<FindHandle> inner, QStringList names)
-            : inner(std::move(inner)), names(std::move(names)) {}
-        bool Next(FindData& out) override { return inner->Next(out); }
-        QStringList Skipped() const override { return names; }
-        std::unique_ptr<FindHandle> inner;
-        QStringList names;
-    };
-};
 
 QString Deep(int depth) {
     QString path;
@@ -182,8 +156,8 @@ TEST(CopyTree, NamesEveryEntryItLeavesOut) {
     TempDevice d;
     d.Make({"\\S\\a.txt=a", "\\S\\bad.txt=b", "\\S\\Locked\\c.txt=c", "\\S\\rom.dll=r"});
     d.SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
-    SkippingFs fs(d.fs());
-    fs.skipped.insert("\\S", {"Meeting 10:30.txt"});
+    HostFiles(d, {"S/Meeting 10:30.txt=no device name"});
+    FaultyDeviceFs fs(d.fs());
     fs.FailWhen([](FaultyDeviceFs::Op op, const QString& path) {
         return (op == FaultyDeviceFs::Op::Find && path.startsWith("\\S\\Locked\\")) ||
                (op == FaultyDeviceFs::Op::CopyFile && path.endsWith("bad.txt"));

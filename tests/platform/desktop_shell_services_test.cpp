@@ -39,17 +39,10 @@ TEST(DesktopOpen, OnlyElfFilesAndExecutableScriptsWithTheBitArePrograms) {
         bool executable;
         bool program;
     };
+    const QByteArray elf = QByteArray::fromHex("7f454c46020101");  // "\x7f" "ELF", 64-bit
     const Case cases[] = {
-        {"tool",
-         QByteArray("\x7f"
-                    "ELF\x02\x01\x01",
-                    7),
-         true, true},
-        {"tool",
-         QByteArray("\x7f"
-                    "ELF\x02\x01\x01",
-                    7),
-         false, false},
+        {"tool", elf, true, true},
+        {"tool", elf, false, false},
         {"run.sh", "#!/bin/sh\necho hi\n", true, true},
         {"script", "#!/usr/bin/python3\nprint(1)\n", true, true},
         {"notes.txt", "#!/bin/sh\nrm -rf ~\n", true, false},
@@ -64,9 +57,7 @@ TEST(DesktopOpen, OnlyElfFilesAndExecutableScriptsWithTheBitArePrograms) {
     }
 
     TempDevice device;
-    device.File("\\tool", QByteArray("\x7f"
-                                     "ELF\x02\x01\x01",
-                                     7));
+    device.File("\\tool", elf);
     ASSERT_EQ(chmod(QFile::encodeName(device.HostRoot() + "/tool").constData(), 0755), 0);
     DesktopShellServices shell(device.fs());
     EXPECT_EQ(shell.OpenFile("\\tool"), OpenResult::Program);

@@ -41,7 +41,7 @@ TEST(DeviceFs, RefusesPathsThatCouldLeaveTheVolume) {
         "\\A\\f:txt",
         "\\A\\f*.txt\\x",
         "\\A\\a/b",
-        "\\A\\" + QString(QChar(1)) + "x",
+        "\\A\\" + QString(QChar(0x1f)) + "x",  // the highest control character
         QString(),
         "/etc/passwd",
         "C:\\x",
@@ -200,37 +200,31 @@ TEST(DosAttrib, ReadsAndChangesEachForm) {
         EXPECT_FALSE(ParseDosAttrib(junk)) << junk.toHex().constData();
 }
 
-TEST(DeviceFs, RomFilesCannotBeDeletedMovedCopiedOrChanged) {
+// ROM files refuse every change; read-only ones refuse writing and deletion until cleared,
+// but may be renamed. Both can be read.
+TEST(DeviceFs, RomAndReadOnlyFilesRefuseChanges) {
     TempDevice d;
-    d.Make({"\\Windows\\rom.dll=code", "\\Windows\\mod.exe=code"});
-    d.SetRawAttributes("\\Windows\\rom.dll", Attr::kInRom | Attr::kSystem);
-    d.SetRawAttributes("\\Windows\\mod.exe", Attr::kRomModule);
-    for (QString rom :
-         {QStringLiteral("\\Windows\\rom.dll"), QStringLiteral("\\Windows\\mod.exe")}) {
-        EXPECT_TRUE(IsRomFile(Attributes(d, rom)));
-        EXPECT_FALSE(d.fs().DeleteFile(rom));
-        EXPECT_EQ(d.fs().LastError(), DeviceError::AccessDenied);
-        EXPECT_FALSE(d.fs().MoveFile(rom, "\\moved"));
-        EXPECT_FALSE(d.fs().CopyFile(rom, "\\copy"));
-        EXPECT_FALSE(d.fs().SetAttributes(rom, 0));
-        EXPECT_FALSE(d.fs().Open(rom, OpenMode::ReadWrite));
-        EXPECT_FALSE(d.fs().Open(rom, OpenMode::CreateAlways));
-        EXPECT_EQ(d.Read(rom), "code");  // reading is allowed
+    d.Make({"\\rom.dll=code", "\\mod.exe=code", "\\ro.txt=code", "\\src.txt=new"});
+    d.SetRawAttributes("\\rom.dll", Attr::kInRom | Attr::kSystem);
+    d.SetRawAttributes("\\mod.exe", Attr::kRomModule);
+    ASSERT_TRUE(d.fs().SetAttributes("\\ro.txt", Attr::kReadOnly | Attr::kArchive));
+    for (const QString path : {"\\rom.dll", "\\mod.exe", "\\ro.txt"}) {
+        const bool rom = path != "\\ro.txt";
+        EXPECT_EQ(IsRomFile(Attributes(d, path)), rom) << path;
+        EXPECT_FALSE(d.fs().DeleteFile(path)) << path;
+        EXPECT_EQ(d.fs().LastError(), DeviceError::AccessDenied) << path;
+        EXPECT_FALSE(d.fs().Open(path, OpenMode::CreateAlways)) << path;
+        EXPECT_FALSE(d.fs().CopyFile("\\src.txt", path)) << path;
+        if (rom) {
+            EXPECT_FALSE(d.fs().Open(path, OpenMode::ReadWrite)) << path;
+            EXPECT_FALSE(d.fs().SetAttributes(path, 0)) << path;
+            EXPECT_FALSE(d.fs().CopyFile(path, "\\copy")) << path;
+            EXPECT_FALSE(d.fs().MoveFile(path, "\\moved")) << path;
+        }
+        EXPECT_EQ(d.Read(path), "code") << path;
     }
-    EXPECT_FALSE(d.Exists("\\moved"));
-    EXPECT_FALSE(d.Exists("\\copy"));
-}
-
-TEST(DeviceFs, ReadOnlyFilesRefuseWritingAndDeletionUntilCleared) {
-    TempDevice d;
-    d.Make({"\\r.txt=keep"});
-    ASSERT_TRUE(d.fs().SetAttributes("\\r.txt", Attr::kReadOnly | Attr::kArchive));
-    EXPECT_FALSE(d.fs().DeleteFile("\\r.txt"));
-    EXPECT_FALSE(d.fs().Open("\\r.txt", OpenMode::CreateAlways));
-    d.Make({"\\src.txt=new"});
-    EXPECT_FALSE(d.fs().CopyFile("\\src.txt", "\\r.txt"));
-    EXPECT_EQ(d.Read("\\r.txt"), "keep");
-    EXPECT_TRUE(d.fs().MoveFile("\\r.txt", "\\renamed.txt"));  // renaming is allowed
+    EXPECT_EQ(d.List("\\"), (QStringList{"mod.exe", "ro.txt", "rom.dll", "src.txt"}));
+    EXPECT_TRUE(d.fs().MoveFile("\\ro.txt", "\\renamed.txt"));
     ASSERT_TRUE(d.fs().SetAttributes("\\renamed.txt", Attr::kArchive));
     EXPECT_TRUE(d.fs().DeleteFile("\\renamed.txt"));
 }

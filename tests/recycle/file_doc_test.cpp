@@ -19,7 +19,7 @@ struct DocFixture {
 
 }  // namespace
 
-TEST(FileDoc, StartsWithNoSettingsAtAll) {
+TEST(FileDoc, AFirstStartWritesItsSettingsAndALaterOneLeavesUnchangedFilesAlone) {
     DocFixture f;
     f.device.Make({"\\My Documents\\", "\\Windows\\Start Menu\\Programs\\"});
     {
@@ -34,21 +34,14 @@ TEST(FileDoc, StartsWithNoSettingsAtAll) {
     SettingsStore& s = f.device.settings();
     EXPECT_EQ(s.GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH), "\\~Recycle");
     EXPECT_EQ(s.GetProfileIntById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_BIN_POS, -1), 0);
-    EXPECT_TRUE(f.device.Exists("\\Program Files\\Nuvio File Explorer\\ngoto.got"));
-}
-
-TEST(FileDoc, ALaterStartUsesTheStoredBinAndLeavesUnchangedFilesAlone) {
-    DocFixture f;
-    f.device.Make({"\\My Documents\\"});
-    { CFileDoc doc(f.device.fs(), f.device.settings(), f.prompt, f.clock, f.shell); }
     const QString favorites = "\\Program Files\\Nuvio File Explorer\\ngoto.got";
-    FileTime before = 0;
-    ASSERT_TRUE(f.device.fs().GetTimes(favorites, nullptr, nullptr, &before));
-    FileTime old = before - 10000000ULL * 3600;
+    FileTime old = 0;
+    ASSERT_TRUE(f.device.fs().GetTimes(favorites, nullptr, nullptr, &old));
+    old -= 10000000ULL * 3600;
     ASSERT_TRUE(f.device.fs().SetTimes(favorites, nullptr, nullptr, &old));
-    // A stored bin folder is neither recomputed nor made again by the document.
-    f.device.settings().SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH,
-                                           "\\Elsewhere\\~Recycle");
+
+    // A stored bin folder is neither recomputed nor made again; the favourites stay unwritten.
+    s.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_RECYCLE_PATH, "\\Elsewhere\\~Recycle");
     {
         CFileDoc doc(f.device.fs(), f.device.settings(), f.prompt, f.clock, f.shell);
         EXPECT_EQ(doc.bin().binPath(), "\\Elsewhere\\~Recycle");
@@ -57,6 +50,5 @@ TEST(FileDoc, ALaterStartUsesTheStoredBinAndLeavesUnchangedFilesAlone) {
     }
     FileTime after = 0;
     ASSERT_TRUE(f.device.fs().GetTimes(favorites, nullptr, nullptr, &after));
-    EXPECT_EQ(after, old);  // not rewritten
+    EXPECT_EQ(after, old);
 }
-

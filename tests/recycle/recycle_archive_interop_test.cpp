@@ -12,30 +12,22 @@
 
 namespace {
 
-// Lists name, UTF-8 flag, folder flag and size of each entry, then the result of testzip.
+// Lists name, UTF-8 flag, folder flag, size and method (0 stored, 8 deflated) of each entry,
+// then the result of testzip.
 const char kPythonLister[] =
     "import sys, zipfile\n"
     "z = zipfile.ZipFile(sys.argv[1])\n"
     "for i in z.infolist():\n"
-    "    print('%s|%d|%d|%d' % (i.filename, bool(i.flag_bits & 0x800), i.is_dir(), "
-    "i.file_size))\n"
-    "print('test:%s' % z.testzip())\n";
-// Lists name and compression method (0 stored, 8 deflated) of each file, then testzip.
-const char kMethodLister[] =
-    "import sys, zipfile\n"
-    "z = zipfile.ZipFile(sys.argv[1])\n"
-    "for i in z.infolist():\n"
-    "    i.is_dir() or print('%s|%d' % (i.filename, i.compress_type))\n"
+    "    print('%s|%d|%d|%d|%d' % (i.filename, bool(i.flag_bits & 0x800), i.is_dir(), "
+    "i.file_size, i.compress_type))\n"
     "print('test:%s' % z.testzip())\n";
 
 class ArchiveInterop : public ::testing::Test {
 protected:
     ArchiveInterop() : fs(dev.fs()) { dev.Make({QStringLiteral("\\~Recycle\\")}); }
 
-    // Both tools accept the archive and see the given entries, as the lister prints them
-    // ("name|utf8|dir|size" by default).
-    void ExpectToolsRead(const QString& archive, QStringList expected,
-                         const char* lister = kPythonLister) {
+    // Both tools accept the archive and see the given entries, as the lister prints them.
+    void ExpectToolsRead(const QString& archive, QStringList expected) {
         const QString host = fs.HostPath(archive);
         const ToolRun test = RunTool(QStringLiteral("unzip"), {QStringLiteral("-t"), host});
         if (test.found) {
@@ -48,7 +40,7 @@ protected:
         }
         const ToolRun python =
             RunTool(QStringLiteral("python3"),
-                    {QStringLiteral("-c"), QString::fromLatin1(lister), host});
+                    {QStringLiteral("-c"), QString::fromLatin1(kPythonLister), host});
         if (!test.found && !python.found) GTEST_SKIP() << "neither unzip nor python3 installed";
         if (!python.found) return;
         QStringList lines = python.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -63,26 +55,10 @@ protected:
     DeviceFs& fs;
 };
 
-TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNames) {
-    dev.Make({"\\文件\\報告.txt=報告內容", "\\文件\\子\\資料.bin#10000", "\\文件\\空資料匣\\"});
-    const QString archive = QStringLiteral("\\~Recycle\\文件.nzc");
-    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\文件"), archive).packed);
-    ExpectToolsRead(archive, {"文件/|1|1|0", "文件/報告.txt|1|0|12", "文件/子/|1|1|0",
-                              "文件/子/資料.bin|1|0|10000", "文件/空資料匣/|1|1|0"});
-
-    // Zip64 headers, as files over 4 GiB get them.
-    dev.Make({"\\Z\\大.bin#100000"});
-    RecycleArchive writer(fs);
-    writer.SetZip64Threshold(0);
-    ASSERT_TRUE(writer.OpenArchive(QStringLiteral("\\~Recycle\\Z.nzc")));
-    ASSERT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\大.bin")));
-    ASSERT_TRUE(writer.CloseArchive());
-    ExpectToolsRead(QStringLiteral("\\~Recycle\\Z.nzc"), {"Z/大.bin|1|0|100000"});
-}
-
-// Data that does not shrink is stored, by its type or by a trial; text is deflated, a long
-// file in pieces joined into one stream. The tools and our own restore read each kind back.
-TEST_F(ArchiveInterop, EachEntryIsStoredOrDeflatedAsItsDataDeserves) {
+// Names in UTF-8 with the flag set; data that does not shrink is stored, by its type or by a
+// trial; text is deflated, a long file in pieces joined into one stream. The tools and our
+// own restore read each kind back.
+TEST_F(ArchiveInterop, ArchivesOpenInInfoZipAndPythonWithTheirNamesAndMethods) {
     QByteArray text;
     for (int i = 0; text.size() < (9 << 20); ++i)
         text += QByteArray::number(i * 7919 % 10007) + " words of a document, ";
@@ -91,28 +67,45 @@ TEST_F(ArchiveInterop, EachEntryIsStoredOrDeflatedAsItsDataDeserves) {
     for (char& c : noise)
         c = char((x = x * 1103515245u + 12345u) >> 24);
     const struct {
-        const char* name;
+        QString name;
         QByteArray data;
-        int method;  // 0 stored, 8 deflated
-    } cases[] = {{"a.txt", text.left(20000), 8},
-                 {"noise.bin", noise, 0},
+        int method;
+    } cases[] = {{"報告.txt", text.left(20000), 8},
+                 {"子/資料.bin", noise, 0},
                  {"photo.jpg", text.left(20000), 0},
                  {"long.txt", text, 8},
                  {"empty.txt", QByteArray(), 0}};
-    QStringList expected;
+    QStringList expected = {"文件/|1|1|0|0", "文件/子/|1|1|0|0", "文件/空資料匣/|1|1|0|0"};
+    dev.Make({"\\文件\\空資料匣\\"});
     for (const auto& c : cases) {
-        dev.File(QStringLiteral("\\M\\") + QLatin1String(c.name), c.data);
-        expected.append(QStringLiteral("M/%1|%2").arg(QLatin1String(c.name)).arg(c.method));
+        dev.File("\\文件\\" + QString(c.name).replace('/', '\\'), c.data);
+        expected.append(
+            QStringLiteral("文件/%1|1|0|%2|%3").arg(c.name).arg(c.data.size()).arg(c.method));
     }
-    const QStringList before = dev.Snapshot(QStringLiteral("\\M"));
-    const QString archive = QStringLiteral("\\~Recycle\\M.nzc");
-    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\M"), archive).packed);
-
-    ExpectToolsRead(archive, expected, kMethodLister);
-
-    RemoveTree(fs, QStringLiteral("\\M"));
+    const QStringList before = dev.Snapshot(QStringLiteral("\\文件"));
+    const QString archive = QStringLiteral("\\~Recycle\\文件.nzc");
+    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\文件"), archive).packed);
+    ExpectToolsRead(archive, expected);
+    RemoveTree(fs, QStringLiteral("\\文件"));
     EXPECT_TRUE(ExtractArchive(fs, archive).Complete());
-    EXPECT_EQ(dev.Snapshot(QStringLiteral("\\M")), before);
+    EXPECT_EQ(dev.Snapshot(QStringLiteral("\\文件")), before);
+
+    // Zip64 headers, as files over 4 GiB get them, on sizes around the copy buffer's.
+    dev.Make({"\\Z\\zero", "\\Z\\under#8191", "\\Z\\exact#8192", "\\Z\\over#8193",
+              "\\Z\\大.bin#300000", "\\Z\\empty\\"});
+    const QStringList zipped = dev.Snapshot(QStringLiteral("\\Z"));
+    RecycleArchive writer(fs);
+    writer.SetZip64Threshold(0);
+    ASSERT_TRUE(writer.OpenArchive(QStringLiteral("\\~Recycle\\Z.nzc")));
+    for (const char* name : {"zero", "under", "exact", "over", "大.bin", "empty"})
+        EXPECT_TRUE(writer.AddToArchive(QStringLiteral("\\Z\\") + QString::fromUtf8(name)));
+    ASSERT_TRUE(writer.CloseArchive());
+    ExpectToolsRead(QStringLiteral("\\~Recycle\\Z.nzc"),
+                    {"Z/zero|1|0|0|0", "Z/under|1|0|8191|8", "Z/exact|1|0|8192|8",
+                     "Z/over|1|0|8193|8", "Z/大.bin|1|0|300000|8", "Z/empty/|1|1|0|0"});
+    RemoveTree(fs, QStringLiteral("\\Z"));
+    EXPECT_TRUE(ExtractArchive(fs, QStringLiteral("\\~Recycle\\Z.nzc")).Complete());
+    EXPECT_EQ(dev.Snapshot(QStringLiteral("\\Z")), zipped);
 }
 
 TEST_F(ArchiveInterop, AnArchiveMadeByInfoZipExtracts) {
@@ -149,18 +142,16 @@ void WriteCrafted(const QString& hostPath, const QList<QByteArray>& names) {
 
 TEST_F(ArchiveInterop, ACraftedArchiveCannotWriteOutsideTheDevice) {
     const QString outside = dev.BaseDir() + QStringLiteral("/escape3.txt");
-    const QList<QByteArray> names = {
-        "../escape1.txt",
-        "..\\escape2.txt",
-        QFile::encodeName(outside),
-        "C:\\escape4.txt",
-        "a\\..\\..\\escape5.txt",
-        "nulXescape6.txt",
-        "",
-        QByteArray(300, 'e'),
-        "\\\\host\\share\\escape7.txt",
-        "Good/ok.txt",
-    };
+    const QList<QByteArray> names = {"../escape1.txt",
+                                     "..\\escape2.txt",
+                                     QFile::encodeName(outside),
+                                     "C:\\escape4.txt",
+                                     "a\\..\\..\\escape5.txt",
+                                     "nulXescape6.txt",
+                                     "",
+                                     QByteArray(300, 'e'),
+                                     "\\\\host\\share\\escape7.txt",
+                                     "Good/ok.txt"};
     const QString host = dev.HostRoot() + QStringLiteral("/~Recycle/evil.nzc");
     WriteCrafted(host, names);
     // minizip takes names as C strings: put the NUL in afterwards, in both headers.

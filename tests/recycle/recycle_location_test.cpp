@@ -40,6 +40,16 @@ TEST(RecycleLocation, TheBinPathFollowsThePositionAndTheChosenCard) {
     card.SetText(IDS_KEY_STORAGE_CARD, "SD");
     EXPECT_TRUE(card.bin.MakeBinPath(std::nullopt, &path));
     EXPECT_EQ(path, "\\SD\\~Recycle");
+
+    // A stored bin on a card that is not there is reported and left alone.
+    BinRig removed;
+    removed.SetText(IDS_KEY_STORAGE_CARD, "SD");
+    removed.SetText(IDS_KEY_RECYCLE_PATH, "\\SD\\~Recycle");
+    removed.bin.Open();
+    removed.bin.CheckRecycleBin();
+    EXPECT_EQ(removed.prompt.MessageIds(), QList<int>{IDS_STORAGE_CARD_REMOVED});
+    EXPECT_EQ(removed.bin.binPath(), "\\SD\\~Recycle");
+    EXPECT_EQ(removed.dev.List("\\"), QStringList());
 }
 
 TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
@@ -68,26 +78,27 @@ TEST(RecycleLocation, AComputedBinIsCreatedHiddenStoredAndRebuiltWhenDamaged) {
     EXPECT_EQ(rig.prompt.messages.size(), 1);
 }
 
-TEST(RecycleLocation, ABinOnARemovedCardIsReportedAndLeftAlone) {
-    BinRig rig;
-    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
-    rig.SetText(IDS_KEY_RECYCLE_PATH, "\\SD\\~Recycle");
-    rig.bin.Open();
-    rig.bin.CheckRecycleBin();
-    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_STORAGE_CARD_REMOVED});
-    EXPECT_EQ(rig.bin.binPath(), "\\SD\\~Recycle");
-    EXPECT_EQ(rig.dev.List("\\"), QStringList());
-}
-
+// Into a card's bin of another program and back, keeping the archives of both.
 TEST(RecycleLocation, TheBinMovesToACardAndBack) {
     BinRig rig({"SD"});
-    rig.dev.Make({"\\~Recycle\\", "\\a.txt=a", "\\D\\b.txt=b"});
+    rig.dev.Make({"\\~Recycle\\", "\\SD\\~Recycle\\", "\\a.txt=ours", "\\b\\a.txt=theirs",
+                  "\\D\\b.txt=b", "\\c.txt=c"});
     rig.OpenInMainMemory();
+    RecycleBin other(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
+    other.SetEntries("\\SD\\~Recycle", {});
+    ASSERT_TRUE(other.MoveToRecycleBin("\\b\\a.txt"));
+    ASSERT_TRUE(other.SaveRecycleIndex());
     RecycleBin& bin = rig.bin;
     ASSERT_TRUE(bin.MoveToRecycleBin("\\a.txt"));
     ASSERT_TRUE(bin.MoveToRecycleBin("\\D"));
 
     EXPECT_FALSE(bin.SetBinLocation(1, true));  // no card chosen: nothing changes
+    EXPECT_EQ(bin.binPath(), "\\~Recycle");
+    EXPECT_EQ(bin.settings().position, 0);
+    // A chosen card that is gone: the bin stays, the card setting goes back to none.
+    rig.SetText(IDS_KEY_STORAGE_CARD, "Gone");
+    EXPECT_FALSE(bin.RelocateBin(1, "\\"));
+    EXPECT_EQ(rig.dev.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "\\");
     EXPECT_EQ(bin.binPath(), "\\~Recycle");
     EXPECT_EQ(bin.settings().position, 0);
 
@@ -97,14 +108,12 @@ TEST(RecycleLocation, TheBinMovesToACardAndBack) {
     EXPECT_FALSE(progress.reports.isEmpty());
     EXPECT_EQ(bin.binPath(), "\\SD\\~Recycle");
     EXPECT_FALSE(rig.dev.Exists("\\~Recycle"));
-    EXPECT_TRUE(IsHidden(rig.dev, "\\SD\\~Recycle"));
-    EXPECT_EQ(rig.dev.List("\\SD\\~Recycle"), QStringList({"a.txt.nzc", "D.nzc", "~Recycle.bin"}));
     EXPECT_EQ(ArchivePaths(bin),
-              QStringList({"\\SD\\~Recycle\\D.nzc", "\\SD\\~Recycle\\a.txt.nzc"}));
+              QStringList({"\\SD\\~Recycle\\D.nzc", "\\SD\\~Recycle\\a.txt(2).nzc",
+                           "\\SD\\~Recycle\\a.txt.nzc"}));
     EXPECT_FALSE(bin.dirty());
 
     // On the card the index is on disk after each command.
-    rig.dev.Make({"\\c.txt=c"});
     ASSERT_TRUE(bin.MoveToRecycleBin("\\c.txt"));
     bin.FlushRecycleIndex(false);
     EXPECT_FALSE(bin.dirty());
@@ -112,46 +121,12 @@ TEST(RecycleLocation, TheBinMovesToACardAndBack) {
 
     ASSERT_TRUE(bin.SetBinLocation(0, true));
     EXPECT_FALSE(rig.dev.Exists("\\SD\\~Recycle"));
-    EXPECT_EQ(rig.dev.List("\\~Recycle").size(), 4);
-    bin.RestoreFromBin({0, 1, 2});
+    EXPECT_TRUE(IsHidden(rig.dev, "\\~Recycle"));  // made again by the move
+    EXPECT_EQ(rig.BinItems().size(), 4);
+    bin.RestoreFromBin({0, 1, 2, 3});
     EXPECT_TRUE(bin.entries().isEmpty());
-    EXPECT_EQ(rig.dev.Read("\\D\\b.txt"), "b");
-    EXPECT_EQ(rig.dev.Read("\\c.txt"), "c");
-}
-
-TEST(RecycleLocation, MovingIntoAnotherBinKeepsTheArchivesOfBoth) {
-    BinRig rig({"SD"});
-    rig.dev.Make({"\\~Recycle\\", "\\SD\\~Recycle\\", "\\a.txt=ours", "\\b\\a.txt=theirs"});
-    rig.OpenInMainMemory();
-    RecycleBin other(rig.dev.fs(), rig.dev.settings(), rig.prompt, rig.clock);
-    other.SetEntries("\\SD\\~Recycle", {});
-    ASSERT_TRUE(other.MoveToRecycleBin("\\b\\a.txt"));
-    ASSERT_TRUE(other.SaveRecycleIndex());
-    ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\a.txt"));
-
-    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
-    ASSERT_TRUE(rig.bin.SetBinLocation(1, true));
-    EXPECT_EQ(ArchivePaths(rig.bin),
-              QStringList({"\\SD\\~Recycle\\a.txt(2).nzc", "\\SD\\~Recycle\\a.txt.nzc"}));
-    rig.bin.RestoreFromBin({0, 1});
     EXPECT_EQ(rig.dev.Read("\\a.txt"), "ours");
     EXPECT_EQ(rig.dev.Read("\\b\\a.txt"), "theirs");
-}
-
-TEST(RecycleLocation, AMoveToACardThatIsGoneKeepsTheBinAndTheCardSetting) {
-    BinRig rig({"SD"});
-    rig.dev.Make({"\\a.txt=a"});
-    rig.OpenInMainMemory();
-    ASSERT_TRUE(rig.bin.MoveToRecycleBin("\\a.txt"));
-    rig.SetText(IDS_KEY_STORAGE_CARD, "Gone");
-    EXPECT_FALSE(rig.bin.RelocateBin(1, "\\"));
-    EXPECT_EQ(rig.dev.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "\\");
-    EXPECT_EQ(rig.bin.binPath(), "\\~Recycle");
-    EXPECT_EQ(rig.bin.settings().position, 0);
-    EXPECT_EQ(ArchivePaths(rig.bin), QStringList({"\\~Recycle\\a.txt.nzc"}));
-
-    rig.SetText(IDS_KEY_STORAGE_CARD, "SD");
-    EXPECT_TRUE(rig.bin.RelocateBin(1, "\\"));
-    EXPECT_EQ(ArchivePaths(rig.bin), QStringList({"\\SD\\~Recycle\\a.txt.nzc"}));
-    EXPECT_EQ(rig.dev.settings().GetText(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD), "SD");
+    EXPECT_EQ(rig.dev.Read("\\D\\b.txt"), "b");
+    EXPECT_EQ(rig.dev.Read("\\c.txt"), "c");
 }

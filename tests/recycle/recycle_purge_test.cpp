@@ -23,13 +23,6 @@ protected:
         bin.SetEntries(bin.binPath(), list);
     }
     void Today(QDate day) { rig.clock.Set(QDateTime(day, QTime(9, 0))); }
-    QStringList Left() const {
-        QStringList names;
-        for (const RecycleEntry& entry : bin.entries())
-            names.append(entry.originalPath.mid(1));
-        return names;
-    }
-
     BinRig rig;
     RecycleBin& bin = rig.bin;
 };
@@ -59,7 +52,8 @@ TEST_F(RecyclePurge, OneWeekPurgesEightDaysAtTheFirstStartOfTheDayOnly) {
     bin.SetLimits(16, false, 2);
     EXPECT_EQ(bin.PurgeExpired(false), 0);
     EXPECT_EQ(bin.PurgeExpired(true), 2);
-    EXPECT_EQ(Left(), QStringList{"seven"});
+    ASSERT_EQ(bin.entries().size(), 1);
+    EXPECT_EQ(bin.entries()[0].originalPath, "\\seven");
 }
 
 // The bin's own day count: 30-day months, 365-day years.
@@ -101,4 +95,10 @@ TEST_F(RecyclePurge, RoomLeftHonoursTheCapacityLimitWithoutTheIndex) {
     EXPECT_EQ(bin.GetRoomLeft(), 0u);
     ASSERT_TRUE(DeleteFileForce(rig.dev.fs(), "\\~Recycle\\a.nzc"));
     EXPECT_EQ(bin.GetRoomLeft(), std::min<quint64>(524288, free));
+    // A settings change forces a purge only where the limit comes on or changes size.
+    EXPECT_FALSE(RecycleBin::CapacityLimitChanged(false, 16, false, 4));
+    EXPECT_TRUE(RecycleBin::CapacityLimitChanged(false, 16, true, 16));
+    EXPECT_FALSE(RecycleBin::CapacityLimitChanged(true, 16, true, 16));
+    EXPECT_TRUE(RecycleBin::CapacityLimitChanged(true, 16, true, 8));
+    EXPECT_FALSE(RecycleBin::CapacityLimitChanged(true, 16, false, 8));
 }

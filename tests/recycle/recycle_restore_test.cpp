@@ -29,27 +29,17 @@ protected:
 
 }  // namespace
 
-TEST_F(RecycleRestore, YesToAllAsksOnceAndReplacesBoth) {
-    rig.prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
+// Rows are restored from the last: Cancel ends the run, No skips a row, Yes to all asks once.
+TEST_F(RecycleRestore, CancelEndsTheRunNoSkipsARowAndYesToAllAsksOnce) {
+    const QList<RecycleEntry> both = bin.entries();
+    rig.prompt.confirmAnswers = {ConfirmAnswer::Cancel};
     bin.RestoreFromBin({0, 1});
     ASSERT_EQ(rig.prompt.confirms.size(), 1);
     const ConfirmRequest& asked = rig.prompt.confirms[0];
     EXPECT_EQ(asked.templateId, IDD_CONFIRM_REPLACE);
-    EXPECT_EQ(asked.textId, IDS_FILE_EXISTS);
     EXPECT_EQ(asked.text, FormatStr(IDS_FILE_EXISTS, QStringLiteral("two.txt")));
     EXPECT_EQ(asked.existingPath, "\\A\\two.txt");
     EXPECT_EQ(asked.newPath, "\\~Recycle\\two.txt.nzc");
-    EXPECT_EQ(Read("\\A\\one.txt"), "old one");
-    EXPECT_EQ(Read("\\A\\two.txt"), "old two");
-    EXPECT_TRUE(bin.entries().isEmpty());
-    EXPECT_EQ(rig.BinItems(), QStringList());
-}
-
-TEST_F(RecycleRestore, NoSkipsARowAndCancelEndsTheRun) {
-    const QList<RecycleEntry> both = bin.entries();
-    rig.prompt.confirmAnswers = {ConfirmAnswer::Cancel};
-    bin.RestoreFromBin({0, 1});
-    EXPECT_EQ(rig.prompt.confirms.size(), 1);
     EXPECT_EQ(bin.entries(), both);
     EXPECT_EQ(Read("\\A\\two.txt"), "new two");
 
@@ -63,6 +53,16 @@ TEST_F(RecycleRestore, NoSkipsARowAndCancelEndsTheRun) {
     EXPECT_EQ(Read("\\A\\one.txt"), "old one");
     EXPECT_EQ(bin.entries(), QList<RecycleEntry>{both[1]});
     EXPECT_EQ(removed, QList<int>{0});
+
+    ASSERT_TRUE(bin.MoveToRecycleBin("\\A\\one.txt"));
+    rig.dev.Make({"\\A\\one.txt=new one"});
+    rig.prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
+    bin.RestoreFromBin({0, 1});
+    EXPECT_EQ(rig.prompt.confirms.size(), 4);
+    EXPECT_EQ(Read("\\A\\one.txt"), "old one");
+    EXPECT_EQ(Read("\\A\\two.txt"), "old two");
+    EXPECT_TRUE(bin.entries().isEmpty());
+    EXPECT_EQ(rig.BinItems(), QStringList());
 }
 
 TEST_F(RecycleRestore, AFolderConflictAsksWithTheFolderQuestion) {
@@ -80,23 +80,11 @@ TEST_F(RecycleRestore, AFolderConflictAsksWithTheFolderQuestion) {
     EXPECT_EQ(Read("\\Docs\\x.txt"), "x");
 }
 
-TEST_F(RecycleRestore, ADeletedFolderIsRecreatedOrReportedOnce) {
-    RemoveTree(rig.dev.fs(), "\\A");
-    bin.RestoreFromBin({1});
-    EXPECT_EQ(Read("\\A\\two.txt"), "old two");
-
-    // A file stands where the folder would go: message IDS_RESTORE_SYSTEM_ERROR, once for both
-    // rows.
-    RemoveTree(rig.dev.fs(), "\\A");
-    rig.dev.File("\\A", "file");
-    bin.SetEntries(bin.binPath(), {bin.entries()[0], bin.entries()[0]});
-    bin.RestoreFromBin({0, 1});
-    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RESTORE_SYSTEM_ERROR});
-    EXPECT_EQ(bin.entries().size(), 2);
-}
-
-TEST_F(RecycleRestore, NotEnoughRoomIsReportedOnceAndKeepsTheEntries) {
-    QList<RecycleEntry> huge = bin.entries();
+// Too little room, or a file where the folder would go: one message for the run, and the
+// entries stay; a folder that is merely gone is made again.
+TEST_F(RecycleRestore, ProblemsAreReportedOnceAndKeepTheEntries) {
+    const QList<RecycleEntry> both = bin.entries();
+    QList<RecycleEntry> huge = both;
     for (RecycleEntry& entry : huge)
         entry.size = 1ull << 62;
     bin.SetEntries(bin.binPath(), huge);
@@ -105,6 +93,18 @@ TEST_F(RecycleRestore, NotEnoughRoomIsReportedOnceAndKeepsTheEntries) {
     EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RESTORE_NO_SPACE});
     EXPECT_EQ(bin.entries().size(), 2);
     EXPECT_EQ(Read("\\A\\one.txt"), "new one");
+
+    rig.prompt.messages.clear();
+    bin.SetEntries(bin.binPath(), both);
+    RemoveTree(rig.dev.fs(), "\\A");
+    bin.RestoreFromBin({1});
+    EXPECT_EQ(Read("\\A\\two.txt"), "old two");
+    RemoveTree(rig.dev.fs(), "\\A");
+    rig.dev.File("\\A", "file");
+    bin.SetEntries(bin.binPath(), {both[0], both[0]});
+    bin.RestoreFromBin({0, 1});
+    EXPECT_EQ(rig.prompt.MessageIds(), QList<int>{IDS_RESTORE_SYSTEM_ERROR});
+    EXPECT_EQ(bin.entries().size(), 2);
 }
 
 // An old-version item is the file or folder it is, even a zip file: copied back, never

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QDateTime>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
-#include <functional>
 
-#include "app/progress.h"
 #include "platform/device_fs.h"
+#include "platform/file_time.h"
 #include "support/scripted_progress.h"
 
+// A write time with an odd second and a fraction, which zip's two-second times round down.
+inline const FileTime kOddTime =
+    FileTimeFromDateTime(QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 900), Qt::LocalTime));
 
 inline FileTime WriteTime(DeviceFs& fs, const QString& path) {
     FileTime write = 0;

@@ -1,6 +1,5 @@
-// The reliability suite's main: runs the fault-injection and crash cases, then prints one
-// line per case and the totals, and writes them as JSON where NUVIO_RELIABILITY_SUMMARY
-// names a file.
+// The reliability suite's main: runs the fault-injection cases, then prints one line per case
+// and the totals, and writes them as JSON where NUVIO_RELIABILITY_SUMMARY names a file.
 
 #include <gtest/gtest.h>
 
@@ -20,14 +19,15 @@ QList<ReliabilityTally>& Store() {
     return tallies;
 }
 
+void Print(const ReliabilityTally& t) {
+    std::printf("%-6s %-28s %6d %6d %10lld %6d %12d\n", qPrintable(t.kind), qPrintable(t.name),
+                t.runs, t.faults, static_cast<long long>(t.bytesLost), t.strays, t.unrestorable);
+}
+
 }  // namespace
 
 void RecordTally(const ReliabilityTally& tally) {
     Store().append(tally);
-}
-
-const QList<ReliabilityTally>& Tallies() {
-    return Store();
 }
 
 int main(int argc, char** argv) {
@@ -35,14 +35,12 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
 
-    ReliabilityTally total;
+    ReliabilityTally total{QStringLiteral("total"), QStringLiteral("all cases")};
     QJsonArray cases;
     std::printf("\n%-6s %-28s %6s %6s %10s %6s %12s\n", "kind", "case", "runs", "faults",
                 "bytes lost", "strays", "unrestorable");
-    for (const ReliabilityTally& t : Tallies()) {
-        std::printf("%-6s %-28s %6d %6d %10lld %6d %12d\n", qPrintable(t.kind), qPrintable(t.name),
-                    t.runs, t.faults, static_cast<long long>(t.bytesLost), t.strays,
-                    t.unrestorable);
+    for (const ReliabilityTally& t : Store()) {
+        Print(t);
         total.runs += t.runs;
         total.faults += t.faults;
         total.bytesLost += t.bytesLost;
@@ -56,16 +54,10 @@ int main(int argc, char** argv) {
                                  {"strays", t.strays},
                                  {"unrestorable", t.unrestorable}});
     }
-    std::printf(
-        "reliability: %d cases tried, %d faults injected, %lld bytes lost, %d strays, "
-        "%d unrestorable\n",
-        total.runs, total.faults, static_cast<long long>(total.bytesLost), total.strays,
-        total.unrestorable);
+    Print(total);
     const QString summary = qEnvironmentVariable("NUVIO_RELIABILITY_SUMMARY");
-    if (!summary.isEmpty()) {
-        QFile file(summary);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QJsonDocument(QJsonObject{{"cases", cases}}).toJson());
-    }
+    QFile file(summary);
+    if (!summary.isEmpty() && file.open(QIODevice::WriteOnly))
+        file.write(QJsonDocument(QJsonObject{{"cases", cases}}).toJson());
     return result;
 }

@@ -37,7 +37,8 @@ TEST_F(CommandRulesTest, TheWindowGathersFocusSelectionClipboardAndPlace) {
 
     ASSERT_TRUE(frame().OnCommand(ID_VIEW_LIST));
     EXPECT_FALSE(frame().OnCommand(ID_VIEW_COLUMN_HEADER));
-    EXPECT_TRUE(Checked(ID_VIEW_LIST));
+    frame().UpdateCommandUi();
+    EXPECT_TRUE(frame().commands().Action(ID_VIEW_LIST)->isChecked());
 
     ASSERT_TRUE(frame().OnCommand(ID_FILE_UP));
     EXPECT_FALSE(Enabled(ID_ADDRESS_UP));
@@ -96,6 +97,28 @@ TEST_F(CommandRulesTest, SelectAllAndInvertGiveTheListTheFocus) {
     EXPECT_EQ(list().GetSelectedRows(), QList<int>({0, 2}));
     frame().OnCommand(ID_EDIT_SELECT_ALL);
     EXPECT_EQ(list().SelectedCount(), 3);
+}
+
+TEST_F(CommandRulesTest, SendAndReceiveUseTheSelectedFileAndTheCurrentFolder) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b"});
+    Open();
+    SelectNames({"a.txt"});
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_INFRARED));
+    EXPECT_EQ(shell.mailed, QStringList({"\\My Documents\\a.txt"}));
+    EXPECT_EQ(shell.sentOverLink, QStringList({"\\My Documents\\a.txt"}));
+    // A failed start is the platform's to report.
+    shell.transferStarts = false;
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
+    EXPECT_TRUE(prompt.messages.isEmpty());
+
+    // What arrives shows after the next refresh, not before.
+    const QStringList before = RowNames();
+    EXPECT_TRUE(frame().OnCommand(ID_FILE_RECEIVE_INFRARED));
+    EXPECT_EQ(shell.receivedInto, QStringList({"\\My Documents"}));
+    device.File(QStringLiteral("\\My Documents\\arrived.txt"), "x");
+    Settle();
+    EXPECT_EQ(RowNames(), before);
 }
 
 }  // namespace

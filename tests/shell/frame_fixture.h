@@ -50,7 +50,7 @@ protected:
 
     CMainFrame& Open(QSize size = QSize(480, 640)) {
         frame_.reset();
-        document = std::make_unique<CountingDocument>(device.fs(), binPath);
+        document = std::make_unique<CountingDocument>(device.fs());
         return Show(*document, size);
     }
 
@@ -126,11 +126,6 @@ protected:
         frame().UpdateCommandUi();
         return action->isEnabled();
     }
-    bool Checked(int id) {
-        QAction* action = frame().commands().Action(id);
-        frame().UpdateCommandUi();
-        return action->isChecked();
-    }
 
     QPoint RowCenter(int row) {
         QAbstractItemView* view = list().ActiveView();
@@ -140,7 +135,6 @@ protected:
     TempDevice device;
     FakeShellServices shell;
     RecordingPrompt prompt;
-    QString binPath = QStringLiteral("*~Recycle");
     std::unique_ptr<CountingDocument> document;
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
     std::unique_ptr<CFileDoc> fileDoc;

@@ -1,128 +1,82 @@
 #include "shell/open_item.h"
 
+#include <gtest/gtest.h>
+
+#include "browse/file_item.h"
 #include "resources/ids.h"
-#include "shell/frame_fixture.h"
+#include "support/fake_shell_services.h"
+#include "support/recording_prompt.h"
+#include "support/temp_device.h"
 
-// Opening a row, and handing the selected file to the transfer services.
-namespace {
-
-class OpenItemTest : public FrameTest {
-protected:
-    void OpenByName(const QString& name) {
-        list().OpenRow(list().FindRowByName(name));
-        Settle();
-    }
-};
-
-TEST_F(OpenItemTest, AFolderRowIsEntered) {
-    device.Make({"\\My Documents\\Sub\\inner.txt=i"});
-    Open();
-    OpenByName(QStringLiteral("Sub"));
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents\\Sub"));
-    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Sub"));
-    EXPECT_EQ(RowNames(), QStringList({"inner.txt"}));
-    EXPECT_TRUE(shell.openedFiles.isEmpty());
-}
-
-// What the shell says of a file decides the message; a program runs only after a Yes.
-TEST_F(OpenItemTest, EachOpenResultGivesItsOwnMessage) {
-    struct Case {
+// One row per entry of "\D" opened: what the shell says of the file (by the fake's table of
+// types when nothing), the answer given, the message, and what was opened, run or entered.
+// A shortcut opens what it names under the target's rules; its command is cut at the first
+// space unless quoted. An entry that vanished since it was listed is ignored.
+TEST(OpenItem, EachEntryOpensUnderItsRules) {
+    const struct Row {
         const char* name;
-        std::optional<OpenResult> result;  // none: by the fake's table of types
+        const char* shortcut;  // the command of a shortcut row
+        std::optional<OpenResult> result;
         MessageAnswer answer;
-        QList<int> messages;
+        int message;       // 0: none
+        const char* text;  // how the message starts
+        const char* opened;
         bool ran;
+        const char* entered;
+    } rows[] = {
+        {"a.txt", nullptr, {}, MessageAnswer::Ok, 0, "", "\\D\\a.txt", false, ""},
+        {"b.zzz", nullptr, {}, MessageAnswer::Ok, IDS_NO_ASSOCIATION, "", "\\D\\b.zzz", false, ""},
+        {"tool", nullptr, OpenResult::Program, MessageAnswer::Yes, IDS_CONFIRM_RUN_PROGRAM,
+         "'tool' 是一個程式.\n你是否要執行他 ?", "\\D\\tool", true, ""},
+        {"tool", nullptr, OpenResult::Program, MessageAnswer::No, IDS_CONFIRM_RUN_PROGRAM, "",
+         "\\D\\tool", false, ""},
+        {"pic.jpg", nullptr, OpenResult::NoApplication, MessageAnswer::Ok, IDS_NO_ASSOCIATION, "",
+         "\\D\\pic.jpg", false, ""},
+        {"late.txt", nullptr, OpenResult::Gone, MessageAnswer::Ok, IDS_FILE_NOT_FOUND, "",
+         "\\D\\late.txt", false, ""},
+        {"bad.txt", nullptr, OpenResult::Failed, MessageAnswer::Ok, IDS_CANNOT_OPEN_FILE,
+         "無法開啟這個檔案 !", "\\D\\bad.txt", false, ""},
+        {"Sub", nullptr, {}, MessageAnswer::Ok, 0, "", "", false, "\\D\\Sub"},
+        {"vanished.txt", nullptr, {}, MessageAnswer::Ok, 0, "", "", false, ""},
+        {"doc.lnk", "\"\\Temp\\t.txt\"", {}, MessageAnswer::Ok, 0, "", "\\Temp\\t.txt", false, ""},
+        {"run.lnk", "\"\\Program Files\\tool\" -go", OpenResult::Program, MessageAnswer::Yes,
+         IDS_CONFIRM_RUN_PROGRAM, "", "\\Program Files\\tool", true, ""},
+        {"gone.lnk", "\"\\Temp\\missing.txt\"", {}, MessageAnswer::Ok, IDS_FILE_NOT_FOUND,
+         "找不到 \"missing.txt\".", "", false, ""},
+        {"u.lnk", "\\Program Files", {}, MessageAnswer::Ok, IDS_FILE_NOT_FOUND,
+         "找不到 \"Program\".", "", false, ""},
+        {"q.lnk", "\"\\Program Files\" -x", {}, MessageAnswer::Ok, 0, "", "", false,
+         "\\Program Files"},
     };
-    const Case cases[] = {
-        {"a.txt", std::nullopt, MessageAnswer::Ok, {}, false},
-        {"b.zzz", std::nullopt, MessageAnswer::Ok, {IDS_NO_ASSOCIATION}, false},
-        {"tool", OpenResult::Program, MessageAnswer::Yes, {IDS_CONFIRM_RUN_PROGRAM}, true},
-        {"tool", OpenResult::Program, MessageAnswer::No, {IDS_CONFIRM_RUN_PROGRAM}, false},
-        {"pic.jpg", OpenResult::NoApplication, MessageAnswer::Ok, {IDS_NO_ASSOCIATION}, false},
-        {"late.txt", OpenResult::Gone, MessageAnswer::Ok, {IDS_FILE_NOT_FOUND}, false},
-        {"bad.txt", OpenResult::Failed, MessageAnswer::Ok, {IDS_CANNOT_OPEN_FILE}, false},
-    };
-    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.zzz=b", "\\My Documents\\tool=t",
-                 "\\My Documents\\pic.jpg=p", "\\My Documents\\late.txt=l",
-                 "\\My Documents\\bad.txt=x"});
-    Open();
-    for (const Case& c : cases) {
-        const QString path = QStringLiteral("\\My Documents\\") + c.name;
-        shell.openResults.remove(path);
-        if (c.result) shell.openResults.insert(path, *c.result);
-        prompt.messages.clear();
-        prompt.messageAnswers = {c.answer};
-        shell.ranPrograms.clear();
-        OpenByName(c.name);
-        EXPECT_EQ(shell.openedFiles.last(), path);
-        EXPECT_EQ(prompt.MessageIds(), c.messages) << c.name;
-        EXPECT_EQ(shell.ranPrograms.size(), c.ran ? 1 : 0) << c.name;
+    TempDevice device;
+    device.Make({"\\D\\a.txt=a", "\\D\\b.zzz=b", "\\D\\tool=t", "\\D\\pic.jpg=p", "\\D\\late.txt=l",
+                 "\\D\\bad.txt=x", "\\D\\Sub\\", "\\Program Files\\tool=t", "\\Temp\\t.txt=t"});
+    for (const Row& row : rows) {
+        FakeShellServices shell;
+        RecordingPrompt prompt;
+        prompt.messageAnswers = {row.answer};
+        FileItem item;
+        item.name = QString::fromUtf8(row.name);
+        if (row.shortcut) {
+            device.File("\\D\\" + item.name, "1");
+            shell.shortcuts.insert("\\D\\" + item.name, QString::fromUtf8(row.shortcut));
+        }
+        if (row.result) shell.openResults.insert(QString::fromUtf8(row.opened), *row.result);
+        QString entered;
+        OpenItem(device.fs(), shell, prompt, "\\D", item,
+                 [&entered](const QString& path) { entered = path; });
+        EXPECT_EQ(shell.openedFiles, *row.opened ? QStringList{row.opened} : QStringList())
+            << row.name;
+        EXPECT_EQ(prompt.MessageIds(), row.message ? QList<int>{row.message} : QList<int>())
+            << row.name;
+        if (row.message) {
+            EXPECT_TRUE(prompt.messages[0].text.startsWith(QString::fromUtf8(row.text)))
+                << row.name << " " << prompt.messages[0].text.toStdString();
+            if (row.answer != MessageAnswer::Ok) {
+                EXPECT_EQ(prompt.messages[0].style, MessageStyle::YesNoQuestion) << row.name;
+            }
+        }
+        EXPECT_EQ(shell.ranPrograms.size(), row.ran ? 1 : 0) << row.name;
+        EXPECT_EQ(entered, QString::fromUtf8(row.entered)) << row.name;
     }
-    EXPECT_EQ(prompt.messages.size(), 1);
-    EXPECT_EQ(prompt.messages[0].text, QStringLiteral("無法開啟這個檔案 !"));
-    OpenByName(QStringLiteral("tool"));
-    EXPECT_EQ(prompt.messages.last().text,
-              QStringLiteral("'tool' 是一個程式.\n你是否要執行他 ?"));
-    EXPECT_EQ(prompt.messages.last().style, MessageStyle::YesNoQuestion);
 }
-
-TEST_F(OpenItemTest, AVanishedEntryIsSilentlyIgnored) {
-    device.Make({"\\My Documents\\a.txt=a"});
-    Open();
-    ASSERT_TRUE(device.fs().DeleteFile(QStringLiteral("\\My Documents\\a.txt")));
-    OpenByName(QStringLiteral("a.txt"));
-    EXPECT_TRUE(shell.openedFiles.isEmpty());
-    EXPECT_TRUE(prompt.messages.isEmpty());
-}
-
-// A shortcut opens what it names: a folder is entered, a file opens (a program after the
-// question), a missing target is named.
-TEST_F(OpenItemTest, ShortcutsOpenTheirTargetsUnderTheTargetsRules) {
-    device.Make({"\\My Documents\\q.lnk=1", "\\My Documents\\u.lnk=1",
-                 "\\My Documents\\doc.lnk=1", "\\My Documents\\run.lnk=1",
-                 "\\My Documents\\gone.lnk=1", "\\Program Files\\tool=t", "\\Temp\\t.txt=t"});
-    shell.shortcuts.insert("\\My Documents\\q.lnk", "\"\\Program Files\" -x");
-    shell.shortcuts.insert("\\My Documents\\u.lnk", "\\Program Files");
-    shell.shortcuts.insert("\\My Documents\\doc.lnk", "\"\\Temp\\t.txt\"");
-    shell.shortcuts.insert("\\My Documents\\run.lnk", "\"\\Program Files\\tool\" -go");
-    shell.shortcuts.insert("\\My Documents\\gone.lnk", "\"\\Temp\\missing.txt\"");
-    shell.openResults.insert("\\Program Files\\tool", OpenResult::Program);
-    Open();
-    OpenByName("doc.lnk");
-    OpenByName("run.lnk");
-    EXPECT_EQ(shell.openedFiles, QStringList({"\\Temp\\t.txt", "\\Program Files\\tool"}));
-    EXPECT_EQ(shell.ranPrograms, QStringList({"\\Program Files\\tool"}));
-    OpenByName("gone.lnk");
-    OpenByName("u.lnk");  // cut at the first space: "\Program" does not exist
-    EXPECT_EQ(prompt.MessageIds(),
-              QList<int>({IDS_CONFIRM_RUN_PROGRAM, IDS_FILE_NOT_FOUND, IDS_FILE_NOT_FOUND}));
-    EXPECT_TRUE(prompt.messages[1].text.startsWith(QStringLiteral("找不到 \"missing.txt\".")));
-    EXPECT_TRUE(prompt.messages[2].text.startsWith(QStringLiteral("找不到 \"Program\".")));
-    OpenByName("q.lnk");
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Program Files"));
-    EXPECT_EQ(shell.openedFiles.size(), 2);
-}
-
-TEST_F(OpenItemTest, SendAndReceiveUseTheSelectedFileAndTheCurrentFolder) {
-    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b"});
-    Open();
-    SelectNames({"a.txt"});
-    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
-    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_INFRARED));
-    EXPECT_EQ(shell.mailed, QStringList({"\\My Documents\\a.txt"}));
-    EXPECT_EQ(shell.sentOverLink, QStringList({"\\My Documents\\a.txt"}));
-    // A failed start is the platform's to report.
-    shell.transferStarts = false;
-    EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
-    EXPECT_TRUE(prompt.messages.isEmpty());
-
-    // What arrives shows after the next refresh, not before.
-    const QStringList before = RowNames();
-    EXPECT_TRUE(frame().OnCommand(ID_FILE_RECEIVE_INFRARED));
-    EXPECT_EQ(shell.receivedInto, QStringList({"\\My Documents"}));
-    device.File(QStringLiteral("\\My Documents\\arrived.txt"), "x");
-    Settle();
-    EXPECT_EQ(RowNames(), before);
-}
-
-}  // namespace

@@ -17,13 +17,6 @@ class FavoritesDialogTest : public FrameTest {
 protected:
     FavoritesList& Favorites() { return frame().GetDocument().favorites(); }
 
-    QStringList Names() {
-        QStringList names;
-        for (const FavoriteEntry& entry : Favorites().Entries())
-            names.append(entry.name);
-        return names;
-    }
-
     // Runs a favourites command; the script drives the dialog it shows.
     template <typename Dialog>
     void Run(int command, std::function<int(Dialog&)> script) {
@@ -36,20 +29,6 @@ protected:
         frame().SetDialogRunner({});
     }
 };
-
-// Commands need no window: a fake host stands in for it.
-TEST(FavoriteCommands, AFullListIsReportedBeforeAnyDialog) {
-    TempDevice device;
-    RecordingPrompt prompt;
-    FakeShellServices shell;
-    StandaloneDocument document(device.fs());
-    FakeCommandHost host(device.fs(), device.settings(), prompt, shell, document);
-    for (int i = 0; i < FavoritesList::kMaxFavorites; ++i)
-        ASSERT_TRUE(document.favorites().AddFavorite(QString::number(i), "\\Temp"));
-    AddFavorite(host);
-    EXPECT_EQ(host.dialogsRun, 0);
-    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
-}
 
 TEST_F(FavoritesDialogTest, AddProposesTheFolderAndOnlyOkAdds) {
     Open();
@@ -72,43 +51,46 @@ TEST_F(FavoritesDialogTest, AddProposesTheFolderAndOnlyOkAdds) {
     EXPECT_EQ(shell.inputPanelCalls, QList<bool>({true, false, true, false, true, false}));
 }
 
+// Commands need no window: a fake host stands in for it.
+TEST(FavoriteCommands, AFullListIsReportedBeforeAnyDialog) {
+    TempDevice device;
+    RecordingPrompt prompt;
+    FakeShellServices shell;
+    StandaloneDocument document(device.fs());
+    FakeCommandHost host(device.fs(), device.settings(), prompt, shell, document);
+    while (!document.favorites().IsFull())
+        document.favorites().AddFavorite("x", "\\Temp");
+    AddFavorite(host);
+    EXPECT_EQ(host.dialogsRun, 0);
+    EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_TOO_MANY_FAVORITES}));
+}
+
+// The list's edit rules are core tests; here the buttons follow the row and only OK keeps.
 TEST_F(FavoritesDialogTest, EditButtonsFollowTheRowAndOnlyOkKeepsTheChanges) {
     Open();
-    Favorites().AddFavorite("Docs", "\\My Documents");
-    Favorites().AddFavorite("Temp", "\\Temp");
-    Favorites().AddFavorite("Win", "\\Windows");
-    Favorites().SetDirty(false);
-    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
-        // Rename, delete, up, down.
-        auto buttons = [&dialog] {
-            QList<bool> on;
-            for (int id : {IDC_FAVORITE_RENAME, IDC_FAVORITE_DELETE, IDC_FAVORITE_MOVE_UP,
-                           IDC_FAVORITE_MOVE_DOWN})
-                on.append(Control(dialog, id)->isEnabled());
-            return on;
-        };
-        EXPECT_EQ(buttons(), QList<bool>({false, false, false, false}));
-        dialog.list()->setCurrentItem(dialog.list()->topLevelItem(2));
-        EXPECT_EQ(buttons(), QList<bool>({true, true, true, false}));
-        // The last row deleted: the one above it becomes current.
-        Click(dialog, IDC_FAVORITE_DELETE);
-        EXPECT_EQ(dialog.currentRow(), 1);
-        EXPECT_TRUE(dialog.list()->topLevelItem(1)->isSelected());
-        Click(dialog, IDC_FAVORITE_MOVE_UP);
-        EXPECT_EQ(dialog.list()->topLevelItem(0)->text(0), "Temp");
-        return Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Names(), QStringList({"Temp", "Docs"}));
-    EXPECT_TRUE(Favorites().IsDirty());
-
-    Favorites().SetDirty(false);
-    Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [](CEditFavoritesDlg& dialog) {
-        dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
-        Click(dialog, IDC_FAVORITE_MOVE_DOWN);
-        return Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(Names(), QStringList({"Temp", "Docs"}));
-    EXPECT_FALSE(Favorites().IsDirty());
+    const QList<FavoriteEntry> three = {
+        {"Docs", "\\My Documents"}, {"Temp", "\\Temp"}, {"Win", "\\Windows"}};
+    for (int button : {IDOK, IDCANCEL}) {
+        ASSERT_TRUE(Favorites().ReplaceFavorites(three));
+        Favorites().SetDirty(false);
+        Run<CEditFavoritesDlg>(ID_FAVORITE_EDIT, [button](CEditFavoritesDlg& dialog) {
+            auto on = [&dialog](int id) { return Control(dialog, id)->isEnabled(); };
+            EXPECT_FALSE(on(IDC_FAVORITE_RENAME) || on(IDC_FAVORITE_DELETE) ||
+                         on(IDC_FAVORITE_MOVE_UP) || on(IDC_FAVORITE_MOVE_DOWN));
+            dialog.list()->setCurrentItem(dialog.list()->topLevelItem(2));
+            EXPECT_TRUE(on(IDC_FAVORITE_RENAME) && on(IDC_FAVORITE_DELETE) &&
+                        on(IDC_FAVORITE_MOVE_UP));
+            EXPECT_FALSE(on(IDC_FAVORITE_MOVE_DOWN));
+            // The last row deleted: the one above it becomes current.
+            Click(dialog, IDC_FAVORITE_DELETE);
+            EXPECT_TRUE(dialog.list()->topLevelItem(1)->isSelected());
+            Click(dialog, IDC_FAVORITE_MOVE_UP);
+            return Click(dialog, button);
+        });
+        EXPECT_EQ(Favorites().IsDirty(), button == IDOK);
+        EXPECT_EQ(Favorites().Entries(),
+                  button == IDOK ? QList<FavoriteEntry>({three[1], three[0]}) : three);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/load_str.h"
 #include "resources/ids.h"
+#include "support/faulty_device_fs.h"
 #include "support/temp_device.h"
 #include "tools/favorites_file.h"
 #include "tools/favorites_list.h"
@@ -38,6 +39,16 @@ TEST(FavoritesList, FirstStartTakesTheDefaultsAndWritesThemHidden) {
     ASSERT_TRUE(list.SaveFavorites());
     EXPECT_FALSE(list.IsDirty());
     EXPECT_TRUE(d.fs().GetAttributes(kFile).value_or(0) & Attr::kHidden);
+    EXPECT_EQ(LoadFrom(d.fs()), list.Entries());
+
+    // A save whose data never reached the disk says so, and the file stays as it was.
+    FaultyDeviceFs faulty(d.fs());
+    faulty.FailWhen(
+        [](FaultyDeviceFs::Op op, const QString&) { return op == FaultyDeviceFs::Op::Flush; });
+    FavoritesList failing(faulty);
+    failing.LoadFavorites();
+    ASSERT_TRUE(failing.AddFavorite(QStringLiteral("x"), QStringLiteral("\\")));
+    EXPECT_FALSE(failing.SaveFavorites());
     EXPECT_EQ(LoadFrom(d.fs()), list.Entries());
 }
 
