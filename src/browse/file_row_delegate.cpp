@@ -1,6 +1,7 @@
 #include "browse/file_row_delegate.h"
 
 #include <QAbstractItemView>
+#include <QFontMetrics>
 #include <algorithm>
 
 QSize FileRowDelegate::sizeHint(const QStyleOptionViewItem& option,
@@ -24,15 +25,29 @@ void FileRowDelegate::initStyleOption(QStyleOptionViewItem* option,
         option->checkState = option->state & QStyle::State_Selected ? Qt::Checked : Qt::Unchecked;
     }
     if (twoLines_ && index.column() == 0) {
-        // The style wraps at word boundaries only; a break chance after every character lets
-        // a long name without spaces take its second line before it is cut at the end.
-        QString text;
-        text.reserve(option->text.size() * 2);
-        for (QChar c : std::as_const(option->text)) {
-            text += c;
-            if (!c.isHighSurrogate()) text += QChar(0x200B);
+        // A name longer than two lines keeps its start and its end ("IMG_2024" and
+        // "…1201.jpg"), where names of a series differ, and loses its middle.
+        const QFontMetrics& metrics = option->fontMetrics;
+        const int width = option->rect.width() - 8;
+        const QString& name = option->text;
+        if (width > 0 && metrics.horizontalAdvance(name) > 2 * width - metrics.averageCharWidth()) {
+            int first = 1;
+            while (first < name.size() && metrics.horizontalAdvance(name.left(first + 1)) <= width)
+                ++first;
+            if (name[first - 1].isHighSurrogate()) ++first;
+            option->text = name.left(first) + QChar(QChar::LineSeparator) +
+                           metrics.elidedText(name.mid(first), Qt::ElideLeft, width);
+        } else {
+            // The style wraps at word boundaries only; a break chance after every character
+            // lets a name without spaces take its second line.
+            QString text;
+            text.reserve(name.size() * 2);
+            for (QChar c : name) {
+                text += c;
+                if (!c.isHighSurrogate()) text += QChar(0x200B);
+            }
+            option->text = text;
         }
-        option->text = text;
     }
     // A cut item stays where it is until the paste; it is drawn as not quite there.
     if (isCut_ && isCut_(index.row())) option->state &= ~QStyle::State_Enabled;

@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QGestureEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QScroller>
 #include <QSet>
 #include <QStyledItemDelegate>
@@ -25,11 +26,21 @@ constexpr int kImageRole = Qt::UserRole;
 constexpr int kListedRole = Qt::UserRole + 1;
 constexpr int kChildrenFlagRole = Qt::UserRole + 2;
 constexpr int kCardRole = Qt::UserRole + 3;
+// How many entries the folder held when it was last read: what reading it again costs.
+constexpr int kEntriesRole = Qt::UserRole + 4;
 
 const QString kRoot = QStringLiteral("\\");
 
 bool IsRoot(const QString& path) {
     return path == kRoot;
+}
+
+bool LessName(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+bool SameName(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
 // In-place editing of folder names: the keyboard comes up with the editor, and the new name
@@ -155,9 +166,14 @@ void NTreeView::SetChildrenFlag(QTreeWidgetItem* item, bool hasChildren) {
 }
 
 QTreeWidgetItem* NTreeView::InsertFolder(const QString& name, QTreeWidgetItem* parent,
-                                         bool hasChildren) {
+                                         bool hasChildren, int index) {
     if (name == QLatin1String(".") || name == QLatin1String("..")) return nullptr;
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    auto* item = new QTreeWidgetItem;
+    if (parent) {
+        parent->insertChild(index < 0 ? parent->childCount() : index, item);
+    } else {
+        addTopLevelItem(item);
+    }
     item->setText(0, name);
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     if (parent) flags |= Qt::ItemIsEditable;
@@ -194,40 +210,49 @@ QString NTreeView::SearchPattern(QTreeWidgetItem* item) {
     return JoinPath(path, QStringLiteral("*.*"));
 }
 
-bool NTreeView::ListChildren(const QString& pattern, QTreeWidgetItem* parent) {
+QStringList NTreeView::ChildNames(QTreeWidgetItem* parent) {
+    const QString pattern = SearchPattern(parent);
     const QString binName = LoadStr(IDS_RECYCLE_FOLDER_NAME);
-    const QString base = pattern.left(pattern.size() - 3);  // without "*.*"
     auto hidden = [&](const QString& name) {
         return hideRecycleHere_ && name.compare(binName, Qt::CaseInsensitive) == 0;
     };
     QStringList names;
-    const QString folder = base.size() > 1 ? base.chopped(1) : base;
+    const QString folder = ItemPath(parent);
     if (syncSubfolders_ && folder.compare(syncPath_, Qt::CaseInsensitive) == 0) {
         for (const QString& name : *syncSubfolders_) {
             if (!hidden(name)) names.append(name);
         }
     } else {
         FindData entry;
+        int entries = 0;
         if (std::unique_ptr<FindHandle> find = fs_.FindFirst(pattern, entry, true)) {
             do {
+                ++entries;
                 if (entry.IsFolder() && !hidden(entry.name)) names.append(entry.name);
             } while (find->Next(entry));
         }
+        parent->setData(0, kEntriesRole, entries);
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    const QStringList cards = parent == TopItem() ? fs_.StorageCards() : QStringList();
-    for (const QString& name : names) {
-        const QString path = base + name;
-        // A folder on the way is listed next, which tells whether it has subfolders.
-        const bool onTheWay = !syncPath_.isEmpty() && IsSameOrInside(syncPath_, path);
-        QTreeWidgetItem* item = InsertFolder(name, parent, onTheWay || HasSubFolders(path));
-        if (item && cards.contains(name, Qt::CaseInsensitive)) {
-            item->setData(0, kCardRole, true);
-            SetImage(item, kClosedFolder);
-        }
+    std::sort(names.begin(), names.end(), LessName);
+    return names;
+}
+
+QTreeWidgetItem* NTreeView::InsertChild(QTreeWidgetItem* parent, const QString& name, int index) {
+    const QString path = JoinPath(ItemPath(parent), name);
+    // A folder on the way is listed next, which tells whether it has subfolders.
+    const bool onTheWay = !syncPath_.isEmpty() && IsSameOrInside(syncPath_, path);
+    QTreeWidgetItem* item = InsertFolder(name, parent, onTheWay || HasSubFolders(path), index);
+    if (item && parent == TopItem() && fs_.StorageCards().contains(name, Qt::CaseInsensitive)) {
+        item->setData(0, kCardRole, true);
+        SetImage(item, kClosedFolder);
     }
+    return item;
+}
+
+bool NTreeView::ListChildren(QTreeWidgetItem* parent) {
+    const QStringList names = ChildNames(parent);
+    for (const QString& name : names)
+        InsertChild(parent, name);
     parent->setData(0, kListedRole, true);
     return !names.isEmpty();
 }
@@ -235,7 +260,7 @@ bool NTreeView::ListChildren(const QString& pattern, QTreeWidgetItem* parent) {
 void NTreeView::ListUnlessListed(QTreeWidgetItem* item) {
     if (!item || IsListed(item)) return;
     SetImage(item, kOpenFolder);
-    if (!ListChildren(SearchPattern(item), item) && item != TopItem() && ChildrenFlag(item)) {
+    if (!ListChildren(item) && item != TopItem() && ChildrenFlag(item)) {
         SetChildrenFlag(item, false);
     }
 }
@@ -309,8 +334,11 @@ bool NTreeView::SyncToPath(const QString& path) {
             // A folder made after its level was listed: that level is read again, once.
             if (reread) break;
             reread = true;
-            ClearItem(parent);
-            ListUnlessListed(parent);
+            if (IsListed(parent)) {
+                MergeChildren(parent, ChildNames(parent));
+            } else {
+                ListUnlessListed(parent);
+            }
             parent->setExpanded(true);
             child = 0;
             continue;
@@ -327,7 +355,7 @@ bool NTreeView::SyncToPath(const QString& path) {
         child = 0;
         reread = false;
     }
-    if (currentItem()) scrollToItem(currentItem());
+    ScrollToCurrent();
     navigationEnabled_ = true;
     return true;
 }
@@ -337,11 +365,114 @@ void NTreeView::RefreshSelected() {
     if (!item) return;
     const bool has = HasSubFolders(ItemPath(item));
     if (ChildrenFlag(item) != has) SetChildrenFlag(item, has);
-    if (!IsListed(item)) return;
-    const bool expanded = item->isExpanded();
-    ClearItem(item);
-    ListUnlessListed(item);
-    if (expanded) item->setExpanded(true);
+    if (IsListed(item)) MergeChildren(item, ChildNames(item));
+}
+
+void NTreeView::RefreshFolder(const QString& path, const QStringList* subfolders) {
+    QTreeWidgetItem* item = FindItem(path);
+    if (!item || !IsListed(item)) return;
+    if (subfolders) {
+        syncPath_ = path;
+        syncSubfolders_ = subfolders;
+    }
+    const QStringList names = ChildNames(item);
+    syncSubfolders_ = nullptr;
+    syncPath_.clear();
+    MergeChildren(item, names);
+    if (item != TopItem() && ChildrenFlag(item) != !names.isEmpty())
+        SetChildrenFlag(item, !names.isEmpty());
+}
+
+void NTreeView::MergeChildren(QTreeWidgetItem* item, const QStringList& names) {
+    // Items stay where they can, so that their expanded levels and the highlight stay too.
+    QStringList fresh = names;
+    QList<QTreeWidgetItem*> gone;
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem* child = item->child(i);
+        const auto at = std::find_if(fresh.begin(), fresh.end(), [&](const QString& name) {
+            return SameName(name, child->text(0));
+        });
+        if (at == fresh.end()) {
+            gone.append(child);
+            continue;
+        }
+        if (*at != child->text(0)) child->setText(0, *at);
+        fresh.erase(at);
+    }
+    const bool wasEnabled = navigationEnabled_;
+    navigationEnabled_ = false;
+    if (gone.size() == 1 && fresh.size() == 1) {
+        // One folder out, one in: taken as a rename of it.
+        gone.first()->setText(0, fresh.takeFirst());
+        PlaceSorted(gone.takeFirst());
+    }
+    for (QTreeWidgetItem* child : gone) {
+        for (QTreeWidgetItem* at = currentItem(); at; at = at->parent()) {
+            if (at == child) {
+                setCurrentItem(item);
+                break;
+            }
+        }
+        delete child;
+    }
+    for (const QString& name : fresh) {
+        int index = 0;
+        while (index < item->childCount() && LessName(item->child(index)->text(0), name))
+            ++index;
+        InsertChild(item, name, index);
+    }
+    navigationEnabled_ = wasEnabled;
+}
+
+void NTreeView::PlaceSorted(QTreeWidgetItem* child) {
+    QTreeWidgetItem* parent = child->parent();
+    const int from = parent->indexOfChild(child);
+    int to = 0;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (i != from && LessName(parent->child(i)->text(0), child->text(0))) ++to;
+    }
+    if (to == from) return;
+    // Taking the item out forgets its expanded levels and may move the highlight.
+    QList<QTreeWidgetItem*> expanded;
+    QList<QTreeWidgetItem*> stack{child};
+    while (!stack.isEmpty()) {
+        QTreeWidgetItem* at = stack.takeLast();
+        if (at->isExpanded()) expanded.append(at);
+        for (int i = 0; i < at->childCount(); ++i)
+            stack.append(at->child(i));
+    }
+    QTreeWidgetItem* current = currentItem();
+    parent->insertChild(to, parent->takeChild(from));
+    for (QTreeWidgetItem* at : expanded)
+        at->setExpanded(true);
+    if (current) setCurrentItem(current);
+}
+
+QTreeWidgetItem* NTreeView::FindItem(const QString& path) const {
+    QTreeWidgetItem* item = TopItem();
+    for (const QString& name : path.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+        QTreeWidgetItem* next = nullptr;
+        for (int i = 0; item && i < item->childCount() && !next; ++i) {
+            if (SameName(item->child(i)->text(0), name)) next = item->child(i);
+        }
+        item = next;
+    }
+    return item;
+}
+
+QList<QPair<QString, int>> NTreeView::ListedFolders() const {
+    QList<QPair<QString, int>> folders;
+    QList<QTreeWidgetItem*> stack;
+    if (TopItem()) stack.append(TopItem());
+    while (!stack.isEmpty()) {
+        QTreeWidgetItem* item = stack.takeLast();
+        if (!IsListed(item)) continue;
+        folders.append(
+            {ItemPath(item), std::max(item->childCount(), item->data(0, kEntriesRole).toInt())});
+        for (int i = 0; i < item->childCount(); ++i)
+            stack.append(item->child(i));
+    }
+    return folders;
 }
 
 void NTreeView::RemoveChild(const QString& name) {
@@ -384,7 +515,7 @@ QString NTreeView::GetSelectedText() const {
 void NTreeView::EditSelectedLabel() {
     QTreeWidgetItem* item = currentItem();
     if (!item || item == TopItem()) return;
-    scrollToItem(item);
+    ScrollToCurrent();
     editItem(item, 0);
 }
 
@@ -426,6 +557,31 @@ void NTreeView::ShowTapAndHoldMenu(const QPoint& globalPos) {
     menuShowing_ = true;
     host_.ShowPopupMenu(TapAndHoldMenu(), globalPos);
     menuShowing_ = false;
+}
+
+void NTreeView::ScrollToCurrent() {
+    QTreeWidgetItem* item = currentItem();
+    if (!item) return;
+    scrollToItem(item);
+    // Rows are uniform: a scroll to a row boundary shows the top row whole. Scrolling on
+    // moves the item brought in at the bottom up by less than a row, so it stays in view.
+    QScrollBar* bar = verticalScrollBar();
+    const int row = visualItemRect(item).height();
+    if (row <= 0 || bar->value() % row == 0) return;
+    const int down = (bar->value() / row + 1) * row;
+    if (down <= bar->maximum()) {
+        bar->setValue(down);
+    } else if (visualItemRect(item).top() + bar->value() % row <= viewport()->height() - row) {
+        // At the end of the range: back to the boundary unless that hides the item.
+        bar->setValue(bar->value() - bar->value() % row);
+    }
+}
+
+void NTreeView::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    // A pane made smaller (a rotation, the list taking room) keeps the highlight in view.
+    QTreeWidgetItem* item = currentItem();
+    if (item && !viewport()->rect().contains(visualItemRect(item))) ScrollToCurrent();
 }
 
 bool NTreeView::viewportEvent(QEvent* event) {

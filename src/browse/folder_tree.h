@@ -50,6 +50,13 @@ public:
     bool SyncToPath(const QString& path, const QStringList& subfolders);
     // Re-reads the selected folder: its expand button and, when listed, its sub-folders.
     void RefreshSelected();
+    // Re-reads the folder at path when its sub-folders are in the tree (with subfolders, a
+    // listing of it just read, when given): new folders appear, vanished ones go, a single
+    // rename keeps its place; expanded levels and the highlight stay.
+    void RefreshFolder(const QString& path, const QStringList* subfolders = nullptr);
+    // The paths of the folders whose sub-folders are in the tree, with about how many entries
+    // each held when it was read.
+    QList<QPair<QString, int>> ListedFolders() const;
     // Deletes the selected item's child of that name (no name: the selected item itself).
     void RemoveChild(const QString& name = QString());
     // The selected item's child oldName now has the name newName.
@@ -80,13 +87,21 @@ public:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QTreeWidgetItem* InsertFolder(const QString& name, QTreeWidgetItem* parent, bool hasChildren);
+    QTreeWidgetItem* InsertFolder(const QString& name, QTreeWidgetItem* parent, bool hasChildren,
+                                  int index = -1);
     bool HasSubFolders(const QString& path);
     // The search pattern of the item's sub-folders; decides whether the bin folder is hidden.
     QString SearchPattern(QTreeWidgetItem* item);
-    bool ListChildren(const QString& pattern, QTreeWidgetItem* parent);
+    // The names of the item's sub-folders in the tree's order.
+    QStringList ChildNames(QTreeWidgetItem* parent);
+    QTreeWidgetItem* InsertChild(QTreeWidgetItem* parent, const QString& name, int index = -1);
+    bool ListChildren(QTreeWidgetItem* parent);
+    void MergeChildren(QTreeWidgetItem* item, const QStringList& names);
+    void PlaceSorted(QTreeWidgetItem* child);
+    QTreeWidgetItem* FindItem(const QString& path) const;
     void ListUnlessListed(QTreeWidgetItem* item);
     void ClearItem(QTreeWidgetItem* item);
     void SetImage(QTreeWidgetItem* item, int image);
@@ -97,6 +112,8 @@ private:
     void OnCollapsed(QTreeWidgetItem* item);
     void OnCurrentChanged(QTreeWidgetItem* current);
     void DoRename(const QString& oldPath, const QString& newText);
+    // Scrolls the highlighted folder into view with whole rows from the top.
+    void ScrollToCurrent();
 
     DeviceFs& fs_;
     UserPrompt& prompt_;

@@ -10,6 +10,10 @@ namespace {
 
 constexpr int kHoldBackMs = 150;
 constexpr int kKeptPictures = 400;
+// Decoding more than this would hold the list up: such pictures keep their type icon. Readers
+// that scale while decoding (JPEG) may take larger ones.
+constexpr qint64 kMaxPixels = 24'000'000;
+constexpr qint64 kMaxScaledPixels = 250'000'000;
 
 }  // namespace
 
@@ -76,12 +80,14 @@ void ThumbnailCache::MakeNext() {
         QImageReader reader(&buffer);
         reader.setAutoTransform(true);
         const QSize size = reader.size();
-        if (size.isValid() && !size.isEmpty()) {
+        const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
+        const bool scales = reader.supportsOption(QImageIOHandler::ScaledSize);
+        if (pixels > 0 && pixels <= (scales ? kMaxScaledPixels : kMaxPixels)) {
             // Scaled while decoding, which JPEG does far faster than decoding whole.
             reader.setScaledSize(size.scaled(side, side, Qt::KeepAspectRatio));
+            const QImage image = reader.read();
+            if (!image.isNull()) *picture = QPixmap::fromImage(image);
         }
-        const QImage image = reader.read();
-        if (!image.isNull()) *picture = QPixmap::fromImage(image);
     }
     pictures_.insert(key, picture);
     emit ready(path);

@@ -28,6 +28,7 @@
 #include "recycle/recycle_bin.h"
 #include "recycle/recycle_list_model.h"
 #include "resources/ids.h"
+#include "shell/column_room.h"
 #include "shell/compact_view.h"
 #include "shell/dialog_layout.h"
 #include "shell/frame_document.h"
@@ -169,6 +170,7 @@ CRecycleBinDlg::CRecycleBinDlg(CommandHost& frame, RecycleBin& bin, bool enabled
 
     UpdateSizeLine();
     ApplyColumnSettings();
+    columnRoom_ = new ColumnRoom(list_);
     EndWaitCursor();
     enableBox_->setChecked(enabled_);
     UpdateButtons();
@@ -210,7 +212,7 @@ void CRecycleBinDlg::SaveColumnSettings() {
     QList<int> order;
     for (int column = 0; column < RecycleListModel::kColumnCount; ++column) {
         settings.SetProfileIntById(IDS_SECTION_RECYCLEBIN, kWidthKeys[column],
-                                   header->sectionSize(column));
+                                   columnRoom_->LeastWidth(column));
         order.append(header->logicalIndex(column));
     }
     settings.SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_COLUMN_ORDER,

@@ -4,6 +4,7 @@
 
 #include "browse/icon_cache.h"
 
+class ColumnRoom;
 class CommandHost;
 class QCheckBox;
 class QComboBox;
@@ -58,6 +59,7 @@ private:
     QComboBox* locations_ = nullptr;
     QLabel* sizeLine_ = nullptr;
     QTreeView* list_ = nullptr;
+    ColumnRoom* columnRoom_ = nullptr;
     RecycleListModel* model_ = nullptr;
     QPushButton* restoreButton_ = nullptr;
     QPushButton* eraseButton_ = nullptr;

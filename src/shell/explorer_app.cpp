@@ -80,6 +80,12 @@ bool CExplorerApp::ParseArguments(const QStringList& arguments) {
             screenshotSize_ = QSize(match.captured(1).toInt(), match.captured(2).toInt());
         } else if (arg == QLatin1String("--dialog") && hasValue) {
             dialogId_ = arguments[++i].toInt();
+        } else if (hasValue && scene_.Parse(arg, arguments[i + 1])) {
+            ++i;
+            if (!scene_.error.isEmpty()) {
+                error_ = scene_.error;
+                return false;
+            }
         } else {
             words.append(arg);
         }
@@ -178,6 +184,7 @@ int CExplorerApp::Screenshot() {
     // Dialogs size themselves to the window they belong to.
     frame_->setAttribute(Qt::WA_DontShowOnScreen);
     frame_->resize(screenshotSize_);
+    SetUpScreenshotList(*frame_, scene_);
     if (dialogId_ != 0) {
         dialog = MakeScreenshotDialog(dialogId_, *frame_);
         if (!dialog) return Fail(QCoreApplication::translate("Cli", "沒有對話方塊 %1").arg(dialogId_));
@@ -190,7 +197,8 @@ int CExplorerApp::Screenshot() {
         dialog->show();
     }
     Settle();
-    if (!target->grab().save(screenshotFile_)) {
+    // Quality 0 is the strongest compression of a PNG: pictures for the documentation.
+    if (!target->grab().save(screenshotFile_, nullptr, 0)) {
         return Fail(QCoreApplication::translate("Cli", "無法寫入 %1").arg(screenshotFile_));
     }
     QTextStream(stdout) << screenshotFile_ << '\n';

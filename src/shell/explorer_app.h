@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "shell/screenshot_scene.h"
+
 class CFileDoc;
 class CMainFrame;
 class Clock;
@@ -18,8 +20,8 @@ class QTemporaryDir;
 
 // The application: starts one instance per device, hands a command line to a running
 // instance, builds the document and the main window, and ends with the main window.
-// nuvio-explorer [--root DIR] [--card NAME=DIR]... [--screenshot FILE.png [--size WxH]]
-//                [--dialog ID] [PATH]
+// nuvio-explorer [--root DIR] [--card NAME=DIR]... [--screenshot FILE.png [--size WxH]
+//                [--dialog ID] [--view MODE] [--check N]] [PATH]
 class CExplorerApp {
 public:
     CExplorerApp();
@@ -45,6 +47,7 @@ private:
     QString screenshotFile_;
     QSize screenshotSize_{480, 640};
     int dialogId_ = 0;
+    ScreenshotScene scene_;
     QString error_;
     bool openEncryptedAtStart_ = false;
 

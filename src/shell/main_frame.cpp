@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/device_error_text.h"
 #include "app/load_str.h"
@@ -147,6 +148,17 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
     watcher_ = new FolderWatcher(this);
     connect(watcher_, &FolderWatcher::changed, this, &CMainFrame::OnFolderChangedOutside);
     WatchCurrentFolder();
+    // Expanding and collapsing changes the levels the tree shows; one update after a walk.
+    auto scheduleWatch = [this] {
+        if (watchScheduled_) return;
+        watchScheduled_ = true;
+        QTimer::singleShot(0, this, [this] {
+            watchScheduled_ = false;
+            WatchCurrentFolder();
+        });
+    };
+    connect(tree_, &QTreeWidget::itemExpanded, this, scheduleWatch);
+    connect(tree_, &QTreeWidget::itemCollapsed, this, scheduleWatch);
 
     connect(fileView_, &CFileView::stateChanged, this, &CMainFrame::ScheduleCommandUi);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::ScheduleCommandUi);
@@ -596,12 +608,35 @@ void CMainFrame::GoInHistory(bool forward) {
 }
 
 void CMainFrame::WatchCurrentFolder() {
-    if (watcher_) watcher_->Watch(fs_.HostPath(currentFolder_), fileView_->RowCount());
+    if (!watcher_) return;
+    QList<FolderWatcher::Folder> folders{
+        {fs_.HostPath(currentFolder_), currentFolder_, fileView_->RowCount()}};
+    for (const auto& [path, count] : tree_->ListedFolders())
+        folders.append({fs_.HostPath(path), path, count});
+    watcher_->Watch(folders);
 }
 
-void CMainFrame::OnFolderChangedOutside() {
-    fileView_->Refill();
-    if (SameFolder(tree_->SelectedPath(), currentFolder_)) tree_->RefreshSelected();
+void CMainFrame::OnFolderChangedOutside(const QStringList& paths) {
+    const bool treeOnCurrent = SameFolder(tree_->SelectedPath(), currentFolder_);
+    QString folder = currentFolder_;
+    const bool listShown = IsFolder(fs_, folder);
+    const bool listChanged =
+        listShown && std::any_of(paths.begin(), paths.end(),
+                                 [&](const QString& path) { return SameFolder(path, folder); });
+    if (listChanged) fileView_->Refill();
+    for (const QString& path : paths) {
+        // The list's reading serves the tree as well.
+        const bool read = listChanged && SameFolder(path, currentFolder_);
+        tree_->RefreshFolder(path, read ? &fileView_->Subfolders() : nullptr);
+    }
+    if (!listShown) {
+        // Another program removed or renamed the folder shown: the list follows the tree's
+        // highlight when it stood there, else goes up to the nearest folder left.
+        QString target = treeOnCurrent ? tree_->SelectedPath() : FolderPart(currentFolder_);
+        while (!IsFolder(fs_, target) && target != kRoot)
+            target = FolderPart(target);
+        TreeFolderSelected(target);
+    }
     WatchCurrentFolder();
 }
 

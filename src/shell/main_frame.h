@@ -138,8 +138,9 @@ private:
     // Back or forward in the visited folders; a folder that is gone is passed over.
     void GoInHistory(bool forward);
     // The list and the tree follow changes other programs made to the current folder.
+    // Watches the list's folder and the tree's listed levels.
     void WatchCurrentFolder();
-    void OnFolderChangedOutside();
+    void OnFolderChangedOutside(const QStringList& paths);
     void OnUpOneLevel();
     void OnNewFolder();
     void OnRefresh();
@@ -166,6 +167,7 @@ private:
     QList<QMenu*> menus_;
     QToolBar* toolButtons_ = nullptr;
     FolderWatcher* watcher_ = nullptr;
+    bool watchScheduled_ = false;
     NavigationHistory history_;
     bool inHistory_ = false;
     DialogRunner dialogRunner_;

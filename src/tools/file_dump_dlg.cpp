@@ -18,10 +18,13 @@ namespace {
 // The theme's text on a field of its alternate base, so that the fields stand out on a light
 // theme and a dark one alike, in a fixed-pitch face so that the columns of bytes line up.
 constexpr int kFontPixels = 11;
-// Characters of one half of a hex row: nine "XX " groups.
+// Characters of one half of a hex row: nine "XX " groups; a whole row is twice as long.
 constexpr int kHalfHexChars = kDumpHalfBytes * 3;
-// Offsets of files up to 1 MiB; larger files widen the field as their offsets need.
-constexpr int kOffsetChars = 5;
+constexpr int kWholeHexChars = kDumpRowBytes * 3;
+
+int TextWidth(const QFont& font, int characters) {
+    return QFontMetrics(font).horizontalAdvance(QString(characters, u'0')) + 4;
+}
 
 // A field as wide as its widest text: characters of the fixed-pitch font.
 QLabel* Field(int id, const QFont& font, int characters, QWidget* parent) {
@@ -33,7 +36,7 @@ QLabel* Field(int id, const QFont& font, int characters, QWidget* parent) {
     label->setForegroundRole(QPalette::Text);
     label->setContentsMargins(2, 0, 2, 0);
     label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(characters, u'0')) + 4);
+    label->setMinimumWidth(TextWidth(font, characters));
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return label;
 }
@@ -60,7 +63,8 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     font.setPixelSize(kFontPixels);
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(3);
+    // Tight, so that a 240-pixel screen holds seven-digit offsets beside half a row.
+    grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(tr("  位移"), this), 0, 0);
     auto* heading = new QHBoxLayout;
@@ -75,9 +79,12 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
         heading->addWidget(small);
     }
     grid->addLayout(heading, 0, 1);
+    // Every offset of the file is whole: the field is as wide as the file's largest.
+    const int offsetChars = int(DumpOffsetText(0, file_->Size()).size());
     for (int r = 0; r < kDumpRows; ++r) {
-        offsets_[r] = Field(IDC_DUMP_OFFSET_FIRST + r, font, kOffsetChars, this);
-        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, kHalfHexChars, this);
+        offsets_[r] = Field(IDC_DUMP_OFFSET_FIRST + r, font, offsetChars, this);
+        // Half a row without its trailing space.
+        rows_[r] = Field(IDC_DUMP_ROW_FIRST + r, font, kHalfHexChars - 1, this);
         offsets_[r]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grid->addWidget(offsets_[r], r + 1, 0);
         grid->addWidget(rows_[r], r + 1, 1);
@@ -111,7 +118,7 @@ CFileDumpDlg::CFileDumpDlg(std::unique_ptr<DumpFile> file, QWidget* parent)
     modes->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 4, 2, 4);
     layout->setSpacing(4);
     layout->addLayout(grid);
     layout->addLayout(pages);
@@ -141,18 +148,28 @@ void CFileDumpDlg::ShowHalf(DumpHalf half) {
 
 void CFileDumpDlg::ShowMode(DumpMode mode) {
     mode_ = mode;
-    firstHalf_->setEnabled(DumpFirstHalfEnabled(mode_, half_));
-    secondHalf_->setEnabled(DumpSecondHalfEnabled(mode_, half_));
+    firstHalf_->setEnabled(!wholeRows_ && DumpFirstHalfEnabled(mode_, half_));
+    secondHalf_->setEnabled(!wholeRows_ && DumpSecondHalfEnabled(mode_, half_));
     BuildPage();
 }
 
+void CFileDumpDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The layout has placed the fields by now.
+    const bool whole = rows_[0]->width() >= TextWidth(rows_[0]->font(), kWholeHexChars);
+    if (whole == wholeRows_) return;
+    wholeRows_ = whole;
+    ShowMode(mode_);
+}
+
 void CFileDumpDlg::BuildPage() {
+    // A whole row starts at the row's first byte; the half chosen is kept for a narrower size.
+    const DumpHalf half = wholeRows_ ? DumpHalf::First : half_;
     const DumpPage page =
-        BuildDumpPage(file_->ReadPage(offset_), offset_, file_->Size(), mode_, half_);
+        BuildDumpPage(file_->ReadPage(offset_), offset_, file_->Size(), mode_, half);
     for (int r = 0; r < kDumpRows; ++r) {
         offsets_[r]->setText(page[r].offsetText);
-        // Nine bytes of a hex row fit the screen: the half chosen with "<" and ">".
-        rows_[r]->setText(mode_ == DumpMode::Hex ? page[r].shownText.left(kHalfHexChars)
-                                                 : page[r].shownText);
+        const bool halved = mode_ == DumpMode::Hex && !wholeRows_;
+        rows_[r]->setText(halved ? page[r].shownText.left(kHalfHexChars) : page[r].shownText);
     }
 }

@@ -23,6 +23,10 @@ public:
     qint64 pageOffset() const { return offset_; }
     DumpMode mode() const { return mode_; }
     DumpHalf half() const { return half_; }
+    bool wholeRows() const { return wholeRows_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Move(DumpMove move);
@@ -35,6 +39,7 @@ private:
     qint64 offset_ = 0;
     DumpMode mode_ = DumpMode::Hex;
     DumpHalf half_ = DumpHalf::First;
+    bool wholeRows_ = false;
     std::array<QLabel*, kDumpRows> offsets_{};
     std::array<QLabel*, kDumpRows> rows_{};
     QPushButton* firstHalf_ = nullptr;

@@ -25,6 +25,7 @@
 #include "fileops/file_names.h"
 #include "platform/shell_services.h"
 #include "resources/ids.h"
+#include "shell/column_room.h"
 #include "shell/nuvio_icon.h"
 #include "tools/find_files.h"
 
@@ -135,6 +136,7 @@ CFindFileDlg::CFindFileDlg(DeviceFs& fs, const SettingsStore& settings, ShellSer
     results_->setSelectionBehavior(QAbstractItemView::SelectRows);
     results_->setIconSize(QSize(16, 16));
     results_->header()->setStretchLastSection(true);
+    new ColumnRoom(results_);
     // Results are used with a finger: a tap opens, a hold offers the folder, a swipe scrolls.
     results_->viewport()->grabGesture(Qt::TapAndHoldGesture);
     results_->viewport()->installEventFilter(this);

@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <functional>
 
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
@@ -125,6 +126,42 @@ TEST_F(FolderTreeTest, SyncRereadsALevelAndTreeCommandsActOnTheHighlightedFolder
     EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp")));
     EXPECT_TRUE(Children(Find("\\My Documents")).isEmpty());
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+}
+
+// Other programs' changes show without a refresh: the list keeps its selection, the tree its
+// open levels and highlight; a folder renamed under the list takes the list along.
+TEST_F(FolderTreeTest, ListAndTreeFollowChangesMadeByOtherPrograms) {
+    device.Make({"\\My Documents\\b.txt=b", "\\My Documents\\Old\\", "\\Windows\\Fonts\\Big\\",
+                 "\\Windows\\Help\\"});
+    Open();
+    Find("\\Windows")->setExpanded(true);
+    Find("\\Windows\\Fonts")->setExpanded(true);
+    list().SelectRow(list().FindRowByName("b.txt"), RowSelect::Select, RowScope::Alone);
+    Settle();
+    auto waitFor = [](const std::function<bool()>& done) {
+        for (int wait = 0; wait < 60 && !done(); ++wait)
+            QTest::qWait(50);
+    };
+    device.Make({"\\My Documents\\a.txt=a", "\\Apps\\"});
+    ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\My Documents\\Old")));
+    ASSERT_TRUE(device.fs().MoveFile(QStringLiteral("\\Windows\\Fonts"),
+                                     QStringLiteral("\\Windows\\Glyphs")));
+    waitFor([&] { return Find("\\Windows\\Glyphs") && Find("\\Apps") && RowNames().size() == 2; });
+    EXPECT_EQ(RowNames(), QStringList({"a.txt", "b.txt"}));
+    EXPECT_EQ(list().GetSelectedRows(), QList<int>({1}));
+    EXPECT_EQ(Children(tree().TopItem()), QStringList({"Apps", "My Documents", "Temp", "Windows"}));
+    EXPECT_TRUE(Children(Find("\\My Documents")).isEmpty());
+    EXPECT_EQ(Children(Find("\\Windows")), QStringList({"Glyphs", "Help"}));
+    EXPECT_TRUE(Find("\\Windows\\Glyphs")->isExpanded());
+    EXPECT_EQ(Children(Find("\\Windows\\Glyphs")), QStringList({"Big"}));
+    EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\My Documents"));
+
+    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\Windows\\Glyphs\\Big"), true));
+    ASSERT_TRUE(device.fs().MoveFile(QStringLiteral("\\Windows\\Glyphs\\Big"),
+                                     QStringLiteral("\\Windows\\Glyphs\\Bold")));
+    waitFor([&] { return Find("\\Windows\\Glyphs\\Bold"); });
+    EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\Windows\\Glyphs\\Bold"));
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows\\Glyphs\\Bold"));
 }
 
 }  // namespace

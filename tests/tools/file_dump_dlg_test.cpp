@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -34,6 +35,21 @@ TEST_F(FrameTest, FileDumpButtonsMoveThePageAndSwitchHalfAndMode) {
         EXPECT_FALSE(Control(dialog, IDC_DUMP_FIRST_HALF)->isEnabled());
         Control<QRadioButton>(dialog, IDC_DUMP_HEX_MODE)->click();
         EXPECT_EQ(offset(), "00009");
+
+        // A wide dialog shows whole rows, without halves; offsets are never cut.
+        dialog.resize(1280, 800);
+        dialog.show();
+        QApplication::processEvents();
+        EXPECT_EQ(Control<QLabel>(dialog, IDC_DUMP_OFFSET_FIRST + 1)->text(), "00012");
+        EXPECT_TRUE(Control<QLabel>(dialog, IDC_DUMP_ROW_FIRST)->text().endsWith("10 11 "));
+        EXPECT_FALSE(Control(dialog, IDC_DUMP_FIRST_HALF)->isEnabled());
+        dialog.resize(240, 320);
+        QApplication::processEvents();
+        EXPECT_EQ(offset(), "00009");
+        QLabel* field = Control<QLabel>(dialog, IDC_DUMP_OFFSET_FIRST);
+        EXPECT_GE(field->contentsRect().width(),
+                  field->fontMetrics().horizontalAdvance(field->text()));
+        dialog.hide();
         return int(QDialog::Accepted);
     });
     frame().OnCommand(ID_FILE_DUMP);
