@@ -7,12 +7,9 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QByteArray>
-#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QList>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -59,14 +56,10 @@ private:
                                          260,   520,    521,    0x7fffffff, 0xffffffff, 16};
         switch (Below(data.isEmpty() ? 2 : 9)) {
             case 0:  // insert random bytes
-            case 1: {
-                const int at = Below(int(data.size()) + 1);
-                QByteArray bytes(1 + Below(8), '\0');
-                for (char& c : bytes)
-                    c = char(rng_());
-                data.insert(at, bytes);
+            case 1:
+                for (int at = Below(int(data.size()) + 1), n = 1 + Below(8); n > 0; --n)
+                    data.insert(at, char(rng_()));
                 break;
-            }
             case 2:  // flip a bit
                 data[Below(int(data.size()))] ^= char(1 << Below(8));
                 break;
@@ -108,7 +101,8 @@ private:
     std::mt19937 rng_;
 };
 
-void Run(const QByteArray& input) {
+void Run(const QByteArray& input, long timeout) {
+    alarm(unsigned(timeout));
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.constData()),
                            size_t(input.size()));
 }
@@ -147,8 +141,7 @@ int main(int argc, char** argv) {
     clock.start();
     long done = 0;
     for (const QByteArray& input : corpus) {
-        alarm(unsigned(timeout));
-        Run(input);
+        Run(input, timeout);
         ++done;
     }
     std::printf("INFO: replayed %lld seed inputs\n", static_cast<long long>(corpus.size()));
@@ -156,9 +149,7 @@ int main(int argc, char** argv) {
     std::mt19937 pick(unsigned(seed) + 1);
     while (clock.elapsed() < maxTime * 1000) {
         const QByteArray& base = corpus[int(pick() % unsigned(corpus.size()))];
-        const QByteArray input = mutator.Mutate(base, corpus);
-        alarm(unsigned(timeout));
-        Run(input);
+        Run(mutator.Mutate(base, corpus), timeout);
         ++done;
     }
     alarm(0);
