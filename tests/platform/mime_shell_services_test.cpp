@@ -22,7 +22,7 @@ protected:
     MimeShellServices shell;
 };
 
-TEST_F(MimeShellServicesTest, FilesAreTypedByNameInTraditionalChinese) {
+TEST_F(MimeShellServicesTest, FilesAreTypedByNameInTraditionalChineseAndFoldersAsFolders) {
     auto text = shell.GetFileType("\\Nowhere\\notes.TXT", std::nullopt);  // need not exist
     ASSERT_TRUE(text);
     EXPECT_EQ(text->typeText, QStringLiteral("純文字文件"));
@@ -34,9 +34,8 @@ TEST_F(MimeShellServicesTest, FilesAreTypedByNameInTraditionalChinese) {
               BuiltInIconName(IDI_PROGRAM));
     // The generic binary type counts as unknown.
     EXPECT_FALSE(shell.GetFileType("\\a.nuvio-no-such-type", std::nullopt));
-}
 
-TEST_F(MimeShellServicesTest, FoldersAndCardsAreFolders) {
+    // Folders and cards are folders, whatever their names say.
     device.Make({"\\Notes.txt\\"});
     auto folder = shell.GetFileType("\\Notes.txt", std::nullopt);
     ASSERT_TRUE(folder);

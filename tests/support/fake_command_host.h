@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 
 #include "app/command_host.h"
@@ -10,7 +9,7 @@
 #include "shell/command_table.h"
 
 // A command host without a window: commands run against the given services and folder, their
-// dialogs go to the runner (rejected without one) and their progress nowhere.
+// dialogs are counted and rejected and their progress goes nowhere.
 class FakeCommandHost : public CommandHost {
 public:
     FakeCommandHost(DeviceFs& fs, SettingsStore& settings, UserPrompt& prompt, ShellServices& shell,
@@ -30,21 +29,19 @@ public:
     }
     CFileView* GetFileView() const override { return nullptr; }
     NTreeView* GetTreeView() const override { return nullptr; }
-    CommandFacts GatherFacts() const override { return facts; }
+    CommandFacts GatherFacts() const override { return {}; }
     CommandTable& commands() override { return table_; }
     void UpdateCommandUi() override {}
     void SetCutMark(bool on) override { cut_ = on; }
     bool cutMark() const override { return cut_; }
     QWidget* DialogParent() override { return nullptr; }
-    int RunDialog(QDialog& dialog) override {
+    int RunDialog(QDialog&) override {
         ++dialogsRun;
-        return runner ? runner(dialog) : int(QDialog::Rejected);
+        return QDialog::Rejected;
     }
     std::unique_ptr<Progress> BeginProgress(const QString&) override { return nullptr; }
 
     QString folder = QStringLiteral("\\");
-    CommandFacts facts;
-    std::function<int(QDialog&)> runner;
     int dialogsRun = 0;
 
 private:

@@ -48,7 +48,6 @@ public:
         failAt_ = mutatingCalls_ = faults_ = 0;
         rule_ = nullptr;
     }
-    int MutatingCalls() const { return mutatingCalls_; }
     int FaultsInjected() const { return faults_; }
     bool LastWasInjected() const { return lastWasInjected_; }
 

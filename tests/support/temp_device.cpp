@@ -18,7 +18,6 @@ TempDevice::TempDevice(const QStringList& cards) {
         QDir().mkpath(host);
         config.cards.append({card, host});
     }
-    cards_ = cards;
     fs_ = std::make_unique<HostDeviceFs>(config);
     settings_ = SettingsStore::FromFile(dir_.path() + QStringLiteral("/settings.ini"));
 }
@@ -92,10 +91,10 @@ bool TempDevice::Exists(const QString& path) {
     return PathExists(*fs_, path);
 }
 
-QStringList TempDevice::List(const QString& folder) {
+QStringList TempDevice::List(const QString& folder, const QString& pattern) {
     QStringList names;
     FindData entry;
-    auto handle = fs_->FindFirst(JoinPath(folder, QStringLiteral("*.*")), entry);
+    auto handle = fs_->FindFirst(JoinPath(folder, pattern), entry);
     if (handle) {
         do {
             names.append(entry.IsFolder() ? entry.name + QLatin1Char('\\') : entry.name);

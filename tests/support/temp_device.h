@@ -30,8 +30,8 @@ public:
 
     QByteArray Read(const QString& path);
     bool Exists(const QString& path);
-    // The sorted names in a folder, folders with a trailing "\".
-    QStringList List(const QString& folder);
+    // The sorted names in a folder that match the pattern, folders with a trailing "\".
+    QStringList List(const QString& folder, const QString& pattern = QStringLiteral("*.*"));
     // Every path below a folder with its content checksum, for before/after comparisons.
     QStringList Snapshot(const QString& folder = QStringLiteral("\\"));
 
@@ -42,7 +42,6 @@ public:
 private:
     QTemporaryDir dir_;
     QString root_;
-    QStringList cards_;
     std::unique_ptr<HostDeviceFs> fs_;
     std::unique_ptr<SettingsStore> settings_;
 };
