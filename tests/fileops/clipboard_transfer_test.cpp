@@ -5,8 +5,8 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "fileops/clipboard_payload.h"
 #include "fileops/clipboard_transfer.h"
+#include "fileops/paste_sources.h"
 #include "platform/file_attributes.h"
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
@@ -40,7 +40,8 @@ protected:
 
 }  // namespace
 
-TEST_F(ClipboardTest, CopiesIntoTheSameFolderTakeNumberedNames) {
+// Into the same folder a copy is numbered and stays on offer; a cut is refused and consumed.
+TEST_F(ClipboardTest, CopyIntoTheSameFolderIsNumberedAndACutThereRefused) {
     device.Make({"\\My Documents\\a.txt=a"});
     Open();
     SelectNames({"a.txt"});
@@ -52,17 +53,14 @@ TEST_F(ClipboardTest, CopiesIntoTheSameFolderTakeNumberedNames) {
     EXPECT_EQ(data->urls(), QList<QUrl>({QUrl::fromLocalFile(host)}));
     EXPECT_EQ(data->data("x-special/gnome-copied-files"),
               "copy\n" + QUrl::fromLocalFile(host).toEncoded());
-
+    // Our own list also names the items exactly, "+" and all.
+    EXPECT_EQ(data->data(kExactItemsFormat), EncodeExactItems("\\My Documents", {"a.txt"}));
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(device.Read("\\My Documents\\a(2).txt"), "a");
     EXPECT_GE(list().FindRowByName("a(2).txt"), 0);
-    EXPECT_TRUE(HasOffer());  // a copy can be pasted again
+    EXPECT_TRUE(HasOffer());
     EXPECT_TRUE(prompt.messages.isEmpty());
-}
 
-TEST_F(ClipboardTest, CutIntoTheSameFolderIsRefusedAndConsumed) {
-    device.Make({"\\My Documents\\a.txt=a"});
-    Open();
     SelectNames({"a.txt"});
     Command(ID_EDIT_CUT);
     EXPECT_TRUE(frame().cutMark());
@@ -74,7 +72,7 @@ TEST_F(ClipboardTest, CutIntoTheSameFolderIsRefusedAndConsumed) {
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_SAME_SOURCE_AND_DESTINATION}));
     EXPECT_EQ(prompt.messages[0].captionId, IDS_MOVE_FAILED);
     EXPECT_EQ(prompt.messages[0].style, MessageStyle::Stop);
-    EXPECT_EQ(device.List("\\My Documents"), QStringList({"a.txt"}));
+    EXPECT_EQ(device.List("\\My Documents"), QStringList({"a(2).txt", "a.txt"}));
     EXPECT_FALSE(HasOffer());
     EXPECT_FALSE(frame().cutMark());
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
@@ -95,35 +93,6 @@ TEST_F(ClipboardTest, ReplacedRowsAreRefreshedAndPastedRowsSelected) {
     EXPECT_EQ(device.Read("\\My Documents\\a.txt"), "new a");
     EXPECT_EQ(RowNames(), QStringList({"a.txt", "b.txt"}));
     EXPECT_EQ(SelectedNames(), QStringList({"a.txt", "b.txt"}));
-}
-
-TEST_F(ClipboardTest, NamesAndFoldersWithAPlusArriveWhole) {
-    device.Make({"\\S\\a+b.txt=plus", "\\S\\b.txt=other", "\\C++\\x.txt=c++", "\\C\\x.txt=c"});
-    Open();
-    ShowFolder("\\S");
-    SelectNames({"a+b.txt"});
-    Command(ID_EDIT_COPY);
-    ShowFolder("\\My Documents");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ(device.Read("\\My Documents\\a+b.txt"), "plus");
-    EXPECT_FALSE(device.Exists("\\My Documents\\b.txt"));
-
-    // A cut from a folder whose name holds "+" moves the very file selected.
-    ShowFolder("\\C++");
-    SelectNames({"x.txt"});
-    Command(ID_EDIT_CUT);
-    ShowFolder("\\My Documents");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ(device.Read("\\My Documents\\x.txt"), "c++");
-    EXPECT_FALSE(device.Exists("\\C++\\x.txt"));
-    EXPECT_EQ(device.Read("\\C\\x.txt"), "c");
-
-    // A list from elsewhere, without the exact items, splits as it always did.
-    auto* data = new QMimeData;
-    data->setData(CMainFrame::ClipboardFormat(), EncodeClipboardPayload({"\\S", {"a", "b.txt"}}));
-    QGuiApplication::clipboard()->setMimeData(data);
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ(device.Read("\\My Documents\\b.txt"), "other");
 }
 
 // Files other file managers copy or cut, from the device or from outside it, and files
@@ -190,17 +159,16 @@ TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE_SHORTCUT);
     EXPECT_TRUE(device.Exists("\\My Documents\\a.txt(2).lnk"));
-    EXPECT_GE(list().FindRowByName("a.txt(2).lnk"), 0);
 }
 
-// Which sources are refused is a core rule; here what a folder's copy left out is named in
-// one summary after the paste.
-TEST_F(ClipboardTest, WhatAFolderLeftOutIsNamedAfterThePaste) {
+// From the tree, copy names the current folder inside its parent; which sources are refused
+// is a core rule, here what the folder's copy left out is named in one summary.
+TEST_F(ClipboardTest, TheTreeFolderIsCopiedAndWhatItLeftOutNamedAfterThePaste) {
     device.Make({"\\S\\F\\r3.txt=3", "\\S\\F\\f.txt=f"});
     device.SetRawAttributes("\\S\\F\\r3.txt", Attr::kInRom);
     Open();
-    ShowFolder("\\S");
-    SelectNames({"F"});
+    ShowFolder("\\S\\F");
+    FocusTree();
     Command(ID_EDIT_COPY);
     ShowFolder("\\My Documents");
     Command(ID_EDIT_PASTE);
@@ -208,16 +176,3 @@ TEST_F(ClipboardTest, WhatAFolderLeftOutIsNamedAfterThePaste) {
     EXPECT_EQ(prompt.messages[0].text, "下列項目沒有被處理 :\n\\S\\F\\r3.txt");
     EXPECT_EQ(device.List("\\My Documents\\F"), QStringList({"f.txt"}));
 }
-
-// From the tree, copy names the current folder inside its parent.
-TEST_F(ClipboardTest, TheTreeFolderCanBeCopied) {
-    device.Make({"\\S\\Sub\\y.txt=y"});
-    Open();
-    ShowFolder("\\S\\Sub");
-    FocusTree();
-    Command(ID_EDIT_COPY);
-    ShowFolder("\\My Documents");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ(device.Read("\\My Documents\\Sub\\y.txt"), "y");
-}
-

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
+#include <deque>
 
 #include "app/clock.h"
 #include "app/progress.h"
@@ -31,32 +32,46 @@ struct DeleteRig {
 
 }  // namespace
 
-TEST(DeleteItems, YesToAllAsksOnceAndNoSkipsOnlyItsItem) {
-    DeleteRig rig;
-    rig.prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
-    rig.Run({"a.txt", "b.txt", "c.txt"}, DeleteOptions::Ask::EachItem);
-    ASSERT_EQ(rig.prompt.confirms.size(), 1);
-    EXPECT_EQ(rig.prompt.confirms[0].textId, IDS_CONFIRM_DELETE_FILE);
-    EXPECT_EQ(rig.prompt.confirms[0].text, "你是否要刪除 'a.txt' ?");
-    EXPECT_EQ(rig.dev.List("\\D"), QStringList({"Sub\\"}));
-
-    DeleteRig other;
-    other.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::No, ConfirmAnswer::Yes};
-    const auto outcomes = other.Run({"a.txt", "b.txt", "Sub"}, DeleteOptions::Ask::EachItem);
-    EXPECT_EQ(outcomes, QList<DeleteOutcome>(
-                            {DeleteOutcome::Done, DeleteOutcome::Declined, DeleteOutcome::Done}));
-    EXPECT_EQ(other.prompt.confirms[2].textId, IDS_CONFIRM_DELETE_FOLDER);
-    EXPECT_EQ(other.dev.List("\\D"), QStringList({"b.txt", "c.txt"}));
-}
-
-TEST(DeleteItems, CancelKeepsWhatWasDeletedAndStops) {
-    DeleteRig rig;
-    rig.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::Cancel};
-    const auto outcomes = rig.Run({"a.txt", "b.txt", "c.txt"}, DeleteOptions::Ask::EachItem);
-    EXPECT_EQ(outcomes, QList<DeleteOutcome>({DeleteOutcome::Done, DeleteOutcome::NotReached,
-                                              DeleteOutcome::NotReached}));
-    EXPECT_EQ(rig.prompt.confirms.size(), 2);
-    EXPECT_EQ(rig.dev.List("\\D"), QStringList({"b.txt", "c.txt", "Sub\\"}));
+// The answers one run at a time: Yes to all asks once, No skips its item, Cancel stops; a
+// read-only file asks again, and its own Yes to all counts apart.
+TEST(DeleteItems, TheAnswersDecideWhatGoes) {
+    using A = ConfirmAnswer;
+    using O = DeleteOutcome;
+    const int file = IDS_CONFIRM_DELETE_FILE, readOnly = IDS_CONFIRM_DELETE_READ_ONLY;
+    const struct {
+        QStringList names;
+        QStringList readOnly;
+        std::deque<ConfirmAnswer> answers;
+        QList<DeleteOutcome> outcomes;
+        QList<int> asked;  // the questions' text ids
+        QStringList left;
+    } rows[] = {
+        {{"a.txt", "b.txt", "c.txt"}, {}, {A::YesToAll}, {O::Done, O::Done, O::Done}, {file},
+         {"Sub\\"}},
+        {{"a.txt", "b.txt", "Sub"}, {}, {A::Yes, A::No, A::Yes}, {O::Done, O::Declined, O::Done},
+         {file, file, IDS_CONFIRM_DELETE_FOLDER}, {"b.txt", "c.txt"}},
+        {{"a.txt", "b.txt", "c.txt"}, {}, {A::Yes, A::Cancel}, {O::Done, O::NotReached,
+         O::NotReached}, {file, file}, {"b.txt", "c.txt", "Sub\\"}},
+        {{"a.txt", "b.txt"}, {"a.txt", "b.txt"}, {A::Yes, A::YesToAll, A::Yes}, {O::Done, O::Done},
+         {file, readOnly, file}, {"c.txt", "Sub\\"}},
+        {{"a.txt"}, {"a.txt"}, {A::Yes, A::No}, {O::Declined}, {file, readOnly},
+         {"a.txt", "b.txt", "c.txt", "Sub\\"}},
+    };
+    for (const auto& row : rows) {
+        DeleteRig rig;
+        for (const QString& name : row.readOnly)
+            rig.dev.SetRawAttributes("\\D\\" + name, Attr::kReadOnly | Attr::kArchive);
+        rig.prompt.confirmAnswers = row.answers;
+        EXPECT_EQ(rig.Run(row.names, DeleteOptions::Ask::EachItem), row.outcomes) << row.left.join(" ");
+        QList<int> asked;
+        for (const ConfirmRequest& request : rig.prompt.confirms)
+            asked.append(request.textId);
+        EXPECT_EQ(asked, row.asked) << row.left.join(" ");
+        EXPECT_EQ(rig.dev.List("\\D"), row.left);
+        EXPECT_EQ(rig.prompt.confirms[0].text, "你是否要刪除 'a.txt' ?");
+        if (!row.readOnly.isEmpty() && row.left.contains("a.txt"))  // kept read-only
+            EXPECT_TRUE(*rig.dev.fs().GetAttributes("\\D\\a.txt") & Attr::kReadOnly);
+    }
 
     // The progress window's Cancel stops after the item at hand, not inside it.
     DeleteRig cancelled;
@@ -68,28 +83,6 @@ TEST(DeleteItems, CancelKeepsWhatWasDeletedAndStops) {
     EXPECT_EQ(stopped[2], DeleteOutcome::NotReached);
     EXPECT_TRUE(cancelled.dev.Exists("\\D\\b.txt"));
     EXPECT_FALSE(cancelled.dev.Exists("\\D\\Sub"));
-}
-
-TEST(DeleteItems, ReadOnlyFilesAskTwiceAndTheirYesToAllCountsApart) {
-    DeleteRig rig;
-    for (const char* name : {"\\D\\a.txt", "\\D\\b.txt"}) {
-        rig.dev.SetRawAttributes(name, Attr::kReadOnly | Attr::kArchive);
-    }
-    // Item question Yes, read-only Yes to all; the second file still gets its item question.
-    rig.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::YesToAll, ConfirmAnswer::Yes};
-    rig.Run({"a.txt", "b.txt"}, DeleteOptions::Ask::EachItem);
-    ASSERT_EQ(rig.prompt.confirms.size(), 3);
-    EXPECT_EQ(rig.prompt.confirms[1].textId, IDS_CONFIRM_DELETE_READ_ONLY);
-    EXPECT_EQ(rig.prompt.confirms[2].textId, IDS_CONFIRM_DELETE_FILE);
-    EXPECT_FALSE(rig.dev.Exists("\\D\\a.txt"));
-    EXPECT_FALSE(rig.dev.Exists("\\D\\b.txt"));
-
-    // No on the read-only question keeps the file, read-only as before.
-    DeleteRig kept;
-    kept.dev.SetRawAttributes("\\D\\a.txt", Attr::kReadOnly);
-    kept.prompt.confirmAnswers = {ConfirmAnswer::Yes, ConfirmAnswer::No};
-    EXPECT_EQ(kept.Run({"a.txt"}, DeleteOptions::Ask::EachItem)[0], DeleteOutcome::Declined);
-    EXPECT_EQ(*kept.dev.fs().GetAttributes("\\D\\a.txt") & Attr::kReadOnly, Attr::kReadOnly);
 }
 
 // The root, a card and the bin folder are refused before anything is touched, from the list

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/settings_store.h"
 #include "fileops/file_names.h"
 #include "app/path_helpers.h"
 #include "resources/ids.h"
 #include "support/temp_device.h"
 
-TEST(FileNames, UniqueNamesNumberBeforeTheExtension) {
+TEST(FileNames, UniqueNamesNumberBeforeTheExtensionAndNewFoldersWithASpace) {
     TempDevice d;
     d.Make({"\\F\\a.txt", "\\F\\a(2).txt", "\\F\\Memo.lnk", "\\F\\Folder\\", "\\v1.0\\readme"});
     EXPECT_EQ(MakeUniqueName(d.fs(), "\\F\\a.txt"), "\\F\\a(3).txt");
@@ -15,10 +14,7 @@ TEST(FileNames, UniqueNamesNumberBeforeTheExtension) {
     EXPECT_EQ(MakeUniqueName(d.fs(), "\\F\\free.txt"), "\\F\\free.txt");
     // The number never lands in a dotted folder name above the file.
     EXPECT_EQ(MakeUniqueName(d.fs(), "\\v1.0\\readme"), "\\v1.0\\readme(2)");
-}
-
-TEST(FileNames, NewFolderNamesCountWithASpace) {
-    TempDevice d;
+    // New folder names count with a space.
     EXPECT_EQ(MakeNewFolderName(d.fs(), "\\"), "新資料匣");
     d.Make({"\\新資料匣\\", "\\新資料匣 (2)\\"});
     EXPECT_EQ(MakeNewFolderName(d.fs(), "\\"), "新資料匣 (3)");
@@ -35,19 +31,17 @@ TEST(FileNames, DeleteFileForceClearsReadOnly) {
     EXPECT_EQ(d.List("\\"), QStringList{"rom.dll"});
 }
 
-TEST(FileNames, FreeSpaceOfAPathNotMadeYetIsThatOfItsNearestFolder) {
-    TempDevice d({"Storage Card"});
+TEST(FileNames, FreeSpaceAndTheStorageCardSettingFollowTheVolumes) {
+    TempDevice d({"SD"});
     quint64 root = GetFreeSpace(d.fs(), "\\");
     EXPECT_GT(root, 0u);
     quint64 later = GetFreeSpace(d.fs(), "\\Not\\Yet\\There.txt");
     EXPECT_GT(later, 0u);
     EXPECT_LT(later > root ? later - root : root - later, 64ULL * 1024 * 1024);
-    EXPECT_GT(GetFreeSpace(d.fs(), "\\Storage Card\\new"), 0u);
+    EXPECT_GT(GetFreeSpace(d.fs(), "\\SD\\new"), 0u);
     EXPECT_EQ(GetFreeSpace(d.fs(), "relative"), 0u);
-}
 
-TEST(FileNames, StorageCardFolderComesFromTheSettingsWhenMounted) {
-    TempDevice d({"SD"});
+    // The card for the bin comes from the settings when it is mounted.
     QString folder;
     EXPECT_FALSE(GetStorageCardFolder(d.fs(), d.settings(), &folder));  // "\" means none
     d.settings().SetProfileTextById(IDS_SECTION_RECYCLEBIN, IDS_KEY_STORAGE_CARD, "SD");

@@ -27,9 +27,15 @@ TEST(PasteSources, ReadsEachFormatWithItsCutMarker) {
         {{{"text/uri-list", uris}, {"application/x-kde-cutselection", "1"}},
          {"\\My Documents\\a.txt", d.BaseDir() + "/out.txt"}, true},
         {{{"text/uri-list", uris}}, {"\\My Documents\\a.txt", d.BaseDir() + "/out.txt"}, false},
-        // Exact items that describe another list than ours: it splits as it always did.
-        {{{kOwn, ownList}, {"application/x-nuvio-items", EncodeExactItems("\\D", {"x.txt"})}},
+        // Exact items that describe another list than ours: it splits as it always did; those
+        // of our very list keep a "+" in a folder or a name.
+        {{{kOwn, ownList}, {kExactItemsFormat, EncodeExactItems("\\D", {"x.txt"})}},
          {"\\C\\x.txt"}, false},
+        {{{kOwn, ownList}, {kExactItemsFormat, EncodeExactItems("\\C++", {"x.txt"})}},
+         {"\\C++\\x.txt"}, false},
+        {{{kOwn, EncodeClipboardPayload({"\\S", {"a+b.txt"}})},
+          {kExactItemsFormat, EncodeExactItems("\\S", {"a+b.txt"})}},
+         {"\\S\\a+b.txt"}, false},
     };
     for (const auto& c : cases) {
         QMimeData data;
