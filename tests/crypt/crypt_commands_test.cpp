@@ -20,8 +20,7 @@ class CryptCommandTest : public FrameTest {
 protected:
     // Every password dialog of the run is answered with these: typed, confirmed, ticked, OK.
     void AnswerPassword(const QString& password, bool deleteOriginal = false) {
-        frame().SetDialogRunner([this, password, deleteOriginal](QDialog& dialog) {
-            ++dialogsShown;
+        frame().SetDialogRunner([password, deleteOriginal](QDialog& dialog) {
             Control<QLineEdit>(dialog, IDC_PASSWORD)->setText(password);
             QLineEdit* confirm = Control<QLineEdit>(dialog, IDC_PASSWORD_CONFIRM);
             if (!confirm->isHidden()) confirm->setText(password);
@@ -30,19 +29,7 @@ protected:
         });
     }
 
-    void Select(const QStringList& names) {
-        FocusList();
-        list().SelectRows(SelectMode::None);
-        for (const QString& name : names) {
-            const int row = list().FindRowByName(name);
-            ASSERT_GE(row, 0) << name.toStdString();
-            list().SelectRow(row, RowSelect::Select, RowScope::Add);
-        }
-    }
-
     QString Path(const QString& name) { return kFolder + QLatin1Char('\\') + name; }
-
-    int dialogsShown = 0;
 };
 
 // The numbering, the ROM and extension rules are core tests; these check the wiring.
@@ -50,7 +37,7 @@ TEST_F(CryptCommandTest, EncryptThenDecryptAskingBeforeReplacing) {
     device.Make({"\\My Documents\\a.txt=hello"});
     Open();
     AnswerPassword(QStringLiteral("pw"));
-    Select({QStringLiteral("a.txt")});
+    SelectNames({"a.txt"});
     ASSERT_TRUE(frame().OnCommand(ID_FILE_ENCRYPT));
     EXPECT_EQ(device.List(kFolder), QStringList({"a.txt", "a.txt.enc"}));
     EXPECT_EQ(list().GetSelectedRows(), QList<int>{list().FindRowByName("a.txt.enc")});
@@ -64,7 +51,7 @@ TEST_F(CryptCommandTest, EncryptThenDecryptAskingBeforeReplacing) {
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CONFIRM_REPLACE_DECRYPTED}));
     EXPECT_EQ(device.Read(Path("a.txt")), "changed");
     AnswerPassword(QStringLiteral("pw"), true);
-    Select({QStringLiteral("a.txt.enc")});
+    SelectNames({"a.txt.enc"});
     ASSERT_TRUE(frame().OnCommand(ID_FILE_DECRYPT));
     EXPECT_EQ(device.List(kFolder), QStringList({"a.txt"}));
     EXPECT_EQ(device.Read(Path("a.txt")), "hello");
@@ -75,7 +62,7 @@ TEST_F(CryptCommandTest, EncryptThenDecryptAskingBeforeReplacing) {
     list().FillList();
     AnswerPassword(QStringLiteral("PW"));
     prompt.messages.clear();
-    Select({QStringLiteral("b.enc")});
+    SelectNames({"b.enc"});
     ASSERT_TRUE(frame().OnCommand(ID_FILE_DECRYPT));
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_WRONG_PASSWORD}));
     EXPECT_EQ(prompt.messages[0].text, "b.enc\n" + LoadStr(IDS_WRONG_PASSWORD));
@@ -84,7 +71,7 @@ TEST_F(CryptCommandTest, EncryptThenDecryptAskingBeforeReplacing) {
 TEST_F(CryptCommandTest, CancellingTheDialogOrTheWorkChangesNothing) {
     device.Make({"\\My Documents\\big.bin#300000"});
     Open();
-    Select({QStringLiteral("big.bin")});
+    SelectNames({"big.bin"});
     const QStringList before = device.Snapshot();
     frame().SetDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
     ASSERT_TRUE(frame().OnCommand(ID_FILE_ENCRYPT));

@@ -55,20 +55,19 @@ CryptResult ReadLayout(const QByteArray& bytes, EncryptedFileInfo* info = nullpt
 
 }  // namespace
 
-TEST(EncryptedFileReader, AcceptsAWellFormedFileAndItsCheckWord) {
-    Layout layout;  // the check word may be anything that agrees inside and outside the cipher
-    layout.fileCheck = layout.recordCheck = 0x1234;
+// A well-formed file is read; one row per tampered field: the reader refuses the file from its
+// headers alone (header, provider, record header: three reads), never reading a name or
+// anything past the end.
+TEST(EncryptedFileReader, RefusesMalformedLengthsWithoutOverrunning) {
+    Layout valid;  // the check word may be anything that agrees inside and outside the cipher
+    valid.fileCheck = valid.recordCheck = 0x1234;
     EncryptedFileInfo info;
-    ASSERT_EQ(ReadLayout(layout.Build(), &info), CryptResult::Ok);
+    ASSERT_EQ(ReadLayout(valid.Build(), &info), CryptResult::Ok);
     EXPECT_EQ(info.storedName, "a.txt");
     EXPECT_EQ(info.contentSize, 2u);
-    layout.name = Utf16(QString(259, QLatin1Char('n')));  // the longest name
-    EXPECT_EQ(ReadLayout(layout.Build()), CryptResult::Ok);
-}
+    valid.name = Utf16(QString(259, QLatin1Char('n')));  // the longest name
+    EXPECT_EQ(ReadLayout(valid.Build()), CryptResult::Ok);
 
-// One row per tampered field: the reader refuses the file from its headers alone (header,
-// provider, record header: three reads), never reading a name or anything past the end.
-TEST(EncryptedFileReader, RefusesMalformedLengthsWithoutOverrunning) {
     const QByteArray good = Layout().Build();
     for (const QByteArray& bytes : {QByteArray(), QByteArray("NE\0", 3), "XE" + good.mid(2),
                                     "nE" + good.mid(2), good.left(6 + 92 + 10)})

@@ -22,13 +22,13 @@ TEST(CompressRecycleBin, PacksOldItemsUnderTheirOriginalPaths) {
     EXPECT_EQ(CompressRecycleBin(fs, prompt, items), 3);
     ASSERT_EQ(prompt.MessageIds(), QList<int>{IDS_COMPRESS_RECYCLE_BIN});
 
-    EXPECT_EQ(items[0].archivePath, QStringLiteral("\\~Recycle\\report.txt.nzc"));
-    EXPECT_EQ(items[1].archivePath, QStringLiteral("\\~Recycle\\Docs.nzc"));
+    EXPECT_EQ(items[0].archivePath, "\\~Recycle\\report.txt.nzc");
+    EXPECT_EQ(items[1].archivePath, "\\~Recycle\\Docs.nzc");
     // A taken name belongs to another item: it is numbered, not overwritten.
-    EXPECT_EQ(items[2].archivePath, QStringLiteral("\\~Recycle\\x(2).nzc"));
+    EXPECT_EQ(items[2].archivePath, "\\~Recycle\\x(2).nzc");
     EXPECT_TRUE(items[3].archivePath.isEmpty());
-    EXPECT_EQ(dev.Read(QStringLiteral("\\~Recycle\\x.nzc")), QByteArray("keep"));
-    EXPECT_EQ(dev.List(QStringLiteral("\\~Recycle")),
+    EXPECT_EQ(dev.Read("\\~Recycle\\x.nzc"), QByteArray("keep"));
+    EXPECT_EQ(dev.List("\\~Recycle"),
               QStringList({"Docs.nzc", "report.txt.nzc", "x(2).nzc", "x.nzc"}));
 
     const ArchiveListing docs = ReadArchiveEntries(fs, items[1].archivePath);
@@ -36,9 +36,9 @@ TEST(CompressRecycleBin, PacksOldItemsUnderTheirOriginalPaths) {
     for (const QString& archive : {items[0].archivePath, items[1].archivePath}) {
         EXPECT_TRUE(ExtractArchive(fs, archive).Complete());
     }
-    EXPECT_EQ(dev.Read(QStringLiteral("\\My Documents\\report.txt")), QByteArray("old file"));
-    EXPECT_EQ(dev.Read(QStringLiteral("\\Work\\Docs\\a.txt")), QByteArray("a"));
-    EXPECT_TRUE(dev.Exists(QStringLiteral("\\Work\\Docs\\empty")));
+    EXPECT_EQ(dev.Read("\\My Documents\\report.txt"), QByteArray("old file"));
+    EXPECT_EQ(dev.Read("\\Work\\Docs\\a.txt"), QByteArray("a"));
+    EXPECT_TRUE(dev.Exists("\\Work\\Docs\\empty"));
 
     QList<OldBinItem> nothing;
     EXPECT_EQ(CompressRecycleBin(fs, prompt, nothing), 0);

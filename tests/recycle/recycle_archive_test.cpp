@@ -14,15 +14,15 @@ namespace {
 
 class RecycleArchiveTest : public ::testing::Test {
 protected:
-    RecycleArchiveTest() : fs(dev.fs()) { dev.Make({QStringLiteral("\\~Recycle\\")}); }
+    RecycleArchiveTest() : fs(dev.fs()) { dev.Make({"\\~Recycle\\"}); }
 
     TempDevice dev;
     DeviceFs& fs;
-    const QString archive = QStringLiteral("\\~Recycle\\item.nzc");
+    const QString archive = "\\~Recycle\\item.nzc";
 };
 
 TEST_F(RecycleArchiveTest, AFileComesBackWithItsAttributesAndWriteTime) {
-    const QString file = QStringLiteral("\\My Documents\\報告.txt");
+    const QString file = "\\My Documents\\報告.txt";
     dev.File(file, "hello world");
     ASSERT_TRUE(fs.SetTimes(file, nullptr, nullptr, &kOddTime));
     const quint32 attributes = Attr::kReadOnly | Attr::kHidden | Attr::kArchive;
@@ -42,31 +42,31 @@ TEST_F(RecycleArchiveTest, AFileComesBackWithItsAttributesAndWriteTime) {
     EXPECT_EQ(dev.Read(file), QByteArray("hello world"));
     EXPECT_EQ(WriteTime(fs, file), FloorToEvenSecond(kOddTime));
     EXPECT_EQ(*fs.GetAttributes(file), attributes);
-    EXPECT_EQ(dev.List(QStringLiteral("\\My Documents")), QStringList{QStringLiteral("報告.txt")});
+    EXPECT_EQ(dev.List("\\My Documents"), QStringList{"報告.txt"});
 }
 
 TEST_F(RecycleArchiveTest, RestoringReplacesFilesButLeavesExistingFoldersAlone) {
     dev.Make({"\\R\\f.txt=new content", "\\R\\keep\\"});
-    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\R"), archive).packed);
+    ASSERT_TRUE(PackIntoArchive(fs, "\\R", archive).packed);
     // Meanwhile a read-only file took the name and the folder changed.
-    dev.File(QStringLiteral("\\R\\f.txt"), "old");
-    ASSERT_TRUE(fs.SetAttributes(QStringLiteral("\\R\\f.txt"), Attr::kReadOnly));
-    ASSERT_TRUE(fs.SetAttributes(QStringLiteral("\\R\\keep"), Attr::kHidden));
-    ASSERT_TRUE(fs.SetTimes(QStringLiteral("\\R\\keep"), nullptr, nullptr, &kOddTime));
+    dev.File("\\R\\f.txt", "old");
+    ASSERT_TRUE(fs.SetAttributes("\\R\\f.txt", Attr::kReadOnly));
+    ASSERT_TRUE(fs.SetAttributes("\\R\\keep", Attr::kHidden));
+    ASSERT_TRUE(fs.SetTimes("\\R\\keep", nullptr, nullptr, &kOddTime));
 
     EXPECT_TRUE(ExtractArchive(fs, archive).Complete());
-    EXPECT_EQ(dev.Read(QStringLiteral("\\R\\f.txt")), QByteArray("new content"));
-    EXPECT_FALSE(*fs.GetAttributes(QStringLiteral("\\R\\f.txt")) & Attr::kReadOnly);
-    EXPECT_TRUE(*fs.GetAttributes(QStringLiteral("\\R\\keep")) & Attr::kHidden);
-    EXPECT_EQ(WriteTime(fs, QStringLiteral("\\R\\keep")), kOddTime);
-    EXPECT_EQ(dev.List(QStringLiteral("\\R")), QStringList({"f.txt", "keep\\"}));
+    EXPECT_EQ(dev.Read("\\R\\f.txt"), QByteArray("new content"));
+    EXPECT_FALSE(*fs.GetAttributes("\\R\\f.txt") & Attr::kReadOnly);
+    EXPECT_TRUE(*fs.GetAttributes("\\R\\keep") & Attr::kHidden);
+    EXPECT_EQ(WriteTime(fs, "\\R\\keep"), kOddTime);
+    EXPECT_EQ(dev.List("\\R"), QStringList({"f.txt", "keep\\"}));
 }
 
 TEST_F(RecycleArchiveTest, APlainFileIsNoArchive) {
-    dev.File(QStringLiteral("\\~Recycle\\old.txt"), "an item of the old version");
-    EXPECT_TRUE(ExtractArchive(fs, QStringLiteral("\\~Recycle\\old.txt")).NotAnArchive());
-    EXPECT_EQ(ReadArchiveEntries(fs, QStringLiteral("\\~Recycle\\old.txt")).code, kArchiveNotZip);
-    EXPECT_EQ(ExtractArchive(fs, QStringLiteral("\\~Recycle\\gone.nzc")).code, kArchiveUnreadable);
+    dev.File("\\~Recycle\\old.txt", "an item of the old version");
+    EXPECT_TRUE(ExtractArchive(fs, "\\~Recycle\\old.txt").NotAnArchive());
+    EXPECT_EQ(ReadArchiveEntries(fs, "\\~Recycle\\old.txt").code, kArchiveNotZip);
+    EXPECT_EQ(ExtractArchive(fs, "\\~Recycle\\gone.nzc").code, kArchiveUnreadable);
 }
 
 TEST_F(RecycleArchiveTest, AHeaderFieldRunningPastTheEndIsReadInFewCalls) {
@@ -98,30 +98,30 @@ TEST_F(RecycleArchiveTest, CancelLeavesNoArchiveOrStopsTheRestoreAfterTheCurrent
     const QStringList before = dev.Snapshot();
     ScriptedProgress midFile;  // as soon as the first megabyte is reported
     midFile.answer = [](const ProgressState& s) { return s.doneBytes == 0; };
-    const PackResult pack = PackIntoArchive(fs, QStringLiteral("\\L.bin"), archive, &midFile);
+    const PackResult pack = PackIntoArchive(fs, "\\L.bin", archive, &midFile);
     EXPECT_TRUE(pack.cancelled && !pack.packed);
     EXPECT_EQ(dev.Snapshot(), before);
 
-    ASSERT_TRUE(PackIntoArchive(fs, QStringLiteral("\\C"), archive).packed);
-    RemoveTree(fs, QStringLiteral("\\C"));
+    ASSERT_TRUE(PackIntoArchive(fs, "\\C", archive).packed);
+    RemoveTree(fs, "\\C");
     ScriptedProgress afterFirstFile;
     afterFirstFile.answer = [](const ProgressState& s) { return s.doneFiles < 1; };
     const ExtractResult result = ExtractArchive(fs, archive, &afterFirstFile);
     EXPECT_TRUE(result.cancelled && !result.Complete());
     EXPECT_EQ(result.files, 1u);
-    EXPECT_EQ(dev.List(QStringLiteral("\\C")).size(), 1);
+    EXPECT_EQ(dev.List("\\C").size(), 1);
     EXPECT_EQ(afterFirstFile.reports.first().totalFiles, 3u);
 }
 
 TEST_F(RecycleArchiveTest, RomFilesAndTheArchiveItselfAreNeverPacked) {
     dev.Make({"\\rom.bin=rom", "\\Outer\\a.txt=a"});
-    dev.SetRawAttributes(QStringLiteral("\\rom.bin"), Attr::kRomModule);
-    EXPECT_FALSE(PackIntoArchive(fs, QStringLiteral("\\rom.bin"), archive).packed);
+    dev.SetRawAttributes("\\rom.bin", Attr::kRomModule);
+    EXPECT_FALSE(PackIntoArchive(fs, "\\rom.bin", archive).packed);
     EXPECT_FALSE(dev.Exists(archive));
 
-    const QString inside = QStringLiteral("\\Outer\\self.nzc");
-    EXPECT_FALSE(PackIntoArchive(fs, QStringLiteral("\\Outer"), inside).packed);
-    EXPECT_EQ(dev.List(QStringLiteral("\\Outer")), QStringList{QStringLiteral("a.txt")});
+    const QString inside = "\\Outer\\self.nzc";
+    EXPECT_FALSE(PackIntoArchive(fs, "\\Outer", inside).packed);
+    EXPECT_EQ(dev.List("\\Outer"), QStringList{"a.txt"});
 }
 
 // The deleted item told from its entries: a file, a folder holding a single file in a
@@ -149,8 +149,7 @@ TEST(InferArchivedItem, TellsTheDeletedItemFromItsEntries) {
             entry.attributes = entry.isFolder ? Attr::kDirectory : Attr::kArchive;
             listing.entries.append(entry);
         }
-        const auto item =
-            InferArchivedItem(listing, QStringLiteral("\\~Recycle\\") + QLatin1String(row.archive));
+        const auto item = InferArchivedItem(listing, "\\~Recycle\\" + QString(row.archive));
         ASSERT_EQ(bool(item), !row.original.isEmpty()) << row.archive;
         if (!item) continue;
         EXPECT_EQ(item->originalPath, row.original);

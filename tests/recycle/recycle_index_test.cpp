@@ -63,7 +63,7 @@ protected:
 
 }  // namespace
 
-TEST_F(RecycleIndexTest, ThreeEntriesAreWrittenByteExactAndReadBackFieldForField) {
+TEST_F(RecycleIndexTest, EntriesAreWrittenByteExactAndReadBackFieldForField) {
     QByteArray expected = Header("NR1", 3);
     for (const RecycleEntry& e : kThree)
         expected += Record(e);
@@ -83,9 +83,8 @@ TEST_F(RecycleIndexTest, ThreeEntriesAreWrittenByteExactAndReadBackFieldForField
     ASSERT_TRUE(DeleteFileForce(rig.dev.fs(), kThree[1].archivePath));
     rig.bin.LoadRecycleIndex();
     EXPECT_EQ(rig.bin.entries(), QList<RecycleEntry>({kThree[0], kThree[2]}));
-}
 
-TEST_F(RecycleIndexTest, SizesFromFourGibibytesOnAreStoredAsTheLargest32BitValue) {
+    // Sizes from 4 GiB on are stored as the largest 32-bit value.
     RecycleEntry big = kThree[1];
     big.size = 5ull << 30;
     const QByteArray data = *EncodeRecycleIndex({big});

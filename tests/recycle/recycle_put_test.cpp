@@ -41,21 +41,31 @@ TEST_F(RecyclePut, ASecondItemOfTheSameNameGetsANumberedArchive) {
     EXPECT_FALSE(bin.MoveToRecycleBin("\\~Recycle"));  // the bin cannot go into itself
 }
 
-TEST_F(RecyclePut, FoldersEmptyOrNestedComeBackWhole) {
+// Archives are private to the user; a restore brings back every level, empty folders, the
+// attributes, write times and permission bits the items had.
+TEST_F(RecyclePut, ArchivesArePrivateAndItemsComeBackWhole) {
     rig.dev.Make({"\\Empty\\", "\\Docs\\a.txt=alpha", "\\Docs\\sub\\b.bin#20000",
-                  "\\Docs\\sub\\deep\\c.txt=gamma", "\\Docs\\empty\\", "\\Docs\\sub\\e\\"});
+                  "\\Docs\\sub\\deep\\c.txt=gamma", "\\Docs\\empty\\", "\\Docs\\sub\\e\\",
+                  "\\P\\secret.txt=s", "\\P\\tool.sh=t", "\\P\\shared.txt=x"});
     ASSERT_TRUE(fs.SetAttributes("\\Empty", Attr::kDirectory | Attr::kHidden));
     const QString deep = QStringLiteral("\\Docs\\sub\\deep\\c.txt");
     ASSERT_TRUE(fs.SetTimes(deep, nullptr, nullptr, &kOddTime));
+    const QList<std::pair<QString, quint32>> modes = {
+        {"\\P\\secret.txt", 0600}, {"\\P\\tool.sh", 0755}, {"\\P\\shared.txt", 0640}, {"\\P", 0700}};
+    for (const auto& [path, mode] : modes)
+        ASSERT_EQ(chmod(QFile::encodeName(fs.HostPath(path)).constData(), mode), 0);
     const QStringList before = rig.dev.Snapshot();
-    for (const char* item : {"\\Empty", "\\Docs"})
+    for (const char* item : {"\\Empty", "\\Docs", "\\P"})
         ASSERT_TRUE(bin.MoveToRecycleBin(item)) << item;
     EXPECT_EQ(bin.entries()[1].size, 20010u);
     EXPECT_TRUE(bin.entries()[1].IsFolder());
-    bin.RestoreFromBin({0, 1});
+    EXPECT_EQ(fs.GetPermissions(bin.entries()[2].archivePath), 0600u);
+    bin.RestoreFromBin({0, 1, 2});
     EXPECT_EQ(rig.dev.Snapshot(), before);
     EXPECT_TRUE(*fs.GetAttributes("\\Empty") & Attr::kHidden);
     EXPECT_EQ(WriteTime(fs, deep), FloorToEvenSecond(kOddTime));
+    for (const auto& [path, mode] : modes)
+        EXPECT_EQ(fs.GetPermissions(path), mode) << path;
 }
 
 TEST_F(RecyclePut, LeftoversGoButListedItemsAndLiveTemporaryFilesStay) {
@@ -80,23 +90,6 @@ TEST_F(RecyclePut, LeftoversGoButListedItemsAndLiveTemporaryFilesStay) {
     EXPECT_TRUE(rig.dev.Exists(live));
     ASSERT_EQ(bin.entries().size(), 2);
     EXPECT_EQ(bin.entries()[1].originalPath, "\\b.txt");
-}
-
-// Archives are private to the user; a restore brings back the bits the item had.
-TEST_F(RecyclePut, ArchivesArePrivateAndRestoresKeepThePermissionBits) {
-    rig.dev.Make({"\\P\\secret.txt=s", "\\P\\tool.sh=t", "\\P\\shared.txt=x"});
-    const QList<std::pair<QString, quint32>> modes = {{"\\P\\secret.txt", 0600},
-                                                      {"\\P\\tool.sh", 0755},
-                                                      {"\\P\\shared.txt", 0640},
-                                                      {"\\P", 0700}};
-    for (const auto& [path, mode] : modes)
-        ASSERT_EQ(chmod(QFile::encodeName(fs.HostPath(path)).constData(), mode), 0);
-    const std::optional<RecycleEntry> entry = bin.MoveToRecycleBin("\\P");
-    ASSERT_TRUE(entry);
-    EXPECT_EQ(fs.GetPermissions(entry->archivePath), 0600u);
-    bin.RestoreFromBin({0});
-    for (const auto& [path, mode] : modes)
-        EXPECT_EQ(fs.GetPermissions(path), mode) << path;
 }
 
 // Where the hidden mark cannot be stored the bin works without it and leaves nothing behind.

@@ -65,7 +65,7 @@ TEST_F(RecycleRestore, CancelEndsTheRunNoSkipsARowAndYesToAllAsksOnce) {
     EXPECT_EQ(rig.BinItems(), QStringList());
 }
 
-TEST_F(RecycleRestore, AFolderConflictAsksWithTheFolderQuestion) {
+TEST_F(RecycleRestore, AFolderConflictAsksTheFolderQuestionAndEraseGoesFromTheLastRow) {
     rig.dev.Make({"\\Docs\\x.txt=x"});
     ASSERT_TRUE(bin.MoveToRecycleBin("\\Docs"));
     rig.dev.Make({"\\Docs\\"});
@@ -73,11 +73,20 @@ TEST_F(RecycleRestore, AFolderConflictAsksWithTheFolderQuestion) {
     ASSERT_EQ(rig.prompt.confirms.size(), 1);
     const ConfirmRequest& asked = rig.prompt.confirms[0];
     EXPECT_EQ(asked.templateId, IDD_CONFIRM);
-    EXPECT_EQ(asked.textId, IDS_CONFIRM_REPLACE_FOLDER);
     EXPECT_EQ(asked.text, FormatStr(IDS_CONFIRM_REPLACE_FOLDER, QStringLiteral("Docs")));
     EXPECT_EQ(asked.titleId, IDS_REPLACE_FOLDER_TITLE);
     EXPECT_EQ(asked.allButtonId, IDS_REPLACE_ALL);
     EXPECT_EQ(Read("\\Docs\\x.txt"), "x");
+
+    // Erase goes from the last row to the first and skips rows that are not there.
+    QList<int> removed;
+    RecycleBin::RestoreObserver observer;
+    observer.rowRemoved = [&removed](int row) { removed.append(row); };
+    bin.EraseFromBin({1, 0, 7}, observer);
+    EXPECT_EQ(removed, QList<int>({1, 0}));
+    EXPECT_TRUE(bin.entries().isEmpty());
+    EXPECT_EQ(rig.BinItems(), QStringList());
+    EXPECT_EQ(Read("\\A\\one.txt"), "new one");
 }
 
 // Too little room, or a file where the folder would go: one message for the run, and the
@@ -192,15 +201,4 @@ TEST_F(RecycleRestore, AnArchiveWritesOnlyInsideItsOwnItem) {
         EXPECT_EQ(Outside(), before) << row.members.join(' ');
         EXPECT_FALSE(rig.dev.Exists("\\Temp")) << row.members.join(' ');
     }
-}
-
-TEST_F(RecycleRestore, EraseRemovesTheArchivesFromTheLastRowToTheFirst) {
-    QList<int> removed;
-    RecycleBin::RestoreObserver observer;
-    observer.rowRemoved = [&removed](int row) { removed.append(row); };
-    bin.EraseFromBin({1, 0, 7}, observer);
-    EXPECT_EQ(removed, QList<int>({1, 0}));
-    EXPECT_TRUE(bin.entries().isEmpty());
-    EXPECT_EQ(rig.BinItems(), QStringList());
-    EXPECT_EQ(Read("\\A\\one.txt"), "new one");
 }
