@@ -2,6 +2,9 @@
 
 #include <QCryptographicHash>
 
+#include "crypt/cipher.h"
+#include "crypt/cipher_stream.h"
+#include "crypt/crypto_provider.h"
 #include "crypt/decrypt_file.h"
 #include "crypt/encrypt_file.h"
 #include "crypt/encrypted_file_reader.h"
@@ -141,4 +144,23 @@ TEST(EncryptFile, FailuresAndCancelsLeaveEveryFileAsItWas) {
         [](FaultyDeviceFs::Op op, const QString&) { return op == FaultyDeviceFs::Op::Flush; });
     EXPECT_EQ(DecryptFile(faulty, "\\a.enc", "\\a.txt", kPw), CryptResult::WriteFailed);
     EXPECT_EQ(d.Snapshot(), before);
+}
+
+// The vectors themselves are checked through whole files (encrypt_file_test).
+TEST(Cipher, TheProviderNameChoosesTheKeyAndAnUnknownOneFails) {
+    // No provider name: the document's choice, the Enhanced one here.
+    QByteArray c = kRecordA;
+    ASSERT_EQ(Encipher(QString(), QStringLiteral("pw"), c.data(), c.size()), kCipherOk);
+    EXPECT_EQ(c, kBodyA);
+
+    // Provider names ignore case; an unknown one fails and leaves the buffer.
+    EXPECT_EQ(DeriveCipherKey(kEnhanced.toUpper(), QStringLiteral("pw")), kPwMd5);
+    EXPECT_FALSE(DeriveCipherKey(QString(), QStringLiteral("pw")));
+    ASSERT_TRUE(IsCipherAvailable());
+    EXPECT_EQ(ChooseCryptoProvider(), kEnhanced);
+    QByteArray a = kRecordA;
+    EXPECT_EQ(Encipher(QStringLiteral("Nope"), QStringLiteral("pw"), a.data(), a.size()),
+              kCipherFailed);
+    EXPECT_EQ(a, kRecordA);
+    EXPECT_FALSE(CipherStream::Create(QStringLiteral("Nope"), QStringLiteral("pw")));
 }
