@@ -123,9 +123,21 @@ void SortItems(std::vector<FileItem>& rows, int sortMethod, bool directionFlag) 
         }
         return compare(rows[a.index], rows[b.index]) < 0;
     });
-    std::vector<FileItem> sorted;
-    sorted.reserve(rows.size());
-    for (const Entry& entry : order)
-        sorted.push_back(std::move(rows[entry.index]));
-    rows.swap(sorted);
+    // Rows move along the cycles of the order, in place: a second vector of a million rows
+    // would add a third to the memory of the list.
+    for (quint32 start = 0; start < quint32(order.size()); ++start) {
+        if (order[start].index == start) continue;
+        FileItem held = std::move(rows[start]);
+        quint32 at = start;
+        for (;;) {
+            const quint32 from = order[at].index;
+            order[at].index = at;
+            if (from == start) {
+                rows[at] = std::move(held);
+                break;
+            }
+            rows[at] = std::move(rows[from]);
+            at = from;
+        }
+    }
 }
