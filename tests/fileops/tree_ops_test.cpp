@@ -135,8 +135,8 @@ TEST(CopyTree, NamesEveryEntryItLeavesOut) {
 }
 
 // A watched removal knows its totals before the first file goes, so the bar advances; a
-// cancel stops it after the current file.
-TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFileAndStopsWhenCancelled) {
+// cancel stops a removal or a copy after the current file.
+TEST(TreeOps, RemovalReportsItsTotalsAndACancelStopsEitherWalk) {
     TempDevice d;
     d.Make({"\\T\\a#1000", "\\T\\Sub\\b#24", "\\T\\Sub\\Deeper\\c#10"});
     ScriptedProgress recorder;
@@ -155,4 +155,10 @@ TEST(RemoveTree, ReportsTheTreesTotalsFromTheFirstFileAndStopsWhenCancelled) {
     EXPECT_TRUE(r.cancelled);
     EXPECT_EQ(r.files, 2u);
     EXPECT_EQ(d.List("\\T").size(), 2);
+
+    // A cancelled copy goes no further: the other folder is not made.
+    d.Make({"\\S\\A\\a=1", "\\S\\B\\b=2"});
+    stop.answer = [](const ProgressState&) { return false; };
+    EXPECT_TRUE(CopyTree(d.fs(), "\\S", "\\C", nullptr, &stop).cancelled);
+    EXPECT_EQ(d.List("\\C").size(), 1);
 }

@@ -207,7 +207,7 @@ TEST(DeviceFs, RomAndReadOnlyFilesRefuseChanges) {
     EXPECT_TRUE(d.fs().DeleteFile("\\renamed.txt"));
 }
 
-TEST(DeviceFs, StorageCardsAreFoldersInTheRoot) {
+TEST(DeviceFs, StorageCardsAreFoldersInTheRootThatNeverHideAnother) {
     TempDevice d({"Storage Card"});
     d.Make({"\\My Documents\\", "\\Storage Card\\photo.jpg=jpg"});
     EXPECT_TRUE(QFile::exists(d.CardHostDir("Storage Card") + "/photo.jpg"));
@@ -232,6 +232,24 @@ TEST(DeviceFs, StorageCardsAreFoldersInTheRoot) {
     EXPECT_EQ(d.List("\\"), QStringList{"My Documents\\"});
     EXPECT_FALSE(d.Exists("\\Storage Card"));
     EXPECT_TRUE(d.fs().StorageCards().isEmpty());
+
+    // Media never hide a root folder or another card.
+    d.Make({"\\My Documents\\mine.txt=1"});
+    HostDeviceFs::Config config;
+    config.rootDir = d.HostRoot();
+    config.reservedNames = {"~Recycle"};  // made later, when the bin is first used
+    for (const char* card : {"My Documents", "Card", "CARD", "Card (2)", "~recycle"}) {
+        const QString dir = d.BaseDir() + "/media/" + card;
+        QDir().mkpath(dir);
+        QFile(dir + "/stick.txt").open(QIODevice::WriteOnly);
+        config.cards.append({card, dir});
+    }
+    HostDeviceFs fs(config);
+    EXPECT_EQ(fs.StorageCards(),
+              (QStringList{"My Documents (2)", "Card", "CARD (2)", "Card (2) (2)", "~recycle (2)"}));
+    ASSERT_TRUE(PathExists(fs, QStringLiteral("\\My Documents\\mine.txt"), &record));
+    EXPECT_FALSE(PathExists(fs, QStringLiteral("\\My Documents\\stick.txt"), &record));
+    EXPECT_TRUE(PathExists(fs, QStringLiteral("\\My Documents (2)\\stick.txt"), &record));
 }
 
 TEST(DeviceFs, CopyReplacesKeepingAttributesAndWriteTimeAndMoveNeverReplaces) {
@@ -267,7 +285,7 @@ TEST(DeviceFs, CopyReplacesKeepingAttributesAndWriteTimeAndMoveNeverReplaces) {
     EXPECT_TRUE(d.Exists("\\Folder\\Sub"));
 }
 
-TEST(DeviceFs, OpenModesAndReplace) {
+TEST(DeviceFs, OpenModesReplaceAnd64BitTimesAndSizes) {
     TempDevice d;
     EXPECT_FALSE(d.fs().Open("\\none.txt", OpenMode::Read));
     EXPECT_FALSE(d.fs().Open("\\none.txt", OpenMode::ReadWrite));
@@ -295,10 +313,8 @@ TEST(DeviceFs, OpenModesAndReplace) {
     EXPECT_EQ(d.Read("\\index.bin"), "fresh");
     EXPECT_EQ(Attributes(d, "\\index.bin"), Attr::kHidden | Attr::kArchive);
     EXPECT_FALSE(d.Exists("\\index.tmp"));
-}
 
-TEST(DeviceFs, FileTimesAndSizesAre64Bit) {
-    TempDevice d;
+    // Times and sizes are 64-bit.
     d.Make({"\\big.bin=x"});
     ASSERT_EQ(truncate(QFile::encodeName(d.fs().HostPath("\\big.bin")).constData(),
                        5LL * 1024 * 1024 * 1024 + 7),
@@ -355,27 +371,6 @@ TEST(DeviceFs, NothingFollowsAFolderSwappedForALink) {
     ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
     EXPECT_EQ(victim.readAll(), "keep");
     EXPECT_EQ(d.Read("\\src.txt"), "data");
-}
-
-TEST(DeviceFs, MediaNeverHideARootFolderOrAnotherCard) {
-    TempDevice d;
-    d.Make({"\\My Documents\\mine.txt=1"});
-    HostDeviceFs::Config config;
-    config.rootDir = d.HostRoot();
-    config.reservedNames = {"~Recycle"};  // made later, when the bin is first used
-    for (const char* card : {"My Documents", "Card", "CARD", "Card (2)", "~recycle"}) {
-        const QString dir = d.BaseDir() + "/media/" + card;
-        QDir().mkpath(dir);
-        QFile(dir + "/stick.txt").open(QIODevice::WriteOnly);
-        config.cards.append({card, dir});
-    }
-    HostDeviceFs fs(config);
-    EXPECT_EQ(fs.StorageCards(),
-              (QStringList{"My Documents (2)", "Card", "CARD (2)", "Card (2) (2)", "~recycle (2)"}));
-    FindData record;
-    ASSERT_TRUE(PathExists(fs, QStringLiteral("\\My Documents\\mine.txt"), &record));
-    EXPECT_FALSE(PathExists(fs, QStringLiteral("\\My Documents\\stick.txt"), &record));
-    EXPECT_TRUE(PathExists(fs, QStringLiteral("\\My Documents (2)\\stick.txt"), &record));
 }
 
 TEST(DeviceFs, TemporaryFilesArePrivateHiddenAndSweptOnlyWhenTheirWriterIsGone) {
