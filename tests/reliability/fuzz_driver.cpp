@@ -16,7 +16,6 @@
 #include <random>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
-extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {
 
@@ -110,7 +109,6 @@ void Run(const QByteArray& input, long timeout) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
     long maxTime = 0;
     long seed = 0;
     long timeout = 20;
