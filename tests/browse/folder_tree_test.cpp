@@ -33,45 +33,23 @@ protected:
     }
 };
 
-TEST_F(FolderTreeTest, ListsLazilyAndWalksToTheCurrentFolder) {
+// Folders not opened are not listed but show whether they could be; collapsing forgets the
+// sub folders, expanding and refreshing read them again.
+TEST_F(FolderTreeTest, ListsLazilyAndRereadsOnExpandAndRefresh) {
     device.Make({"\\My Documents\\b\\deep\\", "\\My Documents\\A\\", "\\My Documents\\x.txt=x",
                  "\\Windows\\Fonts\\"});
     Open();
     EXPECT_EQ(Children(tree().TopItem()), QStringList({"My Documents", "Temp", "Windows"}));
     EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("My Documents"));
     EXPECT_EQ(Children(Find("\\My Documents")), QStringList({"A", "b"}));
-    // Folders not opened are not listed, but show whether they could be.
-    EXPECT_EQ(Find("\\Windows")->childCount(), 0);
-    EXPECT_TRUE(HasButton(Find("\\Windows")));
-    EXPECT_FALSE(HasButton(Find("\\Temp")));
+    QTreeWidgetItem* windows = Find("\\Windows");
+    EXPECT_EQ(windows->childCount(), 0);
+    EXPECT_TRUE(HasButton(windows));
     EXPECT_TRUE(HasButton(Find("\\My Documents\\b")));
     EXPECT_EQ(NTreeView::ItemImage(Find("\\My Documents")), NTreeView::kOpenFolder);
-    EXPECT_EQ(NTreeView::ItemImage(Find("\\Windows")), NTreeView::kClosedFolder);
-}
+    EXPECT_EQ(NTreeView::ItemImage(windows), NTreeView::kClosedFolder);
 
-TEST_F(FolderTreeTest, SelectingNavigatesButSyncingOnlyMovesTheTree) {
-    device.Make({"\\Windows\\a.txt=a", "\\Windows\\Fonts\\"});
-    Open();
-    // A missing folder stops at its deepest ancestor; the window stays.
-    ASSERT_TRUE(tree().SyncToPath(QStringLiteral("\\windows\\fonts\\Missing")));
-    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Fonts"));
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
-    EXPECT_TRUE(tree().navigationEnabled());
-
-    tree().setCurrentItem(Find("\\Windows"));
-    Settle();
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows"));
-    EXPECT_EQ(RowNames(), QStringList({"Fonts", "a.txt"}));
-    EXPECT_EQ(frame().GetAddressBar()->History().first(), QStringLiteral("\\Windows"));
-}
-
-// Collapsing forgets the sub folders; expanding and refreshing read them again.
-TEST_F(FolderTreeTest, SubFoldersAreRereadOnExpandAndRefresh) {
-    device.Make({"\\Windows\\Fonts\\"});
-    Open();
-    QTreeWidgetItem* windows = Find("\\Windows");
     windows->setExpanded(true);
-    EXPECT_EQ(Children(windows), QStringList({"Fonts"}));
     device.Folder(QStringLiteral("\\Windows\\Help"));
     windows->setExpanded(false);
     EXPECT_EQ(windows->childCount(), 0);
@@ -87,6 +65,35 @@ TEST_F(FolderTreeTest, SubFoldersAreRereadOnExpandAndRefresh) {
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Temp\\New")));
     frame().OnCommand(ID_FILE_REFRESH);
     EXPECT_EQ(temp->childCount(), 0);
+}
+
+// Syncing only moves the tree (a missing folder stops at its deepest ancestor; one made after
+// its level was listed reads the level again); selecting navigates. The tree's commands act
+// on the folder it highlights, even when the list shows another.
+TEST_F(FolderTreeTest, SyncMovesTheTreeSelectingNavigatesAndCommandsActOnTheHighlight) {
+    device.Make({"\\Windows\\a.txt=a", "\\Windows\\Fonts\\"});
+    Open();
+    ASSERT_TRUE(tree().SyncToPath(QStringLiteral("\\windows\\fonts\\Missing")));
+    EXPECT_EQ(tree().GetSelectedText(), QStringLiteral("Fonts"));
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+    EXPECT_TRUE(tree().navigationEnabled());
+    tree().setCurrentItem(Find("\\Windows"));
+    Settle();
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows"));
+    EXPECT_EQ(RowNames(), QStringList({"Fonts", "a.txt"}));
+    EXPECT_EQ(frame().GetAddressBar()->History().first(), QStringLiteral("\\Windows"));
+
+    device.Make({"\\My Documents\\New\\x.txt=x"});
+    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\My Documents\\New"), true));
+    EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\My Documents\\New"));
+    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\Temp"), false));
+    FocusTree();
+    ASSERT_TRUE(frame().OnCommand(ID_EDIT_DELETE));
+    Settle();
+    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\New")));
+    EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp")));
+    EXPECT_TRUE(Children(Find("\\My Documents")).isEmpty());
+    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
 }
 
 TEST_F(FolderTreeTest, RenamingInPlaceMovesTheFolderAndTheWindow) {
@@ -108,24 +115,6 @@ TEST_F(FolderTreeTest, RenamingInPlaceMovesTheFolderAndTheWindow) {
     QString path;
     ASSERT_TRUE(list().GetItemPath(0, &path));
     EXPECT_EQ(path, QStringLiteral("\\Temp\\New\\a.txt"));
-}
-
-// A folder made after its level was listed: syncing reads that level again. The tree's
-// commands act on the folder it highlights, even when the list shows another.
-TEST_F(FolderTreeTest, SyncRereadsALevelAndTreeCommandsActOnTheHighlightedFolder) {
-    Open();
-    device.Make({"\\My Documents\\New\\x.txt=x"});
-    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\My Documents\\New"), true));
-    EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\My Documents\\New"));
-
-    ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\Temp"), false));
-    FocusTree();
-    ASSERT_TRUE(frame().OnCommand(ID_EDIT_DELETE));
-    Settle();
-    EXPECT_FALSE(device.Exists(QStringLiteral("\\My Documents\\New")));
-    EXPECT_TRUE(device.Exists(QStringLiteral("\\Temp")));
-    EXPECT_TRUE(Children(Find("\\My Documents")).isEmpty());
-    EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
 }
 
 // Other programs' changes show without a refresh: the list keeps its selection, the tree its

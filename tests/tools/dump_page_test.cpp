@@ -29,7 +29,7 @@ TEST(DumpPage, MovesStayInsideTheFile) {
             << int(row.move) << " " << row.offset << " " << row.size;
 }
 
-TEST(DumpPage, APartPageShowsPlaceholdersAfterTheEnd) {
+TEST(DumpPage, APartPageShowsPlaceholdersAfterTheEndAndOffsetsStayExact) {
     const DumpPage empty = BuildDumpPage({}, 0, 0, DumpMode::Characters, DumpHalf::First);
     EXPECT_EQ(empty[9].offsetText, "000A2");
     EXPECT_EQ(empty[9].text, RepeatText(" ", kDumpRowBytes));
@@ -42,6 +42,13 @@ TEST(DumpPage, APartPageShowsPlaceholdersAfterTheEnd) {
     EXPECT_EQ(page[1].text, "C6 C7 " + RepeatText("-- ", 16));
     EXPECT_EQ(page[9].text, RepeatText("-- ", kDumpRowBytes));
     EXPECT_EQ(page[0].shownText, page[0].text);
+    // Offsets widen beyond five digits and stay exact in large files.
+    EXPECT_EQ(DumpOffsetText(0xFFFFF, 0x100000), "FFFFF");
+    EXPECT_EQ(DumpOffsetText(0x12, 0x100001), "000012");
+    const qint64 big = 0x1'2345'6789LL;
+    const DumpPage large = BuildDumpPage({}, big, big + 100, DumpMode::Hex, DumpHalf::Second);
+    EXPECT_EQ(large[0].offset, big + 9);
+    EXPECT_EQ(large[0].offsetText, "123456792");
 }
 
 TEST(DumpPage, SecondHalfAndCharacters) {
@@ -68,15 +75,6 @@ TEST(DumpPage, SecondHalfAndCharacters) {
     EXPECT_EQ(chars[3].text, "6789:;<=>?@ABCDEFG");
     // 126 is '~', 127 (DEL) and above are no printable characters.
     EXPECT_EQ(chars[7].text, "~" + RepeatText(".", kDumpRowBytes - 1));
-}
-
-TEST(DumpPage, OffsetsStayExactInLargeFiles) {
-    EXPECT_EQ(DumpOffsetText(0xFFFFF, 0x100000), "FFFFF");
-    EXPECT_EQ(DumpOffsetText(0x12, 0x100001), "000012");
-    const qint64 big = 0x1'2345'6789LL;
-    const DumpPage page = BuildDumpPage({}, big, big + 100, DumpMode::Hex, DumpHalf::Second);
-    EXPECT_EQ(page[0].offset, big + 9);
-    EXPECT_EQ(page[0].offsetText, "123456792");
 }
 
 TEST(DumpFile, ReadsPagesAndRefusesWhatItCannotOpen) {

@@ -25,19 +25,7 @@ TEST(SystemFigures, ParsesHostMemory) {
         EXPECT_FALSE(ParseMemInfo(bad)) << bad;
 }
 
-TEST(SystemFigures, WithoutACardOrMemoryTheFiguresReadZero) {
-    TempDevice device;
-    const SystemFigures figures =
-        GatherSystemFigures(device.fs(), HostMemory{2ULL << 30, (1ULL << 30) + 1023});
-    EXPECT_EQ(figures.ProgramTotalText(), "2,097,152");
-    EXPECT_EQ(figures.ProgramFreeText(), "1,048,576");
-    EXPECT_TRUE(figures.cards.isEmpty());
-    EXPECT_EQ(figures.CardTotalText(), "0");
-    EXPECT_EQ(figures.CardFreeText(), "0");
-    EXPECT_EQ(GatherSystemFigures(device.fs(), std::nullopt).ProgramTotalText(), "0");
-}
-
-TEST(SystemFigures, FirstCardShownAndAnotherChosen) {
+TEST(SystemFigures, FirstCardShownAnotherChosenAndMissingFiguresReadZero) {
     TempDevice device;
     FixedSpaceFs fs(device.fs());
     fs.cards = {"Storage Card", "SD Card", "Broken"};
@@ -64,6 +52,15 @@ TEST(SystemFigures, FirstCardShownAndAnotherChosen) {
     EXPECT_EQ(figures.CardTotalText(), "0");
     EXPECT_FALSE(ChooseCard(fs, figures, QStringLiteral("Windows")));
     EXPECT_EQ(figures.chosenCard, "Broken");
+
+    // Without a card or memory figures, they read zero; memory counts whole kilobytes.
+    const SystemFigures none =
+        GatherSystemFigures(device.fs(), HostMemory{2ULL << 30, (1ULL << 30) + 1023});
+    EXPECT_EQ(none.ProgramTotalText(), "2,097,152");
+    EXPECT_EQ(none.ProgramFreeText(), "1,048,576");
+    EXPECT_TRUE(none.cards.isEmpty());
+    EXPECT_EQ(none.CardTotalText() + none.CardFreeText(), "00");
+    EXPECT_EQ(GatherSystemFigures(device.fs(), std::nullopt).ProgramTotalText(), "0");
 }
 
 }  // namespace
