@@ -83,8 +83,6 @@ TEST(CompareItems, DatesTypesAndAttributesThenNames) {
     d.typeName = QStringLiteral("folder");
     EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, false),
               QStringList({"d", "b.jpg", "a.txt", "c.txt"}));
-    EXPECT_EQ(Sorted({c, a, d, b}, kSortByType, true),
-              QStringList({"d", "c.txt", "a.txt", "b.jpg"}));
 
     FileItem plain = Item("plain"), hidden = Item("hidden"), readOnly = Item("readonly");
     plain.attributes = 0;

@@ -185,10 +185,18 @@ TEST_F(FileViewTest, PicturesGetThumbnailsAfterTheEventLoopRuns) {
     }
 }
 
+// Escape out of a menu gives the focus back to the pane.
 TEST_F(FileViewTest, KeysMoveThroughFoldersAndActOnTheSelection) {
     device.Make({"\\My Documents\\Sub\\a.txt=a", "\\My Documents\\b.txt=b"});
     Open();
     FocusList();
+    QMenu* edit = frame().MenuBarPopup(1);
+    frame().menuBar()->setActiveAction(edit->menuAction());
+    Settle();
+    ASSERT_TRUE(edit->isVisible());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(list().HasFocusInside());
     auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         Settle();  // the command states follow the selection when idle
         QTest::keyClick(list().ActiveView(), key, modifiers);
@@ -208,18 +216,6 @@ TEST_F(FileViewTest, KeysMoveThroughFoldersAndActOnTheSelection) {
     list().SelectRow(list().FindRowByName("Sub"), RowSelect::Select, RowScope::Alone);
     press(Qt::Key_F2);
     EXPECT_TRUE(list().ActiveView()->viewport()->findChild<QLineEdit*>());
-}
-
-TEST_F(FileViewTest, EscapeOutOfAMenuGivesTheFocusBackToThePane) {
-    Open();
-    FocusList();
-    QMenu* edit = frame().MenuBarPopup(1);
-    frame().menuBar()->setActiveAction(edit->menuAction());
-    Settle();
-    ASSERT_TRUE(edit->isVisible());
-    QTest::keyClick(edit, Qt::Key_Escape);
-    Settle();
-    EXPECT_TRUE(list().HasFocusInside());
 }
 
 }  // namespace

@@ -214,9 +214,8 @@ TEST_F(FolderListingTest, RemovingRowsDropsOnlyTheVanishedOnesOfThoseGiven) {
     device.Make({"\\A\\a.txt", "\\A\\b.txt", "\\A\\c.txt", "\\A\\d.txt", "\\A\\E\\"});
     auto listing = Listing();
     listing->FillList("\\A", QString());
-    for (const char* gone : {"\\A\\a.txt", "\\A\\c.txt", "\\A\\d.txt"}) {
+    for (const char* gone : {"\\A\\a.txt", "\\A\\c.txt", "\\A\\d.txt"})
         ASSERT_TRUE(device.fs().DeleteFile(gone));
-    }
     // Row 4 (d.txt) vanished too but is not among the rows given.
     EXPECT_EQ(listing->RemoveVanishedRows({0, 1, 2, 3, 2, 17}), QList<int>({3, 1}));
     EXPECT_EQ(Names(*listing), QStringList({"E", "b.txt", "d.txt"}));

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 constexpr quint32 kFile = Attr::kArchive;
 constexpr quint32 kFolder = Attr::kDirectory;
 
@@ -65,5 +63,3 @@ TEST(ListFilter, BinFolderIsHiddenOnlyAsAFolderOfThatName) {
     EXPECT_FALSE(filter.Passes(kFolder | Attr::kHidden, QStringLiteral("~recycle")));
     EXPECT_TRUE(filter.Passes(kFile, QStringLiteral("~Recycle")));
 }
-
-}  // namespace

@@ -24,7 +24,7 @@ TEST_F(CommandRulesTest, TheWindowGathersItsFactsAndMenusApplyTheRulesWhenTheyOp
     SelectNames({});
     emit frame().MenuBarPopup(0)->aboutToShow();
     EXPECT_FALSE(frame().commands().Action(ID_FILE_ENCRYPT)->isEnabled());
-    SelectOnly({"a.txt", "b.txt"});
+    SelectNames({"a.txt", "b.txt"});
     emit frame().MenuBarPopup(0)->aboutToShow();
     EXPECT_TRUE(frame().commands().Action(ID_FILE_ENCRYPT)->isEnabled());
     EXPECT_FALSE(Enabled(ID_EDIT_RENAME));
@@ -34,7 +34,7 @@ TEST_F(CommandRulesTest, TheWindowGathersItsFactsAndMenusApplyTheRulesWhenTheyOp
     ASSERT_TRUE(open && del);
     EXPECT_FALSE(open->isEnabled());
     EXPECT_TRUE(del->isEnabled());
-    SelectOnly({"Sub"});
+    SelectNames({"Sub"});
     EXPECT_FALSE(Enabled(ID_FILE_SEND_MAIL));
 
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
@@ -82,7 +82,7 @@ TEST_F(CommandRulesTest, HandlersAndAcceleratorsRunOnlyEnabledCommands) {
     EXPECT_EQ(ran, QList<int>({ID_FILE_DUMP, ID_EDIT_COPY, ID_EDIT_CUT}));
 
     FocusTree();
-    SelectOnly({"a.txt"});
+    SelectNames({"a.txt"}, false);
     frame().OnCommand(ID_EDIT_INVERT_SELECTION);
     EXPECT_TRUE(list().HasFocusInside());
     EXPECT_EQ(list().GetSelectedRows(), QList<int>({0, 2}));

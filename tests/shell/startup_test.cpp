@@ -20,12 +20,15 @@ protected:
     }
 };
 
-TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocuments) {
+// The bin is checked at each start, and an old one converted.
+TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocumentsAndTheBinIsChecked) {
     device.Folder(QStringLiteral("\\Gone"));
     SetSetting(IDS_KEY_WORK_DIRECTORY, QStringLiteral("\\Gone"));
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Gone")));
     Open();
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(document->checkCount, 1);
+    EXPECT_EQ(document->compressCount, 0);
     frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
     frame().close();
     EXPECT_EQ(Setting(IDS_KEY_WORK_DIRECTORY), QStringLiteral("\\Temp"));
@@ -36,12 +39,6 @@ TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocuments) {
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\My Documents")));
     Open();
     EXPECT_TRUE(tree().IsRootSelected());
-}
-
-TEST_F(StartupTest, TheBinIsCheckedAfterCreationAndAnOldOneConverted) {
-    Open();
-    EXPECT_EQ(document->checkCount, 1);
-    EXPECT_EQ(document->compressCount, 0);
     Close();
     CountingDocument old(device.fs());
     old.indexIsCurrent = false;

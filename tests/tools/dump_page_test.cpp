@@ -8,8 +8,6 @@
 #include "tools/dump_file.h"
 #include "tools/dump_page.h"
 
-namespace {
-
 // One row per move: where it goes from an offset in a file of a size (pages of 180 bytes).
 TEST(DumpPage, MovesStayInsideTheFile) {
     const qint64 big = 0x1'2345'6789LL;
@@ -94,5 +92,3 @@ TEST(DumpFile, ReadsPagesAndRefusesWhatItCannotOpen) {
     EXPECT_FALSE(DumpFile::Open(device.fs(), QStringLiteral("\\Folder"), prompt));
     EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_OPEN_FILE, IDS_CANNOT_OPEN_FILE}));
 }
-
-}  // namespace
