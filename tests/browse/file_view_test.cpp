@@ -176,9 +176,7 @@ TEST_F(FileViewTest, PicturesGetThumbnailsAfterTheEventLoopRuns) {
         return !shown.isNull() && shown.pixelColor(shown.rect().center()) == QColor(Qt::red);
     };
     EXPECT_FALSE(isRed("a.png"));
-    for (int wait = 0; wait < 40 && !isRed("a.png"); ++wait)
-        QTest::qWait(25);
-    EXPECT_TRUE(isRed("a.png"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isRed("a.png"); }, 1000));
     for (const char* name : {"broken.jpg", "huge.bmp"}) {
         const QModelIndex index = list().model()->index(list().FindRowByName(name), 0);
         EXPECT_FALSE(index.data(Qt::DecorationRole).value<QIcon>().isNull()) << name;

@@ -1,5 +1,4 @@
 #include <QLineEdit>
-#include <functional>
 
 #include "resources/ids.h"
 #include "shell/frame_fixture.h"
@@ -127,15 +126,13 @@ TEST_F(FolderTreeTest, ListAndTreeFollowChangesMadeByOtherPrograms) {
     Find("\\Windows\\Fonts")->setExpanded(true);
     list().SelectRow(list().FindRowByName("b.txt"), RowSelect::Select, RowScope::Alone);
     Settle();
-    auto waitFor = [](const std::function<bool()>& done) {
-        for (int wait = 0; wait < 60 && !done(); ++wait)
-            QTest::qWait(50);
-    };
     device.Make({"\\My Documents\\a.txt=a", "\\Apps\\"});
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\My Documents\\Old")));
     ASSERT_TRUE(device.fs().MoveFile(QStringLiteral("\\Windows\\Fonts"),
                                      QStringLiteral("\\Windows\\Glyphs")));
-    waitFor([&] { return Find("\\Windows\\Glyphs") && Find("\\Apps") && RowNames().size() == 2; });
+    QTest::qWaitFor([&] {
+        return Find("\\Windows\\Glyphs") && Find("\\Apps") && RowNames().size() == 2;
+    });
     EXPECT_EQ(RowNames(), QStringList({"a.txt", "b.txt"}));
     EXPECT_EQ(list().GetSelectedRows(), QList<int>({1}));
     EXPECT_EQ(Children(tree().TopItem()), QStringList({"Apps", "My Documents", "Temp", "Windows"}));
@@ -148,7 +145,7 @@ TEST_F(FolderTreeTest, ListAndTreeFollowChangesMadeByOtherPrograms) {
     ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\Windows\\Glyphs\\Big"), true));
     ASSERT_TRUE(device.fs().MoveFile(QStringLiteral("\\Windows\\Glyphs\\Big"),
                                      QStringLiteral("\\Windows\\Glyphs\\Bold")));
-    waitFor([&] { return Find("\\Windows\\Glyphs\\Bold"); });
+    QTest::qWaitFor([&] { return Find("\\Windows\\Glyphs\\Bold"); });
     EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\Windows\\Glyphs\\Bold"));
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows\\Glyphs\\Bold"));
 }
