@@ -81,9 +81,7 @@ void FolderListing::SortRows() {
         for (FileItem& item : rows_)
             ::EnsureItemIcon(item, currentFolder_, shell_, icons_);
     }
-    const ItemComparer compare(sortMethod_, directionFlag_);
-    std::sort(rows_.begin(), rows_.end(),
-              [&compare](const FileItem& a, const FileItem& b) { return compare(a, b) < 0; });
+    SortItems(rows_, sortMethod_, directionFlag_);
     Renumber();
 }
 

@@ -57,6 +57,26 @@ TEST(CompareItems, NameOrderMatchesQtCaseInsensitiveComparison) {
     }
 }
 
+// The keyed sort by name gives the comparer's order, whether the first 16 characters decide
+// or not (long shared prefixes, names that are not ASCII there, folders).
+TEST(CompareItems, SortItemsByNameGivesTheComparersOrder) {
+    std::vector<FileItem> items;
+    for (const char* name : {"file000010.txt", "FILE000002.txt", "file00000000000000000b",
+                             "file00000000000000000A", "資料", "Straße", "strasse2", "a", "B",
+                             "é", "Ab", "abcdefghijklmnop", "abcdefghijklmnopé", "_x", "zz"})
+        items.push_back(Item(name));
+    items.push_back(Folder("Zeta"));
+    items.push_back(Folder("alpha"));
+    for (bool flag : {false, true}) {
+        std::vector<FileItem> sorted = items;
+        SortItems(sorted, kSortByName, flag);
+        QStringList names;
+        for (const FileItem& item : sorted)
+            names.append(item.name);
+        EXPECT_EQ(names, Sorted(items, kSortByName, flag)) << flag;
+    }
+}
+
 // All 64 bits take part: 4 GiB + 1 byte is larger than 3 GiB although its low word is 1.
 TEST(CompareItems, SizesRunLargestFirstOnAll64Bits) {
     const quint64 giB = quint64(1) << 30;
