@@ -37,12 +37,6 @@ protected:
         return names;
     }
 
-    void SetWritten(const QString& path, int day) {
-        const QDateTime noon(QDate(2020, 1, day), QTime(12, 0), Qt::UTC);
-        FileTime time = FileTimeFromDateTime(noon);
-        ASSERT_TRUE(device.fs().SetTimes(path, nullptr, nullptr, &time));
-    }
-
     TempDevice device;
     IconCache icons;
     FakeShellServices shell;
@@ -117,9 +111,11 @@ TEST_F(FolderListingTest, StoredFilterAndSortSettingsApplyAndAreWrittenBack) {
 
 TEST_F(FolderListingTest, ChoosingASortMethodStartsReversedAndFlipsOnTheSameMethod) {
     device.Make({"\\A\\old.txt", "\\A\\new.txt", "\\A\\mid.txt", "\\A\\Dir\\"});
-    SetWritten("\\A\\old.txt", 1);
-    SetWritten("\\A\\mid.txt", 2);
-    SetWritten("\\A\\new.txt", 3);
+    for (const auto& [path, day] :
+         {std::pair{"\\A\\old.txt", 1}, {"\\A\\mid.txt", 2}, {"\\A\\new.txt", 3}}) {
+        FileTime time = FileTimeFromDateTime(QDateTime(QDate(2020, 1, day), QTime(12, 0), Qt::UTC));
+        ASSERT_TRUE(device.fs().SetTimes(path, nullptr, nullptr, &time));
+    }
     auto listing = Listing();
     listing->FillList("\\A", QString());
 

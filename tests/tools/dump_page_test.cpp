@@ -60,11 +60,7 @@ TEST(DumpPage, SecondHalfAndCharacters) {
     EXPECT_FALSE(DumpSecondHalfEnabled(DumpMode::Hex, DumpHalf::Second));
     EXPECT_FALSE(DumpFirstHalfEnabled(DumpMode::Characters, DumpHalf::Second));
 
-    bytes[0] = 'A';
-    bytes[1] = '\0';
-    bytes[2] = char(0xe4);
-    bytes[3] = '~';
-    bytes[4] = ' ';
+    bytes.replace(0, 5, QByteArray("A\0\xe4~ ", 5));
     // The half does not apply in character mode.
     const DumpPage chars = BuildDumpPage(bytes, 0, 1000, DumpMode::Characters, DumpHalf::Second);
     EXPECT_TRUE(chars[0].text.startsWith("A..~ ")) << chars[0].text;
