@@ -11,9 +11,8 @@ protected:
         QTreeWidgetItem* item = tree().TopItem();
         for (const QString& name : path.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
             QTreeWidgetItem* next = nullptr;
-            for (int i = 0; item && i < item->childCount() && !next; ++i) {
+            for (int i = 0; item && i < item->childCount() && !next; ++i)
                 if (item->child(i)->text(0) == name) next = item->child(i);
-            }
             item = next;
         }
         return item;
@@ -130,9 +129,9 @@ TEST_F(FolderTreeTest, ListAndTreeFollowChangesMadeByOtherPrograms) {
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\My Documents\\Old")));
     ASSERT_TRUE(device.fs().MoveFile(QStringLiteral("\\Windows\\Fonts"),
                                      QStringLiteral("\\Windows\\Glyphs")));
-    QTest::qWaitFor([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         return Find("\\Windows\\Glyphs") && Find("\\Apps") && RowNames().size() == 2;
-    });
+    }));
     EXPECT_EQ(RowNames(), QStringList({"a.txt", "b.txt"}));
     EXPECT_EQ(list().GetSelectedRows(), QList<int>({1}));
     EXPECT_EQ(Children(tree().TopItem()), QStringList({"Apps", "My Documents", "Temp", "Windows"}));
@@ -145,7 +144,7 @@ TEST_F(FolderTreeTest, ListAndTreeFollowChangesMadeByOtherPrograms) {
     ASSERT_TRUE(frame().SetCurrentFolder(QStringLiteral("\\Windows\\Glyphs\\Big"), true));
     ASSERT_TRUE(device.fs().MoveFile(QStringLiteral("\\Windows\\Glyphs\\Big"),
                                      QStringLiteral("\\Windows\\Glyphs\\Bold")));
-    QTest::qWaitFor([&] { return Find("\\Windows\\Glyphs\\Bold"); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Find("\\Windows\\Glyphs\\Bold"); }));
     EXPECT_EQ(tree().SelectedPath(), QStringLiteral("\\Windows\\Glyphs\\Bold"));
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\Windows\\Glyphs\\Bold"));
 }
