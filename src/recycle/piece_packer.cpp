@@ -1,5 +1,8 @@
 #include "recycle/piece_packer.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -41,6 +44,9 @@ bool PiecePacker::WaitFor(const ArchivePiece& piece, int milliseconds, bool* ok)
 }
 
 void PiecePacker::Work() {
+    // A packer on every core would take turns with the window's thread, which then paints
+    // late; packers give way to it (a failure leaves the priority as it was).
+    setpriority(PRIO_PROCESS, id_t(gettid()), getpriority(PRIO_PROCESS, id_t(gettid())) + 5);
     PieceWorkspace workspace;
     for (;;) {
         std::shared_ptr<ArchivePiece> piece;

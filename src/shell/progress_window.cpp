@@ -8,7 +8,7 @@
 namespace {
 
 constexpr qint64 kShowAfterMs = 1000;
-constexpr qint64 kRepaintEveryMs = 50;
+constexpr qint64 kRepaintEveryMs = 20;
 
 // Byte counts reach beyond int; the bar shows per-mille.
 int PerMille(quint64 done, quint64 total) {
