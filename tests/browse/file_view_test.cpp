@@ -61,6 +61,8 @@ TEST_F(FileViewTest, NewFolderTakesTheNextFreeNumberAndStartsItsRename) {
     // The tree's folder follows the new name.
     QTreeWidgetItem* docs = tree().currentItem();
     EXPECT_TRUE(docs->child(0)->text(0) == "Reports" || docs->child(1)->text(0) == "Reports");
+    EXPECT_TRUE(list().RefreshRow(row, true));
+    EXPECT_TRUE(list().DeleteRow(list().FindRowByName("z.txt"), true));  // under the tester
 }
 
 TEST_F(FileViewTest, HeaderTapsSortAndMoveTheMark) {

@@ -40,6 +40,7 @@ TEST_F(CliBinTest, PutListRestoreEraseAndPurge) {
     EXPECT_EQ(device().Read("\\A\\F\\x.txt"), "x");  // the other row went ahead
     EXPECT_EQ(Run({"bin", "restore", "--yes", "0"}).code, 0);
     EXPECT_EQ(device().Read("\\A\\a.txt"), "first");
+    EXPECT_EQ(Run({"bin", "restore", "5"}).code, 1);
 
     ASSERT_EQ(Run({"rm", "\\A\\a.txt"}).code, 0);
     EXPECT_EQ(Run({"bin", "erase", "1"}).code, 0);  // a.txt, put in after b.txt

@@ -32,6 +32,7 @@ TEST_F(CliFileCommandsTest, MkdirMoveAndLink) {
     EXPECT_EQ(device().Read("\\B\\T\\deep\\x.txt"), "x");
     EXPECT_EQ(Run({"ln", "\\B\\a.txt", "\\B\\New\\mine"}).code, 0);
     EXPECT_EQ(device().Read("\\B\\New\\mine.lnk"), "10#\"\\B\\a.txt\"");
+    EXPECT_EQ(Run({"ln", "\\B\\a.txt", "\\B\\New\\mine.lnk"}).code, 1);
 }
 
 TEST_F(CliFileCommandsTest, CopyAnswersTheReplacementQuestionFromFlags) {

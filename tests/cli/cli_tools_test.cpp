@@ -19,6 +19,9 @@ TEST_F(CliToolsTest, FindListsDeeperResultsFirstThenTheCount) {
     const QJsonArray found = QJsonDocument::fromJson(text.out.toUtf8()).array();
     ASSERT_EQ(found.size(), 2);
     EXPECT_EQ(found[0].toObject().value("size").toInteger(), 8);
+    const CliResult none = Run({"find", "\\T\\Gone", "*"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_TRUE(Reported(none.err, FormatStr(IDS_FOLDER_NOT_FOUND, "\\T\\Gone")));
 }
 
 // The rows are the viewer's, tested in the core; here the page and mode options reach them.
