@@ -7,7 +7,7 @@
 #include "support/qt_printers.h"
 
 // Absent values give defaults and nothing is written until a value is set.
-TEST(SettingsStore, ValuesPersistUnderTheirSectionAndValueNames) {
+TEST(SettingsStore, ValuesPersistUnderTheirSectionAndValueNamesInTheUsersFolder) {
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     {
@@ -26,17 +26,14 @@ TEST(SettingsStore, ValuesPersistUnderTheirSectionAndValueNames) {
     EXPECT_EQ(store->GetText(IDS_SECTION_FILEVIEW, IDS_KEY_FILTER_STRING), "");  // not "*"
     QFile raw(file);
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    QByteArray text = raw.readAll();
-    EXPECT_TRUE(text.contains("[MainSection]"));
-    EXPECT_TRUE(text.contains("FileViewMode=1"));
-    EXPECT_TRUE(text.contains("[FileView]"));
-}
+    const QByteArray text = raw.readAll();
+    for (const char* part : {"[MainSection]", "FileViewMode=1", "[FileView]"})
+        EXPECT_TRUE(text.contains(part)) << part;
 
-TEST(SettingsStore, TheUserStoreFollowsXdgConfigHome) {
-    QTemporaryDir dir;
+    // The user's store lives under XDG_CONFIG_HOME.
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-    SettingsStore store;
-    EXPECT_EQ(store.FileName(),
+    SettingsStore user;
+    EXPECT_EQ(user.FileName(),
               dir.path() + "/Local AppWizard-Generated Applications/nuvio-explorer.conf");
     qunsetenv("XDG_CONFIG_HOME");
 }

@@ -37,12 +37,6 @@ protected:
         return names;
     }
 
-    void SetWritten(const QString& path, int day) {
-        const QDateTime noon(QDate(2020, 1, day), QTime(12, 0), Qt::UTC);
-        FileTime time = FileTimeFromDateTime(noon);
-        ASSERT_TRUE(device.fs().SetTimes(path, nullptr, nullptr, &time));
-    }
-
     TempDevice device;
     IconCache icons;
     FakeShellServices shell;
@@ -75,28 +69,21 @@ TEST_F(FolderListingTest, FillListInAFolderGivesFilteredSortedRowsWithoutTypes) 
 TEST_F(FolderListingTest, BinFolderIsHiddenOnlyInTheFolderThatHoldsIt) {
     device.Make({"\\~Recycle\\", "\\A\\~Recycle\\", "\\Storage Card\\~Recycle\\"});
     auto listing = Listing();
-    const QString recycle = QStringLiteral("~Recycle");
-
-    listing->FillList("\\", "\\~Recycle");
-    EXPECT_EQ(listing->FindRowByName(recycle), -1);
-    listing->FillList("\\A", "\\~Recycle");
-    EXPECT_NE(listing->FindRowByName(recycle), -1);
-
-    listing->FillList("\\", "\\Storage Card\\~Recycle");
-    EXPECT_NE(listing->FindRowByName(recycle), -1);
-    // Not placed yet: nothing is hidden.
-    listing->FillList("\\", "*~Recycle");
-    EXPECT_NE(listing->FindRowByName(recycle), -1);
-
+    // Folder, bin path ("*": not placed yet) and whether the bin folder is shown.
+    for (const auto& [folder, bin, shown] :
+         {std::tuple{"\\A", "\\~Recycle", true}, {"\\", "\\Storage Card\\~Recycle", true},
+          {"\\", "*~Recycle", true}, {"\\", "\\~Recycle", false}}) {
+        listing->FillList(folder, bin);
+        EXPECT_EQ(listing->FindRowByName("~Recycle") >= 0, shown) << folder << " " << bin;
+    }
     // The hiding lasts only as long as the fill.
-    listing->FillList("\\", "\\~Recycle");
-    FindData bin;
-    bin.name = recycle;
-    bin.attributes = Attr::kDirectory;
-    EXPECT_TRUE(listing->PassesFilter(bin));
+    FindData record;
+    record.name = QStringLiteral("~Recycle");
+    record.attributes = Attr::kDirectory;
+    EXPECT_TRUE(listing->PassesFilter(record));
 }
 
-TEST_F(FolderListingTest, StoredFilterSettingsApplyAndAreWrittenBack) {
+TEST_F(FolderListingTest, StoredFilterAndSortSettingsApplyAndAreWrittenBack) {
     SettingsStore& s = device.settings();
     s.SetProfileIntById(IDS_SECTION_FILEVIEW, IDS_KEY_SHOW_SPECIFY_FILE, 1);
     s.SetProfileTextById(IDS_SECTION_FILEVIEW, IDS_KEY_FILTER_STRING, "*.txt");
@@ -109,21 +96,26 @@ TEST_F(FolderListingTest, StoredFilterSettingsApplyAndAreWrittenBack) {
     listing->filter().showOnly = false;
     listing->filter().hideHidden = false;
     listing->SetFilterString("jpg;bmp");
-    listing->FillList("\\A", QString());
-    EXPECT_EQ(Names(*listing), QStringList({"D", "a.txt", "b.doc", "c.dll"}));
+    listing->ChooseSortMethod(kSortByDate);
     listing->SaveSettings();
 
     auto reread = Listing();
     EXPECT_FALSE(reread->filter().showOnly);
     EXPECT_FALSE(reread->filter().hideHidden);
     EXPECT_EQ(reread->filter().FilterString(), QStringLiteral("jpg;bmp"));
+    EXPECT_EQ(reread->sortMethod(), kSortByDate);
+    EXPECT_TRUE(reread->directionFlag());
+    s.SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, 9);
+    EXPECT_EQ(Listing()->sortMethod(), kSortByName);
 }
 
 TEST_F(FolderListingTest, ChoosingASortMethodStartsReversedAndFlipsOnTheSameMethod) {
     device.Make({"\\A\\old.txt", "\\A\\new.txt", "\\A\\mid.txt", "\\A\\Dir\\"});
-    SetWritten("\\A\\old.txt", 1);
-    SetWritten("\\A\\mid.txt", 2);
-    SetWritten("\\A\\new.txt", 3);
+    for (const auto& [path, day] :
+         {std::pair{"\\A\\old.txt", 1}, {"\\A\\mid.txt", 2}, {"\\A\\new.txt", 3}}) {
+        FileTime time = FileTimeFromDateTime(QDateTime(QDate(2020, 1, day), QTime(12, 0), Qt::UTC));
+        ASSERT_TRUE(device.fs().SetTimes(path, nullptr, nullptr, &time));
+    }
     auto listing = Listing();
     listing->FillList("\\A", QString());
 
@@ -137,53 +129,37 @@ TEST_F(FolderListingTest, ChoosingASortMethodStartsReversedAndFlipsOnTheSameMeth
     EXPECT_EQ(listing->Item(3).row, 3);
     listing->ChooseSortMethod(7);
     EXPECT_EQ(listing->sortMethod(), kSortByName);
-
-    listing->SaveSettings();
-    auto reread = Listing();
-    EXPECT_EQ(reread->sortMethod(), kSortByName);
-    EXPECT_TRUE(reread->directionFlag());
-
-    device.settings().SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, 9);
-    EXPECT_EQ(Listing()->sortMethod(), kSortByName);
 }
 
-TEST_F(FolderListingTest, SortingByTypeDerivesTheTypesFirst) {
-    device.settings().SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, kSortByType);
-    device.Make({"\\A\\b.txt", "\\A\\a.txt", "\\A\\c.jpg", "\\A\\d.xyz", "\\A\\Dir\\"});
-    auto listing = Listing();
-    listing->FillList("\\A", QString());
-    // "JPEG Image", "Text Document", then the unknown type's Chinese text.
-    EXPECT_EQ(Names(*listing), QStringList({"Dir", "c.jpg", "a.txt", "b.txt", "d.xyz"}));
-    EXPECT_EQ(listing->Item(4).typeName, LoadStr(IDS_UNKNOWN_FILE_TYPE));
-    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount + 2);  // one record per type
-}
-
-TEST_F(FolderListingTest, IconCacheGrowsByOneRecordPerFileTypeAndIsTrimmedAtEachFill) {
+TEST_F(FolderListingTest, TypesAreDerivedOncePerTypeAndOnlyWhenNeeded) {
     for (int i = 0; i < 10; ++i)
         device.File(QStringLiteral("\\D\\f%1.txt").arg(i), "x");
     device.Make({"\\D\\F1\\", "\\D\\F2\\", "\\D\\F3\\"});
     auto listing = Listing();
     listing->FillList("\\D", QString());
-    EXPECT_EQ(icons.Count(), 3);
-
     for (int row = 0; row < listing->RowCount(); ++row)
         listing->EnsureItemIcon(row);
-    // Ten files of one type: the shell is asked once.
-    EXPECT_EQ(icons.Count(), 4);
+    // Ten files of one type: the shell is asked once, and asking again derives nothing more.
+    listing->EnsureItemIcon(5);
+    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount + 1);
+    EXPECT_EQ(shell.typeQueries.size(), 1);
     EXPECT_EQ(listing->Item(2).icon, IconCache::kFolderIcon);
     EXPECT_EQ(listing->Item(2).typeName, LoadStr(IDS_FOLDER));
-    EXPECT_EQ(listing->Item(3).icon, 3);
-    EXPECT_EQ(listing->Item(12).icon, 3);
+    EXPECT_EQ(listing->Item(12).icon, IconCache::kBuiltInCount);
     EXPECT_EQ(listing->Item(12).typeName, QStringLiteral("Text Document"));
-    EXPECT_EQ(shell.typeQueries.size(), 1);
-
-    // Asking again derives nothing more.
-    listing->EnsureItemIcon(5);
-    EXPECT_EQ(icons.Count(), 4);
     EXPECT_EQ(listing->EnsureItemIcon(99), -1);
+    listing->FillList("\\D", QString());  // trims the cache
+    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount);
 
-    listing->FillList("\\D", QString());
-    EXPECT_EQ(icons.Count(), 3);
+    // Sorting by type derives the types at the fill: "JPEG Image", "Text Document", then the
+    // unknown type's Chinese text.
+    device.settings().SetProfileIntById(IDS_SECTION_MAIN, IDS_KEY_SORT_METHOD, kSortByType);
+    device.Make({"\\A\\b.txt", "\\A\\a.txt", "\\A\\c.jpg", "\\A\\d.xyz", "\\A\\Dir\\"});
+    auto byType = Listing();
+    byType->FillList("\\A", QString());
+    EXPECT_EQ(Names(*byType), QStringList({"Dir", "c.jpg", "a.txt", "b.txt", "d.xyz"}));
+    EXPECT_EQ(byType->Item(4).typeName, LoadStr(IDS_UNKNOWN_FILE_TYPE));
+    EXPECT_EQ(icons.Count(), IconCache::kBuiltInCount + 2);
 }
 
 TEST_F(FolderListingTest, InsertFindRefreshAndDeleteRows) {
@@ -234,9 +210,8 @@ TEST_F(FolderListingTest, RemovingRowsDropsOnlyTheVanishedOnesOfThoseGiven) {
     device.Make({"\\A\\a.txt", "\\A\\b.txt", "\\A\\c.txt", "\\A\\d.txt", "\\A\\E\\"});
     auto listing = Listing();
     listing->FillList("\\A", QString());
-    for (const char* gone : {"\\A\\a.txt", "\\A\\c.txt", "\\A\\d.txt"}) {
+    for (const char* gone : {"\\A\\a.txt", "\\A\\c.txt", "\\A\\d.txt"})
         ASSERT_TRUE(device.fs().DeleteFile(gone));
-    }
     // Row 4 (d.txt) vanished too but is not among the rows given.
     EXPECT_EQ(listing->RemoveVanishedRows({0, 1, 2, 3, 2, 17}), QList<int>({3, 1}));
     EXPECT_EQ(Names(*listing), QStringList({"E", "b.txt", "d.txt"}));

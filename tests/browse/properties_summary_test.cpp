@@ -21,29 +21,23 @@ TEST(PropertiesSummary, CountsFoldersByTheirContentsAndMarksMixedAttributes) {
     dev.SetRawAttributes("\\r.txt", Attr::kReadOnly | Attr::kArchive);
     dev.SetRawAttributes("\\w.txt", Attr::kArchive);
 
-    PropertiesSummary folder = SummarizeItems(dev.fs(), {"\\F"}, false);
-    EXPECT_TRUE(folder.hasFolder);
-    EXPECT_EQ(folder.files, 2u);
-    EXPECT_EQ(folder.folders, 1u);  // the folder itself is not counted
-    EXPECT_EQ(folder.bytes, 128u);
+    // Files, folders, bytes and whether a folder is among the items.
+    auto counts = [&](const QStringList& paths, bool root = false) {
+        const PropertiesSummary s = SummarizeItems(dev.fs(), paths, root);
+        return std::tuple{s.files, s.folders, s.bytes, s.hasFolder};
+    };
+    using Counts = std::tuple<quint64, quint64, quint64, bool>;
+    EXPECT_EQ(counts({"\\F"}), Counts(2, 1, 128, true));  // the folder itself is not counted
+    EXPECT_EQ(counts({"\\r.txt", "\\w.txt", "\\gone"}), Counts(2, 0, 15, false));
+    // Several items with a folder: the folder counts as one more.
+    EXPECT_EQ(counts({"\\F", "\\r.txt"}), Counts(3, 2, 138, true));
+    EXPECT_EQ(counts({"\\"}, true), Counts(4, 2, 143, true));
 
-    PropertiesSummary files = SummarizeItems(dev.fs(), {"\\r.txt", "\\w.txt", "\\gone"}, false);
-    EXPECT_FALSE(files.hasFolder);
-    EXPECT_EQ(files.files, 2u);
-    EXPECT_EQ(files.bytes, 15u);
+    const PropertiesSummary files = SummarizeItems(dev.fs(), {"\\r.txt", "\\w.txt"}, false);
     EXPECT_EQ(files.firstPath, "\\r.txt");
     EXPECT_EQ(files.states,
               (std::array<int, 4>{PropertiesSummary::kMixed, PropertiesSummary::kClear,
                                   PropertiesSummary::kSet, PropertiesSummary::kClear}));
-
-    // Several items with a folder: the folder counts as one more.
-    PropertiesSummary mixed = SummarizeItems(dev.fs(), {"\\F", "\\r.txt"}, false);
-    EXPECT_EQ(mixed.folders, 2u);
-    EXPECT_EQ(mixed.files, 3u);
-
-    PropertiesSummary root = SummarizeItems(dev.fs(), {"\\"}, true);
-    EXPECT_TRUE(root.hasFolder);
-    EXPECT_EQ(root.files, 4u);
 }
 
 TEST(PropertiesSummary, ApplyingBoxesTouchesOnlyWhatTheyDecide) {

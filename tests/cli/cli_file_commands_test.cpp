@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+
 #include "app/load_str.h"
 #include "app/message.h"
 #include "cli/cli_test_fixture.h"
@@ -5,8 +8,18 @@
 #include "resources/ids.h"
 
 // mkdir, cp, mv, rm and ln: one run each over the explorer's rules, with the exit status
-// and the flags that answer questions. The rules themselves are tested in the core.
-class CliFileCommandsTest : public CliTest {};
+// and the flags that answer questions. The rules themselves are tested in the core. What a
+// command did not do is said, with exit status 1.
+class CliFileCommandsTest : public CliTest {
+protected:
+    void HostFile(const QString& relative, const QByteArray& content) {
+        const QString path = device().HostRoot() + "/" + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+};
 
 TEST_F(CliFileCommandsTest, MkdirMoveAndLink) {
     device().Make({"\\A\\a.txt=a", "\\A\\T\\deep\\x.txt=x", "\\B\\"});
@@ -51,4 +64,20 @@ TEST_F(CliFileCommandsTest, RemoveGoesIntoTheBinUnlessPurgedAndAsksForReadOnlyFi
     EXPECT_TRUE(Reported(safe.err, FormatStr(IDS_CONFIRM_DELETE_READ_ONLY, "ro.txt")));
     EXPECT_EQ(Run({"rm", "--purge", "--yes", "\\A\\ro.txt"}).code, 0);
     EXPECT_EQ(device().List("\\A"), QStringList());
+}
+
+TEST_F(CliFileCommandsTest, CopyNamesWhatItRenamedAndWhatItLeftOut) {
+    for (const char* name : {"S/A.txt", "S/a.txt", "S/Meeting 10:30.txt", "T/Meeting 10:30.txt"})
+        HostFile(name, name);
+    device().Make({"\\S\\rom.dll=r", "\\D\\"});
+    device().SetRawAttributes("\\S\\rom.dll", Attr::kInRom);
+    const CliResult result = Run({"cp", "\\S", "\\D"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(LoadStr(IDS_ITEMS_LEFT_OUT).section('\n', 0, 0)));
+    EXPECT_TRUE(result.err.contains("\\S\\rom.dll"));
+    EXPECT_TRUE(result.err.contains("\\S\\Meeting 10:30.txt"));
+    EXPECT_EQ(Run({"cp", "\\T", "\\D"}).code, 1);  // a folder of nothing it can show
+    EXPECT_TRUE(result.err.contains(LoadStr(IDS_ITEMS_RENAMED).section('\n', 0, 0)));
+    EXPECT_TRUE(result.err.contains("(2).txt"));
+    EXPECT_EQ(device().List("\\D\\S").size(), 2);  // which twin is numbered: a core rule
 }

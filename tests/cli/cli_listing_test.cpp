@@ -25,43 +25,31 @@ protected:
     }
 };
 
-TEST_F(CliListingTest, HideRulesApplyUnlessAll) {
-    // Which entries hide is a core rule of the listing; here -a shows them.
-    device().Make({"\\D\\seen.txt=x", "\\D\\secret.txt=x"});
+// Which entries hide is a core rule of the listing; here -a shows them.
+TEST_F(CliListingTest, JsonRowsCarryTheListingFieldsAndAllShowsHiddenEntries) {
+    device().Make({"\\D\\Sub\\", "\\D\\big.txt#3000", "\\D\\secret.txt=x"});
     device().SetRawAttributes("\\D\\secret.txt", Attr::kHidden | Attr::kArchive);
-    EXPECT_EQ(Names(ListJson({"\\D"})), QStringList({"seen.txt"}));
-    EXPECT_EQ(Names(ListJson({"-a", "\\D"})), QStringList({"secret.txt", "seen.txt"}));
-
-    // The recycle bin is hidden in the folder that holds it, from other file managers too.
-    ASSERT_EQ(Run({"rm", "\\D\\seen.txt"}).code, 0);
-    EXPECT_EQ(device().Read("\\.hidden"), "~Recycle\n");
-    EXPECT_FALSE(Names(ListJson({"\\"})).contains("~Recycle"));
-    EXPECT_TRUE(Names(ListJson({"-a", "\\"})).contains("~Recycle"));
-}
-
-TEST_F(CliListingTest, JsonRowsCarryTheListingFields) {
-    device().Make({"\\D\\Sub\\", "\\D\\big.txt#3000"});
     const FileTime written = FileTimeFromDateTime(QDateTime(QDate(2024, 2, 29), QTime(8, 5, 6)));
     ASSERT_TRUE(device().fs().SetTimes("\\D\\big.txt", nullptr, nullptr, &written));
     const QJsonArray rows = ListJson({"\\D"});
     ASSERT_EQ(rows.size(), 2);
+    QJsonObject file = rows[1].toObject();
+    EXPECT_FALSE(file.take("type").toString().isEmpty());
+    EXPECT_EQ(file, QJsonObject({{"name", "big.txt"}, {"folder", false}, {"size", 3000},
+                                 {"written", "2024-02-29T08:05:06+08:00"},  // Asia/Taipei
+                                 {"mime", "text/plain"}, {"attributes", int(Attr::kArchive)}}));
     const QJsonObject folder = rows[0].toObject();
     EXPECT_EQ(folder.value("name").toString(), "Sub");
     EXPECT_TRUE(folder.value("folder").toBool());
-    EXPECT_EQ(folder.value("attributes").toInt() & Attr::kDirectory, int(Attr::kDirectory));
-    const QJsonObject file = rows[1].toObject();
-    EXPECT_EQ(file.value("name").toString(), "big.txt");
-    EXPECT_FALSE(file.value("folder").toBool());
-    EXPECT_EQ(file.value("size").toInteger(), 3000);
-    EXPECT_EQ(file.value("written").toString(), "2024-02-29T08:05:06+08:00");  // Asia/Taipei
-    EXPECT_FALSE(file.value("type").toString().isEmpty());
-    EXPECT_EQ(file.value("mime").toString(), "text/plain");
     EXPECT_EQ(folder.value("mime").toString(), "inode/directory");
-    EXPECT_EQ(file.value("attributes").toInt(), int(Attr::kArchive));
+    EXPECT_EQ(Names(ListJson({"-a", "\\D"})), QStringList({"Sub", "big.txt", "secret.txt"}));
+    EXPECT_TRUE(Run({"ls", "\\D"}).out.contains("big.txt  2K"));
 
-    const CliResult plain = Run({"ls", "\\D"});
-    EXPECT_EQ(plain.code, 0);
-    EXPECT_TRUE(plain.out.contains("big.txt  2K")) << plain.out.toStdString();
+    // The recycle bin is hidden in the folder that holds it, from other file managers too.
+    ASSERT_EQ(Run({"rm", "\\D\\big.txt"}).code, 0);
+    EXPECT_EQ(device().Read("\\.hidden"), "~Recycle\n");
+    EXPECT_FALSE(Names(ListJson({"\\"})).contains("~Recycle"));
+    EXPECT_TRUE(Names(ListJson({"-a", "\\"})).contains("~Recycle"));
 }
 
 TEST_F(CliListingTest, RelativePathsStartAtTheExplorersLastFolder) {

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QSplitter>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -97,8 +96,9 @@ protected:
         return names;
     }
 
-    // Selects the rows of those names in the list, and no others.
-    void SelectOnly(const QStringList& names) {
+    // Selects exactly the rows of those names in the list, focused first unless told not to.
+    void SelectNames(const QStringList& names, bool focusList = true) {
+        if (focusList) FocusList();
         list().SelectRows(SelectMode::None);
         for (const QString& name : names) {
             const int row = list().FindRowByName(name);
@@ -110,11 +110,6 @@ protected:
     void FocusList() {
         list().ActiveView()->setFocus();
         Settle();
-    }
-    // Focuses the list and selects exactly the rows of these names.
-    void SelectNames(const QStringList& names) {
-        FocusList();
-        SelectOnly(names);
     }
     void FocusTree() {
         tree().setFocus();

@@ -20,12 +20,15 @@ protected:
     }
 };
 
-TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocuments) {
+// The bin is checked at each start, and an old one converted.
+TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocumentsAndTheBinIsChecked) {
     device.Folder(QStringLiteral("\\Gone"));
     SetSetting(IDS_KEY_WORK_DIRECTORY, QStringLiteral("\\Gone"));
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\Gone")));
     Open();
     EXPECT_EQ(frame().GetCurrentFolder(), QStringLiteral("\\My Documents"));
+    EXPECT_EQ(document->checkCount, 1);
+    EXPECT_EQ(document->compressCount, 0);
     frame().SetCurrentFolder(QStringLiteral("\\Temp"), true);
     frame().close();
     EXPECT_EQ(Setting(IDS_KEY_WORK_DIRECTORY), QStringLiteral("\\Temp"));
@@ -36,12 +39,6 @@ TEST_F(StartupTest, AVanishedWorkDirectoryFallsBackToMyDocuments) {
     ASSERT_TRUE(device.fs().RemoveDirectory(QStringLiteral("\\My Documents")));
     Open();
     EXPECT_TRUE(tree().IsRootSelected());
-}
-
-TEST_F(StartupTest, TheBinIsCheckedAfterCreationAndAnOldOneConverted) {
-    Open();
-    EXPECT_EQ(document->checkCount, 1);
-    EXPECT_EQ(document->compressCount, 0);
     Close();
     CountingDocument old(device.fs());
     old.indexIsCurrent = false;
@@ -50,7 +47,7 @@ TEST_F(StartupTest, TheBinIsCheckedAfterCreationAndAnOldOneConverted) {
     Close();  // before the document goes
 }
 
-TEST_F(StartupTest, CommandLinesNameAFolderOrAFileQuotedOrNot) {
+TEST_F(StartupTest, CommandLinesNameAFolderOrAFileAndASecondStartShowsIt) {
     device.Make({"\\My Documents\\A B\\x y.enc=1", "\\Temp\\t.txt=t"});
     CommandLineResult r =
         HandleCommandLine(device.fs(), device.settings(),
@@ -69,14 +66,13 @@ TEST_F(StartupTest, CommandLinesNameAFolderOrAFileQuotedOrNot) {
     EXPECT_EQ(Setting(IDS_KEY_COMMAND_FILE), QStringLiteral("\\Temp\\t.txt"));
     EXPECT_FALSE(HandleCommandLine(device.fs(), device.settings(), "\\nothing", true).handled);
     EXPECT_EQ(Setting(IDS_KEY_COMMAND_FILE), QStringLiteral("\\Temp\\t.txt"));
-}
 
-TEST_F(StartupTest, ASecondStartShowsItsFolderAndSelectsAnEncryptedFile) {
-    device.Make({"\\Temp\\t.txt=t", "\\Temp\\s.enc=s", "\\My Documents\\m.enc=m"});
+    // A second start shows its folder, and selects and decrypts an encrypted file.
+    device.Make({"\\Temp\\s.enc=s", "\\My Documents\\m.enc=m"});
+    SetSetting(IDS_KEY_WORK_DIRECTORY, QStringLiteral("\\My Documents"));
     Open();
     int decrypts = 0;
     frame().commands().SetHandler(ID_FILE_DECRYPT, [&decrypts] { ++decrypts; });
-
     HandleCommandLine(device.fs(), device.settings(), QStringLiteral("\\Temp\\t.txt"), false);
     frame().PostMessage(FrameMessage::ShowCommandFile);
     Settle();
@@ -139,13 +135,9 @@ TEST(SingleInstance, ASecondStartHandsOverItsCommandLine) {
     SingleInstance next(QStringLiteral("k"), dir.path());
     EXPECT_FALSE(next.HandOver(QStringLiteral("x")));
     EXPECT_TRUE(next.Listen());
-}
 
-TEST(SingleInstance, OversizedOrTruncatedMessagesAreDropped) {
-    QTemporaryDir dir;
-    SingleInstance first(QStringLiteral("k"), dir.path());
-    ASSERT_TRUE(first.Listen());
-    QSignalSpy received(&first, &SingleInstance::commandLineReceived);
+    // Oversized or truncated messages are dropped.
+    received.clear();
     for (quint32 announced : {SingleInstance::kMaxMessageBytes + 1, quint32(100)}) {
         QLocalSocket socket;
         socket.connectToServer(first.SocketPath());

@@ -8,8 +8,6 @@
 #include "tools/dump_file.h"
 #include "tools/dump_page.h"
 
-namespace {
-
 // One row per move: where it goes from an offset in a file of a size (pages of 180 bytes).
 TEST(DumpPage, MovesStayInsideTheFile) {
     const qint64 big = 0x1'2345'6789LL;
@@ -29,7 +27,7 @@ TEST(DumpPage, MovesStayInsideTheFile) {
             << int(row.move) << " " << row.offset << " " << row.size;
 }
 
-TEST(DumpPage, APartPageShowsPlaceholdersAfterTheEnd) {
+TEST(DumpPage, APartPageShowsPlaceholdersAfterTheEndAndOffsetsStayExact) {
     const DumpPage empty = BuildDumpPage({}, 0, 0, DumpMode::Characters, DumpHalf::First);
     EXPECT_EQ(empty[9].offsetText, "000A2");
     EXPECT_EQ(empty[9].text, RepeatText(" ", kDumpRowBytes));
@@ -42,6 +40,13 @@ TEST(DumpPage, APartPageShowsPlaceholdersAfterTheEnd) {
     EXPECT_EQ(page[1].text, "C6 C7 " + RepeatText("-- ", 16));
     EXPECT_EQ(page[9].text, RepeatText("-- ", kDumpRowBytes));
     EXPECT_EQ(page[0].shownText, page[0].text);
+    // Offsets widen beyond five digits and stay exact in large files.
+    EXPECT_EQ(DumpOffsetText(0xFFFFF, 0x100000), "FFFFF");
+    EXPECT_EQ(DumpOffsetText(0x12, 0x100001), "000012");
+    const qint64 big = 0x1'2345'6789LL;
+    const DumpPage large = BuildDumpPage({}, big, big + 100, DumpMode::Hex, DumpHalf::Second);
+    EXPECT_EQ(large[0].offset, big + 9);
+    EXPECT_EQ(large[0].offsetText, "123456792");
 }
 
 TEST(DumpPage, SecondHalfAndCharacters) {
@@ -55,11 +60,7 @@ TEST(DumpPage, SecondHalfAndCharacters) {
     EXPECT_FALSE(DumpSecondHalfEnabled(DumpMode::Hex, DumpHalf::Second));
     EXPECT_FALSE(DumpFirstHalfEnabled(DumpMode::Characters, DumpHalf::Second));
 
-    bytes[0] = 'A';
-    bytes[1] = '\0';
-    bytes[2] = char(0xe4);
-    bytes[3] = '~';
-    bytes[4] = ' ';
+    bytes.replace(0, 5, QByteArray("A\0\xe4~ ", 5));
     // The half does not apply in character mode.
     const DumpPage chars = BuildDumpPage(bytes, 0, 1000, DumpMode::Characters, DumpHalf::Second);
     EXPECT_TRUE(chars[0].text.startsWith("A..~ ")) << chars[0].text;
@@ -68,15 +69,6 @@ TEST(DumpPage, SecondHalfAndCharacters) {
     EXPECT_EQ(chars[3].text, "6789:;<=>?@ABCDEFG");
     // 126 is '~', 127 (DEL) and above are no printable characters.
     EXPECT_EQ(chars[7].text, "~" + RepeatText(".", kDumpRowBytes - 1));
-}
-
-TEST(DumpPage, OffsetsStayExactInLargeFiles) {
-    EXPECT_EQ(DumpOffsetText(0xFFFFF, 0x100000), "FFFFF");
-    EXPECT_EQ(DumpOffsetText(0x12, 0x100001), "000012");
-    const qint64 big = 0x1'2345'6789LL;
-    const DumpPage page = BuildDumpPage({}, big, big + 100, DumpMode::Hex, DumpHalf::Second);
-    EXPECT_EQ(page[0].offset, big + 9);
-    EXPECT_EQ(page[0].offsetText, "123456792");
 }
 
 TEST(DumpFile, ReadsPagesAndRefusesWhatItCannotOpen) {
@@ -96,5 +88,3 @@ TEST(DumpFile, ReadsPagesAndRefusesWhatItCannotOpen) {
     EXPECT_FALSE(DumpFile::Open(device.fs(), QStringLiteral("\\Folder"), prompt));
     EXPECT_EQ(prompt.MessageIds(), QList<int>({IDS_CANNOT_OPEN_FILE, IDS_CANNOT_OPEN_FILE}));
 }
-
-}  // namespace

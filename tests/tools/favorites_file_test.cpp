@@ -70,23 +70,13 @@ TEST(FavoritesFile, LongestFieldFitsTheReadersBuffer) {
 
 TEST(FavoritesFile, MalformedFilesAreRefused) {
     const QByteArray good = HandBuiltFile();
-    auto withFirstLength = [&](quint16 length) {
+    // The good file with bytes changed; the first record's length is at 42 and 43.
+    auto with = [&](std::initializer_list<std::pair<int, char>> bytes) {
         QByteArray f = good;
-        f[42] = char(length & 0xff);
-        f[43] = char(length >> 8);
+        for (const auto& [at, byte] : bytes)
+            f[at] = byte;
         return f;
     };
-    QByteArray noMagicNul = good;
-    noMagicNul[6] = 'X';
-    QByteArray wrongMagic = good;
-    wrongMagic[4] = '1';
-    QByteArray countTooHigh = good;
-    countTooHigh[8] = 3;
-    QByteArray noTerminator = good;
-    noTerminator[42 + 2 + 8] = 'x';
-    QByteArray innerNul = good;
-    innerNul[42 + 2 + 2] = 0;
-    innerNul[42 + 2 + 3] = 0;
     QByteArray overBuffer = Header(1);
     overBuffer += Le16(522);
     PutText(overBuffer, QString(260, QLatin1Char('n')));
@@ -96,19 +86,18 @@ TEST(FavoritesFile, MalformedFilesAreRefused) {
     const std::pair<const char*, QByteArray> cases[] = {
         {"empty", QByteArray()},
         {"short header", good.left(41)},
-        {"magic without its NUL", noMagicNul},
-        {"wrong magic", wrongMagic},
-        {"more records counted than present", countTooHigh},
+        {"magic without its NUL", with({{6, 'X'}})},
+        {"wrong magic", with({{4, '1'}})},
+        {"more records counted than present", with({{8, 3}})},
         {"cut inside a length", good.left(good.size() - 58 - 1)},
         {"cut inside a text", good.left(good.size() - 1)},
-        {"zero length", withFirstLength(0)},
-        {"odd length", withFirstLength(9)},
-        {"length past the end", withFirstLength(0xfffe)},
+        {"zero length", with({{42, 0}, {43, 0}})},
+        {"odd length", with({{42, 9}, {43, 0}})},
+        {"length past the end", with({{42, char(0xfe)}, {43, char(0xff)}})},
         {"length over the field buffer", overBuffer},
-        {"no terminating NUL", noTerminator},
-        {"NUL inside a text", innerNul},
+        {"no terminating NUL", with({{42 + 2 + 8, 'x'}})},
+        {"NUL inside a text", with({{42 + 2 + 2, 0}, {42 + 2 + 3, 0}})},
     };
-    for (const auto& [what, data] : cases) {
+    for (const auto& [what, data] : cases)
         EXPECT_FALSE(DecodeFavorites(data)) << what;
-    }
 }

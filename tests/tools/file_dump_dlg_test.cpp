@@ -19,8 +19,6 @@ TEST_F(FrameTest, FileDumpButtonsMoveThePageAndSwitchHalfAndMode) {
         auto& dialog = static_cast<CFileDumpDlg&>(shownDialog);
         auto offset = [&dialog] { return Control<QLabel>(dialog, IDC_DUMP_OFFSET_FIRST)->text(); };
         shown = true;
-        EXPECT_EQ(Control<QLabel>(dialog, IDC_DUMP_ROW_FIRST)->text(),
-                  "00 01 02 03 04 05 06 07 08 ");
         for (auto [button, page] : {std::pair{IDC_DUMP_NEXT_PAGE, 180}, {IDC_DUMP_PREVIOUS_PAGE, 0},
                                     {IDC_DUMP_LAST_PAGE, 20}, {IDC_DUMP_FIRST_PAGE, 0}}) {
             Click(dialog, button);

@@ -57,7 +57,9 @@ protected:
     IconCache documentIcons;
 };
 
-TEST_F(FindFileDlgTest, StartButtonStopsARunningSearchWithTheResultsSoFar) {
+// The start button stops a running search with the results so far; closing ends the search
+// before the dialog goes.
+TEST_F(FindFileDlgTest, StartOrCloseStopsARunningSearch) {
     CFindFileDlg dialog(device.fs(), device.settings(), shell, documentIcons);
     auto* start = Control<QPushButton>(dialog, IDC_FIND_START);
     int typed = 0;
@@ -69,26 +71,21 @@ TEST_F(FindFileDlgTest, StartButtonStopsARunningSearchWithTheResultsSoFar) {
     EXPECT_FALSE(dialog.IsSearching());
     EXPECT_EQ(Rows(dialog).size(), 2);
     EXPECT_TRUE(Control<QLabel>(dialog, IDC_FIND_STATUS)->text().contains(QLatin1Char('2')));
-}
 
-TEST_F(FindFileDlgTest, ClosingDuringASearchEndsItFirst) {
-    CFindFileDlg dialog(device.fs(), device.settings(), shell, documentIcons);
-    dialog.show();
+    CFindFileDlg closing(device.fs(), device.settings(), shell, documentIcons);
+    closing.show();
     shell.onType = [&] {
-        dialog.reject();
-        // Still open: the search has to unwind before the dialog goes.
-        EXPECT_TRUE(dialog.isVisible());
+        closing.reject();
+        EXPECT_TRUE(closing.isVisible());  // the search has to unwind first
     };
-    Search(dialog);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(Rows(dialog).size(), 1);
+    Search(closing);
+    EXPECT_FALSE(closing.isVisible());
+    EXPECT_EQ(closing.result(), QDialog::Rejected);
+    EXPECT_EQ(Rows(closing).size(), 1);
 }
-
-class FindFilesCommandTest : public FrameTest {};
 
 // A tap on a result opens it; "go to its folder" shows the folder with the file selected.
-TEST_F(FindFilesCommandTest, ResultsOpenAndLeadToTheirFolders) {
+TEST_F(FrameTest, FindResultsOpenAndLeadToTheirFolders) {
     device.Make({"\\Windows\\tool.exe=x", "\\Windows\\sub\\other.exe=y"});
     Open();
     QStringList rows;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/progress.h"
 #include "support/faulty_device_fs.h"
+#include "support/scripted_progress.h"
 #include "support/temp_device.h"
 #include "support/utf16_bytes.h"
 #include "tools/find_content_matcher.h"
@@ -98,15 +98,6 @@ TEST(ContentMatcher, FindsTheTextInEitherEncodingIgnoringCase) {
     EXPECT_FALSE(ContentMatcher("x").FileContains(device.fs(), QStringLiteral("\\missing.txt")));
 }
 
-class CancelAfter : public Progress {
-public:
-    explicit CancelAfter(int updates) : left_(updates) {}
-    bool Update(const ProgressState&) override { return --left_ > 0; }
-
-private:
-    int left_;
-};
-
 TEST(FileSearch, StoppingKeepsTheResultsSoFar) {
     TempDevice device;
     device.Make({"\\S\\a.txt=match", "\\S\\b.txt=match", "\\S\\c.txt=match"});
@@ -115,17 +106,18 @@ TEST(FileSearch, StoppingKeepsTheResultsSoFar) {
     EXPECT_EQ(byCallback.Run(), 1);
     EXPECT_TRUE(byCallback.Stopped());
 
-    // The sink is asked for the folder, then before each file read.
+    // The sink is asked for the folder, then before each file read; these stop at the third.
+    ScriptedProgress sink, three;
+    for (ScriptedProgress* p : {&sink, &three})
+        p->answer = [p](const ProgressState&) { return p->reports.size() < 3; };
     FileSearch bySink(device.fs(), QStringLiteral("\\S"), QStringLiteral("*.txt"),
                       QStringLiteral("match"));
-    CancelAfter sink(3);
     EXPECT_EQ(bySink.Run(&sink), 1);
     EXPECT_TRUE(bySink.Stopped());
 
     // A file of many chunks reports while it is read, so a stop does not wait for its end.
     device.File(QStringLiteral("\\T\\big.bin"), QByteArray(80 * ContentMatcher::kChunkBytes, 'z'));
     FileSearch big(device.fs(), QStringLiteral("\\T"), QStringLiteral("*.*"), QStringLiteral("q"));
-    CancelAfter three(3);
     EXPECT_EQ(big.Run(&three), 0);
     EXPECT_TRUE(big.Stopped());
 }

@@ -18,16 +18,11 @@ TEST(SysInfoDlg, ShowsTheFiguresAndFollowsTheChosenCard) {
     fs.spaces[QStringLiteral("\\SD Card")] = VolumeSpace{3072, 4096, 3072};
     CSysInfoDlg dialog(fs, GatherSystemFigures(fs, HostMemory{512ULL << 20, 100ULL << 20}));
     auto text = [&](int id) { return Control<QLabel>(dialog, id)->text(); };
-
-    EXPECT_EQ(text(IDC_PROGRAM_MEMORY_TOTAL), "524,288");
-    EXPECT_EQ(text(IDC_PROGRAM_MEMORY_FREE), "102,400");
-    EXPECT_EQ(text(IDC_STORAGE_MEMORY_TOTAL), "65,536");
-    EXPECT_EQ(text(IDC_STORAGE_MEMORY_FREE), "40,000");
-    EXPECT_EQ(text(IDC_CARD_TOTAL), "2");
-    auto* cards = Control<QComboBox>(dialog, IDC_CARD_LIST);
-    ASSERT_EQ(cards->count(), 2);
-    cards->setCurrentIndex(1);
+    EXPECT_EQ(QStringList({text(IDC_PROGRAM_MEMORY_TOTAL), text(IDC_PROGRAM_MEMORY_FREE),
+                           text(IDC_STORAGE_MEMORY_TOTAL), text(IDC_STORAGE_MEMORY_FREE),
+                           text(IDC_CARD_TOTAL)}),
+              QStringList({"524,288", "102,400", "65,536", "40,000", "2"}));
+    Control<QComboBox>(dialog, IDC_CARD_LIST)->setCurrentIndex(1);
     EXPECT_EQ(text(IDC_CARD_TOTAL), "4");
     EXPECT_EQ(text(IDC_CARD_FREE), "3");
-    EXPECT_EQ(text(IDC_STORAGE_MEMORY_TOTAL), "65,536");
 }

@@ -25,19 +25,7 @@ TEST(SystemFigures, ParsesHostMemory) {
         EXPECT_FALSE(ParseMemInfo(bad)) << bad;
 }
 
-TEST(SystemFigures, WithoutACardOrMemoryTheFiguresReadZero) {
-    TempDevice device;
-    const SystemFigures figures =
-        GatherSystemFigures(device.fs(), HostMemory{2ULL << 30, (1ULL << 30) + 1023});
-    EXPECT_EQ(figures.ProgramTotalText(), "2,097,152");
-    EXPECT_EQ(figures.ProgramFreeText(), "1,048,576");
-    EXPECT_TRUE(figures.cards.isEmpty());
-    EXPECT_EQ(figures.CardTotalText(), "0");
-    EXPECT_EQ(figures.CardFreeText(), "0");
-    EXPECT_EQ(GatherSystemFigures(device.fs(), std::nullopt).ProgramTotalText(), "0");
-}
-
-TEST(SystemFigures, FirstCardShownAndAnotherChosen) {
+TEST(SystemFigures, FirstCardShownAnotherChosenAndMissingFiguresReadZero) {
     TempDevice device;
     FixedSpaceFs fs(device.fs());
     fs.cards = {"Storage Card", "SD Card", "Broken"};
@@ -46,24 +34,29 @@ TEST(SystemFigures, FirstCardShownAndAnotherChosen) {
     // Five terabytes: kilobytes beyond 32 bits.
     fs.spaces[QStringLiteral("\\SD Card")] = Space(5ULL << 30, 3ULL << 30);
 
+    // The chosen card, its total and free kilobytes, and the storage's.
     SystemFigures figures = GatherSystemFigures(fs, HostMemory{});
-    EXPECT_EQ(figures.chosenCard, "Storage Card");
-    EXPECT_EQ(figures.CardTotalText(), "1,000,448");
-    EXPECT_EQ(figures.CardFreeText(), "12,345");
-    EXPECT_EQ(figures.StorageTotalText(), "65,536");
-    EXPECT_EQ(figures.StorageFreeText(), "40,000");
-
+    auto shown = [&figures] {
+        return QStringList{figures.chosenCard, figures.CardTotalText(), figures.CardFreeText(),
+                           figures.StorageTotalText(), figures.StorageFreeText()};
+    };
+    EXPECT_EQ(shown(), QStringList({"Storage Card", "1,000,448", "12,345", "65,536", "40,000"}));
     ASSERT_TRUE(ChooseCard(fs, figures, QStringLiteral("sd card")));
-    EXPECT_EQ(figures.chosenCard, "SD Card");
-    EXPECT_EQ(figures.CardTotalText(), "5,368,709,120");
-    EXPECT_EQ(figures.CardFreeText(), "3,221,225,472");
-    EXPECT_EQ(figures.StorageTotalText(), "65,536");
-
+    EXPECT_EQ(shown(),
+              QStringList({"SD Card", "5,368,709,120", "3,221,225,472", "65,536", "40,000"}));
     // A card that cannot be queried reads 0; a folder that is no card is not chosen.
     ASSERT_TRUE(ChooseCard(fs, figures, QStringLiteral("Broken")));
-    EXPECT_EQ(figures.CardTotalText(), "0");
     EXPECT_FALSE(ChooseCard(fs, figures, QStringLiteral("Windows")));
-    EXPECT_EQ(figures.chosenCard, "Broken");
+    EXPECT_EQ(shown(), QStringList({"Broken", "0", "0", "65,536", "40,000"}));
+
+    // Without a card or memory figures, they read zero; memory counts whole kilobytes.
+    const SystemFigures none =
+        GatherSystemFigures(device.fs(), HostMemory{2ULL << 30, (1ULL << 30) + 1023});
+    EXPECT_TRUE(none.cards.isEmpty());
+    EXPECT_EQ(QStringList({none.ProgramTotalText(), none.ProgramFreeText(), none.CardTotalText(),
+                           none.CardFreeText()}),
+              QStringList({"2,097,152", "1,048,576", "0", "0"}));
+    EXPECT_EQ(GatherSystemFigures(device.fs(), std::nullopt).ProgramTotalText(), "0");
 }
 
 }  // namespace
