@@ -69,8 +69,9 @@ TEST(DeleteItems, TheAnswersDecideWhatGoes) {
         EXPECT_EQ(asked, row.asked) << row.left.join(" ");
         EXPECT_EQ(rig.dev.List("\\D"), row.left);
         EXPECT_EQ(rig.prompt.confirms[0].text, "你是否要刪除 'a.txt' ?");
-        if (!row.readOnly.isEmpty() && row.left.contains("a.txt"))  // kept read-only
+        if (!row.readOnly.isEmpty() && row.left.contains("a.txt")) {  // kept read-only
             EXPECT_TRUE(*rig.dev.fs().GetAttributes("\\D\\a.txt") & Attr::kReadOnly);
+        }
     }
 
     // The progress window's Cancel stops after the item at hand, not inside it.

@@ -14,10 +14,8 @@
 TEST(TransferItems, ACancelStopsBetweenItemsWithTheCurrentOneWhole) {
     TempDevice dev;
     dev.Make({"\\S\\F\\1.txt=1", "\\S\\F\\2.txt=2", "\\S\\b.txt=b", "\\T\\"});
-    struct CancelAtOnce : Progress {
-        int calls = 0;
-        bool Update(const ProgressState&) override { return ++calls < 2; }
-    } cancel;
+    ScriptedProgress cancel;  // the second report cancels
+    cancel.answer = [&cancel](const ProgressState&) { return cancel.reports.size() < 2; };
     RecordingPrompt prompt;
     const TransferResult result = TransferItems(
         dev.fs(), prompt, {{"\\S\\F", "\\T\\F"}, {"\\S\\b.txt", "\\T\\b.txt"}}, true, &cancel);
@@ -139,8 +137,9 @@ TEST(TransferItems, PasteRulesFollowTheAnswersSpaceAndRomSources) {
                     << row.what;
             }
         }
-        if (QString(row.what) == "into itself")
+        if (QString(row.what) == "into itself") {
             EXPECT_EQ(prompt.messages[0].text, "無法將資料匣 'A' 複製或搬移到它自己的子資料匣內 !");
+        }
         if (QString(row.what) == "rom") {
             EXPECT_EQ(result.leftOut, QStringList{"\\S\\G\\r3"});
             EXPECT_EQ(prompt.messages[0].text, "無法複製放在唯讀記憶體中的檔案 !\n\\S\\r1");
