@@ -258,4 +258,12 @@ TEST_F(FolderListingTest, RowsSizeCountsFolderTreesOnAll64Bits) {
     EXPECT_EQ(listing->GetRowsSize({0, 1, 9}), (quint64(5) << 30) + 1024);
 }
 
+TEST(IconCache, TypesAreKnownByTheNameFromItsFirstDot) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a.txt", ".txt"},       {"a.tar.gz", ".tar.gz"}, {"b.C", ".C"},
+        {"Makefile", "/Makefile"}, {".bashrc", "/.bashrc"}, {".x.conf", ".conf"}};
+    for (const auto& [name, key] : cases)
+        EXPECT_EQ(IconCache::TypeKey(QString::fromUtf8(name)), QString::fromUtf8(key)) << name;
+}
+
 }  // namespace

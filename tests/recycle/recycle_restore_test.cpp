@@ -20,11 +20,14 @@ protected:
         EXPECT_TRUE(bin.MoveToRecycleBin("\\A\\one.txt"));
         EXPECT_TRUE(bin.MoveToRecycleBin("\\A\\two.txt"));
         rig.dev.Make({"\\A\\one.txt=new one", "\\A\\two.txt=new two"});
+        observer.rowRemoved = [this](int row) { removed.append(row); };
     }
     QString Read(const char* path) { return QString::fromUtf8(rig.dev.Read(path)); }
 
     BinRig rig;
     RecycleBin& bin = rig.bin;
+    QList<int> removed;  // the rows the observer was told of
+    RecycleBin::RestoreObserver observer;
 };
 
 }  // namespace
@@ -44,9 +47,6 @@ TEST_F(RecycleRestore, CancelEndsTheRunNoSkipsARowAndYesToAllAsksOnce) {
     EXPECT_EQ(Read("\\A\\two.txt"), "new two");
 
     rig.prompt.confirmAnswers = {ConfirmAnswer::No, ConfirmAnswer::Yes};
-    QList<int> removed;
-    RecycleBin::RestoreObserver observer;
-    observer.rowRemoved = [&removed](int row) { removed.append(row); };
     bin.RestoreFromBin({0, 1}, observer);
     EXPECT_EQ(rig.prompt.confirms.size(), 3);
     EXPECT_EQ(Read("\\A\\two.txt"), "new two");
@@ -79,9 +79,6 @@ TEST_F(RecycleRestore, AFolderConflictAsksTheFolderQuestionAndEraseGoesFromTheLa
     EXPECT_EQ(Read("\\Docs\\x.txt"), "x");
 
     // Erase goes from the last row to the first and skips rows that are not there.
-    QList<int> removed;
-    RecycleBin::RestoreObserver observer;
-    observer.rowRemoved = [&removed](int row) { removed.append(row); };
     bin.EraseFromBin({1, 0, 7}, observer);
     EXPECT_EQ(removed, QList<int>({1, 0}));
     EXPECT_TRUE(bin.entries().isEmpty());
