@@ -247,7 +247,7 @@ TEST_F(FileViewTest, KeysMoveThroughFoldersAndActOnTheSelection) {
     EXPECT_TRUE(list().ActiveView()->viewport()->findChild<QLineEdit*>());
 }
 
-// The summary's texts and counts are tested in properties_summary_test.cpp. A change that did
+// The summary's texts and counts are tested in format_test.cpp. A change that did
 // not happen (here the ROM file's, which the device refuses) is said.
 TEST_F(FileViewTest, PropertiesShowTheSelectionAndReportAChangeThatDidNotHappen) {
     device.Make({"\\My Documents\\a.txt#1536", "\\My Documents\\rom.txt=r"});
