@@ -1,5 +1,3 @@
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include "app/message.h"
@@ -8,20 +6,13 @@
 #include "resources/ids.h"
 
 // bin: one run of each subcommand over the document's bin; the bin's rules are core tests.
-class CliBinTest : public CliTest {
-protected:
-    QJsonArray Entries() {
-        const CliResult result = Run({"bin", "list", "--json"});
-        EXPECT_EQ(result.code, 0) << result.err.toStdString();
-        return QJsonDocument::fromJson(result.out.toUtf8()).array();
-    }
-};
+class CliBinTest : public CliTest {};
 
 TEST_F(CliBinTest, PutListRestoreEraseAndPurge) {
     device().Make({"\\A\\a.txt=first", "\\A\\b.txt#1500", "\\A\\F\\x.txt=x"});
     ASSERT_EQ(Run({"bin", "put", "\\A\\a.txt", "\\A\\b.txt"}).code, 0);
     ASSERT_EQ(Run({"rm", "\\A\\F"}).code, 0);
-    QJsonArray entries = Entries();
+    QJsonArray entries = Json({"bin", "list", "--json"});
     ASSERT_EQ(entries.size(), 3);
     QJsonObject second = entries[1].toObject();
     const QDateTime deleted = QDateTime::fromString(second.take("deleted").toString(), Qt::ISODate);

@@ -1,5 +1,3 @@
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
 
@@ -13,9 +11,7 @@
 class CliListingTest : public CliTest {
 protected:
     QJsonArray ListJson(const QStringList& arguments) {
-        const CliResult result = Run(QStringList{"ls", "--json"} + arguments);
-        EXPECT_EQ(result.code, 0) << result.err.toStdString();
-        return QJsonDocument::fromJson(result.out.toUtf8()).array();
+        return Json(QStringList{"ls", "--json"} + arguments);
     }
     static QStringList Names(const QJsonArray& rows) {
         QStringList names;

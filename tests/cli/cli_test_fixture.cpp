@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QJsonDocument>
 #include <QProcess>
 
 #include "app/device_options.h"
@@ -38,6 +39,12 @@ CliResult CliTest::Run(const QStringList& arguments, const QByteArray& input) {
     result.err = QString::fromUtf8(process.readAllStandardError());
     if (process.exitStatus() == QProcess::NormalExit) result.code = process.exitCode();
     return result;
+}
+
+QJsonArray CliTest::Json(const QStringList& arguments) {
+    const CliResult result = Run(arguments);
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    return QJsonDocument::fromJson(result.out.toUtf8()).array();
 }
 
 std::unique_ptr<SettingsStore> CliTest::Settings() const {

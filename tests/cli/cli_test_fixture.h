@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QByteArray>
+#include <QJsonArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,6 +26,8 @@ protected:
     TempDevice& device() { return *device_; }
     // nuvio --root ... [--card ...] arguments; input is written to its standard input.
     CliResult Run(const QStringList& arguments, const QByteArray& input = QByteArray());
+    // The rows a --json run printed; the run must succeed.
+    QJsonArray Json(const QStringList& arguments);
     // The explorer's settings store that the runs read and write.
     std::unique_ptr<SettingsStore> Settings() const;
     quint32 Attributes(const QString& path);

@@ -1,5 +1,3 @@
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include "app/message.h"
@@ -15,8 +13,7 @@ TEST_F(CliToolsTest, FindListsDeeperResultsFirstThenTheCount) {
     EXPECT_EQ(all.code, 0);
     EXPECT_EQ(all.out, "\\T\\S\\D\\low.txt\n\\T\\S\\other.txt\n\\T\\top.txt\n" +
                            FormatStr(IDS_FILES_FOUND, 3) + "\n");
-    const CliResult text = Run({"find", "--text", "Needle", "--json", "\\T", "*"});
-    const QJsonArray found = QJsonDocument::fromJson(text.out.toUtf8()).array();
+    const QJsonArray found = Json({"find", "--text", "Needle", "--json", "\\T", "*"});
     ASSERT_EQ(found.size(), 2);
     EXPECT_EQ(found[0].toObject().value("size").toInteger(), 8);
     const CliResult none = Run({"find", "\\T\\Gone", "*"});
@@ -37,8 +34,7 @@ TEST_F(CliToolsTest, DumpShowsTheViewersRows) {
 // start are written at its end (hidden, as favorites_list_test.cpp checks).
 TEST_F(CliToolsTest, FavouritesAreSavedAsTheExplorerSavesThem) {
     EXPECT_EQ(Run({"fav", "add", "Docs", "\\My Documents"}).code, 0);
-    const QJsonArray listed =
-        QJsonDocument::fromJson(Run({"fav", "list", "--json"}).out.toUtf8()).array();
+    const QJsonArray listed = Json({"fav", "list", "--json"});
     ASSERT_GE(listed.size(), 2);
     EXPECT_EQ(listed.last().toObject(),
               QJsonObject({{"name", "Docs"}, {"folder", "\\My Documents"}}));

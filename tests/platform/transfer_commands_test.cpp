@@ -23,9 +23,7 @@ std::function<QString(const char*)> Environment(QMap<QString, QString> values) {
 
 TEST(TransferCommands, FindsTheDesktopToolsAndPrefersAConfiguredLink) {
     TransferCommands none = TransferCommands::Find(Environment({}), Installed({}));
-    EXPECT_FALSE(none.mail);
-    EXPECT_FALSE(none.linkSend);
-    EXPECT_FALSE(none.linkReceive);
+    EXPECT_FALSE(none.mail || none.linkSend || none.linkReceive);
 
     TransferCommands found = TransferCommands::Find(
         Environment({}), Installed({"xdg-email", "blueman-sendto", "obexpushd"}));
