@@ -78,9 +78,8 @@ protected:
 TEST_F(CliFileCommandsTest, MkdirMoveAndLink) {
     device().Make({"\\A\\a.txt=a", "\\A\\T\\deep\\x.txt=x", "\\B\\"});
     const CliResult mkdir = Run({"mkdir", "\\B\\New", "\\B\\new", "\\Gone\\X"});
-    EXPECT_EQ(mkdir.code, 1);
-    EXPECT_TRUE(Reported(mkdir.err, LoadStr(IDS_FOLDER_EXISTS)));
-    EXPECT_TRUE(Reported(mkdir.err, FormatStr(IDS_FOLDER_NOT_FOUND, "\\Gone")));
+    EXPECT_TRUE(Reported(mkdir, LoadStr(IDS_FOLDER_EXISTS)));
+    EXPECT_TRUE(Reported(mkdir, FormatStr(IDS_FOLDER_NOT_FOUND, "\\Gone")));
     EXPECT_EQ(Run({"mv", "\\A\\a.txt", "\\A\\T", "\\B"}).code, 0);
     EXPECT_EQ(device().List("\\A"), QStringList());
     EXPECT_EQ(device().Read("\\B\\T\\deep\\x.txt"), "x");
@@ -92,9 +91,8 @@ TEST_F(CliFileCommandsTest, MkdirMoveAndLink) {
 TEST_F(CliFileCommandsTest, CopyAnswersTheReplacementQuestionFromFlags) {
     device().Make({"\\A\\a.txt=new", "\\B\\a.txt=old"});
     const CliResult safe = Run({"cp", "\\A\\a.txt", "\\A\\gone.txt", "\\B"});
-    EXPECT_EQ(safe.code, 1);
-    EXPECT_TRUE(Reported(safe.err, FormatStr(IDS_FILE_EXISTS, "a.txt")));
-    EXPECT_TRUE(Reported(safe.err, FormatStr(IDS_FILE_NOT_FOUND, "\\A\\gone.txt")));
+    EXPECT_TRUE(Reported(safe, FormatStr(IDS_FILE_EXISTS, "a.txt")));
+    EXPECT_TRUE(Reported(safe, FormatStr(IDS_FILE_NOT_FOUND, "\\A\\gone.txt")));
     EXPECT_EQ(Run({"cp", "--no", "\\A\\a.txt", "\\B"}).code, 0);
     EXPECT_EQ(device().Read("\\B\\a.txt"), "old");
     EXPECT_EQ(Run({"cp", "--yes", "\\A\\a.txt", "\\B"}).code, 0);
@@ -113,9 +111,8 @@ TEST_F(CliFileCommandsTest, RemoveGoesIntoTheBinUnlessPurgedAndAsksForReadOnlyFi
     EXPECT_EQ(Run({"rm", "\\A\\a.txt"}).code, 0);
     EXPECT_EQ(Run({"rm", "--purge", "\\A\\b.txt"}).code, 0);
     EXPECT_EQ(device().List("\\~Recycle"), QStringList({"a.txt.nzc", "~Recycle.bin"}));
-    const CliResult safe = Run({"rm", "--purge", "\\A\\ro.txt"});
-    EXPECT_EQ(safe.code, 1);
-    EXPECT_TRUE(Reported(safe.err, FormatStr(IDS_CONFIRM_DELETE_READ_ONLY, "ro.txt")));
+    EXPECT_TRUE(Reported(Run({"rm", "--purge", "\\A\\ro.txt"}),
+                         FormatStr(IDS_CONFIRM_DELETE_READ_ONLY, "ro.txt")));
     EXPECT_EQ(Run({"rm", "--purge", "--yes", "\\A\\ro.txt"}).code, 0);
     EXPECT_EQ(device().List("\\A"), QStringList());
 }
@@ -153,16 +150,14 @@ TEST_F(CliCryptTest, EncryptDeleteRemovesTheOriginalOnlyAfterSuccess) {
     device().SetRawAttributes("\\A\\rom.bin", Attr::kInRom);
     const CliResult result =
         Crypt({"encrypt", "--delete", "\\A\\a.txt", "\\A\\rom.bin", "\\A\\gone", "\\A\\b.txt"});
-    EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(result.out.startsWith("\\A\\a.txt.enc\n"));
-    EXPECT_TRUE(Reported(result.err, Joined("rom.bin", IDS_CANNOT_ENCRYPT_ROM_FILE)));
-    EXPECT_TRUE(Reported(result.err, Joined("gone", IDS_CANNOT_OPEN_FILE)));
+    EXPECT_TRUE(Reported(result, Joined("rom.bin", IDS_CANNOT_ENCRYPT_ROM_FILE)));
+    EXPECT_TRUE(Reported(result, Joined("gone", IDS_CANNOT_OPEN_FILE)));
     EXPECT_EQ(device().List("\\A"), QStringList({"a.txt.enc", "b.txt.enc", "rom.bin"}));
 
     const QStringList before = device().Snapshot();
-    const CliResult wrong = Crypt({"decrypt", "\\A\\a.txt.enc"}, "wrong\n");
-    EXPECT_EQ(wrong.code, 1);
-    EXPECT_TRUE(Reported(wrong.err, Joined("a.txt.enc", IDS_WRONG_PASSWORD)));
+    EXPECT_TRUE(Reported(Crypt({"decrypt", "\\A\\a.txt.enc"}, "wrong\n"),
+                         Joined("a.txt.enc", IDS_WRONG_PASSWORD)));
     EXPECT_EQ(device().Snapshot(), before);
     EXPECT_EQ(Crypt({"decrypt", "--delete", "\\A\\A.TXT.ENC"}).code, 0);
     EXPECT_EQ(device().Read("\\A\\a.txt"), "a");
@@ -226,9 +221,7 @@ TEST_F(CliListingTest, RelativePathsStartAtTheExplorersLastFolder) {
     EXPECT_EQ(Names(ListJson({"Inner"})), QStringList({"x.txt"}));
     EXPECT_EQ(Names(ListJson({"/Work/Inner"})), QStringList({"x.txt"}));
 
-    const CliResult missing = Run({"ls", "Gone"});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_TRUE(Reported(missing.err, FormatStr(IDS_FOLDER_NOT_FOUND, "\\Work\\Gone")));
+    EXPECT_TRUE(Reported(Run({"ls", "Gone"}), FormatStr(IDS_FOLDER_NOT_FOUND, "\\Work\\Gone")));
 }
 
 TEST_F(CliListingTest, AttribShowsAndChangesBitsButNotRomFiles) {
@@ -243,10 +236,9 @@ TEST_F(CliListingTest, AttribShowsAndChangesBitsButNotRomFiles) {
     EXPECT_EQ(Attributes("\\D\\a.txt"), Attr::kSystem);
 
     const CliResult rom = Run({"attrib", "+h", "\\D\\rom.bin", "\\D\\none.txt"});
-    EXPECT_EQ(rom.code, 1);
     EXPECT_EQ(Attributes("\\D\\rom.bin"), Attr::kInRom);
     EXPECT_TRUE(rom.err.contains("\\D\\rom.bin"));
-    EXPECT_TRUE(Reported(rom.err, FormatStr(IDS_FILE_NOT_FOUND, "\\D\\none.txt")));
+    EXPECT_TRUE(Reported(rom, FormatStr(IDS_FILE_NOT_FOUND, "\\D\\none.txt")));
 }
 
 // Commands that only read leave a fresh device as it was (no bin, favourites or standard
@@ -291,8 +283,7 @@ TEST_F(CliBinTest, PutListRestoreEraseAndPurge) {
     // A restore over an existing file asks; without an answer it fails and keeps the row.
     device().Make({"\\A\\a.txt=second"});
     const CliResult safe = Run({"bin", "restore", "0", "2"});
-    EXPECT_EQ(safe.code, 1);
-    EXPECT_TRUE(Reported(safe.err, FormatStr(IDS_FILE_EXISTS, "a.txt")));
+    EXPECT_TRUE(Reported(safe, FormatStr(IDS_FILE_EXISTS, "a.txt")));
     EXPECT_EQ(device().Read("\\A\\F\\x.txt"), "x");  // the other row went ahead
     EXPECT_EQ(Run({"bin", "restore", "--yes", "0"}).code, 0);
     EXPECT_EQ(device().Read("\\A\\a.txt"), "first");
@@ -319,9 +310,8 @@ TEST_F(CliToolsTest, FindListsDeeperResultsFirstThenTheCount) {
     const QJsonArray found = Json({"find", "--text", "Needle", "--json", "\\T", "*"});
     ASSERT_EQ(found.size(), 2);
     EXPECT_EQ(found[0].toObject().value("size").toInteger(), 8);
-    const CliResult none = Run({"find", "\\T\\Gone", "*"});
-    EXPECT_EQ(none.code, 1);
-    EXPECT_TRUE(Reported(none.err, FormatStr(IDS_FOLDER_NOT_FOUND, "\\T\\Gone")));
+    EXPECT_TRUE(Reported(Run({"find", "\\T\\Gone", "*"}),
+                         FormatStr(IDS_FOLDER_NOT_FOUND, "\\T\\Gone")));
 }
 
 // The rows are the viewer's, tested in the core; here the page and mode options reach them.

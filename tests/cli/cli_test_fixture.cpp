@@ -57,12 +57,12 @@ quint32 CliTest::Attributes(const QString& path) {
     return device_->fs().GetAttributes(path).value_or(0xffffffffu);
 }
 
-::testing::AssertionResult Reported(const QString& err, const QString& message) {
+::testing::AssertionResult Reported(const CliResult& result, const QString& message) {
     QString text = message;
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
-    if (err.contains(text)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "standard error:\n"
-                                         << err.toStdString() << "\nlacks:\n"
+    if (result.code == 1 && result.err.contains(text)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "exit status " << result.code << ", standard error:\n"
+                                         << result.err.toStdString() << "\nlacks:\n"
                                          << text.toStdString();
 }

@@ -44,5 +44,6 @@ protected:
     CliCardTest() : CliTest({QStringLiteral("Storage Card")}) {}
 };
 
-// True when standard error holds the program's message (trailing spaces aside).
-::testing::AssertionResult Reported(const QString& err, const QString& message);
+// True when the run failed (exit status 1) and standard error holds the program's message
+// (trailing spaces aside).
+::testing::AssertionResult Reported(const CliResult& result, const QString& message);
