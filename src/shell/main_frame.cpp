@@ -25,6 +25,7 @@
 #include "app/load_str.h"
 #include "app/message.h"
 #include "app/path_helpers.h"
+#include "app/settings_defaults.h"
 #include "app/settings_store.h"
 #include "app/wait_cursor.h"
 #include "browse/file_list_model.h"
@@ -94,6 +95,9 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
         if (!IsFolder(fs_, currentFolder_)) currentFolder_ = kRoot;
     }
     viewHeight_ = settings_.GetInt(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT);
+    // The default is written at the first start; only another height was chosen by the user.
+    const SettingDefault* height = FindSettingDefault(IDS_SECTION_MAIN, IDS_KEY_VIEW_HEIGHT);
+    treeHeightChosen_ = !height || viewHeight_ != height->number;
 
     // A second start looks for "NUVIO File Explorer" in the title.
     setWindowTitle(QStringLiteral("NUVIO File Explorer"));
@@ -132,6 +136,8 @@ CMainFrame::CMainFrame(const Services& services, QWidget* parent)
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({viewHeight_, 100});
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { treeHeightChosen_ = true; });
+    splitter_->installEventFilter(this);
     layout->addWidget(splitter_, 1);
     setCentralWidget(central);
 
@@ -485,17 +491,20 @@ void CMainFrame::ShowOnScreen() {
     show();
 }
 
-void CMainFrame::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    // The tree shares the height: at least a few rows, at most about half.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != splitter_ || event->type() != QEvent::Resize) return false;
+    // The tree shares the height: at least a few rows, at most about half. Until a height is
+    // chosen, a tall window gives it a share rather than the small screen's default.
+    const int total = static_cast<QResizeEvent*>(event)->size().height() - splitter_->handleWidth();
+    if (total <= 0) return false;
     const QList<int> sizes = splitter_->sizes();
-    const int total = sizes.value(0) + sizes.value(1);
-    if (total <= 0) return;
     const int rows = std::max(tree_->sizeHintForRow(0), 16);
     const int low = std::min(3 * rows + 4, total / 2);
     const int high = total * 45 / 100;
-    const int tree = std::clamp(sizes.value(0), low, std::max(low, high));
+    const int wanted = treeHeightChosen_ ? sizes.value(0) : std::max(viewHeight_, total * 3 / 10);
+    const int tree = std::clamp(wanted, low, std::max(low, high));
     if (tree != sizes.value(0)) splitter_->setSizes({tree, total - tree});
+    return false;
 }
 
 void CMainFrame::ToggleAddressBar() {

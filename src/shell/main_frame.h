@@ -124,7 +124,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Shares the splitter's height between the tree and the list as the splitter resizes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenuBar();
@@ -174,6 +175,7 @@ private:
     ProgressFactory progressFactory_;
 
     int viewHeight_ = 100;
+    bool treeHeightChosen_ = false;  // not the default, or the split bar dragged in this run
     bool cutMark_ = false;
     bool saved_ = false;
     bool updatePending_ = false;

@@ -1,11 +1,16 @@
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
 
 #include "browse/file_view_input.h"
 #include "resources/ids.h"
+#include "shell/accessible_names.h"
 #include "shell/command_table.h"
 #include "shell/frame_fixture.h"
+#include "shell/screenshot_dialog.h"
+#include "shell/settings_dlg.h"
+#include "support/dialog_controls.h"
 
 // The rules themselves are table-tested in update_rule_test.cpp; these check that the window
 // gathers its facts and applies the rules where the user meets them.
@@ -103,6 +108,53 @@ TEST_F(CommandRulesTest, SendAndReceiveUseTheSelectedFileAndTheCurrentFolder) {
     shell.transferStarts = false;
     EXPECT_TRUE(frame().OnCommand(ID_FILE_SEND_MAIL));
     EXPECT_TRUE(prompt.messages.isEmpty());
+}
+
+// When a change refills the list is tested in list_settings_test.cpp; this checks the wiring.
+TEST_F(FrameTest, SettingsShowTheListsValuesAndOkAppliesThem) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.doc=b"});
+    Open();
+    frame().SetDialogRunner([](QDialog& dialog) {
+        auto* combo = Control<QComboBox>(dialog, IDC_FILTER_COMBO);
+        EXPECT_TRUE(Control<QCheckBox>(dialog, IDC_HIDE_HIDDEN_FILES)->isChecked());
+        EXPECT_FALSE(combo->isEnabled());
+        Control<QCheckBox>(dialog, IDC_SHOW_ONLY_MATCHING)->click();
+        EXPECT_TRUE(combo->isEnabled());
+        combo->setEditText(QStringLiteral("txt"));
+        return Click(dialog, IDOK);
+    });
+    frame().OnCommand(ID_FILE_SETTINGS);
+    Settle();
+    EXPECT_EQ(RowNames(), QStringList({"a.txt"}));
+}
+
+// The controls the keyboard reaches in the shown window that have no name, or keep a "&".
+QStringList Unnamed(QWidget& window) {
+    const QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    QStringList unnamed;
+    for (QWidget* w : widgets) {
+        const QString name = w->accessibleName().trimmed();
+        if (w->window() == &window && w->isVisible() && IsNamedControl(*w) &&
+            (name.isEmpty() || name.contains(QLatin1Char('&'))))
+            unnamed.append(w->objectName() + QLatin1Char(' ') + w->metaObject()->className());
+    }
+    return unnamed;
+}
+
+// Named as the application names them when shown: the main window and every dialog.
+TEST_F(FrameTest, EveryControlOfEveryWindowHasAnAccessibleName) {
+    InstallControlNaming(*qApp);
+    device.Make({"\\report.txt=text", "\\My Documents\\report.txt=text"});
+    EXPECT_EQ(Unnamed(Open()), QStringList());
+    for (int id : {IDD_ABOUT, IDD_CONFIRM, IDD_CONFIRM_REPLACE, IDD_PROPERTIES, IDD_SETTINGS,
+                   IDD_RECYCLE_BIN, IDD_RECYCLE_ADVANCED, IDD_PASSWORD, IDD_ADD_FAVORITE,
+                   IDD_EDIT_FAVORITES, IDD_FIND_FILES, IDD_FILE_DUMP, IDD_SYSTEM_INFO}) {
+        const std::unique_ptr<QWidget> dialog = MakeScreenshotDialog(id, frame());
+        ASSERT_TRUE(dialog) << id;
+        dialog->show();
+        Settle();
+        EXPECT_EQ(Unnamed(*dialog), QStringList()) << "dialog " << id;
+    }
 }
 
 }  // namespace

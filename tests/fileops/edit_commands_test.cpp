@@ -2,10 +2,13 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QUrl>
 
 #include "fileops/clipboard_transfer.h"
+#include "fileops/confirm_dlg.h"
 #include "fileops/paste_sources.h"
 #include "platform/file_attributes.h"
 #include "resources/ids.h"
@@ -13,10 +16,10 @@
 
 namespace {
 
-class ClipboardTest : public FrameTest {
+class EditCommandTest : public FrameTest {
 protected:
-    ClipboardTest() { shell.device = &device.fs(); }
-    ~ClipboardTest() override { QGuiApplication::clipboard()->clear(); }
+    EditCommandTest() { shell.device = &device.fs(); }
+    ~EditCommandTest() override { QGuiApplication::clipboard()->clear(); }
 
     void ShowFolder(const QString& folder) {
         frame().SetCurrentFolder(folder, true);
@@ -38,10 +41,30 @@ protected:
     }
 };
 
+class ConfirmDlgTest : public FrameTest {
+protected:
+    // Shows the prepared dialog without a modal loop and returns its answer after the action.
+    ConfirmAnswer Answer(CConfirmDlg& dialog, const std::function<void()>& action) {
+        dialog.Prepare();
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        action();
+        Settle();
+        EXPECT_FALSE(dialog.isVisible());
+        return dialog.answer();
+    }
+    static QString Text(QWidget& dialog, int id) {
+        return dialog.findChild<QLabel*>(QString::number(id))->text();
+    }
+    static QPushButton* Button(QWidget& dialog, int id) {
+        return dialog.findChild<QPushButton*>(QString::number(id));
+    }
+};
+
 }  // namespace
 
 // Into the same folder a copy is numbered and stays on offer; a cut is refused and consumed.
-TEST_F(ClipboardTest, CopyIntoTheSameFolderIsNumberedAndACutThereRefused) {
+TEST_F(EditCommandTest, CopyIntoTheSameFolderIsNumberedAndACutThereRefused) {
     device.Make({"\\My Documents\\a.txt=a"});
     Open();
     SelectNames({"a.txt"});
@@ -80,7 +103,7 @@ TEST_F(ClipboardTest, CopyIntoTheSameFolderIsNumberedAndACutThereRefused) {
 
 // The answers are core rules; here a replaced row is refreshed, not repeated, and with
 // nothing selected before, the pasted rows are.
-TEST_F(ClipboardTest, ReplacedRowsAreRefreshedAndPastedRowsSelected) {
+TEST_F(EditCommandTest, ReplacedRowsAreRefreshedAndPastedRowsSelected) {
     device.Make({"\\S\\a.txt=new a", "\\S\\b.txt=b", "\\My Documents\\a.txt=old a"});
     Open();
     ShowFolder("\\S");
@@ -97,7 +120,7 @@ TEST_F(ClipboardTest, ReplacedRowsAreRefreshedAndPastedRowsSelected) {
 
 // Files other file managers copy or cut, from the device or from outside it, and files
 // dropped from other programs (Shift moves).
-TEST_F(ClipboardTest, FilesOfOtherProgramsArePastedAndDropped) {
+TEST_F(EditCommandTest, FilesOfOtherProgramsArePastedAndDropped) {
     device.Make({"\\S\\a.txt=a", "\\S\\b.txt=b", "\\My Documents\\"});
     const QString outside = device.BaseDir() + "/o.txt";
     QFile file(outside);
@@ -137,7 +160,7 @@ TEST_F(ClipboardTest, FilesOfOtherProgramsArePastedAndDropped) {
     EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
-TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
+TEST_F(EditCommandTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
     device.Make({"\\S\\a.txt=a"});
     Open();
     ShowFolder("\\S");
@@ -163,7 +186,7 @@ TEST_F(ClipboardTest, ShortcutsAfterACutKeepTheSourcesAndNumberTheSecond) {
 
 // From the tree, copy names the current folder inside its parent; which sources are refused
 // is a core rule, here what the folder's copy left out is named in one summary.
-TEST_F(ClipboardTest, TheTreeFolderIsCopiedAndWhatItLeftOutNamedAfterThePaste) {
+TEST_F(EditCommandTest, TheTreeFolderIsCopiedAndWhatItLeftOutNamedAfterThePaste) {
     device.Make({"\\S\\F\\r3.txt=3", "\\S\\F\\f.txt=f"});
     device.SetRawAttributes("\\S\\F\\r3.txt", Attr::kInRom);
     Open();
@@ -175,4 +198,55 @@ TEST_F(ClipboardTest, TheTreeFolderIsCopiedAndWhatItLeftOutNamedAfterThePaste) {
     ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_ITEMS_LEFT_OUT}));
     EXPECT_EQ(prompt.messages[0].text, "下列項目沒有被處理 :\n\\S\\F\\r3.txt");
     EXPECT_EQ(device.List("\\My Documents\\F"), QStringList({"f.txt"}));
+}
+
+// The rules are core tests; here the command reaches the bin and the list follows.
+TEST_F(EditCommandTest, ThreeFilesGoIntoTheBinAfterOneYesToAll) {
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\b.txt=b", "\\My Documents\\c.txt=c",
+                 "\\My Documents\\keep.txt=k"});
+    OpenWithDocument();
+    SelectNames({"a.txt", "b.txt", "c.txt"});
+    prompt.confirmAnswers = {ConfirmAnswer::YesToAll};
+    Command(ID_EDIT_DELETE);
+    EXPECT_EQ(prompt.confirms.size(), 1);
+    EXPECT_EQ(RowNames(), QStringList({"keep.txt"}));
+    EXPECT_EQ(fileDoc->bin().entries().size(), 3);
+    EXPECT_EQ(device.List("\\My Documents"), QStringList({"keep.txt"}));
+}
+
+TEST_F(EditCommandTest, TheTreeFolderIsAskedByPathAndItsParentShownAfter) {
+    device.Make({"\\My Documents\\Old\\x.txt=x", "\\My Documents\\y.txt=y"});
+    Open();
+    ShowFolder("\\My Documents\\Old");
+    FocusTree();
+    prompt.messageAnswers = {MessageAnswer::Yes};
+    Command(ID_EDIT_DELETE);
+    ASSERT_EQ(prompt.MessageIds(), QList<int>({IDS_CONFIRM_DELETE_FOLDER}));
+    EXPECT_EQ(prompt.messages[0].text, "你是否要刪除資料匣 - '\\My Documents\\Old' ?");
+    EXPECT_FALSE(device.Exists("\\My Documents\\Old"));
+    EXPECT_EQ(frame().GetCurrentFolder(), "\\My Documents");
+    EXPECT_EQ(RowNames(), QStringList({"y.txt"}));
+}
+
+TEST_F(ConfirmDlgTest, KeysAndButtonsGiveTheFourAnswers) {
+    CConfirmDlg dialog(IDD_CONFIRM, device.fs());
+    dialog.SetMessage("你是否要刪除 'a.txt' ?");
+    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); }), ConfirmAnswer::Yes);
+    EXPECT_EQ(Text(dialog, IDC_CONFIRM_MESSAGE), "你是否要刪除 'a.txt' ?");
+    EXPECT_EQ(Answer(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }), ConfirmAnswer::Cancel);
+    EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDNO)->click(); }), ConfirmAnswer::No);
+    EXPECT_EQ(Answer(dialog, [&] { Button(dialog, IDC_CONFIRM_ALL)->click(); }),
+              ConfirmAnswer::YesToAll);
+    EXPECT_EQ(Answer(dialog, [&] { dialog.close(); }), ConfirmAnswer::Cancel);
+}
+
+TEST_F(ConfirmDlgTest, ReplacementShowsBothFilesSizes) {
+    device.Make({"\\old.txt#1024", "\\new.txt#1023"});
+    CConfirmDlg dialog(IDD_CONFIRM_REPLACE, device.fs());
+    dialog.SetExistingFile("\\old.txt");
+    dialog.SetNewFile("\\new.txt", QIcon());
+    Answer(dialog, [&] { Button(dialog, IDOK)->click(); });
+    EXPECT_EQ(Text(dialog, IDC_EXISTING_SIZE), "1KB");
+    EXPECT_EQ(Text(dialog, IDC_NEW_SIZE), "1,023B");
+    EXPECT_TRUE(Text(dialog, IDC_EXISTING_DATE).contains("  "));
 }
