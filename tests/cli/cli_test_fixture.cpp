@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QJsonDocument>
 #include <QProcess>
 
 #include "app/device_options.h"
@@ -40,6 +41,12 @@ CliResult CliTest::Run(const QStringList& arguments, const QByteArray& input) {
     return result;
 }
 
+QJsonArray CliTest::Json(const QStringList& arguments) {
+    const CliResult result = Run(arguments);
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    return QJsonDocument::fromJson(result.out.toUtf8()).array();
+}
+
 std::unique_ptr<SettingsStore> CliTest::Settings() const {
     return SettingsStore::FromFile(home_.filePath(
         QStringLiteral("config/%1/").arg(QLatin1String(SettingsStore::kOrganization)) +
@@ -50,12 +57,12 @@ quint32 CliTest::Attributes(const QString& path) {
     return device_->fs().GetAttributes(path).value_or(0xffffffffu);
 }
 
-::testing::AssertionResult Reported(const QString& err, const QString& message) {
+::testing::AssertionResult Reported(const CliResult& result, const QString& message) {
     QString text = message;
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
-    if (err.contains(text)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "standard error:\n"
-                                         << err.toStdString() << "\nlacks:\n"
+    if (result.code == 1 && result.err.contains(text)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "exit status " << result.code << ", standard error:\n"
+                                         << result.err.toStdString() << "\nlacks:\n"
                                          << text.toStdString();
 }

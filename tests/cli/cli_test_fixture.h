@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QByteArray>
+#include <QJsonArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,6 +26,8 @@ protected:
     TempDevice& device() { return *device_; }
     // nuvio --root ... [--card ...] arguments; input is written to its standard input.
     CliResult Run(const QStringList& arguments, const QByteArray& input = QByteArray());
+    // The rows a --json run printed; the run must succeed.
+    QJsonArray Json(const QStringList& arguments);
     // The explorer's settings store that the runs read and write.
     std::unique_ptr<SettingsStore> Settings() const;
     quint32 Attributes(const QString& path);
@@ -41,5 +44,6 @@ protected:
     CliCardTest() : CliTest({QStringLiteral("Storage Card")}) {}
 };
 
-// True when standard error holds the program's message (trailing spaces aside).
-::testing::AssertionResult Reported(const QString& err, const QString& message);
+// True when the run failed (exit status 1) and standard error holds the program's message
+// (trailing spaces aside).
+::testing::AssertionResult Reported(const CliResult& result, const QString& message);

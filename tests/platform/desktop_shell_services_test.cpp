@@ -1,13 +1,49 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QMap>
+#include <QThread>
 #include <QUrl>
 
 #include "platform/desktop_shell_services.h"
 #include "platform/host_path_map.h"
+#include "platform/mime_shell_services.h"
+#include "platform/transfer_commands.h"
+#include "resources/ids.h"
+#include "support/qt_printers.h"
 #include "support/temp_device.h"
+
+namespace {
+
+// Programs "on the machine": the names listed are found at /bin/<name>.
+TransferCommands::ProgramFinder Installed(const QStringList& names) {
+    return [names](const QString& name) {
+        return names.contains(name) ? QStringLiteral("/bin/") + name : QString();
+    };
+}
+
+std::function<QString(const char*)> Environment(QMap<QString, QString> values) {
+    return [values](const char* name) { return values.value(QString::fromLatin1(name)); };
+}
+
+// Restores the process's default locale whatever a test does to it.
+class MimeShellServicesTest : public ::testing::Test {
+protected:
+    MimeShellServicesTest() : device({QStringLiteral("Storage Card")}), shell(device.fs()) {
+        QLocale::setDefault(QLocale::c());
+    }
+    ~MimeShellServicesTest() override { QLocale::setDefault(saved); }
+
+    QLocale saved;
+    TempDevice device;
+    MimeShellServices shell;
+};
+
+}  // namespace
 
 TEST(DesktopShellServices, ShortcutFilesInTheHandheldForm) {
     using D = DesktopShellServices;
@@ -96,4 +132,87 @@ TEST(HostPathMap, MapsPathsAndUrisInsideVolumesOnly) {
         const auto device = DevicePathOfHost(d.fs(), HostPathOfArgument(c.argument));
         EXPECT_EQ(device.value_or(QString()), c.device) << c.argument.toStdString();
     }
+}
+
+TEST(TransferCommands, FindsTheDesktopToolsAndPrefersAConfiguredLink) {
+    TransferCommands none = TransferCommands::Find(Environment({}), Installed({}));
+    EXPECT_FALSE(none.mail || none.linkSend || none.linkReceive);
+
+    TransferCommands found = TransferCommands::Find(
+        Environment({}), Installed({"xdg-email", "blueman-sendto", "obexpushd"}));
+    ASSERT_TRUE(found.mail);
+    EXPECT_EQ(found.mail->program, "/bin/xdg-email");
+    EXPECT_EQ(found.mail->ArgumentsFor("/h/a b.txt"), QStringList({"--attach", "/h/a b.txt"}));
+    ASSERT_TRUE(found.linkSend);
+    EXPECT_EQ(found.linkSend->program, "/bin/blueman-sendto");
+    // Receiving is never guessed: it starts a server.
+    EXPECT_FALSE(found.linkReceive);
+
+    TransferCommands configured =
+        TransferCommands::Find(Environment({{"NUVIO_LINK_SEND", "irsend --to \"my phone\""},
+                                            {"NUVIO_LINK_RECEIVE", "obexpushd -n -o %f/in"}}),
+                               Installed({"blueman-sendto", "irsend", "obexpushd"}));
+    ASSERT_TRUE(configured.linkSend);
+    EXPECT_EQ(configured.linkSend->program, "/bin/irsend");
+    EXPECT_EQ(configured.linkSend->ArgumentsFor("/h/f"), QStringList({"--to", "my phone", "/h/f"}));
+    ASSERT_TRUE(configured.For(TransferService::LinkReceive));
+    EXPECT_EQ(configured.linkReceive->ArgumentsFor("/h/dir"),
+              QStringList({"-n", "-o", "/h/dir/in"}));
+
+    // A configured program that is not there leaves the service missing.
+    TransferCommands broken = TransferCommands::Find(
+        Environment({{"NUVIO_LINK_SEND", "gone-tool %f"}}), Installed({"blueman-sendto"}));
+    EXPECT_FALSE(broken.linkSend);
+}
+
+TEST(TransferCommands, DesktopShellStartsTheProgramOnTheHostPath) {
+    TempDevice device;
+    device.Make({"\\My Documents\\a.txt=a", "\\My Documents\\Sub\\"});
+    const QString out = device.BaseDir() + QStringLiteral("/sent");
+    DesktopShellServices shell(device.fs());
+    TransferCommands commands;  // the host file itself is handed on: a copy of it arrives
+    commands.linkSend = TransferCommand{QStringLiteral("/bin/cp"), {QStringLiteral("%f"), out}};
+    shell.SetTransferCommands(commands);
+    EXPECT_TRUE(shell.HasTransferService(TransferService::LinkSend));
+    EXPECT_FALSE(shell.HasTransferService(TransferService::Mail));
+    EXPECT_FALSE(shell.SendByMail(QStringLiteral("\\My Documents\\a.txt")));
+    // Only an existing file is sent.
+    EXPECT_FALSE(shell.SendOverLink(QStringLiteral("\\My Documents\\Sub")));
+    EXPECT_FALSE(shell.SendOverLink(QStringLiteral("\\My Documents\\gone.txt")));
+
+    ASSERT_TRUE(shell.SendOverLink(QStringLiteral("\\My Documents\\a.txt")));
+    QByteArray sent;
+    for (QDeadlineTimer deadline(5000); sent != "a" && !deadline.hasExpired();) {
+        QThread::msleep(10);
+        QFile file(out);
+        if (file.open(QIODevice::ReadOnly)) sent = file.readAll();
+    }
+    EXPECT_EQ(sent, "a");
+}
+
+TEST_F(MimeShellServicesTest, FilesAreTypedByNameInTraditionalChineseAndFoldersAsFolders) {
+    auto text = shell.GetFileType("\\Nowhere\\notes.TXT", std::nullopt);  // need not exist
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->typeText, QStringLiteral("純文字文件"));
+    EXPECT_EQ(text->iconNames,
+              QStringList({"text-plain", "text-x-generic", BuiltInIconName(IDI_FILE)}));
+    // The caller's locale is left as it was.
+    EXPECT_EQ(QLocale(), QLocale::c());
+    EXPECT_EQ(shell.GetFileType("\\setup.exe", std::nullopt)->iconNames.last(),
+              BuiltInIconName(IDI_PROGRAM));
+    // The generic binary type counts as unknown.
+    EXPECT_FALSE(shell.GetFileType("\\a.nuvio-no-such-type", std::nullopt));
+
+    // Folders and cards are folders, whatever their names say.
+    device.Make({"\\Notes.txt\\"});
+    auto folder = shell.GetFileType("\\Notes.txt", std::nullopt);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->typeText, QStringLiteral("資料夾"));
+    EXPECT_EQ(folder->iconNames.last(), BuiltInIconName(IDI_FOLDER));
+
+    auto card = shell.GetFileType("\\Storage Card", Attr::kDirectory | Attr::kTemporary);
+    ASSERT_TRUE(card);
+    EXPECT_EQ(card->typeText, folder->typeText);
+    EXPECT_EQ(card->iconNames.first(), QStringLiteral("drive-removable-media"));
+    EXPECT_EQ(shell.GetFileType("\\Storage Card", std::nullopt)->iconNames, card->iconNames);
 }

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>

@@ -10,11 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<ClipboardPayload> payload = DecodeClipboardPayload(bytes);
     if (!payload) return 0;
     FUZZ_CHECK(!payload->folder.contains(QLatin1Char('+')));
-    for (const QString& name : payload->names) {
-        FUZZ_CHECK(!name.isEmpty());
-        FUZZ_CHECK(!name.contains(QLatin1Char('+')));
-        FUZZ_CHECK(!name.contains(QChar(0)));
-    }
+    for (const QString& name : payload->names)
+        FUZZ_CHECK(!name.isEmpty() && !name.contains(QLatin1Char('+')) && !name.contains(QChar(0)));
     const std::optional<ClipboardPayload> again =
         DecodeClipboardPayload(EncodeClipboardPayload(*payload));
     FUZZ_CHECK(again && again->folder == payload->folder && again->names == payload->names);

@@ -121,13 +121,12 @@ int main(int argc, char** argv) {
             timeout = Flag(arg, "-timeout", timeout);
             continue;
         }
-        QDirIterator it(QString::fromLocal8Bit(arg), QDir::Files, QDirIterator::Subdirectories);
-        if (QFileInfo(QString::fromLocal8Bit(arg)).isFile()) {
-            QFile file(QString::fromLocal8Bit(arg));
-            if (file.open(QIODevice::ReadOnly)) corpus.append(file.readAll());
-        }
-        while (it.hasNext()) {
-            QFile file(it.next());
+        const QString path = QString::fromLocal8Bit(arg);
+        QStringList files = QFileInfo(path).isFile() ? QStringList{path} : QStringList();
+        for (QDirIterator it(path, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            files.append(it.next());
+        for (const QString& name : files) {
+            QFile file(name);
             if (file.open(QIODevice::ReadOnly)) corpus.append(file.readAll());
         }
     }
@@ -137,11 +136,9 @@ int main(int argc, char** argv) {
 
     QElapsedTimer clock;
     clock.start();
-    long done = 0;
-    for (const QByteArray& input : corpus) {
+    for (const QByteArray& input : corpus)
         Run(input, timeout);
-        ++done;
-    }
+    long done = long(corpus.size());
     std::printf("INFO: replayed %lld seed inputs\n", static_cast<long long>(corpus.size()));
     Mutator mutator{unsigned(seed)};
     std::mt19937 pick(unsigned(seed) + 1);

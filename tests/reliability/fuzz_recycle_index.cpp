@@ -12,9 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(content.entries.isEmpty());
     if (const std::optional<QByteArray> encoded = EncodeRecycleIndex(content.entries)) {
         const RecycleIndexContent again = DecodeRecycleIndex(*encoded);
-        FUZZ_CHECK(again.complete);
-        FUZZ_CHECK(again.version == RecycleIndexContent::Version::Current);
-        FUZZ_CHECK(again.entries == content.entries);
+        FUZZ_CHECK(again.complete && again.version == RecycleIndexContent::Version::Current &&
+                   again.entries == content.entries);
     }
     return 0;
 }

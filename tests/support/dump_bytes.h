@@ -13,8 +13,5 @@ inline QByteArray CountingBytes(int size) {
 
 // A group of a dump row ("-- ", " ") times over.
 inline QString RepeatText(const char* group, int times) {
-    QString out;
-    for (int i = 0; i < times; ++i)
-        out += QLatin1String(group);
-    return out;
+    return QString::fromLatin1(group).repeated(times);
 }

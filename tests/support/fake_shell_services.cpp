@@ -17,11 +17,9 @@ std::optional<FileTypeInfo> FakeShellServices::GetFileType(const QString& path,
                                                            std::optional<quint32> attributes) {
     typeQueries.append(path);
     const quint32 bits = attributes.value_or(0);
-    if (IsStorageCard(bits)) {
-        return FileTypeInfo{QStringLiteral("Card"), {BuiltInIconName(IDI_FOLDER)}};
-    }
     if (IsDirectory(bits)) {
-        return FileTypeInfo{QStringLiteral("Folder"), {BuiltInIconName(IDI_FOLDER)}};
+        return FileTypeInfo{IsStorageCard(bits) ? QStringLiteral("Card") : QStringLiteral("Folder"),
+                            {BuiltInIconName(IDI_FOLDER)}};
     }
     auto found = types.constFind(Extension(path).toLower());
     if (found == types.cend()) return std::nullopt;

@@ -4,14 +4,14 @@ namespace {
 
 class FaultyFile : public DeviceFile {
 public:
+    using Op = FaultyDeviceFs::Op;
     FaultyFile(FaultyDeviceFs* fs, std::unique_ptr<DeviceFile> inner, QString path, bool writable)
         : fs_(fs), inner_(std::move(inner)), path_(std::move(path)), writable_(writable) {}
     qint64 Read(char* buffer, qint64 count) override {
-        if (fs_->Check(FaultyDeviceFs::Op::Read, path_)) return -1;
-        return inner_->Read(buffer, count);
+        return fs_->Check(Op::Read, path_) ? -1 : inner_->Read(buffer, count);
     }
     bool Write(const char* buffer, qint64 count) override {
-        if (fs_->Check(FaultyDeviceFs::Op::Write, path_)) {
+        if (fs_->Check(Op::Write, path_)) {
             // A full disk takes part of the data before it fails.
             inner_->Write(buffer, count / 2);
             return false;
@@ -25,21 +25,16 @@ public:
         return inner_->GetTimes(c, a, w);
     }
     bool SetTimes(const FileTime* c, const FileTime* a, const FileTime* w) override {
-        if (fs_->Check(FaultyDeviceFs::Op::SetTimes, path_)) return false;
-        return inner_->SetTimes(c, a, w);
+        return !fs_->Check(Op::SetTimes, path_) && inner_->SetTimes(c, a, w);
     }
-    bool Flush() override {
-        if (fs_->Check(FaultyDeviceFs::Op::Flush, path_)) return false;
-        return inner_->Flush();
-    }
+    bool Flush() override { return !fs_->Check(Op::Flush, path_) && inner_->Flush(); }
     std::optional<quint32> Permissions() const override { return inner_->Permissions(); }
     bool SetPermissions(quint32 mode) override {
-        if (fs_->Check(FaultyDeviceFs::Op::SetAttributes, path_)) return false;
-        return inner_->SetPermissions(mode);
+        return !fs_->Check(Op::SetAttributes, path_) && inner_->SetPermissions(mode);
     }
     bool Close() override {
         // Closing a file that was only read writes nothing.
-        if (writable_ && fs_->Check(FaultyDeviceFs::Op::Close, path_)) {
+        if (writable_ && fs_->Check(Op::Close, path_)) {
             inner_->Close();
             return false;
         }

@@ -17,11 +17,7 @@
 class IgnoreLibraryLeaks {
 public:
 #if defined(NUVIO_ASAN)
-    IgnoreLibraryLeaks() {
-        __lsan_disable();
-    }
-    ~IgnoreLibraryLeaks() {
-        __lsan_enable();
-    }
+    IgnoreLibraryLeaks() { __lsan_disable(); }
+    ~IgnoreLibraryLeaks() { __lsan_enable(); }
 #endif
 };

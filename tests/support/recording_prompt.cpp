@@ -1,23 +1,23 @@
 #include "support/recording_prompt.h"
 
-#include "resources/ids.h"
+// The next scripted answer, or the default once the script has run out.
+template <typename Answer>
+static Answer Next(std::deque<Answer>& script, Answer otherwise) {
+    if (script.empty()) return otherwise;
+    const Answer answer = script.front();
+    script.pop_front();
+    return answer;
+}
 
 MessageAnswer RecordingPrompt::ShowMessageBox(const MessageRequest& request) {
     messages.append(request);
-    if (!messageAnswers.empty()) {
-        MessageAnswer answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
-    }
-    return request.style == MessageStyle::YesNoQuestion ? MessageAnswer::Yes : MessageAnswer::Ok;
+    const bool question = request.style == MessageStyle::YesNoQuestion;
+    return Next(messageAnswers, question ? MessageAnswer::Yes : MessageAnswer::Ok);
 }
 
 ConfirmAnswer RecordingPrompt::Confirm(const ConfirmRequest& request) {
     confirms.append(request);
-    if (confirmAnswers.empty()) return ConfirmAnswer::Yes;
-    ConfirmAnswer answer = confirmAnswers.front();
-    confirmAnswers.pop_front();
-    return answer;
+    return Next(confirmAnswers, ConfirmAnswer::Yes);
 }
 
 QList<int> RecordingPrompt::MessageIds() const {

@@ -95,11 +95,8 @@ QStringList TempDevice::List(const QString& folder, const QString& pattern) {
     QStringList names;
     FindData entry;
     auto handle = fs_->FindFirst(JoinPath(folder, pattern), entry);
-    if (handle) {
-        do {
-            names.append(entry.IsFolder() ? entry.name + QLatin1Char('\\') : entry.name);
-        } while (handle->Next(entry));
-    }
+    for (bool more = handle != nullptr; more; more = handle->Next(entry))
+        names.append(entry.IsFolder() ? entry.name + QLatin1Char('\\') : entry.name);
     names.sort(Qt::CaseInsensitive);
     return names;
 }
